@@ -1,0 +1,144 @@
+#include "data_check.h"
+
+#include "model/field_number.h"
+#include "model/switch_groups.h"
+
+#include <cfloat>
+
+namespace rotavex {
+
+namespace {
+
+constexpr const char *NotEssential = "Este dato no es imprescindible pero debe tenerlo en cuenta";
+constexpr const char *NeedsPositive = "Para los cálculos es necesario un valor positivo";
+constexpr const char *NotFinanced = "Se supondrá que no se financia";
+
+// One field's rows: the empty row, then the zero row unless its switch is on.
+struct FieldRule {
+    Input field;
+    int emptyRow;
+    const char *emptyText;
+    std::optional<Switch> silencedBy;
+    const char *zeroText;
+    const char *zeroExplanation;
+    CheckState zeroState;
+    bool closesGroup;
+};
+
+const FieldRule rules[] = {
+    {Input::Salacon, 2, "No ha introducido el salario del conductor", Switch::Driver,
+     "El salario del conductor es cero", NotEssential, CheckState::AllowedZero, false},
+    {Input::Htraba, 4, "No ha introducido las horas de trabajo del conductor", Switch::Driver,
+     "Las horas de trabajo del conductor son cero.", NeedsPositive, CheckState::BlockingZero, false},
+    {Input::Cosgen, 6, "No ha introducido los costes generales", Switch::General,
+     "Los costes generales son cero.", NotEssential, CheckState::AllowedZero, true},
+    {Input::Cosgas, 9, "No ha introducido el coste de combustible", Switch::Fuel,
+     "El coste de combustible es cero.", NotEssential, CheckState::AllowedZero, false},
+    {Input::Cosseg, 11, "No ha introducido el coste de seguros", Switch::Insurance,
+     "El coste de seguros es cero.", NotEssential, CheckState::AllowedZero, false},
+    {Input::Cosneu, 13, "No ha introducido el coste de neumáticos", Switch::Tyres,
+     "El coste de neumáticos es cero.", NotEssential, CheckState::AllowedZero, false},
+    {Input::Vidneu, 15, "No ha introducido la duración de los neumáticos", Switch::Tyres,
+     "La duración de los neumáticos es cero.", NeedsPositive, CheckState::BlockingZero, true},
+    {Input::Cosaut, 17, "No ha introducido el coste del autobús", Switch::Vehicle,
+     "El coste del autobús es cero.", NotEssential, CheckState::AllowedZero, false},
+    {Input::Vidaut, 19, "No ha introducido la vida útil del autobús", Switch::Vehicle,
+     "La vida útil del autobús es cero.", NeedsPositive, CheckState::BlockingZero, false},
+    {Input::Kmaut, 21, "No ha introducido los kilómetros anuales del autobús", Switch::AnnualKm,
+     "Los kilómetros anuales del autobús son cero.", NeedsPositive, CheckState::BlockingZero, false},
+    {Input::Cosman, 23, "No ha introducido el coste de mantenimiento del autobús", Switch::Maintenance,
+     "El coste de mantenimiento del autobús es cero.", NotEssential, CheckState::AllowedZero, false},
+    {Input::Cosfin, 25, "No ha introducido el coste de financiación del autobús", Switch::Financing,
+     "El coste de financiación del autobús es cero.", NeedsPositive, CheckState::AllowedZero, false},
+    {Input::Plafin, 27, "No ha introducido el plazo de financiación del autobús", Switch::Financing,
+     "El plazo de financiación del autobús es cero.", NotFinanced, CheckState::AllowedZero, true},
+    {Input::Km, 29, "No ha introducido los Km del trayecto", std::nullopt,
+     "Los Km del trayecto son cero.", NeedsPositive, CheckState::AllowedZero, false},
+    {Input::Horas, 31, "No ha introducido las horas del trayecto", std::nullopt,
+     "Las horas del trayecto son cero.", NeedsPositive, CheckState::AllowedZero, false},
+    {Input::Vacio, 33, "No ha introducido los km de posicionamiento del servicio", std::nullopt,
+     "Los km de posicionamiento son cero.", NotEssential, CheckState::AllowedZero, false},
+};
+
+constexpr int GeneralCostsOverRow = 8;
+constexpr double MaxGeneralCostsPct = 90;
+constexpr double MaxPlausibleSpeed = 120;
+
+class Check {
+public:
+    Check(const Workspace &ws, const FieldTexts &texts) : ws_(ws), texts_(texts) {}
+
+    DataCheckResult run()
+    {
+        // A class outside 1..4 (only a foreign data file can bring one) has
+        // no averages and no constants: it is no class at all.
+        if (!isKnownBusClass(ws_.BusClass))
+            find(1, "No ha seleccionado el tipo de autobús", "", CheckState::Missing);
+        for (const FieldRule &rule : rules) {
+            checkField(rule);
+            if (rule.closesGroup)
+                result_.findings.push_back({});
+        }
+        checkSpeed();
+        result_.verdict = verdict();
+        return result_;
+    }
+
+private:
+    void find(int row, const char *arrow, const char *explanation, CheckState state)
+    {
+        result_.findings.push_back({row, arrow, explanation});
+        switch (state) {
+        case CheckState::Missing: result_.missing = true; break;
+        case CheckState::BlockingZero: result_.blockingZero = true; break;
+        case CheckState::AllowedZero: result_.allowedZero = true; break;
+        }
+    }
+
+    void checkField(const FieldRule &rule)
+    {
+        const std::string &text = texts_[rule.field];
+        if (text.empty()) {
+            find(rule.emptyRow, rule.emptyText, "", CheckState::Missing);
+            return;
+        }
+        if (rule.silencedBy && switchFlag(ws_, *rule.silencedBy))
+            return;
+        const double value = ReadFieldNumber(text);
+        if (value == 0)
+            find(rule.emptyRow + 1, rule.zeroText, rule.zeroExplanation, rule.zeroState);
+        if (rule.field == Input::Cosgen && value > MaxGeneralCostsPct)
+            find(GeneralCostsOverRow, "Los costes generales no pueden ser más del 90% del servicio", "",
+                 CheckState::Missing);
+    }
+
+    void checkSpeed()
+    {
+        const double km = ReadFieldNumber(texts_[Input::Km]);
+        const double hours = ReadFieldNumber(texts_[Input::Horas]);
+        if (!(km > 0 && hours > 0))
+            return;
+        const double speed = km / hours;
+        if (speed > MaxPlausibleSpeed)
+            result_.excessiveSpeed = speed > FLT_MAX ? FLT_MAX : static_cast<float>(speed);
+    }
+
+    Verdict verdict() const
+    {
+        if (result_.blockingZero)
+            return result_.missing ? Verdict::BlockingAndMissing : Verdict::Blocking;
+        if (result_.missing)
+            return Verdict::Missing;
+        return result_.allowedZero ? Verdict::Warning : Verdict::Success;
+    }
+
+    const Workspace &ws_;
+    const FieldTexts &texts_;
+    DataCheckResult result_;
+};
+
+} // namespace
+
+DataCheckResult runDataCheck(const Workspace &ws, const FieldTexts &texts) { return Check(ws, texts).run(); }
+
+} // namespace rotavex

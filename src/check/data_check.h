@@ -1,0 +1,41 @@
+#pragma once
+// The check that comes before every calculation: which inputs are missing or
+// zero, whether the trip implies an excessive speed, and whether the
+// calculation may go ahead.
+
+#include "model/inputs.h"
+#include "model/workspace.h"
+
+#include <optional>
+#include <string>
+#include <vector>
+
+namespace rotavex {
+
+enum class CheckState { Missing, BlockingZero, AllowedZero };
+
+// One finding of the check: an arrow line and maybe an explanation line.
+// A finding with row 0 stands for the empty line that closes a group.
+struct CheckFinding {
+    int row = 0;
+    std::string arrow;          // "No ha seleccionado el tipo de autobús"
+    std::string explanation;    // "" when the row has none
+    bool isGroupBreak() const { return row == 0; }
+};
+
+enum class Verdict { Blocking, BlockingAndMissing, Missing, Warning, Success };
+
+struct DataCheckResult {
+    std::vector<CheckFinding> findings;   // in table order, group breaks included
+    bool missing = false;
+    bool blockingZero = false;
+    bool allowedZero = false;
+    std::optional<float> excessiveSpeed;  // km/h, when above 120
+    Verdict verdict = Verdict::Missing;
+    bool calculationOffered() const { return verdict == Verdict::Warning || verdict == Verdict::Success; }
+};
+
+// ws supplies the bus class and the observatory switches.
+DataCheckResult runDataCheck(const Workspace &ws, const FieldTexts &texts);
+
+} // namespace rotavex

@@ -1,0 +1,88 @@
+#include "field_check.h"
+
+#include "model/field_number.h"
+
+#include <cmath>
+
+namespace rotavex {
+
+namespace {
+
+bool isDigit(char c) { return c >= '0' && c <= '9'; }
+bool isBlank(char c) { return c == ' ' || c == '\t'; }
+
+std::string_view trimmed(std::string_view s)
+{
+    while (!s.empty() && isBlank(s.front()))
+        s.remove_prefix(1);
+    while (!s.empty() && isBlank(s.back()))
+        s.remove_suffix(1);
+    return s;
+}
+
+} // namespace
+
+bool isNumberText(std::string_view text)
+{
+    const std::string_view s = trimmed(text);
+    std::size_t i = 0;
+    if (i < s.size() && (s[i] == '+' || s[i] == '-'))
+        ++i;
+    bool digits = false;
+    bool separator = false;
+    for (; i < s.size(); ++i) {
+        if (isDigit(s[i]))
+            digits = true;
+        else if ((s[i] == ',' || s[i] == '.') && !separator)
+            separator = true;
+        else
+            break;
+    }
+    if (!digits)
+        return false;
+    if (i < s.size() && (s[i] == 'e' || s[i] == 'E')) {
+        ++i;
+        if (i < s.size() && (s[i] == '+' || s[i] == '-'))
+            ++i;
+        const std::size_t exponentStart = i;
+        while (i < s.size() && isDigit(s[i]))
+            ++i;
+        if (i == exponentStart)
+            return false;
+    }
+    if (i != s.size())
+        return false;
+    return std::isfinite(ReadFieldNumber(NormaliseDecimalComma(std::string(s))));
+}
+
+std::string NormaliseDecimalComma(std::string text)
+{
+    for (char &c : text)
+        if (c == ',')
+            c = '.';
+    return text;
+}
+
+FieldCheckOutcome CheckNumericField(const std::string &text, bool locked)
+{
+    FieldCheckOutcome outcome{text, std::nullopt};
+    const bool hadComma = text.find(',') != std::string::npos;
+    // The sign is judged on the number as it will be read once the comma is
+    // a point, so "-0,5" is as negative as "-0.5".
+    if (ReadFieldNumber(NormaliseDecimalComma(outcome.text)) < 0) {
+        outcome.message = NegativeValueMessage;
+        outcome.text.clear();
+    }
+    if (locked)
+        return outcome;
+    if (isNumberText(outcome.text)) {
+        if (hadComma)
+            outcome.text = NormaliseDecimalComma(outcome.text);
+    } else if (!outcome.text.empty()) {
+        outcome.message = NotANumberMessage;
+        outcome.text.clear();
+    }
+    return outcome;
+}
+
+} // namespace rotavex

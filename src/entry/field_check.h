@@ -1,0 +1,33 @@
+#pragma once
+// The check a numeric field gets when the user leaves it: negative values
+// and texts that are not numbers are refused, a decimal comma becomes a
+// point.
+
+#include <optional>
+#include <string>
+#include <string_view>
+
+namespace rotavex {
+
+inline constexpr std::string_view NegativeValueMessage = "Por favor, no introduzca valores negativos";
+inline constexpr std::string_view NotANumberMessage = "Por favor, introduzca sólo números.";
+
+// True when the whole text, blanks around it allowed, is one number written
+// with "," or "." as the decimal separator: an optional sign, digits with at
+// most one separator, an optional exponent. Digit grouping, currency signs
+// and trailing signs are not numbers; neither is a number too large to hold.
+bool isNumberText(std::string_view text);
+
+struct FieldCheckOutcome {
+    std::string text;                       // what the field holds afterwards
+    std::optional<std::string_view> message;   // at most one message
+};
+
+// The text a field holds after the user has left it, and the message to
+// show. A locked field keeps its text unless it is negative.
+FieldCheckOutcome CheckNumericField(const std::string &text, bool locked);
+
+// Every "," becomes ".".
+std::string NormaliseDecimalComma(std::string text);
+
+} // namespace rotavex

@@ -1,0 +1,193 @@
+#include "calculation.h"
+
+#include "field_number.h"
+#include "observatory_values.h"
+
+#include <cfloat>
+#include <cmath>
+#include <cstdint>
+#include <limits>
+
+namespace rotavex {
+
+namespace {
+
+constexpr double DriverOffset = -0.01;
+constexpr double MaintenanceOffset = 0.01;
+constexpr double AmortisedShare = 0.8;
+constexpr double ObservatoryLifeYears = 10;
+
+int tyresPerVehicle(int busClass) { return busClass == 1 ? 6 : 8; }
+
+double litresPer100Km(int busClass)
+{
+    static constexpr double litres[] = {18, 23, 30, 38};
+    return litres[busClass - 1];
+}
+
+struct Fault {
+    const char *step;
+};
+
+// Every value goes through here on its way into the workspace: it is checked
+// and rounded to single precision, and later steps read the rounded value.
+float stored(double value, const char *step)
+{
+    if (!std::isfinite(value) || std::fabs(value) > FLT_MAX)
+        throw Fault{step};
+    return static_cast<float>(value);
+}
+
+double checked(double value, const char *step)
+{
+    if (!std::isfinite(value))
+        throw Fault{step};
+    return value;
+}
+
+double quotient(double dividend, double divisor, const char *step)
+{
+    if (divisor == 0)
+        throw Fault{step};
+    return checked(dividend / divisor, step);
+}
+
+double roundHalfEven(double value) { return value - std::remainder(value, 1.0); }
+
+class Calculation {
+public:
+    Calculation(Workspace &ws, const FieldTexts &texts) : ws_(ws), texts_(texts) {}
+
+    // Works on a copy so that a fault leaves the workspace untouched.
+    void run()
+    {
+        Workspace r = ws_;
+        if (!isKnownBusClass(r.BusClass))
+            throw Fault{"tipo de autobús"};
+        const ObservatoryValues &obs = observatoryValues(r.BusClass);
+        const int tyres = tyresPerVehicle(r.BusClass);
+
+        const double annualKm = r.ObsAnnualKm ? obs.annualKm : read(Input::Kmaut, "kilómetros anuales");
+
+        const double km = read(Input::Km, "kilómetros del trayecto") + read(Input::Vacio, "kilómetros del trayecto");
+        const double totalKm = roundHalfEven(checked(km, "kilómetros del trayecto"));
+        if (totalKm > std::numeric_limits<int32_t>::max() || totalKm < std::numeric_limits<int32_t>::min())
+            throw Fault{"kilómetros del trayecto"};
+        r.TotalKm = static_cast<int32_t>(totalKm);
+
+        r.ServiceHours = stored(read(Input::Horas, "horas del trayecto"), "horas del trayecto");
+
+        const double annualHours = r.ObsDriver ? obs.driverHours : read(Input::Htraba, "horas anuales efectivas");
+        r.EffectiveAnnualHours = stored(hourFactor(r.ServiceHours) * annualHours, "horas anuales efectivas");
+        const double hours = r.EffectiveAnnualHours;
+
+        const double salary = r.ObsDriver ? obs.driverSalary : read(Input::Salacon, "coste del conductor por hora");
+        r.DriverPerHour = stored(quotient(salary, hours, "coste del conductor por hora"), "coste del conductor por hora");
+
+        r.FuelPerKm = r.ObsFuel ? obs.fuelPerKm
+                                : stored(read(Input::Cosgas, "coste de combustible por km") * (litresPer100Km(r.BusClass) / 100),
+                                         "coste de combustible por km");
+
+        r.TyresPerKm = r.ObsTyres ? obs.tyresPerKm
+                                  : stored(quotient(read(Input::Cosneu, "coste de neumáticos por km"),
+                                                    read(Input::Vidneu, "coste de neumáticos por km"),
+                                                    "coste de neumáticos por km") * tyres,
+                                           "coste de neumáticos por km");
+
+        const double insurance = r.ObsInsurance ? obs.annualInsurance : read(Input::Cosseg, "coste de seguros por hora");
+        r.InsurancePerHour = stored(quotient(insurance, hours, "coste de seguros por hora"), "coste de seguros por hora");
+
+        r.MaintenancePerKm = r.ObsMaintenance
+                                 ? obs.maintenancePerKm
+                                 : stored(quotient(read(Input::Cosman, "coste de mantenimiento por km"), annualKm,
+                                                   "coste de mantenimiento por km"),
+                                          "coste de mantenimiento por km");
+
+        const double tyreSetValue =
+            r.ObsTyres ? obs.tyreSetValue : checked(read(Input::Cosneu, "valor de los neumáticos") * tyres, "valor de los neumáticos");
+
+        const char *amortisation = "amortización por hora";
+        const double amortisable = r.ObsVehicle ? obs.vehiclePrice - tyreSetValue : read(Input::Cosaut, amortisation) - tyreSetValue;
+        const double life = r.ObsVehicle ? ObservatoryLifeYears : read(Input::Vidaut, amortisation);
+        r.AmortisationPerHour = stored(quotient(quotient(checked(amortisable * AmortisedShare, amortisation), life, amortisation),
+                                                hours, amortisation),
+                                       amortisation);
+
+        const char *financing = "financiación por hora";
+        double financed;
+        if (r.ObsFinancing) {
+            financed = checked((obs.vehiclePrice - tyreSetValue) * obs.financingRate * obs.financingYears, financing);
+            financed = quotient(financed, ObservatoryLifeYears, financing);
+        } else {
+            // The whole purchase price is financed: the tyres are not taken off here.
+            financed = checked(read(Input::Cosaut, financing) * read(Input::Cosfin, financing) / 100 * read(Input::Plafin, financing),
+                               financing);
+            financed = quotient(financed, read(Input::Vidaut, financing), financing);
+        }
+        r.FinancingPerHour = stored(quotient(financed, hours, financing), financing);
+
+        const double serviceHours = r.ServiceHours;
+        const double serviceKm = r.TotalKm;
+        r.DriverTotal = stored(double(r.DriverPerHour) * serviceHours + DriverOffset, "coste del conductor");
+        r.FuelTotal = stored(double(r.FuelPerKm) * serviceKm, "coste del combustible");
+        r.AmortisationTotal = stored(double(r.AmortisationPerHour) * serviceHours, "coste de amortización");
+        r.FinancingTotal = stored(serviceHours * double(r.FinancingPerHour), "costes financieros");
+        r.MaintenanceTotal = stored(double(r.MaintenancePerKm) * serviceKm + MaintenanceOffset, "coste de mantenimiento");
+        r.TyresTotal = stored(double(r.TyresPerKm) * serviceKm, "coste de neumáticos");
+        r.InsuranceTotal = stored(double(r.InsurancePerHour) * serviceHours, "coste de seguros");
+
+        r.ServiceTotal = stored(double(r.FuelTotal) + r.DriverTotal + r.AmortisationTotal + r.FinancingTotal +
+                                    r.MaintenanceTotal + r.TyresTotal + r.InsuranceTotal,
+                                "coste directo del trayecto");
+        const double direct = r.ServiceTotal;
+        const double generalPct = r.ObsGeneral ? obs.generalCostsPct : read(Input::Cosgen, "costes generales");
+        r.GeneralCosts = stored(quotient(direct, 1 - generalPct / 100, "costes generales") - direct, "costes generales");
+        r.ServiceTotal = stored(double(r.GeneralCosts) + direct, "coste total del trayecto");
+
+        r.DriverPct = share(r.DriverTotal, r.ServiceTotal);
+        r.GeneralPct = share(r.GeneralCosts, r.ServiceTotal);
+        r.FuelPct = share(r.FuelTotal, r.ServiceTotal);
+        r.AmortisationPct = share(r.AmortisationTotal, r.ServiceTotal);
+        r.FinancingPct = share(r.FinancingTotal, r.ServiceTotal);
+        r.MaintenancePct = share(r.MaintenanceTotal, r.ServiceTotal);
+        r.TyresPct = share(r.TyresTotal, r.ServiceTotal);
+        r.InsurancePct = share(r.InsuranceTotal, r.ServiceTotal);
+        ws_ = r;
+    }
+
+private:
+    double read(Input input, const char *step) const { return checked(ReadFieldNumber(texts_[input]), step); }
+
+    // With every cost zero there is nothing to share out: every share is 0.
+    static float share(float item, float total)
+    {
+        if (total == 0)
+            return 0;
+        return stored(double(item) / total * 100, "porcentajes");
+    }
+
+    Workspace &ws_;
+    const FieldTexts &texts_;
+};
+
+} // namespace
+
+double hourFactor(float serviceHours)
+{
+    const double slope = 0.4 / 540;
+    if (serviceHours < 10)
+        return 0.5 + (double(serviceHours) * 60 - 60) * slope;
+    return 0.5 + slope * 540;
+}
+
+std::optional<CalculationFault> Calculate(Workspace &ws, const FieldTexts &texts)
+{
+    try {
+        Calculation(ws, texts).run();
+    } catch (const Fault &fault) {
+        return CalculationFault{fault.step};
+    }
+    return std::nullopt;
+}
+
+} // namespace rotavex

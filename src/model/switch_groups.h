@@ -1,0 +1,59 @@
+#pragma once
+// The nine observatory switches and the eight buttons that drive them. Each
+// button switches its group of fields between the user's own data and the
+// observatory averages; the vehicle button drives two switches at once.
+
+#include "inputs.h"
+#include "workspace.h"
+
+#include <array>
+#include <string_view>
+#include <vector>
+
+namespace rotavex {
+
+enum class Switch { Driver, General, Fuel, Vehicle, Financing, Maintenance, Tyres, Insurance, AnnualKm };
+
+inline constexpr std::size_t SwitchCount = 9;
+
+bool &switchFlag(Workspace &ws, Switch sw);
+bool switchFlag(const Workspace &ws, Switch sw);
+
+// One switch with the fields it covers; the labels are named after the
+// fields (lblX beside txtX).
+struct SwitchPart {
+    Switch sw;
+    std::vector<Input> fields;
+};
+
+struct SwitchGroup {
+    std::string_view button;   // "cmdCocon", ...
+    std::string_view window;   // "frmDatos", ...
+    std::vector<SwitchPart> parts;
+    bool needsBusClass;
+};
+
+// The eight groups in the order of the windows: frmDatos, frmVehi, frmMovi.
+const std::vector<SwitchGroup> &switchGroups();
+const SwitchGroup &switchGroupOfButton(std::string_view button);
+
+inline constexpr std::string_view ObservatoryText = "Observatorio";
+inline constexpr std::string_view UseObservatoryCaption = "Pulse aquí para utilizar los datos del Observatorio";
+inline constexpr std::string_view UseOwnDataCaption = "Pulse aquí para introducir sus datos personalizados";
+inline constexpr std::string_view NeedsBusClassMessage = "Debe seleccionar un tipo de autobus en los Datos Generales";
+
+// What a press of a group's button did, for the window to show.
+struct ToggleOutcome {
+    bool refused = false;        // no bus class: show NeedsBusClassMessage, nothing changed
+    struct PartChange {
+        const SwitchPart *part;
+        bool nowOn;              // on: fields "Observatorio" and locked, labels grey
+    };
+    std::vector<PartChange> changes;
+};
+
+// Flips each switch of the group by its own state and writes the new field
+// texts ("Observatorio" or empty; the user's earlier value is not kept).
+ToggleOutcome ToggleObservatorySource(Workspace &ws, const SwitchGroup &group, FieldTexts &texts);
+
+} // namespace rotavex

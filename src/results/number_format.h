@@ -1,0 +1,30 @@
+#pragma once
+
+#include "report_lines.h"
+
+#include <string>
+
+namespace rotavex {
+
+// What the reports take from the user's locale.
+struct NumberLocale {
+    std::string decimalSeparator = ".";
+    std::string shortDateFormat = "dd/MM/yyyy";   // Qt-style patterns: d dd M MM yy yyyy
+    std::string timeFormat = "HH:mm:ss";          // h hh H HH m mm s ss AP ap
+};
+
+// The general number format: at most `digits` significant digits, no
+// trailing zeros, no thousands separator, an exponent for very large and very
+// small values ("1,234568E+07", "1E-05"); a leading zero below 1 ("0,5").
+std::string formatGeneral(double value, int digits, const std::string &decimalSeparator);
+
+// A number item as written in a report: one blank before (or the minus
+// sign), the number, one blank after.
+std::string formatNumberItem(float value, const NumberLocale &locale);
+std::string formatNumberItem(double value, const NumberLocale &locale);
+
+// Rounds the stored single-precision value to `decimals` places, exact ties
+// going to the even digit.
+double Round(float value, int decimals);
+
+} // namespace rotavex

@@ -1,0 +1,22 @@
+#pragma once
+
+#include "number_format.h"
+#include "report_lines.h"
+
+#include <string>
+
+namespace rotavex {
+
+// Renders a report as plain text, one character a column: a tab to column n
+// pads with blanks up to that column, or writes one blank where the text
+// already reaches it. Font changes are ignored; a document end is a form
+// feed; the chart picture is left out.
+std::string renderPlainText(const Report &report, const NumberLocale &locale);
+
+// The text an item writes (empty for tabs, font changes and breaks).
+std::string itemText(const ReportItem &item, const NumberLocale &locale);
+
+// Formats a date or time by a Qt-style pattern.
+std::string formatDateTime(const DateTime &when, const std::string &pattern);
+
+} // namespace rotavex

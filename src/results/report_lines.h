@@ -1,0 +1,70 @@
+#pragma once
+// Every report of the program, on screen or on paper, is built as a stream
+// of items: texts, numbers, date and time stamps, tabs to a column, font
+// changes and line breaks. The same stream is painted on a report area or a
+// printer page and rendered as plain text for the command line.
+
+#include <initializer_list>
+#include <string>
+#include <variant>
+#include <vector>
+
+namespace rotavex {
+
+struct TextItem { std::string text; };
+struct FloatItem { float value; };     // written with at most 7 significant digits
+struct DoubleItem { double value; };   // written with at most 15 significant digits
+
+// A moment, as the clock gave it when the report was built.
+struct DateTime {
+    int year = 2000, month = 1, day = 1;
+    int hour = 0, minute = 0, second = 0;
+};
+struct DateItem { DateTime when; };    // the locale's short date
+struct TimeItem { DateTime when; };    // the locale's time format
+
+// Moves the pen to column n (from 1) of the line, or of the next line when
+// the pen is already past it.
+struct TabItem { int column; };
+
+struct FontSizeItem { double points; };
+struct BoldItem { bool on; };
+struct ItalicItem { bool on; };
+struct UnderlineItem { bool on; };
+
+struct LineBreak {};
+struct EndDocument {};     // sends what came before to the printer as one document
+struct ChartPicture {};    // the chart's picture at the pen, in its natural size
+
+using ReportItem = std::variant<TextItem, FloatItem, DoubleItem, DateItem, TimeItem, TabItem, FontSizeItem, BoldItem,
+                                ItalicItem, UnderlineItem, LineBreak, EndDocument, ChartPicture>;
+
+struct Report {
+    std::vector<ReportItem> items;
+
+    // Appends the items and a line break; no items make an empty line.
+    Report &line(std::initializer_list<ReportItem> lineItems = {})
+    {
+        items.insert(items.end(), lineItems.begin(), lineItems.end());
+        items.emplace_back(LineBreak{});
+        return *this;
+    }
+    Report &line(const std::string &text) { return line({TextItem{text}}); }
+    Report &add(ReportItem item)
+    {
+        items.push_back(std::move(item));
+        return *this;
+    }
+    Report &append(const Report &other)
+    {
+        items.insert(items.end(), other.items.begin(), other.items.end());
+        return *this;
+    }
+};
+
+inline TextItem text(std::string s) { return {std::move(s)}; }
+inline FloatItem number(float v) { return {v}; }
+inline DoubleItem number(double v) { return {v}; }
+inline TabItem tab(int column) { return {column}; }
+
+} // namespace rotavex

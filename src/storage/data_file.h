@@ -1,0 +1,55 @@
+#pragma once
+// The user's data file: fifteen lines of Windows-1252 text ended by CR LF,
+// holding the sixteen field texts, the bus class and the service mode. A
+// group switched to the observatory is kept as the word "Observatorio".
+
+#include "model/inputs.h"
+#include "model/switch_groups.h"
+#include "model/workspace.h"
+
+#include <cstdint>
+#include <optional>
+#include <string>
+#include <string_view>
+#include <vector>
+
+namespace rotavex {
+
+inline constexpr std::string_view DataFileMark = "ROTAVEX";
+inline constexpr std::string_view ForeignFileMessage = "El fichero que intenta cargar no es de ROTAVEX";
+inline constexpr std::size_t MaxDataFileBytes = 64 * 1024;
+
+// The field groups in the order of the file; general costs are written twice.
+struct FileGroup {
+    Switch sw;
+    std::vector<Input> items;
+};
+const std::vector<FileGroup> &fileGroups();
+
+// The bytes of the file for the current bus class, service mode, switches
+// and field texts. Double quotation marks are left out of the texts, as the
+// format has no way to hold them.
+std::string writeDataFile(const Workspace &ws, const FieldTexts &texts);
+
+// What a data file holds, item by item; an item the file lacks, or one not
+// of its kind, is absent.
+struct DataFileContent {
+    std::optional<int16_t> busClass;
+    std::vector<std::vector<std::optional<std::string>>> groups;   // by fileGroups(), UTF-8
+    std::optional<bool> serviceMode;
+    std::optional<std::string> km, horas, vacio;
+};
+
+// Absent when the bytes are not a data file: no mark (compared exactly), or
+// more bytes than a data file can have.
+std::optional<DataFileContent> readDataFile(std::string_view bytes);
+
+// Loads the content into the workspace and the field texts. A group whose
+// switch is on keeps its texts; a group saved as "Observatorio" is emptied;
+// every other text is taken as the field check would leave it, so a text
+// that check refuses leaves the field empty. Switches, DataSaved and
+// ResultsReady do not change. Returns the groups the file saved as
+// "Observatorio" (by fileGroups() index).
+std::vector<std::size_t> applyDataFile(const DataFileContent &content, Workspace &ws, FieldTexts &texts);
+
+} // namespace rotavex
