@@ -1,0 +1,163 @@
+#include <QtTest>
+
+namespace {
+
+struct Run {
+    int status;
+    QString out;
+    QString err;
+};
+
+Run calc(const QStringList &args, const QString &lang = "C")
+{
+    QProcess process;
+    QProcessEnvironment env = QProcessEnvironment::systemEnvironment();
+    env.remove("LC_ALL");
+    env.remove("LC_NUMERIC");
+    env.insert("LANG", lang);
+    process.setProcessEnvironment(env);
+    process.setWorkingDirectory(ROTAVEX_SOURCE_DIR);
+    process.start(ROTAVEX_CALC, args);
+    process.waitForFinished(30000);
+    return {process.exitCode(), QString::fromUtf8(process.readAllStandardOutput()),
+            QString::fromUtf8(process.readAllStandardError())};
+}
+
+QString writeTemp(QTemporaryDir &dir, const QString &name, const QByteArray &bytes)
+{
+    const QString path = dir.filePath(name);
+    QFile file(path);
+    file.open(QIODevice::WriteOnly);
+    file.write(bytes);
+    return path;
+}
+
+QByteArray example(const char *name)
+{
+    QFile file(QStringLiteral(ROTAVEX_SOURCE_DIR "/examples/") + name);
+    file.open(QIODevice::ReadOnly);
+    return file.readAll();
+}
+
+} // namespace
+
+class RotavexCalcTest : public QObject {
+    Q_OBJECT
+private slots:
+    void textReportFollowsTheLocale_data()
+    {
+        QTest::addColumn<QString>("file");
+        QTest::addColumn<QString>("lang");
+        QTest::addColumn<QString>("line");
+        QTest::newRow("full service, comma") << "examples/worked-example" << "es_ES.UTF-8"
+                                             << "      Coste total del trayecto:   279,03 euros   (100%)";
+        QTest::newRow("full service, point") << "examples/worked-example" << "C"
+                                             << "      Coste total del trayecto:   279.03 euros   (100%)";
+        QTest::newRow("unit costs, comma") << "examples/worked-example-unit-costs" << "es_ES.UTF-8"
+                                           << "            TOTAL:            279,03  euros";
+        QTest::newRow("observatory") << "examples/worked-example-observatory" << "de_DE"
+                                     << "      Coste total del trayecto:   248,18 euros   (100%)";
+    }
+    void textReportFollowsTheLocale()
+    {
+        QFETCH(QString, file);
+        QFETCH(QString, lang);
+        QFETCH(QString, line);
+        const Run run = calc({file}, lang);
+        QCOMPARE(run.status, 0);
+        QVERIFY2(run.out.split('\n').contains(line), qPrintable(run.out));
+    }
+
+    void jsonCarriesEveryResult()
+    {
+        const Run run = calc({"--json", "examples/worked-example", "examples/worked-example-observatory"});
+        QCOMPARE(run.status, 0);
+        const QStringList lines = run.out.split('\n', Qt::SkipEmptyParts);
+        QCOMPARE(lines.size(), 2);
+        const QJsonObject worked = QJsonDocument::fromJson(lines[0].toUtf8()).object();
+        QCOMPARE(worked["accepted"].toBool(), true);
+        QCOMPARE(worked["BusClass"].toInt(), 3);
+        QCOMPARE(worked["TotalKm"].toInt(), 120);
+        QCOMPARE(worked["ServiceTotal"].toDouble(), 279.026886);
+        QCOMPARE(worked["check"].toObject()["missing"].toBool(), false);
+        for (const char *field : {"EffectiveAnnualHours", "InsurancePct", "GeneralCosts", "TyresPerKm"})
+            QVERIFY2(worked.contains(field), field);
+        const QJsonObject observatory = QJsonDocument::fromJson(lines[1].toUtf8()).object();
+        QCOMPARE(observatory["EffectiveAnnualHours"].toDouble(), 1474.875);
+    }
+
+    void csvHasAHeaderAndARowPerFile()
+    {
+        QTemporaryDir dir;
+        const QString refused = writeTemp(dir, "sin, clase", example("worked-example").replace("\r\n3\r\n", "\r\n0\r\n"));
+        const Run run = calc({"--csv", "examples/worked-example", refused});
+        QCOMPARE(run.status, 1);
+        const QStringList lines = run.out.split('\n', Qt::SkipEmptyParts);
+        QCOMPARE(lines.size(), 3);
+        QVERIFY(lines[0].startsWith("file,accepted,BusClass,ServiceMode,missing,blockingZero,allowedZero,TotalKm,"));
+        QVERIFY(lines[1].contains(",279.026886,"));
+        QVERIFY(lines[2].startsWith('"' + refused + "\",false,0,"));
+        QCOMPARE(lines[2].count(','), lines[0].count(',') + 1);   // one comma is inside the quoted name
+    }
+
+    void refusedFilePrintsItsCheckOnStandardError()
+    {
+        QTemporaryDir dir;
+        const QString zeroHours = writeTemp(dir, "zero", example("worked-example").replace("\"1800\"", "\"0\""));
+        const Run run = calc({zeroHours, "examples/worked-example"});
+        QCOMPARE(run.status, 1);
+        QVERIFY(run.err.contains("   -> Las horas de trabajo del conductor son cero."));
+        QVERIFY(run.err.contains("  Algunos datos con valor cero impiden realizar los cálculos"));
+        QVERIFY(run.out.contains("279.03"));   // the next file is still priced
+    }
+
+    void exitStatus_data()
+    {
+        QTest::addColumn<QStringList>("args");
+        QTest::addColumn<int>("status");
+        QTest::addColumn<QString>("message");
+        QTest::newRow("no file") << QStringList{} << 2 << "falta";
+        QTest::newRow("unknown option") << QStringList{"--xml", "examples/worked-example"} << 2 << "opción no válida";
+        QTest::newRow("missing file") << QStringList{"examples/nonexistent"} << 2 << "El fichero que intenta cargar no es de ROTAVEX";
+        QTest::newRow("foreign file") << QStringList{"README.md"} << 2 << "El fichero que intenta cargar no es de ROTAVEX";
+        QTest::newRow("folder") << QStringList{"examples"} << 2 << "El fichero que intenta cargar no es de ROTAVEX";
+        QTest::newRow("all priced") << QStringList{"--json", "examples/complete-example"} << 0 << "";
+        QTest::newRow("help") << QStringList{"--help"} << 0 << "";
+    }
+    void exitStatus()
+    {
+        QFETCH(QStringList, args);
+        QFETCH(int, status);
+        QFETCH(QString, message);
+        const Run run = calc(args);
+        QCOMPARE(run.status, status);
+        QVERIFY2(run.err.contains(message), qPrintable(run.err));
+    }
+
+    void vehicleOnTheObservatoryAlsoFinancesFromIt()
+    {
+        // The vehicle button switches both the vehicle and the financing group.
+        QTemporaryDir dir;
+        QByteArray bytes = example("worked-example");
+        bytes.replace("\"200000\",\"10\"", "\"Observatorio\",\"Observatorio\"");
+        const Run run = calc({"--json", writeTemp(dir, "vehicle", bytes)});
+        QCOMPARE(run.status, 0);
+        const QJsonObject result = QJsonDocument::fromJson(run.out.toUtf8()).object();
+        const double expected = (194304.497732 - 3200) * 0.0227 * 5 / 10 / 1140;
+        QVERIFY(qAbs(result["FinancingPerHour"].toDouble() - expected) < 1e-4);
+    }
+
+    void arithmeticFaultIsReportedNotPrinted()
+    {
+        QTemporaryDir dir;
+        QByteArray bytes = example("worked-example");
+        bytes.replace("\"30000\"", "\"1e45\"");
+        const Run run = calc({"--json", writeTemp(dir, "huge", bytes)});
+        QCOMPARE(run.status, 1);
+        QVERIFY(run.err.contains("No se ha podido realizar el cálculo con estos datos"));
+        QVERIFY(!run.out.contains("inf") && !run.out.contains("nan"));
+    }
+};
+
+QTEST_GUILESS_MAIN(RotavexCalcTest)
+#include "tst_rotavex_calc.moc"

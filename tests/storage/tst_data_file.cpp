@@ -1,0 +1,207 @@
+#include "entry/field_check.h"
+#include "storage/data_file.h"
+#include "storage/windows1252.h"
+
+#include <QtTest>
+
+using namespace rotavex;
+
+namespace {
+
+std::string exampleBytes(const char *name)
+{
+    QFile file(QStringLiteral(ROTAVEX_SOURCE_DIR "/examples/") + name);
+    if (!file.open(QIODevice::ReadOnly))
+        qFatal("missing example %s", name);
+    return file.readAll().toStdString();
+}
+
+// The complete example: own driver, general, fuel, tyre and annual-km data;
+// insurance, vehicle (with financing) and maintenance on the observatory.
+void completeExample(Workspace &ws, FieldTexts &texts)
+{
+    ws.BusClass = 3;
+    ws.ServiceMode = true;
+    ws.ObsInsurance = ws.ObsVehicle = ws.ObsFinancing = ws.ObsMaintenance = true;
+    texts[Input::Salacon] = "32000";
+    texts[Input::Htraba] = "1750";
+    texts[Input::Cosgen] = "12";
+    texts[Input::Cosgas] = "0.95";
+    texts[Input::Cosneu] = "380";
+    texts[Input::Vidneu] = "90000";
+    texts[Input::Kmaut] = "85000";
+    texts[Input::Km] = "120";
+    texts[Input::Horas] = "4";
+    texts[Input::Vacio] = "20";
+    for (Input input : {Input::Cosseg, Input::Cosaut, Input::Vidaut, Input::Cosfin, Input::Plafin, Input::Cosman})
+        texts[input] = "Observatorio";
+}
+
+std::string file(std::initializer_list<const char *> lines)
+{
+    std::string bytes;
+    for (const char *line : lines)
+        bytes += std::string(line) + "\r\n";
+    return bytes;
+}
+
+} // namespace
+
+class DataFileTest : public QObject {
+    Q_OBJECT
+private slots:
+    void writesTheCompleteExampleByteForByte()
+    {
+        Workspace ws;
+        FieldTexts texts;
+        completeExample(ws, texts);
+        QCOMPARE(QByteArray::fromStdString(writeDataFile(ws, texts)), QByteArray::fromStdString(exampleBytes("complete-example")));
+    }
+
+    void writesEmptyFieldsAsEmptyTexts()
+    {
+        const std::string bytes = writeDataFile(Workspace{}, FieldTexts{});
+        QCOMPARE(QByteArray::fromStdString(bytes),
+                 QByteArray::fromStdString(file({"\"ROTAVEX\"", "0", "\"\",\"\"", "\"\",\"\"", "\"\"", "\"\"", "\"\",\"\"", "\"\"",
+                                                  "\"\",\"\"", "\"\",\"\"", "\"\"", "#FALSE#", "\"\"", "\"\"", "\"\""})));
+    }
+
+    void quotationMarksAreLeftOutSoTheFileLoadsBack()
+    {
+        Workspace ws;
+        FieldTexts texts;
+        texts[Input::Salacon] = "30\"000";
+        texts[Input::Htraba] = "1800";
+        const auto content = readDataFile(writeDataFile(ws, texts));
+        QVERIFY(content);
+        QCOMPARE(*content->groups[0][0], std::string("30000"));
+        QCOMPARE(*content->groups[0][1], std::string("1800"));
+    }
+
+    void textsAreWindows1252()
+    {
+        Workspace ws;
+        FieldTexts texts;
+        texts[Input::Km] = "año€";
+        const std::string bytes = writeDataFile(ws, texts);
+        QVERIFY(bytes.find("\"a\xF1o\x80\"") != std::string::npos);
+        QCOMPARE(*readDataFile(bytes)->km, std::string("año€"));
+        QCOMPARE(windows1252FromUtf8("日"), std::string("?"));
+    }
+
+    void refusesWhatIsNotADataFile_data()
+    {
+        QTest::addColumn<QByteArray>("bytes");
+        QTest::newRow("empty") << QByteArray();
+        QTest::newRow("other case") << QByteArray("\"Rotavex\"\r\n3\r\n");
+        QTest::newRow("blank inside the mark") << QByteArray("\"ROTAVEX \"\r\n3\r\n");
+        QTest::newRow("another program's text") << QByteArray("hello, world\r\n");
+        QTest::newRow("binary") << QByteArray("\x00\xFF\x01\"ROTAVEX\"", 12);
+        QTest::newRow("a 10 MB line behind the mark") << QByteArray("\"ROTAVEX\"\r\n") + QByteArray(10 * 1024 * 1024, '7');
+    }
+    void refusesWhatIsNotADataFile()
+    {
+        QFETCH(QByteArray, bytes);
+        QVERIFY(!readDataFile(bytes.toStdString()));
+    }
+
+    void shortOrMalformedFilesApplyWhatCanBeRead()
+    {
+        Workspace ws;
+        ws.ServiceMode = true;
+        FieldTexts texts;
+        texts[Input::Km] = "55";
+        const auto content = readDataFile("\"ROTAVEX\"\r\nthree\r\n\"30000\",\"1800\"\r\n\"10\"");
+        QVERIFY(content);
+        QVERIFY(!content->busClass);
+        applyDataFile(*content, ws, texts);
+        QCOMPARE(ws.BusClass, int16_t(0));
+        QCOMPARE(texts[Input::Salacon], std::string("30000"));
+        QCOMPARE(texts[Input::Cosgen], std::string("10"));   // the second item is missing: the first stays
+        QVERIFY(ws.ServiceMode);                              // no flag read
+        QCOMPARE(texts[Input::Km], std::string("55"));       // no trip item read
+    }
+
+    void notAFlagOrNumberLeavesTheValue()
+    {
+        const auto content = readDataFile(file({"\"ROTAVEX\"", "99999", "\"\",\"\"", "\"\",\"\"", "\"\"", "\"\"", "\"\",\"\"",
+                                                 "\"\"", "\"\",\"\"", "\"\",\"\"", "\"\"", "TRUE", "\"1\"", "\"2\"", "\"3\""}));
+        QVERIFY(content);
+        QVERIFY(!content->busClass);
+        QVERIFY(!content->serviceMode);
+        QCOMPARE(*content->vacio, std::string("3"));
+    }
+
+    void loadingFillsOnlyGroupsWhoseSwitchIsOff()
+    {
+        Workspace ws;
+        ws.ObsFuel = true;
+        FieldTexts texts;
+        texts[Input::Cosgas] = "Observatorio";
+        texts[Input::Cosseg] = "777";
+        const auto content = readDataFile(exampleBytes("complete-example"));
+        QVERIFY(content);
+        const std::vector<std::size_t> observatory = applyDataFile(*content, ws, texts);
+        QCOMPARE(ws.BusClass, int16_t(3));
+        QVERIFY(ws.ServiceMode);
+        QCOMPARE(texts[Input::Cosgas], std::string("Observatorio"));   // switch on: kept
+        QVERIFY(ws.ObsFuel);
+        QCOMPARE(texts[Input::Cosseg], std::string());                 // saved as observatory: emptied
+        QCOMPARE(texts[Input::Cosaut], std::string());
+        QCOMPARE(texts[Input::Salacon], std::string("32000"));
+        QCOMPARE(texts[Input::Km], std::string("120"));
+        QVERIFY(!ws.ObsInsurance && !ws.DataSaved && !ws.ResultsReady);
+        QCOMPARE(observatory.size(), std::size_t(4));   // insurance, vehicle, financing, maintenance
+    }
+
+    void loadedTextsAreCheckedLikeTypedOnes_data()
+    {
+        QTest::addColumn<QString>("item");
+        QTest::addColumn<QString>("field");
+        QTest::newRow("decimal comma") << "12,5" << "12.5";
+        QTest::newRow("negative") << "-3" << "";
+        QTest::newRow("not a number") << "doce" << "";
+        QTest::newRow("huge exponent") << "1e400" << "";
+        QTest::newRow("minus zero") << "-0" << "-0";
+        QTest::newRow("control bytes") << "1\x01" << "";
+    }
+    void loadedTextsAreCheckedLikeTypedOnes()
+    {
+        QFETCH(QString, item);
+        QFETCH(QString, field);
+        Workspace ws;
+        FieldTexts texts;
+        const std::string line = "\"" + item.toStdString() + "\"";
+        const auto content = readDataFile(file({"\"ROTAVEX\"", "1", "\"\",\"\"", "\"\",\"\"", line.c_str()}));
+        applyDataFile(*content, ws, texts);
+        QCOMPARE(QString::fromStdString(texts[Input::Cosgas]), field);
+    }
+
+    void theLaterGeneralCostsItemWins()
+    {
+        Workspace ws;
+        FieldTexts texts;
+        applyDataFile(*readDataFile(file({"\"ROTAVEX\"", "2", "\"1\",\"2\"", "\"11\",\"12\""})), ws, texts);
+        QCOMPARE(texts[Input::Cosgen], std::string("12"));
+    }
+
+    void savedAndLoadedBackUnchanged()
+    {
+        Workspace ws;
+        FieldTexts texts;
+        completeExample(ws, texts);
+        ws.ObsInsurance = ws.ObsVehicle = ws.ObsFinancing = ws.ObsMaintenance = false;
+        for (Input input : {Input::Cosseg, Input::Cosaut, Input::Vidaut, Input::Cosfin, Input::Plafin, Input::Cosman})
+            texts[input] = "4,5";
+        Workspace loaded;
+        FieldTexts loadedTexts;
+        applyDataFile(*readDataFile(writeDataFile(ws, texts)), loaded, loadedTexts);
+        for (Input input : AllInputs)
+            QCOMPARE(loadedTexts[input], NormaliseDecimalComma(texts[input]));   // a comma comes back as a point
+        QCOMPARE(loaded.BusClass, ws.BusClass);
+        QCOMPARE(loaded.ServiceMode, ws.ServiceMode);
+    }
+};
+
+QTEST_GUILESS_MAIN(DataFileTest)
+#include "tst_data_file.moc"
