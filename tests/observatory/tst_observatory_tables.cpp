@@ -1,11 +1,12 @@
 #include "model/calculation.h"
 #include "model/observatory_values.h"
 #include "observatory/observatory_tables.h"
-#include "results/plain_text.h"
+#include "../results/report_fixture.h"
 
 #include <QtTest>
 
 using namespace rotavex;
+using namespace rotavex::testing;
 
 namespace {
 
@@ -14,12 +15,7 @@ const QStringList ClassLabels = {"Menos de 22 plazas:", "De 22 a 35 plazas:", "d
 
 QStringList lines(const Report &report, const QString &separator)
 {
-    NumberLocale locale;
-    locale.decimalSeparator = separator.toStdString();
-    QString text = QString::fromStdString(renderPlainText(report, locale));
-    if (text.endsWith('\n'))
-        text.chop(1);
-    return text.split('\n');
+    return renderedLines(report, localeWith(separator));
 }
 
 QStringList classLines(const QStringList &figures, const QString &afterColon, const QString &unit)
@@ -45,13 +41,6 @@ QStringList averages()
            + QStringList{item + "Coste de Neumáticos:"}
            + classLines({"0#0289214", "0#0385619", "0#0385619", "0#0385619"}, " ", perKm)
            + QStringList{item + "Coste de Seguros:"} + classLines({"2,89", "3,39", "4,21", "5,47"}, " ", perHour);
-}
-
-QStringList withSeparator(QStringList lines, const QString &separator)
-{
-    for (QString &line : lines)
-        line.replace('#', separator);
-    return lines;
 }
 
 } // namespace
@@ -86,25 +75,26 @@ private slots:
         QCOMPARE(lines(report, separator), withSeparator(expected, separator));
     }
 
+    void paperFonts_data()
+    {
+        QTest::addColumn<QString>("text");
+        QTest::addColumn<int>("skip");
+        QTest::addColumn<QString>("font");
+        QTest::newRow("title") << "Observatorio de Costes del Transporte de Viajeros en Autobús" << 0 << "14 bold underline";
+        QTest::newRow("subtitle") << "(Suponiendo un servicio de una hora)" << 0 << "12 bold";
+        QTest::newRow("averages") << QString(14, ' ') + "Coste de Seguros:" << 0 << "12 bold";
+        QTest::newRow("closing dashes") << Dashes << 1 << "12";
+        QTest::newRow("publisher") << "" << 0 << "10 italic";
+    }
     void paperFonts()
     {
-        const std::vector<ReportItem> &items = observatoryPaperTable().items;
-        std::vector<std::string> fonts;   // the font changes, in order, with the line they come before
-        int line = 0;
-        for (const ReportItem &item : items) {
-            if (const auto *f = std::get_if<FontSizeItem>(&item)) fonts.push_back(std::to_string(line) + " size " + std::to_string(int(f->points)));
-            if (const auto *b = std::get_if<BoldItem>(&item)) fonts.push_back(std::to_string(line) + (b->on ? " bold" : " bold off"));
-            if (const auto *i = std::get_if<ItalicItem>(&item)) fonts.push_back(std::to_string(line) + (i->on ? " italic" : " italic off"));
-            if (const auto *u = std::get_if<UnderlineItem>(&item)) fonts.push_back(std::to_string(line) + (u->on ? " underline" : " underline off"));
-            if (std::holds_alternative<LineBreak>(item)) ++line;
-        }
-        const std::vector<std::string> expected = {"0 size 14", "0 bold", "0 underline", "1 underline off", "1 size 12",
-                                                   "5 bold", "38 bold off", "39 size 10", "39 italic", "40 italic off",
-                                                   "40 bold off"};
-        QCOMPARE(fonts, expected);
-        QVERIFY(std::holds_alternative<EndDocument>(items.back()));
-        QCOMPARE(std::count_if(items.begin(), items.end(),
-                               [](const ReportItem &i) { return std::holds_alternative<EndDocument>(i); }), 1);
+        QFETCH(QString, text);
+        QFETCH(int, skip);
+        QFETCH(QString, font);
+        const Report report = observatoryPaperTable();
+        QCOMPARE(fontAt(report, text.toStdString(), skip), font);
+        QCOMPARE(countOf<EndDocument>(report), 1);
+        QVERIFY(std::holds_alternative<EndDocument>(report.items.back()));
     }
 
     // The table's figures are the observatory's own: the per-km ones are the

@@ -7,6 +7,8 @@
 
 #include <QStringList>
 
+#include <algorithm>
+
 namespace rotavex::testing {
 
 // Class 3, every group with the user's own data, 100 km + 20 km in 4 hours.
@@ -45,6 +47,29 @@ inline QStringList renderedLines(const Report &report, const NumberLocale &local
     if (text.endsWith('\n'))
         text.chop(1);
     return text.split('\n');
+}
+
+// The font in force where the first text item `text` is written (after
+// `skip` earlier ones): "14 bold underline", "10 bold italic", "12".
+inline QString fontAt(const Report &report, const std::string &text, int skip = 0)
+{
+    double size = 0;
+    bool bold = false, italic = false, underline = false;
+    for (const ReportItem &item : report.items) {
+        if (const auto *f = std::get_if<FontSizeItem>(&item)) size = f->points;
+        if (const auto *b = std::get_if<BoldItem>(&item)) bold = b->on;
+        if (const auto *i = std::get_if<ItalicItem>(&item)) italic = i->on;
+        if (const auto *u = std::get_if<UnderlineItem>(&item)) underline = u->on;
+        if (const auto *t = std::get_if<TextItem>(&item); t && t->text == text && skip-- == 0)
+            break;
+    }
+    return QString::number(size) + (bold ? " bold" : "") + (italic ? " italic" : "") + (underline ? " underline" : "");
+}
+
+template <typename T> int countOf(const Report &report)
+{
+    return int(std::count_if(report.items.begin(), report.items.end(),
+                             [](const ReportItem &item) { return std::holds_alternative<T>(item); }));
 }
 
 // Expected lines are written with '#' for the decimal separator.

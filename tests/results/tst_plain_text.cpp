@@ -28,32 +28,6 @@ private slots:
         report.line({text(before.toStdString()), rotavex::tab(10), text("X")});
         QCOMPARE(QString::fromStdString(renderPlainText(report, {})), line + "\n");
     }
-
-    void numbersCountTheirBlanks()
-    {
-        Report report;
-        report.line({text("ab"), number(12.5f), rotavex::tab(10), text("X")});
-        QCOMPARE(QString::fromStdString(renderPlainText(report, {})), "ab 12.5  X\n");
-    }
-
-    void dateTime_data()
-    {
-        QTest::addColumn<QString>("pattern");
-        QTest::addColumn<QString>("text");
-        QTest::newRow("short date") << "dd/MM/yyyy" << "05/03/2024";
-        QTest::newRow("unpadded date") << "d/M/yy" << "5/3/24";
-        QTest::newRow("24-hour") << "HH:mm:ss" << "07:08:09";
-        QTest::newRow("12-hour afternoon") << "h:mm:ss ap" << "7:08:09 pm";
-        QTest::newRow("h without AP is 24-hour") << "h:mm" << "19:08";
-        QTest::newRow("quoted literal") << "d 'de' M" << "5 de 3";
-    }
-    void dateTime()
-    {
-        QFETCH(QString, pattern);
-        QFETCH(QString, text);
-        const DateTime when{2024, 3, 5, pattern.contains('H') ? 7 : 19, 8, 9};
-        QCOMPARE(QString::fromStdString(formatDateTime(when, pattern.toStdString())), text);
-    }
 };
 
 QTEST_GUILESS_MAIN(PlainTextTest)
