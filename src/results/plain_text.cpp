@@ -100,10 +100,10 @@ std::string renderPlainText(const Report &report, const NumberLocale &locale)
     for (const ReportItem &item : report.items) {
         if (const auto *t = std::get_if<TabItem>(&item)) {
             const std::size_t column = columnsOf(line) + 1;
-            if (column < std::size_t(t->column))
+            if (column <= std::size_t(t->column))
                 line.append(std::size_t(t->column) - column, ' ');
             else
-                line += ' ';
+                line += ' ';   // already past it: keep the items apart
         } else if (std::holds_alternative<LineBreak>(item)) {
             out += line + "\n";
             line.clear();

@@ -8,8 +8,8 @@
 namespace rotavex {
 
 // Renders a report as plain text, one character a column: a tab to column n
-// pads with blanks up to that column, or writes one blank where the text
-// already reaches it. Font changes are ignored; a document end is a form
+// pads with blanks up to that column, or writes one blank where the pen is
+// already past it. Font changes are ignored; a document end is a form
 // feed; the chart picture is left out.
 std::string renderPlainText(const Report &report, const NumberLocale &locale);
 

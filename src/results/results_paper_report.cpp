@@ -1,8 +1,141 @@
 #include "results_report.h"
 
+#include "number_format.h"
+
 namespace rotavex {
 
-// Built with the printing of the results.
-Report resultsPaperReport(const Workspace &, const std::string &, const std::string &, const DateTime &) { return {}; }
+namespace {
+
+// On paper every label starts at the margin and the figures line up in two
+// columns: amounts at 25, the share of the total at 42.
+constexpr int AmountColumn = 25;
+constexpr int ShareColumn = 42;
+
+const std::string PaperRule(87, '-');
+
+void heading(Report &report)
+{
+    report.add(FontSizeItem{14}).add(BoldItem{true}).add(UnderlineItem{true}).add(ItalicItem{false});
+    report.line("ROTAVEX 2018");
+    report.add(FontSizeItem{12}).add(UnderlineItem{false});
+    report.line();
+    report.line("Resultado del cálculo de costes");
+    report.line(PaperRule);
+    report.add(BoldItem{false});
+}
+
+void serviceLine(Report &report, const Workspace &ws, const std::string &kmText, const std::string &vacioText)
+{
+    report.line({text(kmText + " km con pasajeros, " + vacioText + " km de posicionamiento, y"), number(ws.ServiceHours),
+                 text("horas.")});
+}
+
+void fullServiceBody(Report &report, const Workspace &ws, const std::string &kmText, const std::string &vacioText)
+{
+    const auto amount = [&](const char *label, float value) {
+        report.line({text(label), tab(AmountColumn), number(Round(value, 2)), text("euros")});
+    };
+    report.line("Costes calculados para un servicio de:");
+    serviceLine(report, ws, kmText, vacioText);
+    report.line("en un vehículo de " + busClassPhrase(ws.BusClass));
+    report.line();
+    report.add(BoldItem{true});
+    report.line({text("Coste total del trayecto: "), tab(AmountColumn), number(Round(ws.ServiceTotal, 2)), text("euros"),
+                 tab(ShareColumn), text("(100%)")});
+    report.add(BoldItem{false});
+    report.line();
+
+    // The group shares are summed in single precision, in this order, before rounding.
+    float perKmPct = ws.MaintenancePct + ws.FuelPct;
+    perKmPct = perKmPct + ws.TyresPct;
+    report.line({text("Costes por Km ("), number(Round(perKmPct, 1)), text("%)")});
+    report.line(std::string(13, '-'));
+    amount("Coste de mantenimiento: ", ws.MaintenanceTotal);
+    amount("Coste del combustible: ", ws.FuelTotal);
+    amount("Coste de neumáticos: ", ws.TyresTotal);
+    report.line();
+
+    float perHourPct = ws.FinancingPct + ws.InsurancePct;
+    perHourPct = perHourPct + ws.AmortisationPct;
+    perHourPct = perHourPct + ws.DriverPct;
+    // The printed per-hour heading has always closed with a stray quotation mark.
+    report.line({text("Costes por Hora ("), number(Round(perHourPct, 1)), text("%)\"")});
+    report.line(std::string(15, '-'));
+    amount("Costes financieros: ", ws.FinancingTotal);
+    amount("Coste de seguros: ", ws.InsuranceTotal);
+    amount("Coste de amortización: ", ws.AmortisationTotal);
+    amount("Coste del conductor: ", ws.DriverTotal);
+    report.line();
+    report.line({text("Costes generales: "), tab(AmountColumn), number(Round(ws.GeneralCosts, 2)), text("euros"),
+                 tab(ShareColumn), text("("), number(Round(ws.GeneralPct, 1)), text("%)")});
+    report.line();
+}
+
+void unitCostBody(Report &report, const Workspace &ws, const std::string &kmText, const std::string &vacioText)
+{
+    float perKm = ws.FuelPerKm + ws.MaintenancePerKm;
+    perKm = perKm + ws.TyresPerKm;
+    float perHour = ws.DriverPerHour + ws.AmortisationPerHour;
+    perHour = perHour + ws.FinancingPerHour;
+    perHour = perHour + ws.InsurancePerHour;
+    const auto amount = [&](const char *label, float value) {
+        report.line({text(label), tab(AmountColumn), number(Round(value, 2)), text(" euros")});
+    };
+    report.line("Costes unitarios por vehículo:");
+    report.line("Costes calculados para un servicio de:");
+    serviceLine(report, ws, kmText, vacioText);
+    report.line();
+    amount("Costes por km: ", perKm);
+    amount("Costes por hora: ", perHour);
+    amount("Costes generales: ", ws.GeneralCosts);
+    report.line();
+    report.line("Costes totales del servicio:");
+    report.line();
+    report.line({text("Costes/km:  "), tab(AmountColumn), number(Round(perKm, 2)), text("euros x "),
+                 number(double(ws.TotalKm)), text("km")});
+    report.line({text("Costes/hora: "), tab(AmountColumn), number(Round(perHour, 2)), text("euros x "),
+                 number(ws.ServiceHours), text(" horas")});
+    amount("Costes generales: ", ws.GeneralCosts);
+    report.line({tab(AmountColumn), text(std::string(10, '-'))});
+    amount("TOTAL: ", ws.ServiceTotal);
+    report.line();
+}
+
+void dateStamp(Report &report, const DateTime &printedAt)
+{
+    report.line({text("Cálculo realizado el "), DateItem{printedAt}, text(" a las "), TimeItem{printedAt}});
+}
+
+} // namespace
+
+Report resultsPaperReport(const Workspace &ws, const std::string &kmText, const std::string &vacioText,
+                          const DateTime &printedAt)
+{
+    Report report;
+    heading(report);
+    if (ws.ServiceMode)
+        fullServiceBody(report, ws, kmText, vacioText);
+    else
+        unitCostBody(report, ws, kmText, vacioText);
+    dateStamp(report, printedAt);
+
+    report.add(BoldItem{true});
+    report.line(PaperRule);
+    report.add(ItalicItem{true}).add(FontSizeItem{10});
+    if (ws.ServiceMode) {
+        report.line("Tesmora. Belvarde");
+        report.line("Dizezirad de Valdoria");
+        report.add(EndDocument{});   // the text pages go out alone; the chart follows as a document of its own
+    } else {
+        report.line("Tesmora");
+        report.line("Dizezirad de Valdoria");
+    }
+    report.add(ItalicItem{false}).add(BoldItem{false});
+
+    report.line();
+    report.add(ChartPicture{});
+    report.add(EndDocument{});
+    return report;
+}
 
 } // namespace rotavex

@@ -71,7 +71,7 @@ void unitCostBody(Report &report, const Workspace &ws, const std::string &kmText
     report.line();
     report.line(item + "Costes totales del servicio:");
     report.line();
-    report.line({text(item + "Costes/km:  "), tab(30), number(Round(perKm, 2)), text("euros x "), number(float(ws.TotalKm)),
+    report.line({text(item + "Costes/km:  "), tab(30), number(Round(perKm, 2)), text("euros x "), number(double(ws.TotalKm)),
                  text("km")});
     report.line({text(item + "Costes/hora: "), tab(30), number(Round(perHour, 2)), text("euros x "), number(ws.ServiceHours),
                  text(" horas")});

@@ -1,0 +1,84 @@
+#pragma once
+// Shared by the report tests: the worked example of the cost calculation and
+// a report rendered as lines of plain text.
+
+#include "model/calculation.h"
+#include "results/plain_text.h"
+
+#include <QStringList>
+
+#include <algorithm>
+
+namespace rotavex::testing {
+
+// Class 3, every group with the user's own data, 100 km + 20 km in 4 hours.
+inline FieldTexts workedExampleTexts()
+{
+    FieldTexts t;
+    const char *values[] = {"30000", "1800", "10",  "200000", "10",     "60000", "6000", "5",
+                            "5",     "1.2",  "400", "100000", "4000",   "100",   "20",   "4"};
+    for (std::size_t i = 0; i < InputCount; ++i)
+        t.texts[i] = values[i];
+    return t;
+}
+
+inline Workspace calculatedWorkedExample(bool fullService)
+{
+    Workspace ws;
+    ws.BusClass = 3;
+    ws.ServiceMode = fullService;
+    const auto fault = Calculate(ws, workedExampleTexts());
+    if (fault)
+        qFatal("worked example not calculated: %s", fault->step.c_str());
+    return ws;
+}
+
+inline NumberLocale localeWith(const QString &decimalSeparator)
+{
+    NumberLocale locale;
+    locale.decimalSeparator = decimalSeparator.toStdString();
+    return locale;
+}
+
+// One string per line; a form feed (end of document) stays on the line it ends.
+inline QStringList renderedLines(const Report &report, const NumberLocale &locale)
+{
+    QString text = QString::fromStdString(renderPlainText(report, locale));
+    if (text.endsWith('\n'))
+        text.chop(1);
+    return text.split('\n');
+}
+
+// The font in force where the first text item `text` is written (after
+// `skip` earlier ones): "14 bold underline", "10 bold italic", "12".
+inline QString fontAt(const Report &report, const std::string &text, int skip = 0)
+{
+    double size = 0;
+    bool bold = false, italic = false, underline = false;
+    for (const ReportItem &item : report.items) {
+        if (const auto *f = std::get_if<FontSizeItem>(&item)) size = f->points;
+        if (const auto *b = std::get_if<BoldItem>(&item)) bold = b->on;
+        if (const auto *i = std::get_if<ItalicItem>(&item)) italic = i->on;
+        if (const auto *u = std::get_if<UnderlineItem>(&item)) underline = u->on;
+        if (const auto *t = std::get_if<TextItem>(&item); t && t->text == text && skip-- == 0)
+            break;
+    }
+    return QString::number(size) + (bold ? " bold" : "") + (italic ? " italic" : "") + (underline ? " underline" : "");
+}
+
+template <typename T> int countOf(const Report &report)
+{
+    return int(std::count_if(report.items.begin(), report.items.end(),
+                             [](const ReportItem &item) { return std::holds_alternative<T>(item); }));
+}
+
+// Expected lines are written with '#' for the decimal separator.
+inline QStringList withSeparator(const QStringList &lines, const QString &separator)
+{
+    QStringList out;
+    for (const QString &line : lines)
+        out << QString(line).replace('#', separator);
+    return out;
+}
+
+} // namespace rotavex::testing
