@@ -74,6 +74,14 @@ bool SplashWindow::event(QEvent *event)
     return QWidget::event(event);
 }
 
+void SplashWindow::showEvent(QShowEvent *event)
+{
+    QWidget::showEvent(event);
+    // Take the focus at once, also where no window manager hands it over,
+    // so that the first key press reaches the splash.
+    activateWindow();
+}
+
 void SplashWindow::mouseReleaseEvent(QMouseEvent *event)
 {
     // Clicks on the pictures and labels come up here through the frame; the
