@@ -57,15 +57,6 @@ private slots:
         QVERIFY(!stayedOpen);
         QVERIFY(aboutWindows().isEmpty());
     }
-
-    void windowButtonsAreCloseOnly()
-    {
-        AboutWindow about;
-        const Qt::WindowFlags flags = about.windowFlags();
-        QVERIFY(flags & Qt::WindowCloseButtonHint);
-        QVERIFY(!(flags & (Qt::WindowMinimizeButtonHint | Qt::WindowMaximizeButtonHint)));
-        QCOMPARE(about.size(), QSize(527, 488));
-    }
 };
 
 QTEST_MAIN(AboutWindowTest)

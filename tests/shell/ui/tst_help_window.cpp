@@ -174,18 +174,6 @@ private slots:
         QVERIFY(paragraphs >= 1);
         QCOMPARE(text.isValid(), !nextHeading.isEmpty());
     }
-
-    void documentIsInASerifFace()
-    {
-        const QFont font = rotavex::helpDocumentFont();
-        QCOMPARE(font.families().value(0), QString("Times New Roman"));
-        QCOMPARE(font.pointSize(), 12);
-        QCOMPARE(font.styleHint(), QFont::Serif);
-        Document document;
-        const QTextCharFormat body = document.find(Headings[0]).next().begin().fragment().charFormat();
-        QCOMPARE(body.fontFamilies().toStringList().value(0), QString("Times New Roman"));
-        QCOMPARE(body.fontPointSize(), 12.0);
-    }
 };
 
 QTEST_MAIN(HelpWindowTest)
