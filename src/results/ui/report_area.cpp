@@ -22,7 +22,6 @@ ReportArea::ReportArea(QWidget *parent)
 {
     setFont(reportFont(ReportPoints));
     setAttribute(Qt::WA_OpaquePaintEvent);
-    painter_.setFont(font());
     painter_.setTextBackground(background());
     growImageToWidget();
 }
@@ -37,6 +36,7 @@ void ReportArea::write(const Report &report)
     growImageToWidget();
     QPainter painter(&image_);
     painter.setPen(palette().color(QPalette::WindowText));
+    painter_.setFont(font());
     painter_.paint(painter, report);
     update();
 }
@@ -84,9 +84,7 @@ void ReportArea::resizeEvent(QResizeEvent *event)
 
 void ReportArea::changeEvent(QEvent *event)
 {
-    if (event->type() == QEvent::FontChange)
-        painter_.setFont(font());
-    else if (event->type() == QEvent::PaletteChange)
+    if (event->type() == QEvent::PaletteChange)
         painter_.setTextBackground(background());
     QWidget::changeEvent(event);
 }

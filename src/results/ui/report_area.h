@@ -15,8 +15,9 @@ class ReportArea : public QWidget {
 public:
     explicit ReportArea(QWidget *parent = nullptr);
 
-    // Writes the report at the pen, in the area's font as the report's own
-    // font items change it; the pen stays where the report ends.
+    // Writes the report at the pen, starting in the area's font, which the
+    // report's own font items then change; the pen stays where the report
+    // ends, the area's font stays as it was.
     void write(const Report &report);
 
     // Empties the area and moves the pen to the top-left corner.

@@ -15,13 +15,21 @@ QString withoutTimeZone(QString pattern)
     return pattern.remove(zone).trimmed();
 }
 
+// The reports write dates in figures; a short format that names the month or
+// the weekday (the C locale's "d MMM yyyy") gives way to day/month/year.
+QString numericDate(const QString &pattern)
+{
+    static const QRegularExpression named(QStringLiteral("MMM|ddd"));
+    return pattern.contains(named) ? QStringLiteral("dd/MM/yyyy") : pattern;
+}
+
 } // namespace
 
 NumberLocale numberLocaleOf(const QLocale &locale)
 {
     NumberLocale result;
     result.decimalSeparator = locale.decimalPoint().toStdString();
-    result.shortDateFormat = locale.dateFormat(QLocale::ShortFormat).toStdString();
+    result.shortDateFormat = numericDate(locale.dateFormat(QLocale::ShortFormat)).toStdString();
     result.timeFormat = withoutTimeZone(locale.timeFormat(QLocale::LongFormat)).toStdString();
     return result;
 }
