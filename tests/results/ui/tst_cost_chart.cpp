@@ -1,0 +1,126 @@
+#include "results/ui/cost_chart.h"
+
+#include "results/ui/system_number_locale.h"
+#include "worked_example.h"
+
+#include <QAbstractAxis>
+#include <QBarSeries>
+#include <QBarSet>
+#include <QChart>
+#include <QClipboard>
+#include <QGuiApplication>
+#include <QMimeData>
+#include <QtTest>
+
+using namespace rotavex;
+
+using Columns = std::vector<ChartColumn>;
+
+namespace {
+
+QBarSeries *barsOf(CostChart &chart)
+{
+    const QList<QAbstractSeries *> series = chart.chart()->series();
+    return series.size() == 1 ? qobject_cast<QBarSeries *>(series.first()) : nullptr;
+}
+
+} // namespace
+
+class TestCostChart : public QObject {
+    Q_OBJECT
+private slots:
+    void oneLabelledColumnPerItem_data();
+    void oneLabelledColumnPerItem();
+    void dataText_data();
+    void dataText();
+    void copyPutsPictureAndData();
+};
+
+void TestCostChart::oneLabelledColumnPerItem_data()
+{
+    QTest::addColumn<Columns>("columns");
+    QTest::addColumn<QStringList>("labels");
+    QTest::newRow("full service") << chartData(workedExample(true))
+                                  << QStringList{"Mantenimiento", "Combustible", "Neumáticos", "Financieros",
+                                                 "Seguros", "Amortización", "Conductor", "Generales"};
+    QTest::newRow("unit costs") << chartData(workedExample(false))
+                                << QStringList{"Kilométricos", "Horarios", "Generales"};
+}
+
+void TestCostChart::oneLabelledColumnPerItem()
+{
+    QFETCH(Columns, columns);
+    QFETCH(QStringList, labels);
+
+    CostChart chart;
+    chart.setData(chartData(workedExample(columns.size() == 3)));   // the other layout first
+    chart.setData(columns);
+    chart.redraw();
+    QCOMPARE(chart.chart()->axes().size(), 2);
+    QBarSeries *bars = barsOf(chart);
+    QVERIFY(bars);
+    QCOMPARE(bars->count(), labels.size());
+    for (int i = 0; i < labels.size(); ++i) {
+        QBarSet *set = bars->barSets().at(i);
+        QCOMPARE(set->label(), labels.at(i));
+        QCOMPARE(set->count(), 1);   // one row
+        QVERIFY(qAbs(set->at(0) - columns[std::size_t(i)].value) < 0.005);
+        if (i > 0)
+            QVERIFY(set->color() != bars->barSets().at(i - 1)->color());
+    }
+    // The single row carries no label.
+    for (QAbstractAxis *axis : chart.chart()->axes(Qt::Horizontal))
+        QVERIFY(!axis->labelsVisible());
+    QCOMPARE(chart.picture().size(), chart.sizeHint());
+
+    QCOMPARE(chart.chart()->title(), QStringLiteral("Distribución de costes"));
+    QVERIFY(chart.chart()->titleFont().underline());
+    QCOMPARE(chart.chart()->titleBrush().color(), QColor(0, 0, 255));
+
+    // The view shows the hint of the item under the mouse: the chart's.
+    chart.setToolTip(QStringLiteral("Recuerde"));
+    QCOMPARE(chart.chart()->toolTip(), QStringLiteral("Recuerde"));
+}
+
+void TestCostChart::dataText_data()
+{
+    QTest::addColumn<QString>("separator");
+    QTest::addColumn<QString>("text");
+    QTest::addColumn<QString>("csv");
+    QTest::newRow("comma locale") << "," << "Kilométricos\t59,04\nGenerales\t1250\n"
+                                  << "Kilométricos,\"59,04\"\r\nGenerales,1250\r\n";
+    QTest::newRow("point locale") << "." << "Kilométricos\t59.04\nGenerales\t1250\n"
+                                  << "Kilométricos,59.04\r\nGenerales,1250\r\n";
+}
+
+void TestCostChart::dataText()
+{
+    QFETCH(QString, separator);
+    QFETCH(QString, text);
+    QFETCH(QString, csv);
+    // 59.04 as the product of single-precision sums carries float noise.
+    const Columns columns{{"Kilométricos", double(0.492f) * 120}, {"Generales", 1250}};
+    QCOMPARE(chartDataText(columns, separator.toStdString()), text);
+    QCOMPARE(chartDataCsv(columns, separator.toStdString()), csv);
+}
+
+void TestCostChart::copyPutsPictureAndData()
+{
+    QGuiApplication::clipboard()->setText(QStringLiteral("texto anterior"));
+    CostChart chart;
+    chart.resize(chart.sizeHint());
+    chart.setData(chartData(workedExample(true)));
+    chart.copyToClipboard();
+
+    const QMimeData *mime = QGuiApplication::clipboard()->mimeData();
+    QVERIFY(mime);
+    QVERIFY(mime->hasImage());
+    const QImage picture = qvariant_cast<QImage>(mime->imageData());
+    QCOMPARE(picture.size(), chart.size());
+    const std::string separator = systemNumberLocale().decimalSeparator;
+    QCOMPARE(mime->text(), chartDataText(chart.data(), separator));
+    QCOMPARE(QString::fromUtf8(mime->data(QStringLiteral("text/csv"))), chartDataCsv(chart.data(), separator));
+}
+
+QTEST_MAIN(TestCostChart)
+#include "tst_cost_chart.moc"

@@ -1,0 +1,111 @@
+#include "results/ui/report_area.h"
+
+#include "results/results_report.h"
+#include "worked_example.h"
+
+#include <QClipboard>
+#include <QGuiApplication>
+#include <QMimeData>
+#include <QtTest>
+
+using namespace rotavex;
+
+namespace {
+
+QImage blankPicture()
+{
+    ReportArea area;
+    area.resize(area.sizeHint());
+    return area.picture();
+}
+
+Report styledReport()
+{
+    Report report;
+    report.add(BoldItem{true}).line({text("Coste total:"), tab(20), number(279.03f)});
+    report.add(BoldItem{false}).add(ItalicItem{true}).add(UnderlineItem{true}).line("jf ff Tj,");
+    report.add(ItalicItem{false}).add(UnderlineItem{false}).add(FontSizeItem{14}).line({tab(3), text("Grande")});
+    return report;
+}
+
+} // namespace
+
+class TestReportArea : public QObject {
+    Q_OBJECT
+private slots:
+    void writingAgainLandsOverItself_data();
+    void writingAgainLandsOverItself();
+    void clearEmptiesTheArea();
+    void drawingSurvivesPaintingAndResizing();
+    void copyPutsAPictureOnTheClipboard();
+};
+
+void TestReportArea::writingAgainLandsOverItself_data()
+{
+    QTest::addColumn<Report>("report");
+    QTest::newRow("full-service results")
+        << resultsScreenReport(workedExample(true), "100", "20");
+    QTest::newRow("unit-cost results") << resultsScreenReport(workedExample(false), "100", "20");
+    QTest::newRow("bold, italic, underline and sizes") << styledReport();
+}
+
+void TestReportArea::writingAgainLandsOverItself()
+{
+    QFETCH(Report, report);
+    ReportArea area;
+    area.resize(area.sizeHint());
+    area.write(report);
+    area.movePenToTopLeft();
+    const QImage once = area.picture();
+    QVERIFY(once != blankPicture());
+
+    area.write(report);
+    area.movePenToTopLeft();
+    QCOMPARE(area.picture(), once);
+    QCOMPARE(area.pen(), QPointF(0, 0));
+}
+
+void TestReportArea::clearEmptiesTheArea()
+{
+    ReportArea area;
+    area.resize(area.sizeHint());
+    area.write(styledReport());
+    QVERIFY(area.pen() != QPointF(0, 0));
+
+    area.clear();
+    QCOMPARE(area.picture(), blankPicture());
+    QCOMPARE(area.pen(), QPointF(0, 0));
+}
+
+void TestReportArea::drawingSurvivesPaintingAndResizing()
+{
+    ReportArea area;
+    area.resize(area.sizeHint());
+    area.write(resultsScreenReport(workedExample(true), "100", "20"));
+    const QImage full = area.picture();
+    // Painting the widget, as after being covered, shows the drawing itself.
+    QCOMPARE(area.grab().toImage().convertToFormat(QImage::Format_RGB32), full);
+
+    area.resize(100, 60);
+    QCOMPARE(area.picture().size(), QSize(100, 60));
+    area.resize(full.size());
+    QCOMPARE(area.picture(), full);
+}
+
+void TestReportArea::copyPutsAPictureOnTheClipboard()
+{
+    QGuiApplication::clipboard()->setText(QStringLiteral("texto anterior"));
+    ReportArea area;
+    area.resize(area.sizeHint());
+    area.write(resultsScreenReport(workedExample(true), "100", "20"));
+    area.copyToClipboard();
+
+    const QMimeData *mime = QGuiApplication::clipboard()->mimeData();
+    QVERIFY(mime);
+    QVERIFY(mime->hasImage());
+    QVERIFY(!mime->hasText());
+    QCOMPARE(QGuiApplication::clipboard()->image().convertToFormat(QImage::Format_RGB32), area.picture());
+}
+
+QTEST_MAIN(TestReportArea)
+#include "tst_report_area.moc"

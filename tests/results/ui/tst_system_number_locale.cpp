@@ -1,0 +1,41 @@
+#include "results/ui/system_number_locale.h"
+
+#include <QLocale>
+#include <QtTest>
+
+using namespace rotavex;
+
+class TestSystemNumberLocale : public QObject {
+    Q_OBJECT
+private slots:
+    void fromQtLocale_data();
+    void fromQtLocale();
+};
+
+void TestSystemNumberLocale::fromQtLocale_data()
+{
+    QTest::addColumn<QString>("name");
+    QTest::addColumn<QString>("separator");
+    QTest::addColumn<QString>("date");
+    QTest::addColumn<QString>("time");
+    // The time zone of the long time format never reaches a report.
+    QTest::newRow("Spanish") << "es_ES" << "," << "d/M/yy" << "H:mm:ss";
+    QTest::newRow("US English") << "en_US" << "." << "M/d/yy" << "h:mm:ss AP";
+    QTest::newRow("German") << "de_DE" << "," << "dd.MM.yy" << "HH:mm:ss";
+    QTest::newRow("C, month by name") << "C" << "." << "dd/MM/yyyy" << "HH:mm:ss";
+}
+
+void TestSystemNumberLocale::fromQtLocale()
+{
+    QFETCH(QString, name);
+    QFETCH(QString, separator);
+    QFETCH(QString, date);
+    QFETCH(QString, time);
+    const NumberLocale locale = numberLocaleOf(QLocale(name));
+    QCOMPARE(QString::fromStdString(locale.decimalSeparator), separator);
+    QCOMPARE(QString::fromStdString(locale.shortDateFormat), date);
+    QCOMPARE(QString::fromStdString(locale.timeFormat), time);
+}
+
+QTEST_GUILESS_MAIN(TestSystemNumberLocale)
+#include "tst_system_number_locale.moc"
