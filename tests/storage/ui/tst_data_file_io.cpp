@@ -1,0 +1,163 @@
+#include "shell/ui/prompter.h"
+#include "storage/data_file.h"
+#include "storage/ui/data_file_actions.h"
+#include "storage/ui/data_file_io.h"
+
+#include <QtTest>
+
+using namespace rotavex;
+
+namespace {
+
+class RecordingPrompter : public Prompter {
+public:
+    QStringList told;
+    void inform(const QString &text) override { told << text; }
+    bool askYesNo(const QString &) override { return false; }
+    Answer askYesNoCancel(const QString &) override { return Answer::Cancel; }
+};
+
+QByteArray contents(const QString &path)
+{
+    QFile file(path);
+    return file.open(QIODevice::ReadOnly) ? file.readAll() : QByteArray();
+}
+
+void writeFile(const QString &path, const QByteArray &bytes)
+{
+    QFile file(path);
+    QVERIFY(file.open(QIODevice::WriteOnly));
+    file.write(bytes);
+}
+
+const QString Foreign = QString::fromUtf8(ForeignFileMessage.data(), ForeignFileMessage.size());
+
+} // namespace
+
+class DataFileIoTest : public QObject {
+    Q_OBJECT
+private slots:
+    void init()
+    {
+        dir_ = std::make_unique<QTemporaryDir>();
+        QVERIFY(dir_->isValid());
+        writeFile(dir_->filePath("anterior"), "datos anteriores");
+        QVERIFY(QDir(dir_->path()).mkdir("carpeta"));
+        prompter_.told.clear();
+        setPrompter(&prompter_);
+    }
+    void cleanup() { setPrompter(nullptr); }
+
+    void savesTheBytes_data()
+    {
+        QTest::addColumn<QByteArray>("bytes");
+        QTest::newRow("line ends and Windows-1252") << QByteArray("\"ROTAVEX\"\r\n\"cami\xf3n\"\r\n");
+        QTest::newRow("nothing") << QByteArray();
+    }
+    void savesTheBytes()
+    {
+        QFETCH(QByteArray, bytes);
+        const QString path = dir_->filePath("nuevo");
+        QVERIFY(saveDataFile(path, bytes.toStdString()));
+        QCOMPARE(contents(path), bytes);
+    }
+
+    void secondSaveReplacesTheFirst()
+    {
+        const QString path = dir_->filePath("anterior");
+        QVERIFY(saveDataFile(path, "primero"));
+        QVERIFY(saveDataFile(path, "segundo"));
+        QCOMPARE(contents(path), QByteArray("segundo"));
+    }
+
+    void failedSaveLeavesEverythingAsItWas_data()
+    {
+        QTest::addColumn<QString>("name");
+        QTest::newRow("empty name") << "/";
+        QTest::newRow("a folder as name") << "/carpeta";
+        QTest::newRow("missing folder") << "/no-existe/datos";
+        QTest::newRow("a file as folder") << "/anterior/datos";
+    }
+    void failedSaveLeavesEverythingAsItWas()
+    {
+        QFETCH(QString, name);
+        QString error;
+        QVERIFY(!saveDataFile(dir_->path() + name, "nuevo", &error));
+        QVERIFY(!error.isEmpty());
+        QCOMPARE(contents(dir_->filePath("anterior")), QByteArray("datos anteriores"));
+        QCOMPARE(QDir(dir_->path()).entryList(QDir::AllEntries | QDir::NoDotAndDotDot | QDir::Hidden),
+                 QStringList({"anterior", "carpeta"}));
+    }
+
+    void readsAtMostOneByteTooMany_data()
+    {
+        QTest::addColumn<int>("size");
+        QTest::addColumn<int>("read");
+        QTest::newRow("small") << 40 << 40;
+        QTest::newRow("largest data file") << int(MaxDataFileBytes) << int(MaxDataFileBytes);
+        QTest::newRow("too big") << int(MaxDataFileBytes) * 3 << int(MaxDataFileBytes) + 1;
+    }
+    void readsAtMostOneByteTooMany()
+    {
+        QFETCH(int, size);
+        QFETCH(int, read);
+        writeFile(dir_->filePath("grande"), QByteArray(size, 'x'));
+        const auto bytes = readDataFileBytes(dir_->filePath("grande"));
+        QVERIFY(bytes);
+        QCOMPARE(int(bytes->size()), read);
+    }
+
+    void loadingRefusesWhatIsNotADataFile_data()
+    {
+        QTest::addColumn<QString>("name");
+        QTest::addColumn<QByteArray>("bytes");
+        QTest::newRow("missing") << "no-existe" << QByteArray();
+        QTest::newRow("a folder") << "carpeta" << QByteArray();
+        QTest::newRow("foreign") << "ajeno" << QByteArray("\"rotavex\"\r\n");
+        QTest::newRow("marked but too big") << "grande" << ("\"ROTAVEX\"\r\n" + QByteArray(int(MaxDataFileBytes), ' '));
+    }
+    void loadingRefusesWhatIsNotADataFile()
+    {
+        QFETCH(QString, name);
+        QFETCH(QByteArray, bytes);
+        if (!bytes.isEmpty())
+            writeFile(dir_->filePath(name), bytes);
+        QVERIFY(!readWorkspaceFile(dir_->filePath(name)));
+        QCOMPARE(prompter_.told, QStringList{Foreign});
+    }
+
+    void savedWorkspaceLoadsBack()
+    {
+        Workspace ws;
+        ws.BusClass = 3;
+        ws.ObsFuel = true;
+        FieldTexts texts;
+        texts[Input::Salacon] = "32000";
+        texts[Input::Km] = "120";
+        const QString path = dir_->filePath("empresa");
+        QVERIFY(saveWorkspace(path, ws, texts));
+        QVERIFY(ws.DataSaved);
+
+        const auto content = readWorkspaceFile(path);
+        QVERIFY(content);
+        QCOMPARE(content->busClass, std::optional<int16_t>(3));
+        QCOMPARE(content->groups[0][0], std::optional<std::string>("32000"));
+        QCOMPARE(content->groups[2][0], std::optional<std::string>("Observatorio"));
+        QCOMPARE(content->km, std::optional<std::string>("120"));
+        QVERIFY(prompter_.told.isEmpty());
+    }
+
+    void failedSaveLeavesDataUnsaved()
+    {
+        Workspace ws;
+        QVERIFY(!saveWorkspace(dir_->filePath("no-existe/empresa"), ws, FieldTexts{}));
+        QVERIFY(!ws.DataSaved);
+    }
+
+private:
+    std::unique_ptr<QTemporaryDir> dir_;
+    RecordingPrompter prompter_;
+};
+
+QTEST_GUILESS_MAIN(DataFileIoTest)
+#include "tst_data_file_io.moc"

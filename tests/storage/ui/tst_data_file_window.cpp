@@ -1,0 +1,203 @@
+#include "shell/ui/prompter.h"
+#include "storage/ui/data_file_window.h"
+
+#include <QComboBox>
+#include <QFileSystemModel>
+#include <QLineEdit>
+#include <QListView>
+#include <QPushButton>
+#include <QStorageInfo>
+#include <QtTest>
+
+using namespace rotavex;
+using Mode = DataFileWindow::Mode;
+
+namespace {
+
+class RecordingPrompter : public Prompter {
+public:
+    QStringList told;
+    void inform(const QString &text) override { told << text; }
+    bool askYesNo(const QString &) override { return false; }
+    Answer askYesNoCancel(const QString &) override { return Answer::Cancel; }
+};
+
+// A window with its action recorded and answered.
+struct OpenWindow {
+    explicit OpenWindow(Mode mode, bool succeeds = false)
+        : window(mode, [this, succeeds](const QString &path) {
+              paths << path;
+              return succeeds;
+          })
+    {
+        window.show();
+    }
+    QString suffix() const { return window.mode() == Mode::Save ? "GuardarD" : "CargarD"; }
+    QLineEdit *nameField() { return window.findChild<QLineEdit *>("txt" + suffix()); }
+    QListView *fileList() { return window.findChild<QListView *>("fil" + suffix()); }
+    QPushButton *button(const char *name) { return window.findChild<QPushButton *>(name); }
+
+    QStringList paths;
+    DataFileWindow window;
+};
+
+} // namespace
+
+class DataFileWindowTest : public QObject {
+    Q_OBJECT
+private slots:
+    void initTestCase()
+    {
+        QVERIFY(dir_.isValid());
+        folder_ = QDir::cleanPath(dir_.path());
+        QVERIFY(QDir(folder_).mkdir("sub"));
+        for (const char *name : {"empresa1", "sub/dentro"}) {
+            QFile file(folder_ + "/" + name);
+            QVERIFY(file.open(QIODevice::WriteOnly));
+        }
+        QVERIFY(QDir::setCurrent(folder_));
+        setPrompter(&prompter_);
+    }
+    void init() { prompter_.told.clear(); }
+    void cleanupTestCase() { setPrompter(nullptr); }
+
+    void modes_data()
+    {
+        QTest::addColumn<Mode>("mode");
+        QTest::newRow("save") << Mode::Save;
+        QTest::newRow("load") << Mode::Load;
+    }
+
+    void nameFieldOnOpening_data() { modes_data(); }
+    void nameFieldOnOpening()
+    {
+        QFETCH(Mode, mode);
+        OpenWindow open(mode);
+        QCOMPARE(open.window.folder(), QDir::toNativeSeparators(folder_));
+        QCOMPARE(open.nameField()->text(), mode == Mode::Save ? QString() : QDir::toNativeSeparators(folder_));
+    }
+
+    void clickingAFileNamesIt_data() { modes_data(); }
+    void clickingAFileNamesIt()
+    {
+        QFETCH(Mode, mode);
+        OpenWindow open(mode);
+        QVERIFY(QTest::qWaitForWindowExposed(&open.window));
+        QListView *list = open.fileList();
+        auto *files = static_cast<QFileSystemModel *>(list->model());
+        QTRY_COMPARE(files->rowCount(list->rootIndex()), 1);
+        const QModelIndex file = files->index(folder_ + "/empresa1");
+        QTest::mouseClick(list->viewport(), Qt::LeftButton, {}, list->visualRect(file).center());
+        QCOMPARE(open.nameField()->text(), QString("empresa1"));
+        QCOMPARE(open.window.fullPath(), QDir::toNativeSeparators(folder_ + "/empresa1"));
+    }
+
+    void changingFolder_data()
+    {
+        QTest::addColumn<Mode>("mode");
+        QTest::addColumn<bool>("volumeRoot");
+        QTest::addColumn<bool>("rootTextOffered");
+        QTest::newRow("save, folder") << Mode::Save << false << false;
+        QTest::newRow("save, volume root") << Mode::Save << true << true;
+        QTest::newRow("load, folder") << Mode::Load << false << false;
+        QTest::newRow("load, volume root") << Mode::Load << true << false;
+    }
+    void changingFolder()
+    {
+        QFETCH(Mode, mode);
+        QFETCH(bool, volumeRoot);
+        QFETCH(bool, rootTextOffered);
+        OpenWindow open(mode);
+        open.nameField()->setText("empresa1");
+        const QString target = volumeRoot ? QStorageInfo(folder_).rootPath() : folder_ + "/sub";
+        QVERIFY(open.window.openFolder(target));
+        QCOMPARE(open.window.folder(), QDir::toNativeSeparators(QDir::cleanPath(target)));
+        QCOMPARE(open.nameField()->text(), rootTextOffered ? open.window.folder() : QString());
+        QVERIFY(open.fileList()->selectionModel()->selectedIndexes().isEmpty());
+        QCOMPARE(QDir::currentPath(), folder_);
+    }
+
+    void unreadableFolderChangesNothing()
+    {
+        OpenWindow open(Mode::Save);
+        open.nameField()->setText("empresa1");
+        QVERIFY(!open.window.openFolder(folder_ + "/empresa1"));
+        QVERIFY(!open.window.openFolder(folder_ + "/no-existe"));
+        QCOMPARE(open.window.folder(), QDir::toNativeSeparators(folder_));
+        QCOMPARE(open.nameField()->text(), QString("empresa1"));
+    }
+
+    void mainButton_data()
+    {
+        QTest::addColumn<Mode>("mode");
+        QTest::addColumn<bool>("succeeds");
+        QTest::addColumn<bool>("closes");
+        QTest::addColumn<QStringList>("told");
+        const QStringList saveFailed{SaveFailedMessage};
+        QTest::newRow("save written") << Mode::Save << true << true << QStringList();
+        QTest::newRow("save failed") << Mode::Save << false << false << saveFailed;
+        QTest::newRow("load accepted") << Mode::Load << true << true << QStringList();
+        QTest::newRow("load refused") << Mode::Load << false << false << QStringList();
+    }
+    void mainButton()
+    {
+        QFETCH(Mode, mode);
+        QFETCH(bool, succeeds);
+        QFETCH(bool, closes);
+        QFETCH(QStringList, told);
+        OpenWindow open(mode, succeeds);
+        const QString name = open.nameField()->text();
+        open.button("cmdGuardarD")->click();
+        // The load window opens with the folder's own text as name, which names no file.
+        QCOMPARE(open.paths, QStringList{QDir::toNativeSeparators(folder_ + "/" + name)});
+        QCOMPARE(open.window.isVisible(), !closes);
+        QCOMPARE(prompter_.told, told);
+        QCOMPARE(open.nameField()->text(), name);
+    }
+
+    void tabOrder_data()
+    {
+        QTest::addColumn<Mode>("mode");
+        QTest::addColumn<QStringList>("order");
+        QTest::newRow("save") << Mode::Save
+                              << QStringList{"filGuardarD", "drvGuardarD", "DirGuardarD", "txtGuardarD", "cmdGuardarD", "cmdCancel"};
+        QTest::newRow("load") << Mode::Load
+                              << QStringList{"cmdCancel", "cmdGuardarD", "txtCargarD", "DirCargarD", "drvCargarD", "filCargarD"};
+    }
+    void tabOrder()
+    {
+        QFETCH(Mode, mode);
+        QFETCH(QStringList, order);
+        OpenWindow open(mode);
+        QVERIFY(QTest::qWaitForWindowActive(&open.window));
+        QStringList visited;
+        for (int i = 0; i < order.size(); ++i) {
+            visited << open.window.focusWidget()->objectName();
+            QTest::keyClick(open.window.focusWidget(), Qt::Key_Tab);
+        }
+        QCOMPARE(visited, order);
+    }
+
+    void onlyCancelCloses_data() { modes_data(); }
+    void onlyCancelCloses()
+    {
+        QFETCH(Mode, mode);
+        OpenWindow open(mode, true);
+        QVERIFY(QTest::qWaitForWindowExposed(&open.window));
+        QTest::keyClick(&open.window, Qt::Key_Escape);
+        QTest::keyClick(open.nameField(), Qt::Key_Return);
+        QVERIFY(open.window.isVisible());
+        open.button("cmdCancel")->click();
+        QVERIFY(!open.window.isVisible());
+        QCOMPARE(open.window.result(), int(QDialog::Rejected));
+        QVERIFY(open.paths.isEmpty());
+    }
+
+private:
+    QTemporaryDir dir_;
+    QString folder_;
+    RecordingPrompter prompter_;
+};
+
+QTEST_MAIN(DataFileWindowTest)
+#include "tst_data_file_window.moc"
