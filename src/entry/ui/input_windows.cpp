@@ -28,6 +28,8 @@ InputWindows::InputWindows(Workspace &workspace, QObject *parent) : QObject(pare
 {
     forms_ = {new InputForm(generalDataForm(), workspace), new InputForm(vehicleForm(), workspace),
               new InputForm(runningCostForm(), workspace), new InputForm(tripForm(), workspace)};
+    for (std::size_t i = 0; i < forms_.size(); ++i)
+        alive_[i] = forms_[i];
 
     connect(window(QStringLiteral("frmDatos"))->optionGroup(QStringLiteral("fraTipoau")), &QButtonGroup::idToggled,
             this, [this](int id, bool checked) {
@@ -48,8 +50,8 @@ InputWindows::InputWindows(Workspace &workspace, QObject *parent) : QObject(pare
 InputWindows::~InputWindows()
 {
     // A window placed in the main window belongs to it; one never placed is ours.
-    for (InputForm *form : forms_)
-        if (!form->parent())
+    for (const QPointer<InputForm> &form : alive_)
+        if (form && !form->parent())
             delete form;
 }
 

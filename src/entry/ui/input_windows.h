@@ -6,6 +6,7 @@
 #include "model/inputs.h"
 
 #include <QObject>
+#include <QPointer>
 #include <QString>
 
 #include <array>
@@ -59,6 +60,7 @@ private:
 
     Workspace &workspace_;
     std::array<InputForm *, 4> forms_{};
+    std::array<QPointer<InputForm>, 4> alive_;   // a window may be deleted by the frame it was placed in
 };
 
 } // namespace rotavex

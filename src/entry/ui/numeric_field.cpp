@@ -8,10 +8,40 @@
 #include <QFocusEvent>
 #include <QKeyEvent>
 #include <QMdiSubWindow>
+#include <QTimer>
 
 namespace rotavex {
 
 bool normalisesOnLeave(Input input) { return input != Input::Kmaut && input != Input::Plafin; }
+
+namespace {
+
+// Shows a message once the mouse button that moved the focus is released,
+// so that the click the user began on another control completes first
+// instead of leaving that control held down under the message box.
+class MessageAfterClick : public QObject {
+public:
+    explicit MessageAfterClick(const QString &text) : text_(text) { qApp->installEventFilter(this); }
+
+protected:
+    bool eventFilter(QObject *, QEvent *event) override
+    {
+        if (event->type() == QEvent::MouseButtonRelease && !done_) {
+            done_ = true;
+            QTimer::singleShot(0, this, [this] {
+                prompter().inform(text_);
+                deleteLater();
+            });
+        }
+        return false;
+    }
+
+private:
+    const QString text_;
+    bool done_ = false;
+};
+
+} // namespace
 
 QWidget *childWindowOf(const QWidget *control)
 {
@@ -32,12 +62,13 @@ void NumericField::checkNumericField()
     workspace_.DataSaved = false;
     const FieldCheckOutcome outcome = CheckNumericField(text().toStdString(), isReadOnly());
     const QString checked = QString::fromStdString(outcome.text);
-    if (outcome.message) {
-        // The field is emptied after the message, as the user sees it.
+    const bool byClick = QGuiApplication::mouseButtons() != Qt::NoButton;
+    if (outcome.message && !byClick)
         prompter().inform(QString::fromUtf8(outcome.message->data(), int(outcome.message->size())));
-    }
     if (checked != text())
         setText(checked);
+    if (outcome.message && byClick)
+        new MessageAfterClick(QString::fromUtf8(outcome.message->data(), int(outcome.message->size())));
 }
 
 void NumericField::normaliseDecimalComma()

@@ -34,6 +34,7 @@ ResultsWindow::ResultsWindow(QWidget *parent) : QWidget(parent)
     setObjectName(QStringLiteral("frmResul"));
     setWindowTitle(QStringLiteral("Resultados"));
     setFont(designFont());
+    setMinimumSize(designSize());
     resize(designSize());
 
     reportArea_ = placeArea(this, "pctResul", twipRect(120, 120, 5655, 6135), QString());

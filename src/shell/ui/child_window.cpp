@@ -12,7 +12,21 @@ ChildWindow::ChildWindow(QWidget *content, QWidget *parent)
     setWindowTitle(content->windowTitle());
     setSystemMenu(nullptr);
     setOption(QMdiSubWindow::RubberBandResize, false);
-    resize(sizeHint());
+    fitToContent();
+}
+
+void ChildWindow::fitToContent()
+{
+    ensurePolished();
+    resize(widget()->minimumSize().grownBy(contentsMargins()));
+}
+
+void ChildWindow::showEvent(QShowEvent *event)
+{
+    QMdiSubWindow::showEvent(event);
+    // The title bar's height is only final once the frame is shown.
+    if (!isMinimized() && !isMaximized() && !rect().contains(widget()->geometry()))
+        fitToContent();
 }
 
 void ChildWindow::closeEvent(QCloseEvent *event) { event->ignore(); }

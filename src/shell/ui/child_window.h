@@ -12,8 +12,13 @@ class ChildWindow : public QMdiSubWindow {
 public:
     explicit ChildWindow(QWidget *content, QWidget *parent = nullptr);
 
+    // The window's controls are placed by hand, so the frame takes its size
+    // from the window's design size.
+    void fitToContent();
+
 protected:
     void closeEvent(QCloseEvent *event) override;
+    void showEvent(QShowEvent *event) override;
 };
 
 } // namespace rotavex

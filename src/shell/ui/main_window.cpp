@@ -234,12 +234,19 @@ void MainWindow::createChildWindows()
     // The results window first, reduced to an icon; the general data window
     // last, so that it is the active one. Each data window stands a title
     // bar lower and to the right of the one before.
-    addChild(results_)->showMinimized();
+    QMdiSubWindow *results = addChild(results_);
+    results->show();   // at its design size, which restoring it brings back
+    results->showMinimized();
     int offset = 0;
     for (const char *name : {"frmTray", "frmMovi", "frmVehi", "frmDatos"}) {
-        QMdiSubWindow *frame = addChild(inputs_->window(QString::fromLatin1(name)));
+        InputForm *form = inputs_->window(QString::fromLatin1(name));
+        QMdiSubWindow *frame = addChild(form);
         frame->move(offset, offset);
         frame->show();
+        // Placing a window in its frame takes the focus from its controls;
+        // the first control in tab order gets it back for when the window
+        // is first activated.
+        form->tabOrder().front()->setFocus();
         offset += frame->style()->pixelMetric(QStyle::PM_TitleBarHeight, nullptr, frame)
             + frame->style()->pixelMetric(QStyle::PM_MdiSubWindowFrameWidth, nullptr, frame);
     }

@@ -56,6 +56,7 @@ private slots:
     void leavingForAnotherWindowOnlyNormalises_data();
     void leavingForAnotherWindowOnlyNormalises();
 
+    void clickingTheObservatoryButtonChecksTheFieldFirst();
     void observatoryButtons_data();
     void observatoryButtons();
     void observatoryButtonTwiceGivesEmptyFields();
@@ -186,6 +187,23 @@ void TestInputWindows::leavingForAnotherWindowOnlyNormalises()
     QCOMPARE(field->text(), left);
     QVERIFY(prompts->shown.isEmpty());
     QVERIFY(ws.DataSaved);
+}
+
+void TestInputWindows::clickingTheObservatoryButtonChecksTheFieldFirst()
+{
+    // The button is a control of the same window: the field is checked,
+    // the click still goes through, and the message follows it.
+    showWindow(QStringLiteral("frmDatos"));
+    QLineEdit *field = windows->field(Input::Cosgen);
+    field->setFocus();
+    QTRY_VERIFY(field->hasFocus());
+    field->setText(QStringLiteral("abc"));
+    QPushButton *button = windows->observatoryButton("cmdCogen");
+    QTest::mouseClick(button, Qt::LeftButton);
+    QCOMPARE(button->text(), UseOwnData);
+    QVERIFY(!button->isDown());
+    QTRY_COMPARE(prompts->shown, QStringList{NotANumber});
+    QCOMPARE(field->text(), QStringLiteral("Observatorio"));
 }
 
 void TestInputWindows::observatoryButtons_data()
