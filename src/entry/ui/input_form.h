@@ -1,0 +1,70 @@
+#pragma once
+// One numbered data window, built from the table of its controls: name,
+// kind, caption, tooltip, tab position and place in twips. The four data
+// windows differ only in their tables.
+
+#include "model/inputs.h"
+
+#include <QString>
+#include <QWidget>
+
+#include <vector>
+
+class QButtonGroup;
+
+namespace rotavex {
+
+struct Workspace;
+class NumericField;
+
+enum class ControlKind { Frame, Option, Label, Field, ObservatoryButton, Line };
+
+struct ControlSpec {
+    ControlKind kind;
+    const char *name;
+    const char *caption = "";     // UTF-8, exactly as shown
+    const char *tooltip = "";
+    int tab = -1;                 // focus order among the controls that take the focus
+    int left = 0, top = 0, width = 0, height = 0;   // twips, within the window or the frame
+    const char *frame = nullptr;  // the frame an option sits in
+    int optionId = 0;             // the value an option chooses
+};
+
+struct FormSpec {
+    const char *name;             // "frmDatos", ...
+    const char *title;
+    int clientWidth, clientHeight;   // twips
+    std::vector<ControlSpec> controls;
+};
+
+const FormSpec &generalDataForm();   // frmDatos
+const FormSpec &vehicleForm();       // frmVehi
+const FormSpec &runningCostForm();   // frmMovi
+const FormSpec &tripForm();          // frmTray
+
+class InputForm : public QWidget {
+    Q_OBJECT
+public:
+    InputForm(const FormSpec &spec, Workspace &workspace, QWidget *parent = nullptr);
+
+    const FormSpec &spec() const { return spec_; }
+    QSize designSize() const;
+
+    template<class T = QWidget>
+    T *control(const QString &name) const { return findChild<T *>(name); }
+
+    const std::vector<NumericField *> &fields() const { return fields_; }
+    QButtonGroup *optionGroup(const QString &frameName) const;
+
+    // The controls that take the focus, in the order the focus visits them.
+    const std::vector<QWidget *> &tabOrder() const { return tabOrder_; }
+
+private:
+    QWidget *build(const ControlSpec &control, Workspace &workspace);
+
+    const FormSpec &spec_;
+    std::vector<NumericField *> fields_;
+    std::vector<QWidget *> tabOrder_;
+};
+
+} // namespace rotavex

@@ -1,0 +1,116 @@
+#include "numeric_field.h"
+
+#include "entry/field_check.h"
+#include "model/workspace.h"
+#include "shell/ui/prompter.h"
+
+#include <QApplication>
+#include <QFocusEvent>
+#include <QKeyEvent>
+#include <QMdiSubWindow>
+#include <QTimer>
+
+namespace rotavex {
+
+bool normalisesOnLeave(Input input) { return input != Input::Kmaut && input != Input::Plafin; }
+
+namespace {
+
+// Shows a message once the mouse button that moved the focus is released,
+// so that the click the user began on another control completes first
+// instead of leaving that control held down under the message box.
+class MessageAfterClick : public QObject {
+public:
+    explicit MessageAfterClick(const QString &text) : text_(text) { qApp->installEventFilter(this); }
+
+protected:
+    bool eventFilter(QObject *, QEvent *event) override
+    {
+        if (event->type() == QEvent::MouseButtonRelease && !done_) {
+            done_ = true;
+            QTimer::singleShot(0, this, [this] {
+                prompter().inform(text_);
+                deleteLater();
+            });
+        }
+        return false;
+    }
+
+private:
+    const QString text_;
+    bool done_ = false;
+};
+
+} // namespace
+
+QWidget *childWindowOf(const QWidget *control)
+{
+    for (QWidget *w = const_cast<QWidget *>(control); w; w = w->parentWidget())
+        if (qobject_cast<QMdiSubWindow *>(w) || w->isWindow())
+            return w;
+    return nullptr;
+}
+
+NumericField::NumericField(Input input, Workspace &workspace, QWidget *parent)
+    : QLineEdit(parent), input_(input), workspace_(workspace)
+{
+    setObjectName(QStringLiteral("txt") + QString::fromUtf8(inputName(input).data(), int(inputName(input).size())));
+}
+
+void NumericField::checkNumericField()
+{
+    workspace_.DataSaved = false;
+    const FieldCheckOutcome outcome = CheckNumericField(text().toStdString(), isReadOnly());
+    const QString checked = QString::fromStdString(outcome.text);
+    const bool byClick = QGuiApplication::mouseButtons() != Qt::NoButton;
+    if (outcome.message && !byClick)
+        prompter().inform(QString::fromUtf8(outcome.message->data(), int(outcome.message->size())));
+    if (checked != text())
+        setText(checked);
+    if (outcome.message && byClick)
+        new MessageAfterClick(QString::fromUtf8(outcome.message->data(), int(outcome.message->size())));
+}
+
+void NumericField::normaliseDecimalComma()
+{
+    if (!normalisesOnLeave(input_))
+        return;
+    const QString normalised = QString::fromStdString(NormaliseDecimalComma(text().toStdString()));
+    if (normalised != text())
+        setText(normalised);
+}
+
+bool NumericField::leavesForSameWindow(const QFocusEvent *event) const
+{
+    // A menu or popup opening leaves the focus where it is; the field check
+    // waits until the user really moves on.
+    if (event->reason() == Qt::PopupFocusReason || event->reason() == Qt::MenuBarFocusReason)
+        return false;
+    const QWidget *next = QApplication::focusWidget();
+    if (!next || next == this)
+        return false;
+    const QWidget *own = childWindowOf(this);
+    return own && childWindowOf(next) == own;
+}
+
+void NumericField::focusOutEvent(QFocusEvent *event)
+{
+    QLineEdit::focusOutEvent(event);
+    if (leavesForSameWindow(event))
+        checkNumericField();
+    normaliseDecimalComma();
+}
+
+bool NumericField::event(QEvent *event)
+{
+    // Ctrl+C is the Calcular command of the menu; the menu's shortcut wins
+    // over copying from the field.
+    if (event->type() == QEvent::ShortcutOverride
+        && static_cast<QKeyEvent *>(event)->keyCombination() == QKeyCombination(Qt::ControlModifier, Qt::Key_C)) {
+        event->ignore();
+        return true;
+    }
+    return QLineEdit::event(event);
+}
+
+} // namespace rotavex

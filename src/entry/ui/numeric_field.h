@@ -1,0 +1,47 @@
+#pragma once
+// The text field of one of the sixteen numeric inputs. When the focus goes
+// from it to another control of the same child window, the field check runs
+// (negative and non-numeric texts refused with their message, a decimal
+// comma made a point) and the workspace is marked unsaved; on any loss of
+// the focus the remaining commas become points, except on the two fields
+// that do not have that step. The message never keeps the focus here.
+
+#include "model/inputs.h"
+
+#include <QLineEdit>
+
+namespace rotavex {
+
+struct Workspace;
+
+// Kilometres per year and the financing period keep their commas while
+// locked: only the field check turns them into points.
+bool normalisesOnLeave(Input input);
+
+class NumericField : public QLineEdit {
+    Q_OBJECT
+public:
+    NumericField(Input input, Workspace &workspace, QWidget *parent = nullptr);
+
+    Input input() const { return input_; }
+
+    // The two steps the focus change runs, also callable on their own.
+    void checkNumericField();
+    void normaliseDecimalComma();
+
+protected:
+    bool event(QEvent *event) override;
+    void focusOutEvent(QFocusEvent *event) override;
+
+private:
+    bool leavesForSameWindow(const QFocusEvent *event) const;
+
+    const Input input_;
+    Workspace &workspace_;
+};
+
+// The child window a control belongs to: its MDI sub-window, or its own
+// top-level window when it is shown on its own.
+QWidget *childWindowOf(const QWidget *control);
+
+} // namespace rotavex

@@ -1,0 +1,391 @@
+// The four data windows: the check a field gets when the user leaves it,
+// the observatory buttons, the class and service choices, the focus order
+// and freezing the inputs while results are shown.
+
+#include "entry/field_check.h"
+#include "entry/ui/input_form.h"
+#include "entry/ui/input_windows.h"
+#include "entry/ui/numeric_field.h"
+#include "model/switch_groups.h"
+#include "model/workspace.h"
+#include "shell/ui/wrapping_button.h"
+
+#include "../../ui_support/scripted_prompter.h"
+
+#include <QAbstractButton>
+#include <QApplication>
+#include <QLabel>
+#include <QLineEdit>
+#include <QMenu>
+#include <QPushButton>
+#include <QtTest>
+
+using namespace rotavex;
+
+Q_DECLARE_METATYPE(Input)
+
+namespace {
+
+const QString Negative = QString::fromUtf8(NegativeValueMessage.data(), int(NegativeValueMessage.size()));
+const QString NotANumber = QString::fromUtf8(NotANumberMessage.data(), int(NotANumberMessage.size()));
+const QString NeedsClass = QString::fromUtf8(NeedsBusClassMessage.data(), int(NeedsBusClassMessage.size()));
+const QString UseObservatory = QString::fromUtf8(UseObservatoryCaption.data(), int(UseObservatoryCaption.size()));
+const QString UseOwnData = QString::fromUtf8(UseOwnDataCaption.data(), int(UseOwnDataCaption.size()));
+
+QString windowOf(Input input)
+{
+    switch (input) {
+    case Input::Salacon: case Input::Htraba: case Input::Cosgen: return QStringLiteral("frmDatos");
+    case Input::Cosgas: case Input::Cosneu: case Input::Vidneu: case Input::Cosseg: return QStringLiteral("frmMovi");
+    case Input::Km: case Input::Vacio: case Input::Horas: return QStringLiteral("frmTray");
+    default: return QStringLiteral("frmVehi");
+    }
+}
+
+} // namespace
+
+class TestInputWindows : public QObject {
+    Q_OBJECT
+
+private slots:
+    void init();
+    void cleanup();
+
+    void leavingAField_data();
+    void leavingAField();
+    void leavingForAnotherWindowOnlyNormalises_data();
+    void leavingForAnotherWindowOnlyNormalises();
+
+    void clickingTheObservatoryButtonChecksTheFieldFirst();
+    void observatoryButtons_data();
+    void observatoryButtons();
+    void observatoryButtonTwiceGivesEmptyFields();
+
+    void tabOrder_data();
+    void tabOrder();
+
+    void classAndServiceChoices();
+    void freezeAndUnfreeze();
+    void captionsFit();
+
+private:
+    InputForm *showWindow(const QString &name);
+
+    Workspace ws;
+    ScriptedPrompter *prompts = nullptr;
+    InputWindows *windows = nullptr;
+};
+
+void TestInputWindows::init()
+{
+    ws = Workspace();
+    prompts = new ScriptedPrompter;
+    windows = new InputWindows(ws);
+}
+
+void TestInputWindows::cleanup()
+{
+    delete windows;
+    delete prompts;
+}
+
+InputForm *TestInputWindows::showWindow(const QString &name)
+{
+    InputForm *form = windows->window(name);
+    form->show();
+    form->activateWindow();
+    if (!QTest::qWaitForWindowActive(form))
+        qWarning("window %s not active", qPrintable(name));
+    return form;
+}
+
+void TestInputWindows::leavingAField_data()
+{
+    QTest::addColumn<Input>("input");
+    QTest::addColumn<QString>("typed");
+    QTest::addColumn<bool>("locked");
+    QTest::addColumn<QString>("left");
+    QTest::addColumn<QStringList>("messages");
+
+    const QStringList none;
+    QTest::newRow("comma becomes point") << Input::Salacon << "12,5" << false << "12.5" << none;
+    QTest::newRow("point stays") << Input::Cosgen << "1.234" << false << "1.234" << none;
+    QTest::newRow("negative") << Input::Htraba << "-3" << false << "" << QStringList{Negative};
+    QTest::newRow("negative with comma, one message") << Input::Km << "-3,5" << false << "" << QStringList{Negative};
+    QTest::newRow("letters") << Input::Cosgas << "abc" << false << "" << QStringList{NotANumber};
+    QTest::newRow("trailing letter") << Input::Horas << "12a" << false << "" << QStringList{NotANumber};
+    QTest::newRow("empty") << Input::Vacio << "" << false << "" << none;
+    QTest::newRow("locked observatory text") << Input::Cosseg << "Observatorio" << true << "Observatorio" << none;
+    QTest::newRow("locked negative still refused") << Input::Cosneu << "-2" << true << "" << QStringList{Negative};
+    QTest::newRow("locked field normalised on leaving") << Input::Vidneu << "1,5" << true << "1.5" << none;
+    QTest::newRow("annual km comma when editable") << Input::Kmaut << "44000,5" << false << "44000.5" << none;
+    QTest::newRow("annual km keeps comma when locked") << Input::Kmaut << "44000,5" << true << "44000,5" << none;
+    QTest::newRow("financing period keeps comma when locked") << Input::Plafin << "4,5" << true << "4,5" << none;
+}
+
+void TestInputWindows::leavingAField()
+{
+    QFETCH(Input, input);
+    QFETCH(QString, typed);
+    QFETCH(bool, locked);
+    QFETCH(QString, left);
+    QFETCH(QStringList, messages);
+
+    showWindow(windowOf(input));
+    QLineEdit *field = windows->field(input);
+    field->setFocus();
+    QTRY_VERIFY(field->hasFocus());
+    field->setText(typed);
+    field->setReadOnly(locked);
+    ws.DataSaved = true;
+
+    QTest::keyClick(field, Qt::Key_Tab);
+
+    QCOMPARE(field->text(), left);
+    QCOMPARE(prompts->shown, messages);
+    QVERIFY(!field->hasFocus());   // the focus moved on after the message
+    QVERIFY(!ws.DataSaved);
+}
+
+void TestInputWindows::leavingForAnotherWindowOnlyNormalises_data()
+{
+    QTest::addColumn<QString>("destination");
+    QTest::addColumn<QString>("typed");
+    QTest::addColumn<QString>("left");
+
+    QTest::newRow("another window, comma") << "window" << "12,5" << "12.5";
+    QTest::newRow("another window, letters unchecked") << "window" << "abc" << "abc";
+    QTest::newRow("menu, negative unchecked") << "menu" << "-3,5" << "-3.5";
+}
+
+void TestInputWindows::leavingForAnotherWindowOnlyNormalises()
+{
+    QFETCH(QString, destination);
+    QFETCH(QString, typed);
+    QFETCH(QString, left);
+
+    showWindow(QStringLiteral("frmDatos"));
+    QLineEdit *field = windows->field(Input::Salacon);
+    field->setFocus();
+    QTRY_VERIFY(field->hasFocus());
+    field->setText(typed);
+    ws.DataSaved = true;
+
+    QLineEdit elsewhere;
+    QMenu menu;
+    menu.addAction(QStringLiteral("Calcular"));
+    if (destination == QLatin1String("window")) {
+        elsewhere.show();
+        elsewhere.activateWindow();
+        QVERIFY(QTest::qWaitForWindowActive(&elsewhere));
+    } else {
+        menu.popup(field->mapToGlobal(QPoint(0, 0)));
+        QTRY_VERIFY(menu.isVisible());
+        menu.close();
+    }
+
+    QCOMPARE(field->text(), left);
+    QVERIFY(prompts->shown.isEmpty());
+    QVERIFY(ws.DataSaved);
+}
+
+void TestInputWindows::clickingTheObservatoryButtonChecksTheFieldFirst()
+{
+    // The button is a control of the same window: the field is checked,
+    // the click still goes through, and the message follows it.
+    showWindow(QStringLiteral("frmDatos"));
+    QLineEdit *field = windows->field(Input::Cosgen);
+    field->setFocus();
+    QTRY_VERIFY(field->hasFocus());
+    field->setText(QStringLiteral("abc"));
+    QPushButton *button = windows->observatoryButton("cmdCogen");
+    QTest::mouseClick(button, Qt::LeftButton);
+    QCOMPARE(button->text(), UseOwnData);
+    QVERIFY(!button->isDown());
+    QTRY_COMPARE(prompts->shown, QStringList{NotANumber});
+    QCOMPARE(field->text(), QStringLiteral("Observatorio"));
+}
+
+void TestInputWindows::observatoryButtons_data()
+{
+    QTest::addColumn<QString>("button");
+    QTest::addColumn<int>("busClass");
+    QTest::addColumn<bool>("refused");
+
+    for (const SwitchGroup &group : switchGroups()) {
+        const QString name = QString::fromUtf8(group.button.data(), int(group.button.size()));
+        const bool needsClass = name != QLatin1String("cmdCocon") && name != QLatin1String("cmdCogen");
+        QTest::newRow(qPrintable(name + " without class")) << name << 0 << needsClass;
+        QTest::newRow(qPrintable(name + " with class 2")) << name << 2 << false;
+    }
+}
+
+void TestInputWindows::observatoryButtons()
+{
+    QFETCH(QString, button);
+    QFETCH(int, busClass);
+    QFETCH(bool, refused);
+
+    windows->selectBusClass(busClass);
+    const SwitchGroup &group = switchGroupOfButton(button.toStdString());
+    for (Input input : AllInputs)
+        windows->setFieldText(input, QStringLiteral("5"));
+
+    windows->observatoryButton(group.button)->click();
+
+    QCOMPARE(prompts->shown, refused ? QStringList{NeedsClass} : QStringList());
+    QCOMPARE(windows->observatoryButton(group.button)->text(), refused ? UseObservatory : UseOwnData);
+    InputForm *form = windows->window(QString::fromUtf8(group.window.data(), int(group.window.size())));
+    for (const SwitchPart &part : group.parts) {
+        QCOMPARE(switchFlag(ws, part.sw), !refused);
+        for (Input input : part.fields) {
+            QCOMPARE(windows->field(input)->text(), refused ? QStringLiteral("5") : QStringLiteral("Observatorio"));
+            QCOMPARE(windows->field(input)->isReadOnly(), !refused);
+            const QString label = QStringLiteral("lbl") + QString::fromUtf8(inputName(input).data());
+            QCOMPARE(form->control<QLabel>(label)->isEnabled(), refused);
+        }
+    }
+}
+
+void TestInputWindows::observatoryButtonTwiceGivesEmptyFields()
+{
+    windows->selectBusClass(3);
+    const std::vector<Input> fourFields = {Input::Cosaut, Input::Vidaut, Input::Cosfin, Input::Plafin};
+    for (Input input : fourFields)
+        windows->setFieldText(input, QStringLiteral("7"));
+    QPushButton *button = windows->observatoryButton("cmdCosaut");
+    button->click();
+    QVERIFY(ws.ObsVehicle && ws.ObsFinancing);
+    button->click();
+    QVERIFY(!ws.ObsVehicle && !ws.ObsFinancing);
+    QCOMPARE(button->text(), UseObservatory);
+    for (Input input : fourFields) {
+        QCOMPARE(windows->field(input)->text(), QString());
+        QVERIFY(!windows->field(input)->isReadOnly());
+    }
+    QVERIFY(prompts->shown.isEmpty());
+}
+
+void TestInputWindows::tabOrder_data()
+{
+    QTest::addColumn<QString>("window");
+    QTest::addColumn<QStringList>("order");
+
+    // The options of one frame are a single stop; the arrow keys move
+    // between them.
+
+    QTest::newRow("frmDatos") << "frmDatos"
+                              << QStringList{"txtSalacon", "txtHtraba", "cmdCocon", "txtCosgen", "cmdCogen",
+                                             "optTipoau1", "txtSalacon"};
+    QTest::newRow("frmVehi") << "frmVehi"
+                             << QStringList{"txtKmaut", "cmdKm", "txtCosaut", "txtVidaut", "txtCosfin", "txtPlafin",
+                                            "cmdCosaut", "txtCosman", "cmdCosman", "txtKmaut"};
+    QTest::newRow("frmMovi") << "frmMovi"
+                             << QStringList{"txtCosgas", "cmdCogas", "txtCosseg", "cmdCosseg", "txtCosneu",
+                                            "txtVidneu", "cmdCosneu", "txtCosgas"};
+    QTest::newRow("frmTray") << "frmTray"
+                             << QStringList{"Option1", "txtKm", "txtVacio", "txtHoras", "Option1"};
+}
+
+void TestInputWindows::tabOrder()
+{
+    QFETCH(QString, window);
+    QFETCH(QStringList, order);
+
+    InputForm *form = showWindow(window);
+    // The first control in tab order has the focus when the window opens.
+    QTRY_COMPARE(QApplication::focusWidget() ? QApplication::focusWidget()->objectName() : QString(), order.front());
+    QStringList visited{order.front()};
+    for (int i = 1; i < order.size(); ++i) {
+        QTest::keyClick(QApplication::focusWidget(), Qt::Key_Tab);
+        visited << QApplication::focusWidget()->objectName();
+    }
+    QCOMPARE(visited, order);
+    QVERIFY(prompts->shown.isEmpty());   // empty fields raise nothing
+    QVERIFY(!ws.DataSaved);
+    form->hide();
+}
+
+void TestInputWindows::classAndServiceChoices()
+{
+    InputForm *general = windows->window(QStringLiteral("frmDatos"));
+    InputForm *trip = windows->window(QStringLiteral("frmTray"));
+    const QStringList options = {"optTipoau1", "optTipoau2", "optTipoau3", "optTipoau4", "Option1", "Option2"};
+    for (const QString &name : options) {
+        InputForm *form = name.startsWith(QLatin1String("opt")) ? general : trip;
+        QVERIFY2(!form->control<QAbstractButton>(name)->isChecked(), qPrintable(name));
+    }
+
+    general->control<QAbstractButton>(QStringLiteral("optTipoau3"))->click();
+    QCOMPARE(ws.BusClass, int16_t(3));
+    windows->selectBusClass(9);   // a class no option stands for
+    QCOMPARE(ws.BusClass, int16_t(9));
+    for (int i = 1; i <= 4; ++i)
+        QVERIFY(!general->control<QAbstractButton>(QStringLiteral("optTipoau%1").arg(i))->isChecked());
+    windows->selectBusClass(1);
+    QVERIFY(general->control<QAbstractButton>(QStringLiteral("optTipoau1"))->isChecked());
+
+    windows->setFieldText(Input::Km, QStringLiteral("120"));
+    trip->control<QAbstractButton>(QStringLiteral("Option2"))->click();
+    QVERIFY(ws.ServiceMode);
+    trip->control<QAbstractButton>(QStringLiteral("Option1"))->click();
+    QVERIFY(!ws.ServiceMode);
+    QCOMPARE(windows->fieldTexts()[Input::Km], std::string("120"));
+    windows->selectServiceMode(true);
+    QVERIFY(ws.ServiceMode);
+    QVERIFY(trip->control<QAbstractButton>(QStringLiteral("Option2"))->isChecked());
+}
+
+void TestInputWindows::freezeAndUnfreeze()
+{
+    windows->selectBusClass(2);
+    windows->observatoryButton("cmdCogas")->click();
+    windows->observatoryButton("cmdCocon")->click();
+
+    windows->freezeInputs();
+    for (Input input : AllInputs)
+        QVERIFY(windows->field(input)->isReadOnly());
+    for (const SwitchGroup &group : switchGroups())
+        QVERIFY(!windows->observatoryButton(group.button)->isEnabled());
+    QWidget *classFrame = windows->window(QStringLiteral("frmDatos"))->control(QStringLiteral("fraTipoau"));
+    QWidget *serviceFrame = windows->window(QStringLiteral("frmTray"))->control(QStringLiteral("FrameTipo"));
+    QVERIFY(!classFrame->isEnabled());
+    QVERIFY(!serviceFrame->isEnabled());
+
+    windows->unfreezeInputs();
+    const std::vector<Input> underObservatory = {Input::Cosgas, Input::Salacon, Input::Htraba};
+    for (Input input : AllInputs) {
+        const bool stillLocked =
+            std::find(underObservatory.begin(), underObservatory.end(), input) != underObservatory.end();
+        QCOMPARE(windows->field(input)->isReadOnly(), stillLocked);
+    }
+    for (const SwitchGroup &group : switchGroups())
+        QVERIFY(windows->observatoryButton(group.button)->isEnabled());
+    QVERIFY(classFrame->isEnabled());
+    QVERIFY(serviceFrame->isEnabled());
+    QCOMPARE(windows->field(Input::Cosgas)->text(), QStringLiteral("Observatorio"));
+}
+
+void TestInputWindows::captionsFit()
+{
+    // Every caption, wrapped at its blanks, fits its control: nothing is
+    // cut off, the observatory buttons in both of their captions, and only
+    // the long "personalizados" needs a smaller size.
+    for (InputForm *form : windows->windows()) {
+        for (QLabel *label : form->findChildren<QLabel *>())
+            QVERIFY2(captionFits(label->font(), label->text(), label->contentsRect()), qPrintable(label->objectName()));
+        for (WrappingRadioButton *option : form->findChildren<WrappingRadioButton *>())
+            QVERIFY2(captionFits(option->font(), option->text(), option->captionArea()), qPrintable(option->objectName()));
+        for (WrappingButton *button : form->findChildren<WrappingButton *>()) {
+            for (const QString &caption : {UseObservatory, UseOwnData}) {
+                const QFont font = button->captionFont(caption);
+                QVERIFY2(captionFits(font, caption, button->captionArea()), qPrintable(button->objectName()));
+                QVERIFY(font.pointSizeF() >= 7.0);
+            }
+            QCOMPARE(button->captionFont(UseObservatory).pointSizeF(), 8.25);
+        }
+    }
+}
+
+QTEST_MAIN(TestInputWindows)
+#include "tst_input_windows.moc"
