@@ -171,8 +171,8 @@ private:
             err_ << name << ":\n" << renderPlainText(checkScreenReport(file.check), locale_) << "\n";
             status_ = std::max(status_, 1);
         } else if (const auto fault = Calculate(file.ws, file.texts)) {
-            file.fault = fault->step;
-            err_ << name << ": No se ha podido realizar el cálculo con estos datos (" << fault->step << ")\n";
+            file.fault = calculationFaultMessage(*fault);
+            err_ << name << ": " << file.fault << "\n";
             status_ = std::max(status_, 1);
         } else {
             file.calculated = true;
@@ -203,7 +203,7 @@ private:
              << ",\"blockingZero\":" << boolText(file.check.blockingZero)
              << ",\"allowedZero\":" << boolText(file.check.allowedZero) << "}";
         if (!file.fault.empty())
-            out_ << ",\"error\":" << jsonString("No se ha podido realizar el cálculo con estos datos (" + file.fault + ")");
+            out_ << ",\"error\":" << jsonString(file.fault);
         if (file.calculated)
             for (const ResultField &field : resultFields)
                 out_ << ",\"" << field.name << "\":" << nineDigits(field.value(file.ws));

@@ -180,6 +180,12 @@ double hourFactor(float serviceHours)
     return 0.5 + slope * 540;
 }
 
+std::string calculationFaultMessage(const CalculationFault &fault)
+{
+    return "No se ha podido realizar el cálculo con estos datos. El fallo se produce en: " + fault.step +
+           ". Revise los datos introducidos.";
+}
+
 std::optional<CalculationFault> Calculate(Workspace &ws, const FieldTexts &texts)
 {
     try {

@@ -16,6 +16,9 @@ struct CalculationFault {
     std::string step;   // Spanish, for the user: "coste del conductor por hora"
 };
 
+// What the user is told when a calculation stops on a fault.
+std::string calculationFaultMessage(const CalculationFault &fault);
+
 // Fills every result field of ws from the field texts, the bus class and the
 // observatory switches. At the first fault it stops and says where; the
 // result fields are then left as the previous calculation left them, so no

@@ -1,5 +1,8 @@
 #include "shell/ui/main_window.h"
+#include "shell/ui/program_commands.h"
+#include "shell/ui/program_pictures.h"
 #include "shell/ui/prompter.h"
+#include "shell/ui/splash_window.h"
 
 #include <QApplication>
 #include <QLibraryInfo>
@@ -9,6 +12,7 @@ int main(int argc, char *argv[])
 {
     QApplication app(argc, argv);
     QApplication::setApplicationName(rotavex::ApplicationTitle);
+    QApplication::setWindowIcon(rotavex::applicationIcon());
 
     // The standard buttons of the message boxes read Sí, No, Cancelar and
     // Aceptar whatever the system's language; numbers and dates keep
@@ -17,7 +21,14 @@ int main(int argc, char *argv[])
     if (qtSpanish.load(QStringLiteral("qtbase_es"), QLibraryInfo::path(QLibraryInfo::TranslationsPath)))
         QApplication::installTranslator(&qtSpanish);
 
-    rotavex::MainWindow window;
-    window.show();
+    // The splash builds the main window, hidden, and shows it when the user
+    // clicks it or presses a key.
+    rotavex::SplashWindow splash([] {
+        auto *main = new rotavex::MainWindow;
+        main->setAttribute(Qt::WA_DeleteOnClose);
+        new rotavex::ProgramCommands(*main);
+        return main;
+    });
+    splash.show();
     return app.exec();
 }

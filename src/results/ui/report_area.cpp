@@ -18,9 +18,9 @@ constexpr qreal ReportPoints = 8.25;
 } // namespace
 
 ReportArea::ReportArea(QWidget *parent)
-    : QWidget(parent), painter_(reportFont(ReportPoints), systemNumberLocale())
+    : QWidget(parent), painter_(reportAreaFont(ReportPoints), systemNumberLocale())
 {
-    setFont(reportFont(ReportPoints));
+    setFont(reportAreaFont(ReportPoints));
     setAttribute(Qt::WA_OpaquePaintEvent);
     painter_.setTextBackground(background());
     growImageToWidget();

@@ -1,5 +1,7 @@
 #include "report_font.h"
 
+#include <QStringList>
+
 namespace rotavex {
 
 QFont reportFont(qreal points)
@@ -8,6 +10,18 @@ QFont reportFont(qreal points)
     // to the face that stands in for Arial.
     QFont font(QStringLiteral("Arial"));
     font.setPointSizeF(points);
+    return font;
+}
+
+QFont reportAreaFont(qreal points)
+{
+    QFont font;
+    font.setFamilies(QStringList() << QStringLiteral("Arial Narrow") << QStringLiteral("Liberation Sans Narrow")
+                                   << QStringLiteral("Nimbus Sans Narrow") << QStringLiteral("Arial"));
+    font.setPointSizeF(points);
+    // Set, not inherited: the check window's own font is bold.
+    font.setWeight(QFont::Normal);
+    font.setItalic(false);
     return font;
 }
 

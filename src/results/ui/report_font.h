@@ -11,4 +11,9 @@ namespace rotavex {
 // the amount to the next line.
 QFont reportFont(qreal points);
 
+// The face of the report areas on screen: the narrow cut of the same face
+// (Arial Narrow or a face with its metrics), so that the longest lines of a
+// report fit the width the windows give their report areas.
+QFont reportAreaFont(qreal points);
+
 } // namespace rotavex

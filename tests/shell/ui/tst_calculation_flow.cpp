@@ -1,0 +1,254 @@
+// From the data check to the results and back: the check window, the
+// Calcular command, the results window's drawing and its buttons, and
+// loading a data file into the windows.
+
+#include "check/ui/check_window.h"
+#include "entry/ui/input_form.h"
+#include "entry/ui/input_windows.h"
+#include "model/workspace.h"
+#include "results/ui/cost_chart.h"
+#include "results/ui/report_area.h"
+#include "results/ui/results_presenter.h"
+#include "results/ui/results_window.h"
+#include "shell/ui/main_window.h"
+#include "shell/ui/program_commands.h"
+#include "storage/ui/load_into_windows.h"
+
+#include "../../ui_support/scripted_prompter.h"
+
+#include <QAbstractButton>
+#include <QApplication>
+#include <QClipboard>
+#include <QLineEdit>
+#include <QMdiArea>
+#include <QMdiSubWindow>
+#include <QMimeData>
+#include <QPushButton>
+#include <QtTest>
+
+#include <functional>
+
+using namespace rotavex;
+
+namespace {
+
+const char *const WorkedExample[][2] = {
+    {"Salacon", "30000"}, {"Htraba", "1800"}, {"Cosgen", "10"},  {"Cosaut", "200000"}, {"Vidaut", "10"},
+    {"Kmaut", "60000"},   {"Cosman", "6000"}, {"Cosfin", "5"},   {"Plafin", "5"},       {"Cosgas", "1.2"},
+    {"Cosneu", "400"},    {"Vidneu", "100000"}, {"Cosseg", "4000"}, {"Km", "100"},     {"Vacio", "20"},
+    {"Horas", "4"},
+};
+
+// Runs `act` on the modal window as soon as it is open.
+void whenModalOpens(std::function<void(QWidget *)> act)
+{
+    QTimer::singleShot(0, [act] {
+        QWidget *modal = QApplication::activeModalWidget();
+        QTRY_VERIFY(modal = QApplication::activeModalWidget());
+        act(modal);
+    });
+}
+
+QPushButton *button(QWidget *window, const char *name) { return window->findChild<QPushButton *>(name); }
+
+} // namespace
+
+class TestCalculationFlow : public QObject {
+    Q_OBJECT
+
+private slots:
+    void init()
+    {
+        prompts = new ScriptedPrompter;
+        main = new MainWindow;
+        commands = new ProgramCommands(*main);
+        main->show();
+        QVERIFY(QTest::qWaitForWindowActive(main));
+    }
+    void cleanup()
+    {
+        delete main;
+        delete prompts;
+    }
+
+    void checkWindowOffersCalculationOnlyWhenAllowed_data()
+    {
+        QTest::addColumn<bool>("complete");
+        QTest::newRow("nothing entered") << false;
+        QTest::newRow("worked example") << true;
+    }
+    void checkWindowOffersCalculationOnlyWhenAllowed()
+    {
+        QFETCH(bool, complete);
+        if (complete)
+            enterWorkedExample(true);
+        bool offered = false;
+        QImage drawn;
+        whenModalOpens([&](QWidget *modal) {
+            auto *check = qobject_cast<CheckWindow *>(modal);
+            QVERIFY(check);
+            QCOMPARE(check->windowTitle(), QString("Comprobación de datos"));
+            offered = check->calculateButton()->isEnabled();
+            drawn = check->reportArea()->picture();
+            QTest::keyClick(check, Qt::Key_Escape);   // the window stays: only its buttons close it
+            QVERIFY(check->isVisible());
+            button(check, "cmdCkacep")->click();
+        });
+        commands->openCheck();
+        QCOMPARE(offered, complete);
+        QVERIFY(hasInk(drawn));
+        QVERIFY(!main->workspace().ResultsReady);
+    }
+
+    void calcularFreezesCalculatesAndShowsTheResults()
+    {
+        enterWorkedExample(true);
+        calculate();
+        const Workspace &ws = main->workspace();
+        QVERIFY(ws.ResultsReady);
+        QVERIFY(qAbs(ws.ServiceTotal - 279.03f) < 0.005f);
+        QMdiSubWindow *results = main->subWindow("frmResul");
+        QVERIFY(!results->isMinimized());
+        QCOMPARE(main->mdiArea()->activeSubWindow(), results);
+        QVERIFY(main->inputWindows().field(Input::Km)->isReadOnly());
+        QVERIFY(!main->inputWindows().observatoryButton("cmdCocon")->isEnabled());
+        QVERIFY(main->resultsWindow().newCalculationButton()->isEnabled());
+        QCOMPARE(commands->results().chart().data().size(), std::size_t(8));
+
+        // Activating it again draws the same report over itself.
+        const QImage first = commands->results().reportArea().picture();
+        QVERIFY(hasInk(first));
+        main->activateChild("frmDatos");
+        main->activateChild("frmResul");
+        QCOMPARE(commands->results().reportArea().picture(), first);
+        QCOMPARE(commands->results().reportArea().pen(), QPointF(0, 0));
+    }
+
+    void aFaultIsToldAndUndoesTheFreeze()
+    {
+        enterWorkedExample(true);
+        main->inputWindows().setFieldText(Input::Salacon, "1e45");   // beyond what a cost can hold
+        calculate();
+        QVERIFY(!main->workspace().ResultsReady);
+        QVERIFY(prompts->shown.last().startsWith("No se ha podido realizar el cálculo con estos datos"));
+        QVERIFY(main->subWindow("frmResul")->isMinimized());
+        QVERIFY(!main->inputWindows().field(Input::Km)->isReadOnly());
+        QVERIFY(main->inputWindows().observatoryButton("cmdCocon")->isEnabled());
+        QVERIFY(!main->resultsWindow().newCalculationButton()->isEnabled());
+    }
+
+    void beforeAnyCalculationTheWindowDrawsNothing()
+    {
+        main->restoreAndActivateChild("frmResul");
+        QVERIFY(!hasInk(commands->results().reportArea().picture()));
+        QVERIFY(!main->resultsWindow().newCalculationButton()->isEnabled());
+    }
+
+    void newCalculation_data()
+    {
+        QTest::addColumn<bool>("confirmed");
+        QTest::newRow("no keeps everything") << false;
+        QTest::newRow("yes unfreezes") << true;
+    }
+    void newCalculation()
+    {
+        QFETCH(bool, confirmed);
+        enterWorkedExample(true);
+        main->inputWindows().toggleObservatorySource("cmdCogas");
+        calculate();
+        const float total = main->workspace().ServiceTotal;
+        prompts->answers = {confirmed ? Answer::Yes : Answer::No};
+        main->resultsWindow().newCalculationButton()->click();
+        QCOMPARE(prompts->shown.last(), QString::fromUtf8(NewCalculationQuestion));
+        InputWindows &inputs = main->inputWindows();
+        QCOMPARE(main->workspace().ResultsReady, !confirmed);
+        QCOMPARE(inputs.field(Input::Km)->isReadOnly(), !confirmed);
+        QCOMPARE(inputs.observatoryButton("cmdCogas")->isEnabled(), confirmed);
+        QVERIFY(inputs.field(Input::Cosgas)->isReadOnly());   // still on the observatory
+        QCOMPARE(main->subWindow("frmResul")->isMinimized(), confirmed);
+        QCOMPARE(hasInk(commands->results().reportArea().picture()), !confirmed);
+        QCOMPARE(main->workspace().ServiceTotal, total);   // the figures stay until the next calculation
+        if (confirmed) {
+            main->restoreAndActivateChild("frmResul");
+            QVERIFY(!hasInk(commands->results().reportArea().picture()));
+        }
+    }
+
+    void copyTextPutsAPictureOnTheClipboard()
+    {
+        enterWorkedExample(true);
+        calculate();
+        QApplication::clipboard()->setText("stale");
+        main->resultsWindow().copyTextButton()->click();
+        const QMimeData *data = QApplication::clipboard()->mimeData();
+        QVERIFY(data->hasImage());
+        QVERIFY(!data->hasText());
+    }
+
+    void loadingChoosesTheOptionsAndSkipsSwitchedGroups()
+    {
+        InputWindows &inputs = main->inputWindows();
+        inputs.toggleObservatorySource("cmdCocon");
+        QTemporaryDir dir;
+        const QString path = dir.filePath("datos");
+        QFile file(path);
+        QVERIFY(file.open(QIODevice::WriteOnly));
+        file.write("\"ROTAVEX\"\r\n2\r\n\"31000\",\"1700\"\r\n\"8\",\"8\"\r\n\"Observatorio\"\r\n\"3900\"\r\n\"350\",\"80000\"\r\n"
+                   "\"50000\"\r\n\"150000\",\"12\"\r\n\"4\",\"6\"\r\n\"5000\"\r\n#FALSE#\r\n\"90\"\r\n\"3,5\"\r\n\"10\"\r\n");
+        file.close();
+        inputs.setFieldText(Input::Cosgas, "1.1");
+        QVERIFY(loadIntoWindows(path, main->workspace(), inputs));
+        QCOMPARE(main->workspace().BusClass, int16_t(2));
+        QVERIFY(inputs.window("frmDatos")->findChild<QAbstractButton *>("optTipoau2")->isChecked());
+        QVERIFY(inputs.window("frmTray")->findChild<QAbstractButton *>("Option1")->isChecked());
+        QCOMPARE(inputs.field(Input::Salacon)->text(), QString("Observatorio"));   // its switch is on
+        QVERIFY(main->workspace().ObsDriver);
+        QCOMPARE(inputs.field(Input::Cosgas)->text(), QString());   // saved on the observatory
+        QCOMPARE(inputs.field(Input::Cosgen)->text(), QString("8"));
+        QCOMPARE(inputs.field(Input::Horas)->text(), QString("3.5"));
+        QVERIFY(!main->workspace().DataSaved);
+
+        QVERIFY(!loadIntoWindows(dir.filePath("missing"), main->workspace(), inputs));
+        QCOMPARE(prompts->shown.last(), QString("El fichero que intenta cargar no es de ROTAVEX"));
+    }
+
+private:
+    void enterWorkedExample(bool fullService)
+    {
+        InputWindows &inputs = main->inputWindows();
+        inputs.selectBusClass(3);
+        inputs.selectServiceMode(fullService);
+        for (const auto &pair : WorkedExample)
+            for (Input input : AllInputs)
+                if (inputName(input) == pair[0])
+                    inputs.setFieldText(input, QString::fromLatin1(pair[1]));
+    }
+
+    // Opens the check window and presses "Calcular".
+    void calculate()
+    {
+        whenModalOpens([](QWidget *modal) {
+            QPushButton *calcular = button(modal, "cmdCalc");
+            QVERIFY(calcular->isEnabled());
+            calcular->click();
+        });
+        commands->openCheck();
+    }
+
+    static bool hasInk(const QImage &image)
+    {
+        const QRgb background = image.pixel(image.width() - 1, image.height() - 1);
+        for (int y = 0; y < image.height(); ++y)
+            for (int x = 0; x < image.width(); ++x)
+                if (image.pixel(x, y) != background)
+                    return true;
+        return false;
+    }
+
+    ScriptedPrompter *prompts = nullptr;
+    MainWindow *main = nullptr;
+    ProgramCommands *commands = nullptr;
+};
+
+QTEST_MAIN(TestCalculationFlow)
+#include "tst_calculation_flow.moc"
