@@ -2,7 +2,7 @@
 // Shared by the report tests: the worked example of the cost calculation and
 // a report rendered as lines of plain text.
 
-#include "model/calculation.h"
+#include "fixtures/worked_example.h"
 #include "results/plain_text.h"
 
 #include <QStringList>
@@ -11,27 +11,8 @@
 
 namespace rotavex::testing {
 
-// Class 3, every group with the user's own data, 100 km + 20 km in 4 hours.
-inline FieldTexts workedExampleTexts()
-{
-    FieldTexts t;
-    const char *values[] = {"30000", "1800", "10",  "200000", "10",     "60000", "6000", "5",
-                            "5",     "1.2",  "400", "100000", "4000",   "100",   "20",   "4"};
-    for (std::size_t i = 0; i < InputCount; ++i)
-        t.texts[i] = values[i];
-    return t;
-}
-
-inline Workspace calculatedWorkedExample(bool fullService)
-{
-    Workspace ws;
-    ws.BusClass = 3;
-    ws.ServiceMode = fullService;
-    const auto fault = Calculate(ws, workedExampleTexts());
-    if (fault)
-        qFatal("worked example not calculated: %s", fault->step.c_str());
-    return ws;
-}
+using fixtures::calculatedWorkedExample;
+using fixtures::workedExampleTexts;
 
 inline NumberLocale localeWith(const QString &decimalSeparator)
 {

@@ -3,12 +3,10 @@
 #include "check/check_report.h"
 #include "results/ui/report_area.h"
 #include "shell/ui/design_font.h"
-#include "shell/ui/twips.h"
+#include "shell/ui/window_placement.h"
 
-#include <QGuiApplication>
 #include <QKeyEvent>
 #include <QPushButton>
-#include <QScreen>
 
 namespace rotavex {
 
@@ -17,7 +15,7 @@ CheckWindow::CheckWindow(Actions actions, QWidget *parent)
 {
     setObjectName("frmCheck");
     setWindowTitle(QStringLiteral("Comprobación de datos"));
-    setFixedSize(twips(6375), twips(7965));
+    fixAndCentreOnScreen(this, twipSize(6375, 7965));
     const QFont dialogFont = designFont(true);
     const QFont normalFont = designFont();
     setFont(dialogFont);
@@ -45,9 +43,6 @@ CheckWindow::CheckWindow(Actions actions, QWidget *parent)
     connect(cmdCkacep_, &QPushButton::clicked, this, &CheckWindow::accept);
     connect(cmdCkprint_, &QPushButton::clicked, this, &CheckWindow::printReport);
     connect(cmdCalc_, &QPushButton::clicked, this, &CheckWindow::calculate);
-
-    if (const QScreen *screen = QGuiApplication::primaryScreen())
-        move(screen->availableGeometry().center() - rect().center());
 }
 
 void CheckWindow::showEvent(QShowEvent *event)

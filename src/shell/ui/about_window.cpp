@@ -31,30 +31,30 @@ AboutWindow::AboutWindow(QWidget *parent)
 
     auto *logo = new QLabel(this);
     logo->setObjectName(QStringLiteral("Image2"));
-    logo->setGeometry(rectFromTwips(120, 120, 7575, 4410));
+    logo->setGeometry(twipRect(120, 120, 7575, 4410));
     logo->setPixmap(logoPicture(logo->size()));
 
     const QFont large = largeBoldFont(font());
-    addLabel(this, QStringLiteral("lblCompanyProduct"), QStringLiteral("Belvarde"), rectFromTwips(2640, 4800, 4410, 720))
+    addLabel(this, QStringLiteral("lblCompanyProduct"), QStringLiteral("Belvarde"), twipRect(2640, 4800, 4410, 720))
         ->setFont(large);
     QLabel *description = addLabel(this, QStringLiteral("Label2"),
         QStringLiteral("Herramienta de ayuda para el cálculo de los costes de las empresas de "
                        "transporte de viajeros en autobús."),
-        rectFromTwips(120, 4920, 2415, 1215));
+        twipRect(120, 4920, 2415, 1215));
     description->setAlignment(Qt::AlignHCenter | Qt::AlignTop);
     description->setWordWrap(true);
-    addLabel(this, QStringLiteral("Label1"), QStringLiteral("Tesmora"), rectFromTwips(2640, 5640, 5085, 360))
+    addLabel(this, QStringLiteral("Label1"), QStringLiteral("Tesmora"), twipRect(2640, 5640, 5085, 360))
         ->setFont(large);
-    addLabel(this, QStringLiteral("Label4"), QStringLiteral("Versión 2018"), rectFromTwips(2640, 6120, 4695, 495))
+    addLabel(this, QStringLiteral("Label4"), QStringLiteral("Versión 2018"), twipRect(2640, 6120, 4695, 495))
         ->setFont(large);
 
     auto *accept = new QPushButton(QStringLiteral("Aceptar"), this);
     accept->setObjectName(QStringLiteral("cmdAcerca"));
-    accept->setGeometry(rectFromTwips(120, 6720, 7575, 495));
+    accept->setGeometry(twipRect(120, 6720, 7575, 495));
     accept->setDefault(true);
     connect(accept, &QPushButton::clicked, this, &QDialog::accept);
 
-    fixAndCentreOnScreen(this, sizeFromTwips(7905, 7320));
+    fixAndCentreOnScreen(this, twipSize(7905, 7320));
 }
 
 void showAboutWindow(QWidget *parent)

@@ -26,7 +26,7 @@ HelpWindow::HelpWindow(QWidget *parent)
     layout->setContentsMargins(0, 0, 0, 0);
     layout->addWidget(m_viewer);
 
-    fixAndCentreOnScreen(this, sizeFromTwips(8055, 7800));
+    fixAndCentreOnScreen(this, twipSize(8055, 7800));
 }
 
 void showHelpWindow()

@@ -25,32 +25,32 @@ SplashWindow::SplashWindow(std::function<QWidget *()> createMainWindow, QWidget 
     m_frame = new QFrame(this);
     m_frame->setObjectName(QStringLiteral("Frame1"));
     m_frame->setFrameStyle(QFrame::Box | QFrame::Sunken);
-    m_frame->setGeometry(rectFromTwips(120, 0, 9840, 6795));
+    m_frame->setGeometry(twipRect(120, 0, 9840, 6795));
 
     auto *logo = new QLabel(m_frame);
     logo->setObjectName(QStringLiteral("imgLogo"));
-    logo->setGeometry(rectFromTwips(120, 240, 9495, 5145));
+    logo->setGeometry(twipRect(120, 240, 9495, 5145));
     logo->setPixmap(logoPicture(logo->size()));
     logo->setToolTip(QStringLiteral("Bienvenido a ROTAVEX 3"));
 
     QLabel *version = addLargeBoldLabel(QStringLiteral("Label2"), QStringLiteral("Versión 2018"),
-                               rectFromTwips(4200, 1320, 2415, 495));
+                               twipRect(4200, 1320, 2415, 495));
     // it stands on the logo, under the program's name: the name's colour
     version->setStyleSheet(QStringLiteral("color: #16365f;"));
-    addLargeBoldLabel(QStringLiteral("lblCompanyProduct"), QStringLiteral("Belvarde"), rectFromTwips(120, 5640, 4410, 720));
-    addLargeBoldLabel(QStringLiteral("Label1"), QStringLiteral("Tesmora"), rectFromTwips(120, 6360, 5085, 360));
+    addLargeBoldLabel(QStringLiteral("lblCompanyProduct"), QStringLiteral("Belvarde"), twipRect(120, 5640, 4410, 720));
+    addLargeBoldLabel(QStringLiteral("Label1"), QStringLiteral("Tesmora"), twipRect(120, 6360, 5085, 360));
 
     // The emblem's box reaches below the frame, which cuts it; the badge is
     // drawn small enough to show whole in the part that can be seen.
     auto *emblem = new QLabel(m_frame);
     emblem->setObjectName(QStringLiteral("Image1"));
-    emblem->setGeometry(rectFromTwips(8160, 5880, 1560, 1575));
+    emblem->setGeometry(twipRect(8160, 5880, 1560, 1575));
     const int visibleHeight = m_frame->contentsRect().bottom() - emblem->y() - 1;
     const int side = std::min(emblem->width(), visibleHeight);
     emblem->setPixmap(emblemPicture(QSize(side, side)));
     emblem->setAlignment(Qt::AlignHCenter | Qt::AlignTop);
 
-    fixAndCentreOnScreen(this, sizeFromTwips(10050, 6900));
+    fixAndCentreOnScreen(this, twipSize(10050, 6900));
 }
 
 QLabel *SplashWindow::addLargeBoldLabel(const QString &name, const QString &text, const QRect &place)

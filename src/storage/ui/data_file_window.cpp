@@ -1,5 +1,7 @@
 #include "data_file_window.h"
 
+#include "shell/ui/window_placement.h"
+
 #include "shell/ui/prompter.h"
 #include "storage/data_file_path.h"
 
@@ -85,19 +87,17 @@ DataFileWindow::DataFileWindow(Mode mode, DataFileAction action, QWidget *parent
     const bool save = mode_ == Mode::Save;
     setObjectName(save ? QStringLiteral("frmGuardarD") : QStringLiteral("frmCargar"));
     setWindowTitle(save ? QStringLiteral("Guardar datos personalizados") : QStringLiteral("Cargar datos personalizados"));
-    setFixedSize(save ? QSize(6675 / 15, 4845 / 15) : QSize(6690 / 15, 4785 / 15));
+    const QSize clientArea = save ? twipSize(6675, 4845) : twipSize(6690, 4785);
+    if (save)
+        fixAndCentreOnScreen(this, clientArea);
+    else
+        setFixedSize(clientArea);
 
     buildControls();
     fillVolumes();
     openFolder(QDir::currentPath());
     nameField_->setText(save ? QString() : folder());
     setTabOrders();
-
-    if (save) {
-        const QScreen *screen = parent ? parent->screen() : QGuiApplication::primaryScreen();
-        if (screen)
-            move(screen->availableGeometry().center() - rect().center());
-    }
 }
 
 void DataFileWindow::buildControls()

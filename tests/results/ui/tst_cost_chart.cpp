@@ -1,7 +1,7 @@
 #include "results/ui/cost_chart.h"
 
 #include "results/ui/system_number_locale.h"
-#include "worked_example.h"
+#include "fixtures/worked_example.h"
 
 #include <QAbstractAxis>
 #include <QBarSeries>
@@ -40,10 +40,10 @@ void TestCostChart::oneLabelledColumnPerItem_data()
 {
     QTest::addColumn<Columns>("columns");
     QTest::addColumn<QStringList>("labels");
-    QTest::newRow("full service") << chartData(workedExample(true))
+    QTest::newRow("full service") << chartData(rotavex::fixtures::calculatedWorkedExample(true))
                                   << QStringList{"Mantenimiento", "Combustible", "Neumáticos", "Financieros",
                                                  "Seguros", "Amortización", "Conductor", "Generales"};
-    QTest::newRow("unit costs") << chartData(workedExample(false))
+    QTest::newRow("unit costs") << chartData(rotavex::fixtures::calculatedWorkedExample(false))
                                 << QStringList{"Kilométricos", "Horarios", "Generales"};
 }
 
@@ -53,7 +53,7 @@ void TestCostChart::oneLabelledColumnPerItem()
     QFETCH(QStringList, labels);
 
     CostChart chart;
-    chart.setData(chartData(workedExample(columns.size() == 3)));   // the other layout first
+    chart.setData(chartData(rotavex::fixtures::calculatedWorkedExample(columns.size() == 3)));   // the other layout first
     chart.setData(columns);
     chart.redraw();
     QCOMPARE(chart.chart()->axes().size(), 2);
@@ -109,7 +109,7 @@ void TestCostChart::copyPutsPictureAndData()
     QGuiApplication::clipboard()->setText(QStringLiteral("texto anterior"));
     CostChart chart;
     chart.resize(chart.sizeHint());
-    chart.setData(chartData(workedExample(true)));
+    chart.setData(chartData(rotavex::fixtures::calculatedWorkedExample(true)));
     chart.copyToClipboard();
 
     const QMimeData *mime = QGuiApplication::clipboard()->mimeData();

@@ -1,7 +1,7 @@
 #include "results/ui/report_area.h"
 
 #include "results/results_report.h"
-#include "worked_example.h"
+#include "fixtures/worked_example.h"
 
 #include <QClipboard>
 #include <QGuiApplication>
@@ -44,8 +44,8 @@ void TestReportArea::writingAgainLandsOverItself_data()
 {
     QTest::addColumn<Report>("report");
     QTest::newRow("full-service results")
-        << resultsScreenReport(workedExample(true), "100", "20");
-    QTest::newRow("unit-cost results") << resultsScreenReport(workedExample(false), "100", "20");
+        << resultsScreenReport(rotavex::fixtures::calculatedWorkedExample(true), "100", "20");
+    QTest::newRow("unit-cost results") << resultsScreenReport(rotavex::fixtures::calculatedWorkedExample(false), "100", "20");
     QTest::newRow("bold, italic, underline and sizes") << styledReport();
 }
 
@@ -81,7 +81,7 @@ void TestReportArea::drawingSurvivesPaintingAndResizing()
 {
     ReportArea area;
     area.resize(area.sizeHint());
-    area.write(resultsScreenReport(workedExample(true), "100", "20"));
+    area.write(resultsScreenReport(rotavex::fixtures::calculatedWorkedExample(true), "100", "20"));
     const QImage full = area.picture();
     // Painting the widget, as after being covered, shows the drawing itself.
     QCOMPARE(area.grab().toImage().convertToFormat(QImage::Format_RGB32), full);
@@ -97,7 +97,7 @@ void TestReportArea::copyPutsAPictureOnTheClipboard()
     QGuiApplication::clipboard()->setText(QStringLiteral("texto anterior"));
     ReportArea area;
     area.resize(area.sizeHint());
-    area.write(resultsScreenReport(workedExample(true), "100", "20"));
+    area.write(resultsScreenReport(rotavex::fixtures::calculatedWorkedExample(true), "100", "20"));
     area.copyToClipboard();
 
     const QMimeData *mime = QGuiApplication::clipboard()->mimeData();

@@ -3,6 +3,7 @@
 // loading a data file into the windows.
 
 #include "check/ui/check_window.h"
+#include "fixtures/worked_example.h"
 #include "entry/ui/input_form.h"
 #include "entry/ui/input_windows.h"
 #include "model/workspace.h"
@@ -31,13 +32,6 @@
 using namespace rotavex;
 
 namespace {
-
-const char *const WorkedExample[][2] = {
-    {"Salacon", "30000"}, {"Htraba", "1800"}, {"Cosgen", "10"},  {"Cosaut", "200000"}, {"Vidaut", "10"},
-    {"Kmaut", "60000"},   {"Cosman", "6000"}, {"Cosfin", "5"},   {"Plafin", "5"},       {"Cosgas", "1.2"},
-    {"Cosneu", "400"},    {"Vidneu", "100000"}, {"Cosseg", "4000"}, {"Km", "100"},     {"Vacio", "20"},
-    {"Horas", "4"},
-};
 
 // Runs `act` on the modal window as soon as it is open.
 void whenModalOpens(std::function<void(QWidget *)> act)
@@ -218,10 +212,9 @@ private:
         InputWindows &inputs = main->inputWindows();
         inputs.selectBusClass(3);
         inputs.selectServiceMode(fullService);
-        for (const auto &pair : WorkedExample)
-            for (Input input : AllInputs)
-                if (inputName(input) == pair[0])
-                    inputs.setFieldText(input, QString::fromLatin1(pair[1]));
+        const FieldTexts texts = fixtures::workedExampleTexts();
+        for (Input input : AllInputs)
+            inputs.setFieldText(input, QString::fromStdString(texts[input]));
     }
 
     // Opens the check window and presses "Calcular".

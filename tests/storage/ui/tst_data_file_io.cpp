@@ -1,4 +1,4 @@
-#include "shell/ui/prompter.h"
+#include "../../ui_support/scripted_prompter.h"
 #include "storage/data_file.h"
 #include "storage/ui/data_file_actions.h"
 #include "storage/ui/data_file_io.h"
@@ -8,14 +8,6 @@
 using namespace rotavex;
 
 namespace {
-
-class RecordingPrompter : public Prompter {
-public:
-    QStringList told;
-    void inform(const QString &text) override { told << text; }
-    bool askYesNo(const QString &) override { return false; }
-    Answer askYesNoCancel(const QString &) override { return Answer::Cancel; }
-};
 
 QByteArray contents(const QString &path)
 {
@@ -43,10 +35,8 @@ private slots:
         QVERIFY(dir_->isValid());
         writeFile(dir_->filePath("anterior"), "datos anteriores");
         QVERIFY(QDir(dir_->path()).mkdir("carpeta"));
-        prompter_.told.clear();
-        setPrompter(&prompter_);
+        prompter_.shown.clear();
     }
-    void cleanup() { setPrompter(nullptr); }
 
     void savesTheBytes_data()
     {
@@ -123,7 +113,7 @@ private slots:
         if (!bytes.isEmpty())
             writeFile(dir_->filePath(name), bytes);
         QVERIFY(!readWorkspaceFile(dir_->filePath(name)));
-        QCOMPARE(prompter_.told, QStringList{Foreign});
+        QCOMPARE(prompter_.shown, QStringList{Foreign});
     }
 
     void savedWorkspaceLoadsBack()
@@ -144,7 +134,7 @@ private slots:
         QCOMPARE(content->groups[0][0], std::optional<std::string>("32000"));
         QCOMPARE(content->groups[2][0], std::optional<std::string>("Observatorio"));
         QCOMPARE(content->km, std::optional<std::string>("120"));
-        QVERIFY(prompter_.told.isEmpty());
+        QVERIFY(prompter_.shown.isEmpty());
     }
 
     void failedSaveLeavesDataUnsaved()
@@ -156,7 +146,7 @@ private slots:
 
 private:
     std::unique_ptr<QTemporaryDir> dir_;
-    RecordingPrompter prompter_;
+    ScriptedPrompter prompter_;
 };
 
 QTEST_GUILESS_MAIN(DataFileIoTest)

@@ -1,4 +1,4 @@
-#include "shell/ui/prompter.h"
+#include "../../ui_support/scripted_prompter.h"
 #include "storage/ui/data_file_window.h"
 
 #include <QComboBox>
@@ -13,14 +13,6 @@ using namespace rotavex;
 using Mode = DataFileWindow::Mode;
 
 namespace {
-
-class RecordingPrompter : public Prompter {
-public:
-    QStringList told;
-    void inform(const QString &text) override { told << text; }
-    bool askYesNo(const QString &) override { return false; }
-    Answer askYesNoCancel(const QString &) override { return Answer::Cancel; }
-};
 
 // A window with its action recorded and answered.
 struct OpenWindow {
@@ -56,10 +48,8 @@ private slots:
             QVERIFY(file.open(QIODevice::WriteOnly));
         }
         QVERIFY(QDir::setCurrent(folder_));
-        setPrompter(&prompter_);
     }
-    void init() { prompter_.told.clear(); }
-    void cleanupTestCase() { setPrompter(nullptr); }
+    void init() { prompter_.shown.clear(); }
 
     void modes_data()
     {
@@ -151,7 +141,7 @@ private slots:
         // The load window opens with the folder's own text as name, which names no file.
         QCOMPARE(open.paths, QStringList{QDir::toNativeSeparators(folder_ + "/" + name)});
         QCOMPARE(open.window.isVisible(), !closes);
-        QCOMPARE(prompter_.told, told);
+        QCOMPARE(prompter_.shown, told);
         QCOMPARE(open.nameField()->text(), name);
     }
 
@@ -196,7 +186,7 @@ private slots:
 private:
     QTemporaryDir dir_;
     QString folder_;
-    RecordingPrompter prompter_;
+    ScriptedPrompter prompter_;
 };
 
 QTEST_MAIN(DataFileWindowTest)
