@@ -32,16 +32,16 @@ bool takesFocus(ControlKind kind)
 
 } // namespace
 
-InputForm::InputForm(const FormSpec &spec, Workspace &workspace, QWidget *parent) : QWidget(parent), spec_(spec)
+InputForm::InputForm(const FormDesign &design, Workspace &workspace, QWidget *parent) : QWidget(parent), design_(design)
 {
-    setObjectName(QString::fromUtf8(spec.name));
-    setWindowTitle(QString::fromUtf8(spec.title));
+    setObjectName(QString::fromUtf8(design.name));
+    setWindowTitle(QString::fromUtf8(design.title));
     setFont(designFont());
     setMinimumSize(designSize());
     resize(designSize());
 
     std::vector<std::pair<int, QWidget *>> focusable;
-    for (const ControlSpec &control : spec.controls) {
+    for (const ControlDesign &control : design.controls) {
         QWidget *widget = build(control, workspace);
         widget->setObjectName(QString::fromUtf8(control.name));
         widget->setGeometry(twipRect(control.left, control.top, control.width, control.height));
@@ -62,14 +62,14 @@ InputForm::InputForm(const FormSpec &spec, Workspace &workspace, QWidget *parent
         tabOrder_.front()->setFocus();
 }
 
-QSize InputForm::designSize() const { return twipSize(spec_.clientWidth, spec_.clientHeight); }
+QSize InputForm::designSize() const { return twipSize(design_.clientWidth, design_.clientHeight); }
 
 QButtonGroup *InputForm::optionGroup(const QString &frameName) const
 {
     return findChild<QButtonGroup *>(frameName + QStringLiteral("Options"));
 }
 
-QWidget *InputForm::build(const ControlSpec &control, Workspace &workspace)
+QWidget *InputForm::build(const ControlDesign &control, Workspace &workspace)
 {
     const QString caption = QString::fromUtf8(control.caption);
     switch (control.kind) {

@@ -19,7 +19,7 @@ class NumericField;
 
 enum class ControlKind { Frame, Option, Label, Field, ObservatoryButton, Line };
 
-struct ControlSpec {
+struct ControlDesign {
     ControlKind kind;
     const char *name;
     const char *caption = "";     // UTF-8, exactly as shown
@@ -30,24 +30,24 @@ struct ControlSpec {
     int optionId = 0;             // the value an option chooses
 };
 
-struct FormSpec {
+struct FormDesign {
     const char *name;             // "frmDatos", ...
     const char *title;
     int clientWidth, clientHeight;   // twips
-    std::vector<ControlSpec> controls;
+    std::vector<ControlDesign> controls;
 };
 
-const FormSpec &generalDataForm();   // frmDatos
-const FormSpec &vehicleForm();       // frmVehi
-const FormSpec &runningCostForm();   // frmMovi
-const FormSpec &tripForm();          // frmTray
+const FormDesign &generalDataForm();   // frmDatos
+const FormDesign &vehicleForm();       // frmVehi
+const FormDesign &runningCostForm();   // frmMovi
+const FormDesign &tripForm();          // frmTray
 
 class InputForm : public QWidget {
     Q_OBJECT
 public:
-    InputForm(const FormSpec &spec, Workspace &workspace, QWidget *parent = nullptr);
+    InputForm(const FormDesign &design, Workspace &workspace, QWidget *parent = nullptr);
 
-    const FormSpec &spec() const { return spec_; }
+    const FormDesign &design() const { return design_; }
     QSize designSize() const;
 
     template<class T = QWidget>
@@ -60,9 +60,9 @@ public:
     const std::vector<QWidget *> &tabOrder() const { return tabOrder_; }
 
 private:
-    QWidget *build(const ControlSpec &control, Workspace &workspace);
+    QWidget *build(const ControlDesign &control, Workspace &workspace);
 
-    const FormSpec &spec_;
+    const FormDesign &design_;
     std::vector<NumericField *> fields_;
     std::vector<QWidget *> tabOrder_;
 };

@@ -15,9 +15,9 @@ using K = ControlKind;
 
 } // namespace
 
-const FormSpec &generalDataForm()
+const FormDesign &generalDataForm()
 {
-    static const FormSpec form{"frmDatos", "1-Datos Generales", 6990, 4230, {
+    static const FormDesign form{"frmDatos", "1-Datos Generales", 6990, 4230, {
         {K::Frame, "fraTipoau", "Seleccione el tipo de autobús", ClassTip, 8, 120, 60, 6750, 1095},
         {K::Option, "optTipoau1", "Menos de 22 plazas", ClassTip, 9, 360, 330, 3000, 285, "fraTipoau", 1},
         {K::Option, "optTipoau2", "De 22 a 35 plazas", ClassTip, 10, 360, 675, 3000, 285, "fraTipoau", 2},
@@ -37,9 +37,9 @@ const FormSpec &generalDataForm()
     return form;
 }
 
-const FormSpec &vehicleForm()
+const FormDesign &vehicleForm()
 {
-    static const FormSpec form{"frmVehi", "2-Datos del Vehículo", 6984, 5052, {
+    static const FormDesign form{"frmVehi", "2-Datos del Vehículo", 6984, 5052, {
         {K::ObservatoryButton, "cmdKm", Observatory, "", 2, 5535, 90, 1335, 975},
         {K::Label, "lblKmaut", "Kilómetros recorridos al año por el vehículo", "", 11, 120, 450, 3960, 255},
         {K::Field, "txtKmaut", "", "", 1, 4200, 390, 1215, 375},
@@ -62,9 +62,9 @@ const FormSpec &vehicleForm()
     return form;
 }
 
-const FormSpec &runningCostForm()
+const FormDesign &runningCostForm()
 {
-    static const FormSpec form{"frmMovi", "3-Datos de Circulación", 6984, 3684, {
+    static const FormDesign form{"frmMovi", "3-Datos de Circulación", 6984, 3684, {
         {K::ObservatoryButton, "cmdCogas", Observatory, "", 2, 5535, 90, 1335, 975},
         {K::Label, "lblCosgas", "Coste de combustible en Euros por litro", "", 0, 120, 450, 3960, 255},
         {K::Field, "txtCosgas", "", "", 1, 4440, 390, 975, 375},
@@ -82,9 +82,9 @@ const FormSpec &runningCostForm()
     return form;
 }
 
-const FormSpec &tripForm()
+const FormDesign &tripForm()
 {
-    static const FormSpec form{"frmTray", "4-Trayecto", 5508, 3144, {
+    static const FormDesign form{"frmTray", "4-Trayecto", 5508, 3144, {
         {K::Frame, "FrameTipo", "¿Desea calcular el coste de un servicio?", "", 0, 120, 60, 5265, 1395},
         {K::Option, "Option1", "Calcular sólo los costes unitarios (por km y hora) del vehículo",
          "Los costes unitarios se calculan para servicios de una hora", 1, 240, 300, 4900, 480, "FrameTipo", 0},

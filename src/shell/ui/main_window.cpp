@@ -163,12 +163,12 @@ QWidget *MainWindow::createToolbar()
     auto *strip = new QWidget;
     strip->setObjectName(QStringLiteral("Picture1"));
     strip->setFixedHeight(twips(540));
-    for (const ToolbarButton &spec : ToolbarButtons) {
-        auto *button = new WrappingButton(QString::fromUtf8(spec.caption), strip);
-        button->setObjectName(QString::fromLatin1(spec.name));
-        button->setGeometry(twipRect(spec.left, 0, spec.width, 495));
+    for (const ToolbarButton &design : ToolbarButtons) {
+        auto *button = new WrappingButton(QString::fromUtf8(design.caption), strip);
+        button->setObjectName(QString::fromLatin1(design.name));
+        button->setGeometry(twipRect(design.left, 0, design.width, 495));
         button->setFont(designFont(true));
-        button->setToolTip(QString::fromUtf8(spec.tooltip));
+        button->setToolTip(QString::fromUtf8(design.tooltip));
         // The toolbar acts on the active child; it does not take the focus
         // from it.
         button->setFocusPolicy(Qt::NoFocus);
