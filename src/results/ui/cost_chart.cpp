@@ -79,6 +79,15 @@ QString chartDataCsv(const std::vector<ChartColumn> &columns, const std::string 
     return csv;
 }
 
+QString chartDataHtml(const std::vector<ChartColumn> &columns, const std::string &decimalSeparator)
+{
+    QString html = QStringLiteral("<table>");
+    for (const ChartColumn &column : columns)
+        html += QStringLiteral("<tr><td>%1</td><td>%2</td></tr>")
+                    .arg(QString::fromStdString(column.label).toHtmlEscaped(), valueText(column.value, decimalSeparator));
+    return html + QStringLiteral("</table>");
+}
+
 CostChart::CostChart(QWidget *parent) : QChartView(parent)
 {
     auto *chart = new QChart;
@@ -184,6 +193,7 @@ QMimeData *CostChart::mimeData()
     mime->setImageData(picture().toImage());
     mime->setText(chartDataText(columns_, separator));
     mime->setData(QStringLiteral("text/csv"), chartDataCsv(columns_, separator).toUtf8());
+    mime->setHtml(chartDataHtml(columns_, separator));
     return mime;
 }
 

@@ -34,7 +34,7 @@ public:
     void copyToClipboard();
 
     // The picture and the data in the clipboard's formats: an image, plain
-    // text of "label<TAB>value" lines and text/csv.
+    // text of "label<TAB>value" lines, text/csv and an HTML table.
     QMimeData *mimeData();
 
     QSize sizeHint() const override;
@@ -52,5 +52,7 @@ private:
 // format with the given decimal separator.
 QString chartDataText(const std::vector<ChartColumn> &columns, const std::string &decimalSeparator);
 QString chartDataCsv(const std::vector<ChartColumn> &columns, const std::string &decimalSeparator);
+// The data as an HTML table of label and value rows, for word processors.
+QString chartDataHtml(const std::vector<ChartColumn> &columns, const std::string &decimalSeparator);
 
 } // namespace rotavex

@@ -120,6 +120,9 @@ void TestCostChart::copyPutsPictureAndData()
     const std::string separator = systemNumberLocale().decimalSeparator;
     QCOMPARE(mime->text(), chartDataText(chart.data(), separator));
     QCOMPARE(QString::fromUtf8(mime->data(QStringLiteral("text/csv"))), chartDataCsv(chart.data(), separator));
+    QVERIFY(mime->hasHtml());
+    QVERIFY(mime->html().contains(QStringLiteral("<tr><td>Amortizaci\u00f3n</td>")));
+    QCOMPARE(mime->html().count(QStringLiteral("<tr>")), 8);
 }
 
 QTEST_MAIN(TestCostChart)
