@@ -13,23 +13,15 @@ using namespace rotavex;
 
 namespace {
 
-// The screen table as an area of pctObs's size shows it, written once.
-QImage screenTableAlone(const ReportArea &like)
+// Whether pctObs holds nothing, or the screen table written once: the same
+// drawing and the pen where one table ends.
+bool holdsTable(const ReportArea &pctObs, bool written)
 {
     ReportArea area;
-    area.setPalette(like.palette());
-    area.resize(like.size());
-    area.write(observatoryScreenTable());
-    return area.picture();
-}
-
-bool blank(const QImage &image, const QColor &background)
-{
-    for (int y = 0; y < image.height(); ++y)
-        for (int x = 0; x < image.width(); ++x)
-            if (image.pixelColor(x, y) != background)
-                return false;
-    return true;
+    area.setPalette(pctObs.palette());
+    area.resize(pctObs.size());
+    area.write(written ? observatoryScreenTable() : Report());
+    return pctObs.picture() == area.picture() && pctObs.pen() == area.pen();
 }
 
 } // namespace
@@ -41,8 +33,7 @@ private slots:
     void tableWrittenOnce();
     void buttons_data();
     void buttons();
-    void tabOrder();
-    void opensModallyUntilAccepted();
+    void opensModallyInTabOrder();
 };
 
 void TestObservatoryWindow::tableWrittenOnce_data()
@@ -50,9 +41,8 @@ void TestObservatoryWindow::tableWrittenOnce_data()
     QTest::addColumn<int>("showings");
     QTest::addColumn<int>("activations");
 
-    QTest::newRow("first show") << 1 << 0;
-    QTest::newRow("hidden and shown again") << 3 << 0;
-    QTest::newRow("activated again after a message") << 1 << 2;
+    QTest::newRow("first show") << 1 << 1;
+    QTest::newRow("shown and activated again") << 3 << 3;
 }
 
 void TestObservatoryWindow::tableWrittenOnce()
@@ -67,29 +57,26 @@ void TestObservatoryWindow::tableWrittenOnce()
         QVERIFY(QTest::qWaitForWindowExposed(&window));
     }
     for (int i = 0; i < activations; ++i) {
-        QEvent deactivate(QEvent::WindowDeactivate), activate(QEvent::WindowActivate);
-        QApplication::sendEvent(&window, &deactivate);
+        QEvent activate(QEvent::WindowActivate);
         QApplication::sendEvent(&window, &activate);
     }
-    QCOMPARE(window.tableArea()->picture(), screenTableAlone(*window.tableArea()));
+    QVERIFY(holdsTable(*window.tableArea(), true));
 }
 
 void TestObservatoryWindow::buttons_data()
 {
     QTest::addColumn<QString>("button");
-    QTest::addColumn<bool>("staysOpen");
-    QTest::addColumn<bool>("tableShown");
+    QTest::addColumn<bool>("staysOpen");   // and keeps its table
     QTest::addColumn<int>("documents");
 
-    QTest::newRow("Aceptar clears the table and closes") << "cmdAcept" << false << false << 0;
-    QTest::newRow("Imprimir prints the paper table") << "cmdPrint" << true << true << 1;
+    QTest::newRow("Aceptar clears the table and closes") << "cmdAcept" << false << 0;
+    QTest::newRow("Imprimir prints the paper table") << "cmdPrint" << true << 1;
 }
 
 void TestObservatoryWindow::buttons()
 {
     QFETCH(QString, button);
     QFETCH(bool, staysOpen);
-    QFETCH(bool, tableShown);
     QFETCH(int, documents);
 
     ScriptedPrompter prompter;
@@ -97,49 +84,33 @@ void TestObservatoryWindow::buttons()
     ObservatoryWindow window;
     window.show();
     QVERIFY(QTest::qWaitForWindowExposed(&window));
-    ReportArea *table = window.tableArea();
-
-    auto *pressed = window.findChild<QPushButton *>(button);
-    QVERIFY(pressed);
-    QTest::mouseClick(pressed, Qt::LeftButton);
+    QTest::mouseClick(window.findChild<QPushButton *>(button), Qt::LeftButton);
 
     QCOMPARE(window.isVisible(), staysOpen);
-    QCOMPARE(!blank(table->picture(), table->palette().color(QPalette::Window)), tableShown);
+    QVERIFY(holdsTable(*window.tableArea(), staysOpen));
     const QStringList printed = printing.printed();
     QCOMPARE(printed.size(), documents);
     if (documents > 0)
-        QVERIFY(pdfPages(printed.first()).join(QString()).contains(
-            QStringLiteral("Observatorio de Costes del Transporte de Viajeros en Autobús")));
-    QCOMPARE(prompter.shown, QStringList());
+        QVERIFY(pdfPages(printed.first()).join(QString()).contains(QStringLiteral("Resultados: Costes Medios")));
 }
 
-void TestObservatoryWindow::tabOrder()
-{
-    ObservatoryWindow window;
-    QWidget *table = window.findChild<QWidget *>(QStringLiteral("pctObs"));
-    QVERIFY(table);
-    QCOMPARE(table, window.tableArea());
-    QWidget *afterTable = table->nextInFocusChain();
-    QCOMPARE(afterTable->objectName(), QStringLiteral("cmdAcept"));
-    QCOMPARE(afterTable->nextInFocusChain()->objectName(), QStringLiteral("cmdPrint"));
-}
-
-void TestObservatoryWindow::opensModallyUntilAccepted()
+void TestObservatoryWindow::opensModallyInTabOrder()
 {
     QWidget parent;
     parent.show();
-    bool wasModal = false;
-    bool hadTable = false;
+    QStringList tabOrder;
+    bool modal = false;
     QTimer::singleShot(0, this, [&] {
         auto *window = qobject_cast<ObservatoryWindow *>(QApplication::activeModalWidget());
         QVERIFY(window);
-        wasModal = window->isModal() && window->parentWidget() == &parent;
-        hadTable = window->tableArea()->pen().y() > 0;
+        modal = window->parentWidget() == &parent;
+        for (QWidget *w = window->tableArea(); tabOrder.size() < 3; w = w->nextInFocusChain())
+            tabOrder << w->objectName();
         window->acceptButton()->click();
     });
     openObservatoryWindow(&parent);
-    QVERIFY(wasModal);
-    QVERIFY(hadTable);
+    QVERIFY(modal);
+    QCOMPARE(tabOrder, QStringList({"pctObs", "cmdAcept", "cmdPrint"}));
     QVERIFY(!parent.findChild<ObservatoryWindow *>());
 }
 

@@ -1,9 +1,7 @@
-#include "check/check_report.h"
 #include "check/ui/check_printing.h"
 #include "observatory/ui/observatory_window.h"
 #include "results/plain_text.h"
 #include "results/ui/cost_chart.h"
-#include "results/ui/report_printer.h"
 #include "results/ui/results_printing.h"
 #include "results/ui/system_number_locale.h"
 #include "results/ui/worked_example.h"
@@ -11,7 +9,6 @@
 #include "ui_support/scripted_prompter.h"
 
 #include <QClipboard>
-#include <QDateTime>
 #include <QGuiApplication>
 #include <QtTest>
 
@@ -21,59 +18,52 @@ namespace {
 
 enum class Printout { CheckAllMissing, FullService, UnitCosts, Observatory };
 
-// Prints as the windows' buttons do.
-void print(Printout printout)
+// Prints as the window's button does. After the results, the clipboard and
+// pctGraf must both hold the chart's picture; false when they do not.
+bool print(Printout printout)
 {
-    switch (printout) {
-    case Printout::CheckAllMissing:
+    if (printout == Printout::CheckAllMissing)
         printCheckReport(runDataCheck(Workspace{}, FieldTexts{}));
-        return;
-    case Printout::Observatory:
+    if (printout == Printout::Observatory)
         printObservatoryTable();
-        return;
-    case Printout::FullService:
-    case Printout::UnitCosts: {
-        const Workspace ws = workedExample(printout == Printout::FullService);
-        CostChart chart;
-        chart.resize(chart.sizeHint());
-        chart.setData(chartData(ws));
-        QWidget pctGraf;
-        printResults(ws, QStringLiteral("100"), QStringLiteral("20"), chart, &pctGraf);
-        return;
-    }
-    }
+    if (printout != Printout::FullService && printout != Printout::UnitCosts)
+        return true;
+    const Workspace ws = workedExample(printout == Printout::FullService);
+    CostChart chart;
+    chart.resize(chart.sizeHint());
+    chart.setData(chartData(ws));
+    QWidget pctGraf;
+    QGuiApplication::clipboard()->setText(QStringLiteral("texto anterior"));
+    printResults(ws, QStringLiteral("100"), QStringLiteral("20"), chart, &pctGraf);
+    const QImage pasted = QGuiApplication::clipboard()->image();
+    return !pasted.isNull() && pasted.deviceIndependentSize().toSize() == chart.size()
+           && heldChartPicture(&pctGraf) == pasted;
 }
 
 QString todaysStamp()
 {
     const QDate today = QDate::currentDate();
-    const DateTime now{today.year(), today.month(), today.day(), 0, 0, 0};
     return QStringLiteral("Cálculo realizado el ")
-           + QString::fromStdString(formatDateTime(now, systemNumberLocale().shortDateFormat));
+           + QString::fromStdString(formatDateTime({today.year(), today.month(), today.day(), 0, 0, 0},
+                                                   systemNumberLocale().shortDateFormat));
 }
 
-// Finds the texts one after another in the pages, blanks run together.
-bool inOrder(const QStringList &pages, const QStringList &texts, QString *missing)
+// The texts one after another in the pages, blanks run together; "" when
+// all are found, else the first one missing.
+QString missingInOrder(const QStringList &pages, const QStringList &texts)
 {
     const QString all = pages.join(QLatin1Char('\n')).simplified();
     qsizetype at = 0;
-    for (const QString &text : texts) {
-        at = all.indexOf(text.simplified(), at);
-        if (at < 0) {
-            *missing = text;
-            return false;
-        }
-    }
-    return true;
+    for (const QString &text : texts)
+        if ((at = all.indexOf(text.simplified(), at)) < 0)
+            return text;
+    return QString();
 }
 
-QString lastLine(const QString &page)
+QString lastLine(const QStringList &pages)
 {
-    const QStringList lines = page.split(QLatin1Char('\n'), Qt::SkipEmptyParts);
-    for (auto it = lines.crbegin(); it != lines.crend(); ++it)
-        if (!it->trimmed().isEmpty())
-            return it->trimmed();
-    return QString();
+    const QStringList lines = pages.join(QLatin1Char('\n')).trimmed().split(QLatin1Char('\n'));
+    return lines.last().trimmed();
 }
 
 } // namespace
@@ -86,7 +76,6 @@ class TestReportPrinter : public QObject {
 private slots:
     void documents_data();
     void documents();
-    void clipboardKeepsTheChart();
     void withoutPrinter_data();
     void withoutPrinter();
 };
@@ -95,13 +84,13 @@ void TestReportPrinter::documents_data()
 {
     QTest::addColumn<Printout>("printout");
     QTest::addColumn<QPageSize>("pageSize");
-    QTest::addColumn<QList<QStringList>>("texts");     // per document, in order
-    QTest::addColumn<QList<int>>("pictures");          // per document
-    QTest::addColumn<int>("minPages");                 // of the first document
-    QTest::addColumn<QString>("lastLine");             // of the first document
+    QTest::addColumn<QList<QStringList>>("texts");   // per document, in order
+    QTest::addColumn<QList<int>>("pictures");        // per document
+    QTest::addColumn<int>("minPages");               // of the first document
+    QTest::addColumn<QString>("lastLine");           // of the first document
 
     const QString checkRule(49, QLatin1Char('-'));
-    QTest::newRow("check report flowing over small pages")
+    QTest::newRow("check report flowing over short pages, footer last")
         << Printout::CheckAllMissing << QPageSize(QSizeF(210, 100), QPageSize::Millimeter)
         << QList<QStringList>{{"Rotavex 3", "Comprobación de datos", "-> No ha seleccionado el tipo de autobús",
                                "Resultado de la comprobación", "Faltan datos por introducir. Si no los conoce, es recomendable",
@@ -118,11 +107,10 @@ void TestReportPrinter::documents_data()
         << QList<QStringList>{{"ROTAVEX 2018", "Costes unitarios por vehículo:", "TOTAL:", todaysStamp(), "Tesmora",
                                "Dizezirad de Valdoria"}}
         << QList<int>{1} << 1 << QStringLiteral("Dizezirad de Valdoria");
-    QTest::newRow("observatory table: one document, nothing after its end")
+    QTest::newRow("observatory table: nothing after its end")
         << Printout::Observatory << QPageSize(QPageSize::A4)
         << QList<QStringList>{{"Observatorio de Costes del Transporte de Viajeros en Autobús",
-                               "(Suponiendo un servicio de una hora)", "Menos de 22 plazas:6,14 euros por hora",
-                               "Más de 55 plazas: 5,47 euros por hora"}}
+                               "Menos de 22 plazas:6,14 euros por hora", "Más de 55 plazas: 5,47 euros por hora"}}
         << QList<int>{0} << 1 << QString(112, QLatin1Char('-'));
 }
 
@@ -138,42 +126,19 @@ void TestReportPrinter::documents()
     ScriptedPrompter prompter;
     PdfPrinting printing;
     printing.pageSize = pageSize;
-    print(printout);
+    QVERIFY(print(printout));
 
     QCOMPARE(prompter.shown, QStringList());
     const QStringList documents = printing.printed();
     QCOMPARE(documents.size(), texts.size());
     for (qsizetype i = 0; i < documents.size(); ++i) {
         const QStringList pages = pdfPages(documents[i]);
-        QString missing;
-        QVERIFY2(inOrder(pages, texts[i], &missing), qPrintable(missing));
+        QCOMPARE(missingInOrder(pages, texts[i]), QString());
         QCOMPARE(pdfPicturePages(documents[i]).size(), pictures[i]);
-        if (i == 0) {
-            QVERIFY(pages.size() >= minPages);
-            QCOMPARE(::lastLine(pages.last()), lastLine);
-        } else {
-            QVERIFY(texts[i].isEmpty() || !pages.isEmpty());
-        }
     }
-}
-
-void TestReportPrinter::clipboardKeepsTheChart()
-{
-    ScriptedPrompter prompter;
-    PdfPrinting printing;
-    const Workspace ws = workedExample(true);
-    CostChart chart;
-    chart.resize(chart.sizeHint());
-    chart.setData(chartData(ws));
-    QWidget pctGraf;
-    QGuiApplication::clipboard()->setText(QStringLiteral("texto anterior"));
-
-    printResults(ws, QStringLiteral("100"), QStringLiteral("20"), chart, &pctGraf);
-
-    const QImage pasted = QGuiApplication::clipboard()->image();
-    QVERIFY(!pasted.isNull());
-    QCOMPARE(pasted.deviceIndependentSize().toSize(), chart.size());
-    QCOMPARE(heldChartPicture(&pctGraf), pasted);
+    const QStringList first = pdfPages(documents.first());
+    QVERIFY(first.size() >= minPages);
+    QCOMPARE(::lastLine(first), lastLine);
 }
 
 void TestReportPrinter::withoutPrinter_data()
@@ -181,25 +146,22 @@ void TestReportPrinter::withoutPrinter_data()
     QTest::addColumn<Printout>("printout");
     QTest::addColumn<PdfPrinting::Printer>("printer");
     QTest::addColumn<bool>("yes");
-    QTest::addColumn<QString>("chosenFile");   // relative to the test folder; "" = dialog cancelled
-    QTest::addColumn<QStringList>("shown");
-    QTest::addColumn<int>("pdfPages");         // 0: no file written
-    QTest::addColumn<int>("chartPage");        // 0: no chart
+    QTest::addColumn<QString>("chosenFile");   // in the test's folder; "" = dialog cancelled
+    QTest::addColumn<QStringList>("shown");    // how each message begins
+    QTest::addColumn<QList<int>>("pages");     // per page of the PDF: pictures on it; empty = no file
 
     using P = PdfPrinting::Printer;
     QTest::newRow("no printer, yes: both documents in the one file")
-        << Printout::FullService << P::Missing << true << "resultados.pdf" << QStringList{NoPrinterQuestion} << 2 << 2;
-    QTest::newRow("no printer, unit costs") << Printout::UnitCosts << P::Missing << true << "r.pdf"
-                                            << QStringList{NoPrinterQuestion} << 1 << 1;
+        << Printout::FullService << P::Missing << true << "r.pdf" << QStringList{NoPrinterQuestion} << QList<int>{0, 1};
     QTest::newRow("no printer, no: nothing written")
-        << Printout::CheckAllMissing << P::Missing << false << "check.pdf" << QStringList{NoPrinterQuestion} << 0 << 0;
+        << Printout::CheckAllMissing << P::Missing << false << "c.pdf" << QStringList{NoPrinterQuestion} << QList<int>{};
     QTest::newRow("no printer, file dialog cancelled")
-        << Printout::Observatory << P::Missing << true << "" << QStringList{NoPrinterQuestion} << 0 << 0;
-    QTest::newRow("printer refuses, yes") << Printout::CheckAllMissing << P::Refusing << true << "check.pdf"
-                                          << QStringList{PrinterRefusedQuestion} << 1 << 0;
-    QTest::newRow("file cannot be written: told so")
-        << Printout::Observatory << P::Missing << true << "no-such-folder/obs.pdf"
-        << QStringList{NoPrinterQuestion, PdfNotWrittenMessage} << 0 << 0;
+        << Printout::Observatory << P::Missing << true << "" << QStringList{NoPrinterQuestion} << QList<int>{};
+    QTest::newRow("printer refuses, yes") << Printout::UnitCosts << P::Refusing << true << "u.pdf"
+                                          << QStringList{PrinterRefusedQuestion} << QList<int>{1};
+    QTest::newRow("PDF cannot be written: told so")
+        << Printout::Observatory << P::Missing << true << "none/o.pdf"
+        << QStringList{NoPrinterQuestion, PdfNotWrittenMessage} << QList<int>{};
 }
 
 void TestReportPrinter::withoutPrinter()
@@ -209,30 +171,32 @@ void TestReportPrinter::withoutPrinter()
     QFETCH(bool, yes);
     QFETCH(QString, chosenFile);
     QFETCH(QStringList, shown);
-    QFETCH(int, pdfPages);
-    QFETCH(int, chartPage);
+    QFETCH(QList<int>, pages);
 
     ScriptedPrompter prompter;
     prompter.answers = {yes ? Answer::Yes : Answer::No};
     PdfPrinting printing;
     printing.printer = printer;
-    const QString pdf = chosenFile.isEmpty() ? QString() : printing.path(chosenFile);
+    const QString pdf = chosenFile.isEmpty() ? QString() : printing.dir.filePath(chosenFile);
     printing.pdfFileAnswer = pdf;
-
     print(printout);
 
     QCOMPARE(prompter.shown.size(), shown.size());
     for (qsizetype i = 0; i < shown.size(); ++i)
         QVERIFY2(prompter.shown[i].startsWith(shown[i]), qPrintable(prompter.shown[i]));
-    QCOMPARE(printing.suggestedNames.size(), yes ? 1 : 0);
+    QCOMPARE(printing.dialogs, yes ? 1 : 0);
     QCOMPARE(printing.printed(), QStringList());
-    QCOMPARE(!pdf.isEmpty() && QFile::exists(pdf), pdfPages > 0);
-    if (pdfPages == 0)
+    QCOMPARE(!pdf.isEmpty() && QFile::exists(pdf), !pages.isEmpty());
+    if (pages.isEmpty())
         return;
-    const QStringList pages = ::pdfPages(pdf);
-    QCOMPARE(pages.size(), pdfPages);
-    QVERIFY(!pages.first().trimmed().isEmpty());
-    QCOMPARE(pdfPicturePages(pdf), chartPage ? QList<int>{chartPage} : QList<int>{});
+    const QStringList text = pdfPages(pdf);
+    QCOMPARE(text.size(), pages.size());
+    QVERIFY(text.first().contains(QStringLiteral("ROTAVEX 2018")));
+    QList<int> pictures(pages.size(), 0);
+    for (int page : pdfPicturePages(pdf))
+        if (page >= 1 && page <= pictures.size())
+            ++pictures[page - 1];
+    QCOMPARE(pictures, pages);
 }
 
 QTEST_MAIN(TestReportPrinter)
