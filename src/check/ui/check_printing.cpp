@@ -1,0 +1,13 @@
+#include "check_printing.h"
+
+#include "check/check_report.h"
+#include "results/ui/report_printer.h"
+
+namespace rotavex {
+
+void printCheckReport(const DataCheckResult &check)
+{
+    ReportPrinter(QStringLiteral("Comprobación de datos")).print(checkPaperReport(check));
+}
+
+} // namespace rotavex

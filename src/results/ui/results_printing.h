@@ -1,0 +1,26 @@
+#pragma once
+// cmdPrintres: the printed results with their date stamp and the chart.
+
+#include "model/workspace.h"
+
+#include <QImage>
+#include <QString>
+
+class QWidget;
+
+namespace rotavex {
+
+class CostChart;
+
+// Prints what the workspace holds in the layout of its ServiceMode, stamped
+// with the moment of printing: the full service as two documents (the text,
+// then the chart alone), unit costs as one with the chart below the text.
+// The chart goes to the clipboard, which keeps it, and from there into
+// pctGraf, from which it is printed in its size on the screen.
+void printResults(const Workspace &ws, const QString &kmText, const QString &vacioText, CostChart &chart,
+                  QWidget *pctGraf);
+
+// The chart picture pctGraf holds since the last printout; null before.
+QImage heldChartPicture(const QWidget *pctGraf);
+
+} // namespace rotavex
