@@ -5,7 +5,7 @@ set -euo pipefail
 cd "$(dirname "$0")/.."
 
 packages=(g++ cmake ninja-build qt6-base-dev qt6-charts-dev qt6-translations-l10n qt6-qpa-plugins
-          fonts-urw-base35 libbenchmark-dev poppler-utils)
+          fonts-liberation libbenchmark-dev poppler-utils)
 missing=()
 for package in "${packages[@]}"; do
     dpkg-query -W -f='${Status}' "$package" 2>/dev/null | grep -q "install ok installed" || missing+=("$package")

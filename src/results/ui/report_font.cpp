@@ -20,6 +20,7 @@ QFont reportAreaFont(qreal points)
     QFont font;
     font.setFamilies(QStringList() << QStringLiteral("Arial Narrow") << QStringLiteral("Liberation Sans Narrow")
                                    << QStringLiteral("Nimbus Sans Narrow") << QStringLiteral("Arial"));
+    font.setStyleHint(QFont::AnyStyle);
     font.setPointSizeF(points);
     // Set, not inherited: the check window's own font is bold.
     font.setWeight(QFont::Normal);

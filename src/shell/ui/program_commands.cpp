@@ -5,9 +5,13 @@
 #include "main_window.h"
 
 #include "check/ui/calculate_command.h"
+#include "check/ui/check_printing.h"
 #include "check/ui/check_window.h"
 #include "entry/ui/input_windows.h"
+#include "observatory/ui/observatory_window.h"
+#include "results/ui/results_printing.h"
 #include "results/ui/results_presenter.h"
+#include "results/ui/results_window.h"
 #include "storage/ui/data_file_actions.h"
 #include "storage/ui/data_file_window.h"
 #include "storage/ui/load_into_windows.h"
@@ -24,11 +28,17 @@ ProgramCommands::ProgramCommands(MainWindow &main) : QObject(&main), main_(main)
         connect(main_.menuAction(QString::fromLatin1(item)), &QAction::triggered, this, slot);
     };
     on("mnuCheck", &ProgramCommands::openCheck);
+    on("obser", [this] { openObservatoryWindow(&main_); });
     on("guardar", &ProgramCommands::openSave);
     on("cargar", &ProgramCommands::openLoad);
     on("mnuhelpsi", [] { showHelpWindow(); });
     on("mnuAcerca", [this] { showAboutWindow(&main_); });
     main_.setSaveStep([this] { openSave(); });
+    results_->setPrintAction([this] {
+        const FieldTexts texts = main_.inputWindows().fieldTexts();
+        printResults(main_.workspace(), QString::fromStdString(texts[Input::Km]), QString::fromStdString(texts[Input::Vacio]),
+                     results_->chart(), main_.resultsWindow().printChartArea());
+    });
 }
 
 void ProgramCommands::openCheck()
@@ -37,6 +47,7 @@ void ProgramCommands::openCheck()
     InputWindows &inputs = main_.inputWindows();
     CheckWindow::Actions actions;
     actions.runCheck = [&ws, &inputs] { return runDataCheck(ws, inputs.fieldTexts()); };
+    actions.print = printCheckReport;
     actions.calculate = [this, &ws, &inputs] {
         runCalculateCommand({ws, inputs, main_.subWindow(QStringLiteral("frmResul")),
                              main_.subWindow(QStringLiteral("frmTray"))});

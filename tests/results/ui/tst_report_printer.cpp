@@ -4,7 +4,7 @@
 #include "results/ui/cost_chart.h"
 #include "results/ui/results_printing.h"
 #include "results/ui/system_number_locale.h"
-#include "results/ui/worked_example.h"
+#include "fixtures/worked_example.h"
 #include "ui_support/pdf_printing.h"
 #include "ui_support/scripted_prompter.h"
 
@@ -28,7 +28,7 @@ bool print(Printout printout)
         printObservatoryTable();
     if (printout != Printout::FullService && printout != Printout::UnitCosts)
         return true;
-    const Workspace ws = workedExample(printout == Printout::FullService);
+    const Workspace ws = rotavex::fixtures::calculatedWorkedExample(printout == Printout::FullService);
     CostChart chart;
     chart.resize(chart.sizeHint());
     chart.setData(chartData(ws));
