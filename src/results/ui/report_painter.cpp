@@ -84,6 +84,12 @@ void ReportPainter::drawPicture(QPainter &painter, const QImage &picture)
     pen_ = QPointF(0, pen_.y() + size.height());
 }
 
+qreal reportColumnWidth(const QFontMetricsF &metrics)
+{
+    static const QString letters = QStringLiteral("abcdefghijklmnopqrstuvwxyzABCDEFGHIJKLMNOPQRSTUVWXYZ");
+    return metrics.horizontalAdvance(letters) / letters.size();
+}
+
 qreal ReportPainter::lineHeight(QPainter &painter) const
 {
     return QFontMetricsF(font_, painter.device()).lineSpacing();
@@ -110,7 +116,7 @@ void ReportPainter::writeText(QPainter &painter, const QString &text)
 
 void ReportPainter::tabTo(QPainter &painter, int column)
 {
-    const qreal x = (std::max(column, 1) - 1) * QFontMetricsF(font_, painter.device()).averageCharWidth();
+    const qreal x = (std::max(column, 1) - 1) * reportColumnWidth(QFontMetricsF(font_, painter.device()));
     if (pen_.x() > x + ColumnTolerance)
         pen_.ry() += lineHeight(painter);
     pen_.setX(x);

@@ -13,10 +13,17 @@
 
 #include <functional>
 
+class QFontMetricsF;
 class QImage;
 class QPainter;
 
 namespace rotavex {
+
+// The width of a tab column: the average width of the font's letters. The
+// average a font declares for itself varies too much between faces (a
+// narrow face may declare far less than its letters take), which would run
+// labels past the columns their figures are aligned on.
+qreal reportColumnWidth(const QFontMetricsF &metrics);
 
 class ReportPainter {
 public:

@@ -10,6 +10,8 @@
 
 using namespace rotavex;
 
+Q_DECLARE_METATYPE(rotavex::Report)
+
 namespace {
 
 QImage blankPicture()
@@ -35,6 +37,8 @@ class TestReportArea : public QObject {
 private slots:
     void writingAgainLandsOverItself_data();
     void writingAgainLandsOverItself();
+    void everyLineKeepsItsFiguresOnIt_data();
+    void everyLineKeepsItsFiguresOnIt();
     void clearEmptiesTheArea();
     void drawingSurvivesPaintingAndResizing();
     void copyPutsAPictureOnTheClipboard();
@@ -105,6 +109,26 @@ void TestReportArea::copyPutsAPictureOnTheClipboard()
     QVERIFY(mime->hasImage());
     QVERIFY(!mime->hasText());
     QCOMPARE(QGuiApplication::clipboard()->image().convertToFormat(QImage::Format_RGB32), area.picture());
+}
+
+// A label that ran past its tab column would push its figure onto a line of
+// its own; in the area's font every line of every report keeps its figures.
+void TestReportArea::everyLineKeepsItsFiguresOnIt_data()
+{
+    QTest::addColumn<Report>("report");
+    QTest::newRow("full service") << resultsScreenReport(fixtures::calculatedWorkedExample(true), "100", "20");
+    QTest::newRow("unit costs") << resultsScreenReport(fixtures::calculatedWorkedExample(false), "100000", "20000");
+}
+
+void TestReportArea::everyLineKeepsItsFiguresOnIt()
+{
+    QFETCH(Report, report);
+    ReportArea area;
+    area.resize(area.sizeHint());
+    area.write(report);
+    const auto lines = std::count_if(report.items.begin(), report.items.end(),
+                                     [](const ReportItem &item) { return std::holds_alternative<LineBreak>(item); });
+    QCOMPARE(area.pen().y(), lines * QFontMetricsF(area.font()).lineSpacing());
 }
 
 QTEST_MAIN(TestReportArea)

@@ -99,7 +99,7 @@ void TestReportPainter::penMoves()
     font.setBold(bold);
     font.setPointSizeF(points);
     const QFontMetricsF metrics(font, &image);
-    QCOMPARE(reportPainter.pen(), QPointF((column - 1) * metrics.averageCharWidth(), lines * metrics.lineSpacing()));
+    QCOMPARE(reportPainter.pen(), QPointF((column - 1) * reportColumnWidth(metrics), lines * metrics.lineSpacing()));
 }
 
 void TestReportPainter::pages_data()
