@@ -235,8 +235,14 @@ void DataFileWindow::showFolderInTree()
     if (!inTree.isValid())
         return;
     folderList_->setCurrentIndex(inTree);
-    folderList_->expand(inTree);
-    folderList_->scrollTo(inTree, QAbstractItemView::PositionAtCenter);
+    for (QModelIndex folder = inTree; folder.isValid(); folder = folder.parent())
+        folderList_->expand(folder);
+    // The list is laid out once the window shows; scrolling waits for that.
+    QTimer::singleShot(0, this, [this] {
+        const QModelIndex current = folderList_->currentIndex();
+        if (current.isValid())
+            folderList_->scrollTo(current, QAbstractItemView::PositionAtCenter);
+    });
 }
 
 bool DataFileWindow::openFolder(const QString &path)
