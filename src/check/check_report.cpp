@@ -123,10 +123,7 @@ Report checkPaperReport(const DataCheckResult &check)
     writeVerdict(report, check, paperStyle, true);
     report.add(BoldItem{true});
     report.line(std::string(49, '-'));
-    report.add(FontSizeItem{10}).add(ItalicItem{true});
-    report.line("");
-    report.add(ItalicItem{false}).add(BoldItem{false});
-    report.add(EndDocument{});
+    endPrintedReport(report, "");
     return report;
 }
 

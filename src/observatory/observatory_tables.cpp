@@ -95,12 +95,7 @@ Report observatoryPaperTable()
     averages(report);
     report.add(BoldItem{false});
     report.line(DashLine);
-    report.add(FontSizeItem{10}).add(ItalicItem{true});
-    report.line("");
-    // Every printed report ends with the end of its document, so the fonts
-    // are reset just before it.
-    report.add(ItalicItem{false}).add(BoldItem{false});
-    report.add(EndDocument{});
+    endPrintedReport(report, "");
     return report;
 }
 

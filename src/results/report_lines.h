@@ -62,6 +62,16 @@ struct Report {
     }
 };
 
+// The closing of a printed report: the publisher line in 10-point italic,
+// the fonts back to plain, and the end of the document.
+inline void endPrintedReport(Report &report, const std::string &publisherLine)
+{
+    report.add(FontSizeItem{10}).add(ItalicItem{true});
+    report.line(publisherLine);
+    report.add(ItalicItem{false}).add(BoldItem{false});
+    report.add(EndDocument{});
+}
+
 inline TextItem text(std::string s) { return {std::move(s)}; }
 inline FloatItem number(float v) { return {v}; }
 inline DoubleItem number(double v) { return {v}; }
