@@ -25,6 +25,10 @@ inline constexpr std::array<Input, InputCount> AllInputs = {
     Input::Km, Input::Vacio, Input::Horas,
 };
 
+// The longest text a field holds. Seventeen such texts (general costs twice)
+// keep a data file far below the largest one the program loads.
+inline constexpr std::size_t MaxFieldTextLength = 255;
+
 // "Salacon", "Htraba", ...: the field of input X is txtX, its label lblX.
 std::string_view inputName(Input input);
 

@@ -55,6 +55,7 @@ NumericField::NumericField(Input input, Workspace &workspace, QWidget *parent)
     : QLineEdit(parent), input_(input), workspace_(workspace)
 {
     setObjectName(QStringLiteral("txt") + QString::fromUtf8(inputName(input).data(), int(inputName(input).size())));
+    setMaxLength(int(MaxFieldTextLength));
 }
 
 void NumericField::checkNumericField()
