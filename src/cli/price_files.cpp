@@ -6,6 +6,7 @@
 #include "results/plain_text.h"
 #include "results/results_report.h"
 #include "storage/data_file.h"
+#include "storage/valid_utf8.h"
 
 #include <charconv>
 #include <fstream>
@@ -65,10 +66,11 @@ std::string nineDigits(double value)
     return std::string(buffer, end);
 }
 
+// Names are printed as UTF-8 whatever bytes the system gave them.
 std::string jsonString(const std::string &s)
 {
     std::string out = "\"";
-    for (unsigned char c : s) {
+    for (unsigned char c : validUtf8(s)) {
         if (c == '"' || c == '\\') {
             out += '\\';
             out += char(c);
@@ -83,8 +85,9 @@ std::string jsonString(const std::string &s)
     return out + "\"";
 }
 
-std::string csvField(const std::string &s)
+std::string csvField(const std::string &raw)
 {
+    const std::string s = validUtf8(raw);
     if (s.find_first_of(",\"\r\n") == std::string::npos)
         return s;
     std::string out = "\"";
@@ -187,7 +190,7 @@ private:
             if (!file.calculated)
                 return;
             if (several)
-                out_ << "==> " << file.name << " <==\n";
+                out_ << "==> " << validUtf8(file.name) << " <==\n";
             out_ << renderPlainText(resultsScreenReport(file.ws, file.texts[Input::Km], file.texts[Input::Vacio]), locale_);
             return;
         case Format::Json: writeJson(file); return;
