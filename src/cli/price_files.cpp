@@ -6,10 +6,10 @@
 #include "results/plain_text.h"
 #include "results/results_report.h"
 #include "storage/data_file.h"
+#include "storage/data_file_reader.h"
 #include "storage/valid_utf8.h"
 
 #include <charconv>
-#include <fstream>
 #include <functional>
 #include <set>
 
@@ -111,19 +111,6 @@ struct PricedFile {
     std::string fault;
 };
 
-std::optional<std::string> readBytes(const std::string &path)
-{
-    std::ifstream in(path, std::ios::binary);
-    if (!in)
-        return std::nullopt;
-    std::string bytes(MaxDataFileBytes + 1, '\0');
-    in.read(bytes.data(), std::streamsize(bytes.size()));
-    if (in.bad())
-        return std::nullopt;
-    bytes.resize(std::size_t(in.gcount()));
-    return bytes;
-}
-
 // Each group the file saved as "Observatorio" is switched on by pressing its
 // button, once per button (the vehicle button covers two groups).
 void pressObservatoryButtons(const std::vector<std::size_t> &observatoryGroups, PricedFile &file)
@@ -159,8 +146,8 @@ public:
 private:
     void price(const std::string &name, bool several)
     {
-        const auto bytes = readBytes(name);
-        const auto content = bytes ? readDataFile(*bytes) : std::nullopt;
+        const DataFileBytes bytes = readDataFileFromDisk(name);
+        const auto content = bytes.failure ? std::nullopt : readDataFile(bytes.bytes);
         if (!content) {
             err_ << name << ": " << ForeignFileMessage << "\n";
             status_ = 2;

@@ -1,6 +1,7 @@
 #include <QtTest>
 
 #include <fcntl.h>
+#include <sys/stat.h>
 #include <unistd.h>
 
 namespace {
@@ -63,22 +64,45 @@ struct RawRun {
 // Runs the calculator on every entry of the folder, named by the shell so
 // that names reach it as raw bytes. A run that has not ended within five
 // seconds is stopped and counts as unfinished.
-RawRun calcOnFolder(const QStringList &options, const QString &folder)
+RawRun finish(QProcess &process)
 {
-    QProcess process;
-    QProcessEnvironment env = QProcessEnvironment::systemEnvironment();
-    env.insert("FOLDER", folder);
-    env.insert("LANG", "C");
-    env.remove("LC_ALL");
-    env.remove("LC_NUMERIC");
-    process.setProcessEnvironment(env);
-    process.start("/bin/sh", QStringList{"-c", "exec \"$0\" \"$@\" \"$FOLDER\"/*", ROTAVEX_CALC} + options);
     const bool finished = process.waitForFinished(5000);
     if (!finished) {
         process.kill();
         process.waitForFinished();
     }
     return {finished, process.exitCode(), process.readAllStandardOutput(), process.readAllStandardError()};
+}
+
+QProcessEnvironment pointLocale()
+{
+    QProcessEnvironment env = QProcessEnvironment::systemEnvironment();
+    env.insert("LANG", "C");
+    env.remove("LC_ALL");
+    env.remove("LC_NUMERIC");
+    return env;
+}
+
+// Runs the calculator; a run that has not ended within five seconds is
+// stopped and counts as unfinished.
+RawRun calcWithinSeconds(const QStringList &args)
+{
+    QProcess process;
+    process.setProcessEnvironment(pointLocale());
+    process.start(ROTAVEX_CALC, args);
+    return finish(process);
+}
+
+// Runs the calculator on every entry of the folder, named by the shell so
+// that names reach it as raw bytes.
+RawRun calcOnFolder(const QStringList &options, const QString &folder)
+{
+    QProcess process;
+    QProcessEnvironment env = pointLocale();
+    env.insert("FOLDER", folder);
+    process.setProcessEnvironment(env);
+    process.start("/bin/sh", QStringList{"-c", "exec \"$0\" \"$@\" \"$FOLDER\"/*", ROTAVEX_CALC} + options);
+    return finish(process);
 }
 
 bool isStrictUtf8(const QByteArray &bytes) { return QString::fromUtf8(bytes).toUtf8() == bytes; }
@@ -189,6 +213,47 @@ private slots:
         QVERIFY2(isStrictUtf8(csv.out), qPrintable(QString::fromUtf8(csv.out)));
         const QString row = QString::fromUtf8(csv.out).split('\n').value(1);
         QVERIFY2(row.startsWith(expectedFile + ',') || row.startsWith('"' + expectedFile + "\","), qPrintable(row));
+    }
+
+    void whatIsNotAPlainFileIsRefusedAtOnce_data()
+    {
+        QTest::addColumn<QString>("name");
+        QTest::newRow("pipe with no writer") << "tuberia";
+        QTest::newRow("folder") << "carpeta";
+        QTest::newRow("missing") << "no-existe";
+        QTest::newRow("/dev/null") << "/dev/null";
+        QTest::newRow("/dev/zero") << "/dev/zero";
+        QTest::newRow("/dev/tty") << "/dev/tty";
+    }
+    void whatIsNotAPlainFileIsRefusedAtOnce()
+    {
+        QFETCH(QString, name);
+        QTemporaryDir dir;
+        QCOMPARE(::mkfifo(QFile::encodeName(dir.filePath("tuberia")).constData(), 0644), 0);
+        QVERIFY(QDir(dir.path()).mkdir("carpeta"));
+        const QString path = name.startsWith('/') ? name : dir.filePath(name);
+        const RawRun run = calcWithinSeconds({path});
+        QVERIFY2(run.finished, "the calculator did not finish");
+        QCOMPARE(run.status, 2);
+        QCOMPARE(QString::fromUtf8(run.err), path + ": El fichero que intenta cargar no es de ROTAVEX\n");
+    }
+
+    void aFolderWithAPipePricesItsDataFiles()
+    {
+        QTemporaryDir dir;
+        QCOMPARE(::mkfifo(QFile::encodeName(dir.filePath("b-tuberia")).constData(), 0644), 0);
+        QVERIFY(QDir(dir.path()).mkdir("c-carpeta"));
+        writeTemp(dir, "a-empresa", example("worked-example"));
+        writeTemp(dir, "d-empresa", example("worked-example-observatory"));
+        const RawRun run = calcOnFolder({"--json"}, dir.path());
+        QVERIFY2(run.finished, "the calculator did not finish");
+        QCOMPARE(run.status, 2);
+        const QList<QByteArray> lines = run.out.split('\n');
+        QCOMPARE(lines.size(), 3);   // two objects and the end of the last line
+        QCOMPARE(QJsonDocument::fromJson(lines[0]).object()["file"].toString(), dir.filePath("a-empresa"));
+        QCOMPARE(QJsonDocument::fromJson(lines[1]).object()["file"].toString(), dir.filePath("d-empresa"));
+        const QString refused = ": El fichero que intenta cargar no es de ROTAVEX\n";
+        QCOMPARE(QString::fromUtf8(run.err), dir.filePath("b-tuberia") + refused + dir.filePath("c-carpeta") + refused);
     }
 
     void exitStatus_data()

@@ -1,6 +1,7 @@
 #include "data_file_io.h"
 
 #include "storage/data_file.h"
+#include "storage/data_file_reader.h"
 
 #include <QDir>
 #include <QFile>
@@ -44,14 +45,10 @@ bool saveDataFile(const QString &path, const std::string &bytes, QString *error)
 
 std::optional<std::string> readDataFileBytes(const QString &path)
 {
-    // Only plain files: a device or a pipe could block or never end.
-    if (!QFileInfo(path).isFile())
+    DataFileBytes read = readDataFileFromDisk(QFile::encodeName(path).toStdString());
+    if (read.failure)
         return std::nullopt;
-    QFile file(path);
-    if (!file.open(QIODevice::ReadOnly))
-        return std::nullopt;
-    const QByteArray bytes = file.read(static_cast<qint64>(MaxDataFileBytes) + 1);
-    return std::string(bytes.constData(), static_cast<std::size_t>(bytes.size()));
+    return std::move(read.bytes);
 }
 
 } // namespace rotavex
