@@ -6,9 +6,10 @@
 #include "results/plain_text.h"
 #include "results/results_report.h"
 #include "storage/data_file.h"
+#include "storage/data_file_reader.h"
+#include "storage/valid_utf8.h"
 
 #include <charconv>
-#include <fstream>
 #include <functional>
 #include <set>
 
@@ -65,10 +66,11 @@ std::string nineDigits(double value)
     return std::string(buffer, end);
 }
 
+// Names are printed as UTF-8 whatever bytes the system gave them.
 std::string jsonString(const std::string &s)
 {
     std::string out = "\"";
-    for (unsigned char c : s) {
+    for (unsigned char c : validUtf8(s)) {
         if (c == '"' || c == '\\') {
             out += '\\';
             out += char(c);
@@ -83,8 +85,9 @@ std::string jsonString(const std::string &s)
     return out + "\"";
 }
 
-std::string csvField(const std::string &s)
+std::string csvField(const std::string &raw)
 {
+    const std::string s = validUtf8(raw);
     if (s.find_first_of(",\"\r\n") == std::string::npos)
         return s;
     std::string out = "\"";
@@ -107,19 +110,6 @@ struct PricedFile {
     bool calculated = false;
     std::string fault;
 };
-
-std::optional<std::string> readBytes(const std::string &path)
-{
-    std::ifstream in(path, std::ios::binary);
-    if (!in)
-        return std::nullopt;
-    std::string bytes(MaxDataFileBytes + 1, '\0');
-    in.read(bytes.data(), std::streamsize(bytes.size()));
-    if (in.bad())
-        return std::nullopt;
-    bytes.resize(std::size_t(in.gcount()));
-    return bytes;
-}
 
 // Each group the file saved as "Observatorio" is switched on by pressing its
 // button, once per button (the vehicle button covers two groups).
@@ -156,8 +146,8 @@ public:
 private:
     void price(const std::string &name, bool several)
     {
-        const auto bytes = readBytes(name);
-        const auto content = bytes ? readDataFile(*bytes) : std::nullopt;
+        const DataFileBytes bytes = readDataFileFromDisk(name);
+        const auto content = bytes.failure ? std::nullopt : readDataFile(bytes.bytes);
         if (!content) {
             err_ << name << ": " << ForeignFileMessage << "\n";
             status_ = 2;
@@ -187,7 +177,7 @@ private:
             if (!file.calculated)
                 return;
             if (several)
-                out_ << "==> " << file.name << " <==\n";
+                out_ << "==> " << validUtf8(file.name) << " <==\n";
             out_ << renderPlainText(resultsScreenReport(file.ws, file.texts[Input::Km], file.texts[Input::Vacio]), locale_);
             return;
         case Format::Json: writeJson(file); return;

@@ -11,12 +11,14 @@ namespace {
 
 constexpr std::string_view LineEnd = "\r\n";
 
+// A quotation mark would end the item early, and merely leaving it out would
+// join the digits around it ("12\"5", read as 12, would come back as 125).
+// An apostrophe stops the reading rule where the quotation mark did.
 std::string quoted(std::string_view text)
 {
     std::string out = "\"";
     for (char c : windows1252FromUtf8(text))
-        if (c != '"')
-            out += c;
+        out += c == '"' ? '\'' : c;
     return out + "\"";
 }
 

@@ -27,8 +27,10 @@ struct FileGroup {
 const std::vector<FileGroup> &fileGroups();
 
 // The bytes of the file for the current bus class, service mode, switches
-// and field texts. Double quotation marks are left out of the texts, as the
-// format has no way to hold them.
+// and field texts. The format cannot hold a double quotation mark inside a
+// text, so each is written as an apostrophe: the file loads back item for
+// item and the text reads as the same number ("12\"5" is saved as "12'5",
+// both read 12).
 std::string writeDataFile(const Workspace &ws, const FieldTexts &texts);
 
 // What a data file holds, item by item; an item the file lacks, or one not

@@ -1,5 +1,9 @@
 #include <QtTest>
 
+#include <fcntl.h>
+#include <sys/stat.h>
+#include <unistd.h>
+
 namespace {
 
 struct Run {
@@ -38,6 +42,70 @@ QByteArray example(const char *name)
     file.open(QIODevice::ReadOnly);
     return file.readAll();
 }
+
+
+// A file whose name is the given bytes, which need not be UTF-8.
+void writeRawNamed(const QTemporaryDir &dir, const QByteArray &name, const QByteArray &bytes)
+{
+    const QByteArray path = QFile::encodeName(dir.path()) + '/' + name;
+    const int fd = ::open(path.constData(), O_WRONLY | O_CREAT | O_TRUNC, 0644);
+    QVERIFY(fd >= 0);
+    QCOMPARE(::write(fd, bytes.constData(), size_t(bytes.size())), ssize_t(bytes.size()));
+    ::close(fd);
+}
+
+struct RawRun {
+    bool finished;
+    int status;
+    QByteArray out;
+    QByteArray err;
+};
+
+// Runs the calculator on every entry of the folder, named by the shell so
+// that names reach it as raw bytes. A run that has not ended within five
+// seconds is stopped and counts as unfinished.
+RawRun finish(QProcess &process)
+{
+    const bool finished = process.waitForFinished(5000);
+    if (!finished) {
+        process.kill();
+        process.waitForFinished();
+    }
+    return {finished, process.exitCode(), process.readAllStandardOutput(), process.readAllStandardError()};
+}
+
+QProcessEnvironment pointLocale()
+{
+    QProcessEnvironment env = QProcessEnvironment::systemEnvironment();
+    env.insert("LANG", "C");
+    env.remove("LC_ALL");
+    env.remove("LC_NUMERIC");
+    return env;
+}
+
+// Runs the calculator; a run that has not ended within five seconds is
+// stopped and counts as unfinished.
+RawRun calcWithinSeconds(const QStringList &args)
+{
+    QProcess process;
+    process.setProcessEnvironment(pointLocale());
+    process.start(ROTAVEX_CALC, args);
+    return finish(process);
+}
+
+// Runs the calculator on every entry of the folder, named by the shell so
+// that names reach it as raw bytes.
+RawRun calcOnFolder(const QStringList &options, const QString &folder)
+{
+    QProcess process;
+    QProcessEnvironment env = pointLocale();
+    env.insert("FOLDER", folder);
+    process.setProcessEnvironment(env);
+    process.start("/bin/sh", QStringList{"-c", "exec \"$0\" \"$@\" \"$FOLDER\"/*", ROTAVEX_CALC} + options);
+    return finish(process);
+}
+
+bool isStrictUtf8(const QByteArray &bytes) { return QString::fromUtf8(bytes).toUtf8() == bytes; }
 
 } // namespace
 
@@ -109,6 +177,83 @@ private slots:
         QVERIFY(run.err.contains("   -> Las horas de trabajo del conductor son cero."));
         QVERIFY(run.err.contains("  Algunos datos con valor cero impiden realizar los cálculos"));
         QVERIFY(run.out.contains("279.03"));   // the next file is still priced
+    }
+
+    void namesThatAreNotUtf8GiveValidUtf8_data()
+    {
+        QTest::addColumn<QByteArray>("name");
+        QTest::addColumn<QString>("shown");
+        QTest::newRow("byte 0xff") << QByteArray("a\xff" "b") << QString("a\uFFFD" "b");
+        QTest::newRow("truncated at the end") << QByteArray("cami\xc3") << QString("cami\uFFFD");
+        QTest::newRow("truncated before a letter") << QByteArray("e\xe2\x82z") << QString("e\uFFFDz");
+        QTest::newRow("overlong slash") << QByteArray("over\xc0\xafx") << QString("over\uFFFD\uFFFDx");
+        QTest::newRow("encoded surrogate") << QByteArray("s\xed\xa0\x80t") << QString("s\uFFFD\uFFFD\uFFFDt");
+        QTest::newRow("valid accents and a comma") << QByteArray("a\xc3\xb1o, \xe2\x82\xac") << QString("año, €");
+    }
+    void namesThatAreNotUtf8GiveValidUtf8()
+    {
+        QFETCH(QByteArray, name);
+        QFETCH(QString, shown);
+        QTemporaryDir dir;
+        writeRawNamed(dir, name, example("worked-example"));
+        const QString expectedFile = dir.path() + '/' + shown;
+
+        const RawRun json = calcOnFolder({"--json"}, dir.path());
+        QVERIFY(json.finished);
+        QCOMPARE(json.status, 0);
+        QVERIFY2(isStrictUtf8(json.out), qPrintable(QString::fromUtf8(json.out)));
+        QJsonParseError error;
+        const QJsonDocument document = QJsonDocument::fromJson(json.out, &error);
+        QCOMPARE(error.error, QJsonParseError::NoError);
+        QCOMPARE(document.object()["file"].toString(), expectedFile);
+
+        const RawRun csv = calcOnFolder({"--csv"}, dir.path());
+        QVERIFY(csv.finished);
+        QCOMPARE(csv.status, 0);
+        QVERIFY2(isStrictUtf8(csv.out), qPrintable(QString::fromUtf8(csv.out)));
+        const QString row = QString::fromUtf8(csv.out).split('\n').value(1);
+        QVERIFY2(row.startsWith(expectedFile + ',') || row.startsWith('"' + expectedFile + "\","), qPrintable(row));
+    }
+
+    void whatIsNotAPlainFileIsRefusedAtOnce_data()
+    {
+        QTest::addColumn<QString>("name");
+        QTest::newRow("pipe with no writer") << "tuberia";
+        QTest::newRow("folder") << "carpeta";
+        QTest::newRow("missing") << "no-existe";
+        QTest::newRow("/dev/null") << "/dev/null";
+        QTest::newRow("/dev/zero") << "/dev/zero";
+        QTest::newRow("/dev/tty") << "/dev/tty";
+    }
+    void whatIsNotAPlainFileIsRefusedAtOnce()
+    {
+        QFETCH(QString, name);
+        QTemporaryDir dir;
+        QCOMPARE(::mkfifo(QFile::encodeName(dir.filePath("tuberia")).constData(), 0644), 0);
+        QVERIFY(QDir(dir.path()).mkdir("carpeta"));
+        const QString path = name.startsWith('/') ? name : dir.filePath(name);
+        const RawRun run = calcWithinSeconds({path});
+        QVERIFY2(run.finished, "the calculator did not finish");
+        QCOMPARE(run.status, 2);
+        QCOMPARE(QString::fromUtf8(run.err), path + ": El fichero que intenta cargar no es de ROTAVEX\n");
+    }
+
+    void aFolderWithAPipePricesItsDataFiles()
+    {
+        QTemporaryDir dir;
+        QCOMPARE(::mkfifo(QFile::encodeName(dir.filePath("b-tuberia")).constData(), 0644), 0);
+        QVERIFY(QDir(dir.path()).mkdir("c-carpeta"));
+        writeTemp(dir, "a-empresa", example("worked-example"));
+        writeTemp(dir, "d-empresa", example("worked-example-observatory"));
+        const RawRun run = calcOnFolder({"--json"}, dir.path());
+        QVERIFY2(run.finished, "the calculator did not finish");
+        QCOMPARE(run.status, 2);
+        const QList<QByteArray> lines = run.out.split('\n');
+        QCOMPARE(lines.size(), 3);   // two objects and the end of the last line
+        QCOMPARE(QJsonDocument::fromJson(lines[0]).object()["file"].toString(), dir.filePath("a-empresa"));
+        QCOMPARE(QJsonDocument::fromJson(lines[1]).object()["file"].toString(), dir.filePath("d-empresa"));
+        const QString refused = ": El fichero que intenta cargar no es de ROTAVEX\n";
+        QCOMPARE(QString::fromUtf8(run.err), dir.filePath("b-tuberia") + refused + dir.filePath("c-carpeta") + refused);
     }
 
     void exitStatus_data()

@@ -1,4 +1,5 @@
 #include "entry/field_check.h"
+#include "model/field_number.h"
 #include "storage/data_file.h"
 #include "storage/windows1252.h"
 
@@ -66,16 +67,38 @@ private slots:
                                                   "\"\",\"\"", "\"\",\"\"", "\"\"", "#FALSE#", "\"\"", "\"\"", "\"\""})));
     }
 
-    void quotationMarksAreLeftOutSoTheFileLoadsBack()
+    void quotationMarksKeepTheNumberAndTheItems_data()
     {
+        QTest::addColumn<QString>("text");
+        QTest::newRow("inside a number") << "12\"5";
+        QTest::newRow("several") << "3\"0\"000\"";
+        QTest::newRow("at the start") << "\"45";
+        QTest::newRow("alone") << "\"";
+        QTest::newRow("closing a quoted item early") << "7\",\"8";
+    }
+    void quotationMarksKeepTheNumberAndTheItems()
+    {
+        QFETCH(QString, text);
+        const std::string field = text.toStdString();
         Workspace ws;
         FieldTexts texts;
-        texts[Input::Salacon] = "30\"000";
+        texts[Input::Salacon] = field;
         texts[Input::Htraba] = "1800";
+        texts[Input::Km] = field;
+        texts[Input::Horas] = "4";
+        texts[Input::Vacio] = "20";
         const auto content = readDataFile(writeDataFile(ws, texts));
         QVERIFY(content);
-        QCOMPARE(*content->groups[0][0], std::string("30000"));
-        QCOMPARE(*content->groups[0][1], std::string("1800"));
+        QCOMPARE(content->groups.size(), fileGroups().size());
+        for (std::size_t g = 0; g < fileGroups().size(); ++g)
+            QCOMPARE(content->groups[g].size(), fileGroups()[g].items.size());
+        QCOMPARE(content->groups[0][1], std::optional<std::string>("1800"));
+        QCOMPARE(content->horas, std::optional<std::string>("4"));
+        QCOMPARE(content->vacio, std::optional<std::string>("20"));
+        for (const auto &saved : {content->groups[0][0], content->km}) {
+            QVERIFY(saved);
+            QCOMPARE(ReadFieldNumber(*saved), ReadFieldNumber(field));
+        }
     }
 
     void textsAreWindows1252()

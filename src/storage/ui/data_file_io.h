@@ -8,11 +8,10 @@
 
 namespace rotavex {
 
-// Writes the bytes under a temporary name in the same folder and renames it
-// over the old file only when everything was written, so a failed or
+// Replaces the file with the bytes (see replaceFileContents), so a failed or
 // interrupted save leaves the previous file as it was. False (with the
-// reason in *error, when given) for an empty name, a folder, a missing
-// folder, no permission or a full disk.
+// system's reason in *error, when given) for an empty name, a folder, a
+// missing folder, no permission, a full disk or any other write error.
 bool saveDataFile(const QString &path, const std::string &bytes, QString *error = nullptr);
 
 // The bytes of the file, at most one more than a data file can hold, so that

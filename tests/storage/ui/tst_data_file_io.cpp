@@ -1,4 +1,6 @@
 #include "../../ui_support/scripted_prompter.h"
+#include "fixtures/full_volume.h"
+#include "fixtures/worked_example.h"
 #include "storage/data_file.h"
 #include "storage/ui/data_file_actions.h"
 #include "storage/ui/data_file_io.h"
@@ -142,6 +144,26 @@ private slots:
         Workspace ws;
         QVERIFY(!saveWorkspace(dir_->filePath("no-existe/empresa"), ws, FieldTexts{}));
         QVERIFY(!ws.DataSaved);
+    }
+
+    void saveOntoAFullDiskKeepsTheOldFile()
+    {
+        fixtures::FullVolume volume;
+        if (!volume.mounted())
+            QSKIP(qPrintable(volume.reason()));
+        Workspace ws = fixtures::classThree();
+        FieldTexts texts = fixtures::workedExampleTexts();
+        const QString path = volume.filePath("empresa");
+        QVERIFY(saveWorkspace(path, ws, texts));
+        const QByteArray before = contents(path);
+        QVERIFY(volume.fill());
+
+        ws.DataSaved = false;
+        texts[Input::Salacon] = "45000";
+        QVERIFY(!saveWorkspace(path, ws, texts));
+        QVERIFY(!ws.DataSaved);
+        QCOMPARE(contents(path), before);
+        QCOMPARE(volume.entries(), QStringList({"empresa", fixtures::FullVolume::FillerName}));
     }
 
 private:

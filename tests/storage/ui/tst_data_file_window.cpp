@@ -1,4 +1,7 @@
 #include "../../ui_support/scripted_prompter.h"
+#include "fixtures/full_volume.h"
+#include "fixtures/worked_example.h"
+#include "storage/ui/data_file_actions.h"
 #include "storage/ui/data_file_window.h"
 
 #include <QComboBox>
@@ -181,6 +184,37 @@ private slots:
         QVERIFY(!open.window.isVisible());
         QCOMPARE(open.window.result(), int(QDialog::Rejected));
         QVERIFY(open.paths.isEmpty());
+    }
+
+    void savingOntoAFullDiskSaysSoAndKeepsTheOldFile()
+    {
+        fixtures::FullVolume volume;
+        if (!volume.mounted())
+            QSKIP(qPrintable(volume.reason()));
+        Workspace ws = fixtures::classThree();
+        FieldTexts texts = fixtures::workedExampleTexts();
+        QVERIFY(saveWorkspace(volume.filePath("empresa"), ws, texts));
+        QFile saved(volume.filePath("empresa"));
+        QVERIFY(saved.open(QIODevice::ReadOnly));
+        const QByteArray before = saved.readAll();
+        saved.close();
+        QVERIFY(volume.fill());
+
+        ws.DataSaved = false;
+        texts[Input::Km] = "250";
+        {
+            DataFileWindow window(Mode::Save, [&](const QString &path) { return saveWorkspace(path, ws, texts); });
+            window.show();
+            QVERIFY(window.openFolder(volume.path()));
+            window.findChild<QLineEdit *>("txtGuardarD")->setText("empresa");
+            window.findChild<QPushButton *>("cmdGuardarD")->click();
+            QVERIFY(window.isVisible());
+        }
+        QCOMPARE(prompter_.shown, QStringList{SaveFailedMessage});
+        QVERIFY(!ws.DataSaved);
+        QVERIFY(saved.open(QIODevice::ReadOnly));
+        QCOMPARE(saved.readAll(), before);
+        QCOMPARE(volume.entries(), QStringList({"empresa", fixtures::FullVolume::FillerName}));
     }
 
 private:

@@ -1,0 +1,100 @@
+#include "data_file_reader.h"
+
+#include "data_file.h"
+
+#include <cerrno>
+#include <fcntl.h>
+#include <sys/stat.h>
+#include <unistd.h>
+
+namespace rotavex {
+
+namespace {
+
+DataFileBytes failed(DataFileReadFailure failure) { return {std::string(), failure}; }
+
+std::optional<DataFileReadFailure> refusalForKind(mode_t mode)
+{
+    if (S_ISREG(mode))
+        return std::nullopt;
+    if (S_ISDIR(mode))
+        return DataFileReadFailure::IsADirectory;
+    return DataFileReadFailure::NotARegularFile;
+}
+
+// Why path cannot be opened, named from what is there.
+DataFileReadFailure causeOfFailedOpen(const std::string &path, int openError)
+{
+    if (openError == ENOENT || openError == ENOTDIR)
+        return DataFileReadFailure::DoesNotExist;
+    struct stat status {};
+    if (::stat(path.c_str(), &status) == 0)
+        return refusalForKind(status.st_mode).value_or(DataFileReadFailure::CannotBeRead);
+    return DataFileReadFailure::CannotBeRead;
+}
+
+int openWithoutWaiting(const std::string &path)
+{
+    // Non-blocking so that even a pipe with no writer opens at once; no
+    // controlling terminal is taken from a terminal device.
+    int fd;
+    do
+        fd = ::open(path.c_str(), O_RDONLY | O_NONBLOCK | O_NOCTTY | O_CLOEXEC);
+    while (fd < 0 && errno == EINTR);
+    return fd;
+}
+
+// Reads until the end of the file or until limit bytes; false on an error.
+bool readUpTo(int fd, std::size_t limit, std::string &bytes)
+{
+    bytes.resize(limit);
+    std::size_t filled = 0;
+    while (filled < limit) {
+        const ssize_t got = ::read(fd, bytes.data() + filled, limit - filled);
+        if (got < 0 && errno == EINTR)
+            continue;
+        if (got < 0)
+            return false;
+        if (got == 0)
+            break;
+        filled += static_cast<std::size_t>(got);
+    }
+    bytes.resize(filled);
+    return true;
+}
+
+DataFileBytes readOpenFile(int fd)
+{
+    struct stat status {};
+    if (::fstat(fd, &status) != 0)
+        return failed(DataFileReadFailure::CannotBeRead);
+    // The kind is judged on what was opened, so nothing can be put in the
+    // file's place between the look and the read.
+    if (const auto refusal = refusalForKind(status.st_mode))
+        return failed(*refusal);
+    DataFileBytes result;
+    if (!readUpTo(fd, MaxDataFileBytes + 1, result.bytes))
+        return failed(DataFileReadFailure::CannotBeRead);
+    return result;
+}
+
+} // namespace
+
+DataFileBytes readDataFileFromDisk(const std::string &path)
+{
+    // A first look refuses what is plainly not a file before opening it, as
+    // opening some devices has effects of its own.
+    struct stat status {};
+    if (::stat(path.c_str(), &status) == 0)
+        if (const auto refusal = refusalForKind(status.st_mode))
+            return failed(*refusal);
+
+    const int fd = openWithoutWaiting(path);
+    if (fd < 0)
+        return failed(causeOfFailedOpen(path, errno));
+    DataFileBytes result = readOpenFile(fd);
+    ::close(fd);
+    return result;
+}
+
+} // namespace rotavex

@@ -1,0 +1,29 @@
+#pragma once
+// Reading a data file from disk, for the windows and the command-line
+// calculator alike. Only a regular file is read: a pipe, a terminal or
+// another device could keep the program waiting for ever or never end, and
+// is refused at once without waiting for it.
+
+#include <optional>
+#include <string>
+
+namespace rotavex {
+
+enum class DataFileReadFailure {
+    DoesNotExist,
+    IsADirectory,
+    NotARegularFile,   // a pipe, a device, a socket
+    CannotBeRead,      // no permission, or an error while reading
+};
+
+struct DataFileBytes {
+    std::string bytes;                            // meaningful only without a failure
+    std::optional<DataFileReadFailure> failure;
+};
+
+// The bytes of the file at path, at most one more than a data file can hold
+// (MaxDataFileBytes), so that a bigger file is still refused by the reader
+// of the content.
+DataFileBytes readDataFileFromDisk(const std::string &path);
+
+} // namespace rotavex

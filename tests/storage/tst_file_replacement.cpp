@@ -1,0 +1,248 @@
+#include "storage/file_replacement.h"
+
+#include <QtTest>
+
+#include <cerrno>
+#include <cstring>
+#include <map>
+
+#include <fcntl.h>
+#include <sys/stat.h>
+#include <unistd.h>
+
+using namespace rotavex;
+
+namespace {
+
+// What a scripted call answers, in turn; once its answers run out it does
+// what the system does.
+constexpr int Pass = 0;
+constexpr int ShortWrite = -1;   // write takes one byte only
+
+const QByteArray OldBytes = "datos anteriores";
+const QByteArray NewBytes = "\"ROTAVEX\"\r\n3\r\n";
+
+// The system calls, with one of them answering from a script.
+class ScriptedCalls {
+public:
+    ScriptedCalls(const QString &step, const QList<int> &answers) : step_(step), answers_(answers) {}
+
+    FileSystemCalls calls()
+    {
+        return {
+            [this](const char *path, int flags, mode_t mode) {
+                if (const int error = next("open"); error > 0)
+                    return fail(error);
+                const int fd = ::open(path, flags, mode);
+                opened_ += fd >= 0;
+                return fd;
+            },
+            [this](int fd, const void *bytes, std::size_t count) -> ssize_t {
+                const int answer = next("write");
+                if (answer > 0)
+                    return ssize_t(fail(answer));
+                return ::write(fd, bytes, answer == ShortWrite ? 1 : count);
+            },
+            [this](int fd) {
+                const int answer = next("fsync");
+                return answer > 0 ? fail(answer) : ::fsync(fd);
+            },
+            [this](int fd) {
+                ++closed_;
+                const int result = ::close(fd);   // a failing close still lets the descriptor go
+                const int answer = next("close");
+                return answer > 0 ? fail(answer) : result;
+            },
+            [this](const char *from, const char *to) {
+                const int answer = next("rename");
+                return answer > 0 ? fail(answer) : ::rename(from, to);
+            },
+        };
+    }
+
+    bool everyDescriptorClosed() const { return opened_ == closed_; }
+
+private:
+    int next(const char *step)
+    {
+        if (step_ != QLatin1String(step) || answers_.isEmpty())
+            return Pass;
+        return answers_.takeFirst();
+    }
+    static int fail(int error)
+    {
+        errno = error;
+        return -1;
+    }
+
+    QString step_;
+    QList<int> answers_;
+    int opened_ = 0;
+    int closed_ = 0;
+};
+
+QByteArray contents(const QString &path)
+{
+    QFile file(path);
+    return file.open(QIODevice::ReadOnly) ? file.readAll() : QByteArray();
+}
+
+void writeFile(const QString &path, const QByteArray &bytes)
+{
+    QFile file(path);
+    QVERIFY(file.open(QIODevice::WriteOnly));
+    QCOMPARE(file.write(bytes), bytes.size());
+}
+
+std::string native(const QString &path) { return QFile::encodeName(path).toStdString(); }
+
+mode_t permissionsOf(const QString &path)
+{
+    struct stat status {};
+    ::stat(QFile::encodeName(path).constData(), &status);
+    return status.st_mode & 07777;
+}
+
+mode_t currentUmask()
+{
+    const mode_t mask = ::umask(0);
+    ::umask(mask);
+    return mask;
+}
+
+} // namespace
+
+class FileReplacementTest : public QObject {
+    Q_OBJECT
+private slots:
+    void init()
+    {
+        dir_ = std::make_unique<QTemporaryDir>();
+        QVERIFY(dir_->isValid());
+        writeFile(target(), OldBytes);
+    }
+
+    void aFailedStepKeepsTheOldFile_data()
+    {
+        QTest::addColumn<QString>("step");
+        QTest::addColumn<QList<int>>("answers");
+        QTest::addColumn<int>("error");
+        QTest::newRow("no space at the first write") << "write" << QList<int>{ENOSPC} << ENOSPC;
+        QTest::newRow("a short write, then no space") << "write" << QList<int>{ShortWrite, ENOSPC} << ENOSPC;
+        QTest::newRow("interrupted, then I/O error") << "write" << QList<int>{EINTR, EIO} << EIO;
+        QTest::newRow("I/O error at sync") << "fsync" << QList<int>{EIO} << EIO;
+        QTest::newRow("no space at sync") << "fsync" << QList<int>{ENOSPC} << ENOSPC;
+        QTest::newRow("quota at close") << "close" << QList<int>{EDQUOT} << EDQUOT;
+        QTest::newRow("I/O error at close") << "close" << QList<int>{EIO} << EIO;
+        QTest::newRow("another volume at rename") << "rename" << QList<int>{EXDEV} << EXDEV;
+        QTest::newRow("no permission at rename") << "rename" << QList<int>{EACCES} << EACCES;
+        QTest::newRow("no permission to create") << "open" << QList<int>{EACCES} << EACCES;
+        QTest::newRow("no room for a new file") << "open" << QList<int>{ENOSPC} << ENOSPC;
+    }
+    void aFailedStepKeepsTheOldFile()
+    {
+        QFETCH(QString, step);
+        QFETCH(QList<int>, answers);
+        QFETCH(int, error);
+        ScriptedCalls scripted(step, answers);
+        const FileReplacement result = replaceFileContents(native(target()), NewBytes.toStdString(), scripted.calls());
+        QVERIFY(!result.replaced);
+        QCOMPARE(result.error, error);
+        QCOMPARE(QString::fromStdString(result.reason), QString::fromLocal8Bit(std::strerror(error)));
+        QCOMPARE(contents(target()), OldBytes);
+        QCOMPARE(entries(), QStringList{"empresa"});
+        QVERIFY(scripted.everyDescriptorClosed());
+    }
+
+    void interruptionsAndShortWritesStillSave_data()
+    {
+        QTest::addColumn<QString>("step");
+        QTest::addColumn<QList<int>>("answers");
+        QTest::newRow("nothing in the way") << "" << QList<int>{};
+        QTest::newRow("one byte at a time") << "write" << QList<int>(NewBytes.size() - 1, ShortWrite);
+        QTest::newRow("interrupted writes") << "write" << QList<int>{EINTR, ShortWrite, EINTR};
+        QTest::newRow("interrupted sync") << "fsync" << QList<int>{EINTR, EINTR};
+        QTest::newRow("interrupted creation") << "open" << QList<int>{EINTR};
+        QTest::newRow("temporary names taken") << "open" << QList<int>{EEXIST, EEXIST, EEXIST};
+    }
+    void interruptionsAndShortWritesStillSave()
+    {
+        QFETCH(QString, step);
+        QFETCH(QList<int>, answers);
+        ScriptedCalls scripted(step, answers);
+        const FileReplacement result = replaceFileContents(native(target()), NewBytes.toStdString(), scripted.calls());
+        QVERIFY2(result.replaced, result.reason.c_str());
+        QCOMPARE(contents(target()), NewBytes);
+        QCOMPARE(entries(), QStringList{"empresa"});
+        QVERIFY(scripted.everyDescriptorClosed());
+    }
+
+    void permissionsOfTheOldFileAreKept_data()
+    {
+        QTest::addColumn<int>("permissions");
+        QTest::newRow("owner only") << 0600;
+        QTest::newRow("group may read") << 0640;
+        QTest::newRow("everyone may write") << 0666;
+    }
+    void permissionsOfTheOldFileAreKept()
+    {
+        QFETCH(int, permissions);
+        QCOMPARE(::chmod(native(target()).c_str(), mode_t(permissions)), 0);
+        QVERIFY(replaceFileContents(native(target()), NewBytes.toStdString()).replaced);
+        QCOMPARE(permissionsOf(target()), mode_t(permissions));
+    }
+
+    void aNewFileTakesTheUmask()
+    {
+        const QString path = dir_->filePath("nuevo");
+        QVERIFY(replaceFileContents(native(path), NewBytes.toStdString()).replaced);
+        QCOMPARE(contents(path), NewBytes);
+        QCOMPARE(permissionsOf(path), mode_t(0666 & ~currentUmask()));
+    }
+
+    void aLinkStaysALinkToTheNewBytes()
+    {
+        const QString link = dir_->filePath("enlace");
+        QVERIFY(QFile::link(target(), link));
+        QVERIFY(replaceFileContents(native(link), NewBytes.toStdString()).replaced);
+        QVERIFY(QFileInfo(link).isSymLink());
+        QCOMPARE(contents(target()), NewBytes);
+    }
+
+    void whatIsNotARegularFileIsLeftAlone_data()
+    {
+        QTest::addColumn<QString>("name");
+        QTest::addColumn<int>("error");
+        QTest::newRow("folder") << "carpeta" << EISDIR;
+        QTest::newRow("name ending in a slash") << "carpeta/" << EISDIR;
+        QTest::newRow("pipe") << "tuberia" << EINVAL;
+        QTest::newRow("missing folder") << "no-existe/datos" << ENOENT;
+        QTest::newRow("a file as folder") << "empresa/datos" << ENOTDIR;
+    }
+    void whatIsNotARegularFileIsLeftAlone()
+    {
+        QFETCH(QString, name);
+        QFETCH(int, error);
+        QVERIFY(QDir(dir_->path()).mkdir("carpeta"));
+        QCOMPARE(::mkfifo(native(dir_->filePath("tuberia")).c_str(), 0644), 0);
+        const FileReplacement result = replaceFileContents(native(dir_->filePath(name)), NewBytes.toStdString());
+        QVERIFY(!result.replaced);
+        QCOMPARE(result.error, error);
+        QCOMPARE(entries(), QStringList({"carpeta", "empresa", "tuberia"}));
+        QVERIFY(QFileInfo(dir_->filePath("carpeta")).isDir());
+        QCOMPARE(QFileInfo(dir_->filePath("tuberia")).isFile(), false);
+        QCOMPARE(contents(target()), OldBytes);
+    }
+
+private:
+    QString target() const { return dir_->filePath("empresa"); }
+    QStringList entries() const
+    {
+        return QDir(dir_->path()).entryList(QDir::AllEntries | QDir::Hidden | QDir::System | QDir::NoDotAndDotDot, QDir::Name);
+    }
+
+    std::unique_ptr<QTemporaryDir> dir_;
+};
+
+QTEST_GUILESS_MAIN(FileReplacementTest)
+#include "tst_file_replacement.moc"
