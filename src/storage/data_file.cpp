@@ -115,8 +115,15 @@ std::optional<std::string> textItem(const std::optional<Tokenizer::Token> &token
     return utf8FromWindows1252(token->text);
 }
 
-// The text as the field would keep it after the user left it.
-std::string checkedText(const std::string &text) { return CheckNumericField(text, false).text; }
+// The text as the field would keep it after the user left it. A text longer
+// than a field holds would be cut short there, and a cut number is another
+// number: it is refused like any text the check refuses.
+std::string checkedText(const std::string &text)
+{
+    if (text.size() > MaxFieldTextLength)
+        return {};
+    return CheckNumericField(text, false).text;
+}
 
 void applyText(const std::optional<std::string> &item, std::string &field)
 {

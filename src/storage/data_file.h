@@ -49,7 +49,8 @@ std::optional<DataFileContent> readDataFile(std::string_view bytes);
 // Loads the content into the workspace and the field texts. A group whose
 // switch is on keeps its texts; a group saved as "Observatorio" is emptied;
 // every other text is taken as the field check would leave it, so a text
-// that check refuses leaves the field empty. Switches, DataSaved and
+// that check refuses, or one longer than a field holds, leaves the field
+// empty. Switches, DataSaved and
 // ResultsReady do not change. Returns the groups the file saved as
 // "Observatorio" (by fileGroups() index).
 std::vector<std::size_t> applyDataFile(const DataFileContent &content, Workspace &ws, FieldTexts &texts);

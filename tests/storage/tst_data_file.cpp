@@ -187,6 +187,8 @@ private slots:
         QTest::newRow("huge exponent") << "1e400" << "";
         QTest::newRow("minus zero") << "-0" << "-0";
         QTest::newRow("control bytes") << "1\x01" << "";
+        QTest::newRow("longest a field holds") << QString(255, '7') << QString(255, '7');
+        QTest::newRow("longer than a field holds") << QString(256, '7') << "";
     }
     void loadedTextsAreCheckedLikeTypedOnes()
     {
