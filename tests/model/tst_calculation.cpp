@@ -260,6 +260,7 @@ private slots:
         QTest::newRow("general costs of 100%") << int(Input::Cosgen) << "100";
         QTest::newRow("salary beyond a float") << int(Input::Salacon) << "1e45";
         QTest::newRow("huge exponent") << int(Input::Cosaut) << "1e400";
+        QTest::newRow("huge exponent behind zeros") << int(Input::Htraba) << "1e0000000000000000400";
         QTest::newRow("kilometres beyond a whole number") << int(Input::Km) << "3e9";
     }
     void arithmeticFaultsStopAndLeaveResultsFinite()
