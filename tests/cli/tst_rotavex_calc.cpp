@@ -80,6 +80,7 @@ private slots:
         QCOMPARE(worked["TotalKm"].toInt(), 120);
         QCOMPARE(worked["ServiceTotal"].toDouble(), 279.026886);
         QCOMPARE(worked["check"].toObject()["missing"].toBool(), false);
+        QVERIFY(worked["check"].toObject().contains("negative"));
         for (const char *field : {"EffectiveAnnualHours", "InsurancePct", "GeneralCosts", "TyresPerKm"})
             QVERIFY2(worked.contains(field), field);
         const QJsonObject observatory = QJsonDocument::fromJson(lines[1].toUtf8()).object();

@@ -148,6 +148,25 @@ private slots:
         QVERIFY(!hasInk(commands->results().reportArea().picture()));   // no report is drawn
     }
 
+    // The field's own check waits for the focus to move within its window;
+    // going straight to the toolbar must not let the value through.
+    void negativeHoursTypedThenCalcularWithholdsTheCalculation()
+    {
+        enterWorkedExample(false);
+        QLineEdit *hours = main->inputWindows().field(Input::Horas);
+        main->inputWindows().setFieldText(Input::Horas, "");
+        QTest::keyClicks(hours, "-2");
+        QCOMPARE(hours->text(), QString("-2"));
+        bool offered = true;
+        whenModalOpens([&](QWidget *modal) {
+            offered = button(modal, "cmdCalc")->isEnabled();
+            button(modal, "cmdCkacep")->click();
+        });
+        main->toolbarButton("cmdCalc")->click();
+        QVERIFY(!offered);
+        QVERIFY(!main->workspace().ResultsReady);
+    }
+
     void beforeAnyCalculationTheWindowDrawsNothing()
     {
         main->restoreAndActivateChild("frmResul");
