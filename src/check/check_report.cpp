@@ -47,11 +47,14 @@ void writeBlocking(Report &report, const Style &style)
 
 void writeVerdict(Report &report, const DataCheckResult &check, const Style &style, bool paper)
 {
-    const bool blocking = check.verdict == Verdict::Blocking || check.verdict == Verdict::BlockingAndMissing;
-    const bool missing = check.verdict == Verdict::Missing || check.verdict == Verdict::BlockingAndMissing;
-    if (blocking)
+    const Verdict &verdict = check.verdict;
+    if (verdict.negative)
+        writeParagraph(report, style,
+                       {"Algunos datos tienen valores negativos, que no son válidos",
+                        "Corríjalos antes de realizar los cálculos", ""});
+    if (verdict.blockingZero)
         writeBlocking(report, style);
-    if (missing) {
+    if (verdict.missing) {
         if (paper)
             writeParagraph(report, style,
                            {"Faltan datos por introducir. Si no los conoce, es recomendable",
@@ -62,12 +65,14 @@ void writeVerdict(Report &report, const DataCheckResult &check, const Style &sty
                             "es recomendable utilizar los del Observatorio", ""});
         writeParagraph(report, style, {"Si desea que tengan valor cero,", "por favor introduzca un cero en su casilla", ""});
     }
-    if (check.verdict == Verdict::Warning)
+    if (verdict.refused())
+        return;
+    if (verdict.zeroWarning)
         writeParagraph(report, style,
                        {"No faltan datos por introducir, pero hay algunos con valor cero",
                         "Puede realizar los cálculos, pero tenga en cuenta los valores nulos",
                         "Pulse el botón Calcular si desea hacerlo", ""});
-    if (check.verdict == Verdict::Success)
+    else
         writeParagraph(report, style,
                        {"No faltan datos por introducir, puede realizar los cálculos",
                         "Pulse el botón Calcular si desea hacerlo"});

@@ -12,8 +12,10 @@ namespace {
 constexpr const char *NotEssential = "Este dato no es imprescindible pero debe tenerlo en cuenta";
 constexpr const char *NeedsPositive = "Para los cálculos es necesario un valor positivo";
 constexpr const char *NotFinanced = "Se supondrá que no se financia";
+constexpr const char *CorrectNegative = "Los valores negativos no son válidos: corríjalo";
 
-// One field's rows: the empty row, then the zero row unless its switch is on.
+// One field's rows: the empty row, then, unless its switch is on, the
+// negative row or the zero row.
 struct FieldRule {
     Input field;
     int emptyRow;
@@ -23,44 +25,62 @@ struct FieldRule {
     const char *zeroExplanation;
     CheckState zeroState;
     bool closesGroup;
+    const char *negativeText;
 };
 
 const FieldRule rules[] = {
     {Input::Salacon, 2, "No ha introducido el salario del conductor", Switch::Driver,
-     "El salario del conductor es cero", NotEssential, CheckState::AllowedZero, false},
+     "El salario del conductor es cero", NotEssential, CheckState::AllowedZero, false,
+     "El salario del conductor es negativo"},
     {Input::Htraba, 4, "No ha introducido las horas de trabajo del conductor", Switch::Driver,
-     "Las horas de trabajo del conductor son cero.", NeedsPositive, CheckState::BlockingZero, false},
+     "Las horas de trabajo del conductor son cero.", NeedsPositive, CheckState::BlockingZero, false,
+     "Las horas de trabajo del conductor son negativas."},
     {Input::Cosgen, 6, "No ha introducido los costes generales", Switch::General,
-     "Los costes generales son cero.", NotEssential, CheckState::AllowedZero, true},
+     "Los costes generales son cero.", NotEssential, CheckState::AllowedZero, true,
+     "Los costes generales son negativos."},
     {Input::Cosgas, 9, "No ha introducido el coste de combustible", Switch::Fuel,
-     "El coste de combustible es cero.", NotEssential, CheckState::AllowedZero, false},
+     "El coste de combustible es cero.", NotEssential, CheckState::AllowedZero, false,
+     "El coste de combustible es negativo."},
     {Input::Cosseg, 11, "No ha introducido el coste de seguros", Switch::Insurance,
-     "El coste de seguros es cero.", NotEssential, CheckState::AllowedZero, false},
+     "El coste de seguros es cero.", NotEssential, CheckState::AllowedZero, false,
+     "El coste de seguros es negativo."},
     {Input::Cosneu, 13, "No ha introducido el coste de neumáticos", Switch::Tyres,
-     "El coste de neumáticos es cero.", NotEssential, CheckState::AllowedZero, false},
+     "El coste de neumáticos es cero.", NotEssential, CheckState::AllowedZero, false,
+     "El coste de neumáticos es negativo."},
     {Input::Vidneu, 15, "No ha introducido la duración de los neumáticos", Switch::Tyres,
-     "La duración de los neumáticos es cero.", NeedsPositive, CheckState::BlockingZero, true},
+     "La duración de los neumáticos es cero.", NeedsPositive, CheckState::BlockingZero, true,
+     "La duración de los neumáticos es negativa."},
     {Input::Cosaut, 17, "No ha introducido el coste del autobús", Switch::Vehicle,
-     "El coste del autobús es cero.", NotEssential, CheckState::AllowedZero, false},
+     "El coste del autobús es cero.", NotEssential, CheckState::AllowedZero, false,
+     "El coste del autobús es negativo."},
     {Input::Vidaut, 19, "No ha introducido la vida útil del autobús", Switch::Vehicle,
-     "La vida útil del autobús es cero.", NeedsPositive, CheckState::BlockingZero, false},
+     "La vida útil del autobús es cero.", NeedsPositive, CheckState::BlockingZero, false,
+     "La vida útil del autobús es negativa."},
     {Input::Kmaut, 21, "No ha introducido los kilómetros anuales del autobús", Switch::AnnualKm,
-     "Los kilómetros anuales del autobús son cero.", NeedsPositive, CheckState::BlockingZero, false},
+     "Los kilómetros anuales del autobús son cero.", NeedsPositive, CheckState::BlockingZero, false,
+     "Los kilómetros anuales del autobús son negativos."},
     {Input::Cosman, 23, "No ha introducido el coste de mantenimiento del autobús", Switch::Maintenance,
-     "El coste de mantenimiento del autobús es cero.", NotEssential, CheckState::AllowedZero, false},
+     "El coste de mantenimiento del autobús es cero.", NotEssential, CheckState::AllowedZero, false,
+     "El coste de mantenimiento del autobús es negativo."},
     {Input::Cosfin, 25, "No ha introducido el coste de financiación del autobús", Switch::Financing,
-     "El coste de financiación del autobús es cero.", NeedsPositive, CheckState::AllowedZero, false},
+     "El coste de financiación del autobús es cero.", NeedsPositive, CheckState::AllowedZero, false,
+     "El coste de financiación del autobús es negativo."},
     {Input::Plafin, 27, "No ha introducido el plazo de financiación del autobús", Switch::Financing,
-     "El plazo de financiación del autobús es cero.", NotFinanced, CheckState::AllowedZero, true},
+     "El plazo de financiación del autobús es cero.", NotFinanced, CheckState::AllowedZero, true,
+     "El plazo de financiación del autobús es negativo."},
     {Input::Km, 29, "No ha introducido los Km del trayecto", std::nullopt,
-     "Los Km del trayecto son cero.", NeedsPositive, CheckState::AllowedZero, false},
+     "Los Km del trayecto son cero.", NeedsPositive, CheckState::AllowedZero, false,
+     "Los Km del trayecto son negativos."},
     {Input::Horas, 31, "No ha introducido las horas del trayecto", std::nullopt,
-     "Las horas del trayecto son cero.", NeedsPositive, CheckState::AllowedZero, false},
+     "Las horas del trayecto son cero.", NeedsPositive, CheckState::AllowedZero, false,
+     "Las horas del trayecto son negativas."},
     {Input::Vacio, 33, "No ha introducido los km de posicionamiento del servicio", std::nullopt,
-     "Los km de posicionamiento son cero.", NotEssential, CheckState::AllowedZero, false},
+     "Los km de posicionamiento son cero.", NotEssential, CheckState::AllowedZero, false,
+     "Los km de posicionamiento son negativos."},
 };
 
 constexpr int GeneralCostsOverRow = 8;
+constexpr int FirstNegativeRow = 35;
 constexpr double MaxGeneralCostsPct = 90;
 constexpr double MaxPlausibleSpeed = 120;
 
@@ -92,6 +112,7 @@ private:
         case CheckState::Missing: result_.missing = true; break;
         case CheckState::BlockingZero: result_.blockingZero = true; break;
         case CheckState::AllowedZero: result_.allowedZero = true; break;
+        case CheckState::Negative: result_.negative = true; break;
         }
     }
 
@@ -105,6 +126,10 @@ private:
         if (rule.silencedBy && switchFlag(ws_, *rule.silencedBy))
             return;
         const double value = ReadFieldNumber(text);
+        if (value < 0) {
+            find(negativeRow(rule), rule.negativeText, CorrectNegative, CheckState::Negative);
+            return;
+        }
         if (value == 0)
             find(rule.emptyRow + 1, rule.zeroText, rule.zeroExplanation, rule.zeroState);
         if (rule.field == Input::Cosgen && value > MaxGeneralCostsPct)
@@ -125,12 +150,17 @@ private:
 
     Verdict verdict() const
     {
-        if (result_.blockingZero)
-            return result_.missing ? Verdict::BlockingAndMissing : Verdict::Blocking;
-        if (result_.missing)
-            return Verdict::Missing;
-        return result_.allowedZero ? Verdict::Warning : Verdict::Success;
+        Verdict verdict;
+        verdict.negative = result_.negative;
+        verdict.blockingZero = result_.blockingZero;
+        verdict.missing = result_.missing;
+        verdict.zeroWarning = !verdict.refused() && result_.allowedZero;
+        return verdict;
     }
+
+    // The negative rows follow the table's last row, one for each field in
+    // table order.
+    static int negativeRow(const FieldRule &rule) { return FirstNegativeRow + int(&rule - rules); }
 
     const Workspace &ws_;
     const FieldTexts &texts_;

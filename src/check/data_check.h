@@ -12,7 +12,7 @@
 
 namespace rotavex {
 
-enum class CheckState { Missing, BlockingZero, AllowedZero };
+enum class CheckState { Missing, BlockingZero, AllowedZero, Negative };
 
 // One finding of the check: an arrow line and maybe an explanation line.
 // A finding with row 0 stands for the empty line that closes a group.
@@ -23,16 +23,27 @@ struct CheckFinding {
     bool isGroupBreak() const { return row == 0; }
 };
 
-enum class Verdict { Blocking, BlockingAndMissing, Missing, Warning, Success };
+// The paragraphs of the check's conclusion. Each refusing paragraph is
+// written when its reason holds, in this order: negative values, blocking
+// zeros, missing data; any of them withholds the calculation. Without a
+// refusal the calculation is offered, with a warning when some value is zero.
+struct Verdict {
+    bool negative = false;
+    bool blockingZero = false;
+    bool missing = false;
+    bool zeroWarning = false;   // only when nothing refuses
+    bool refused() const { return negative || blockingZero || missing; }
+};
 
 struct DataCheckResult {
     std::vector<CheckFinding> findings;   // in table order, group breaks included
     bool missing = false;
     bool blockingZero = false;
     bool allowedZero = false;
+    bool negative = false;
     std::optional<float> excessiveSpeed;  // km/h, when above 120
-    Verdict verdict = Verdict::Missing;
-    bool calculationOffered() const { return verdict == Verdict::Warning || verdict == Verdict::Success; }
+    Verdict verdict;
+    bool calculationOffered() const { return !verdict.refused(); }
 };
 
 // ws supplies the bus class and the observatory switches.

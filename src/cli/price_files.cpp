@@ -191,7 +191,8 @@ private:
              << ",\"BusClass\":" << file.ws.BusClass << ",\"ServiceMode\":" << boolText(file.ws.ServiceMode)
              << ",\"check\":{\"missing\":" << boolText(file.check.missing)
              << ",\"blockingZero\":" << boolText(file.check.blockingZero)
-             << ",\"allowedZero\":" << boolText(file.check.allowedZero) << "}";
+             << ",\"allowedZero\":" << boolText(file.check.allowedZero)
+             << ",\"negative\":" << boolText(file.check.negative) << "}";
         if (!file.fault.empty())
             out_ << ",\"error\":" << jsonString(file.fault);
         if (file.calculated)

@@ -1,6 +1,7 @@
 #include "calculation.h"
 
 #include "field_number.h"
+#include "group_sums.h"
 #include "observatory_values.h"
 
 #include <cfloat>
@@ -152,10 +153,27 @@ public:
         r.MaintenancePct = share(r.MaintenanceTotal, r.ServiceTotal);
         r.TyresPct = share(r.TyresTotal, r.ServiceTotal);
         r.InsurancePct = share(r.InsuranceTotal, r.ServiceTotal);
+        checkShownSums(r);
         ws_ = r;
     }
 
 private:
+    // The reports and the chart add some results up before showing them; a
+    // sum must fit a single-precision field as every result does. Both
+    // layouts are checked, as the results do not depend on the layout.
+    static void checkShownSums(const Workspace &r)
+    {
+        for (const GroupSums &sums : {screenGroupSums(r), paperGroupSums(r)}) {
+            stored(sums.perKm, "suma de costes por km");
+            stored(sums.perHour, "suma de costes por hora");
+            stored(sums.perKmPct, "suma de porcentajes por km");
+            stored(sums.perHourPct, "suma de porcentajes por hora");
+        }
+        const UnitCostColumns columns = unitCostColumns(r);
+        stored(columns.kilometric, "costes kilométricos del gráfico");
+        stored(columns.hourly, "costes horarios del gráfico");
+    }
+
     double read(Input input, const char *step) const { return checked(ReadFieldNumber(texts_[input]), step); }
 
     // With every cost zero there is nothing to share out: every share is 0.

@@ -1,8 +1,10 @@
 #include "field_number.h"
 
+#include <algorithm>
 #include <charconv>
 #include <cmath>
 #include <limits>
+#include <optional>
 #include <string>
 
 namespace rotavex {
@@ -30,6 +32,29 @@ private:
     std::string_view text_;
     std::size_t pos_ = 0;
 };
+
+// Beyond this size an exponent decides the number alone: no text that fits
+// in memory has enough digits before it to bring the value back into range.
+constexpr long long ExponentCeiling = 1'000'000'000'000'000;
+
+// The exponent after the "e": a sign and any number of digits, leading zeros
+// passed over, the size held at ExponentCeiling. Nothing when no digit follows.
+std::optional<long long> readExponent(Cursor &cursor)
+{
+    bool negative = false;
+    if (cursor.peek() == '+' || cursor.peek() == '-') {
+        negative = cursor.peek() == '-';
+        cursor.take();
+    }
+    if (!isDigit(cursor.peek()))
+        return std::nullopt;
+    long long exponent = 0;
+    for (char c = cursor.peek(); isDigit(c); c = cursor.peek()) {
+        cursor.take();
+        exponent = std::min(exponent * 10 + (c - '0'), ExponentCeiling);
+    }
+    return negative ? -exponent : exponent;
+}
 
 } // namespace
 
@@ -69,25 +94,12 @@ double ReadFieldNumber(std::string_view text)
     const std::size_t beforeExponent = cursor.position();
     if (cursor.peek() == 'e' || cursor.peek() == 'E') {
         cursor.take();
-        std::string digits;
-        bool exponentNegative = false;
-        if (cursor.peek() == '+' || cursor.peek() == '-') {
-            exponentNegative = cursor.peek() == '-';
-            cursor.take();
-        }
-        while (isDigit(cursor.peek())) {
-            if (digits.size() < 12)
-                digits += cursor.peek();
-            cursor.take();
-        }
-        if (digits.empty()) {
-            cursor.rewind(beforeExponent);
-        } else {
-            exponent = std::stoll(digits);
-            if (exponentNegative)
-                exponent = -exponent;
+        if (const auto read = readExponent(cursor)) {
+            exponent = *read;
             number += 'e';
             number += std::to_string(exponent);
+        } else {
+            cursor.rewind(beforeExponent);
         }
     }
 

@@ -9,6 +9,8 @@ namespace {
 
 std::string formatItem(double value, int digits, const NumberLocale &locale)
 {
+    if (!std::isfinite(value))
+        return " " + std::string(NotAvailable) + " ";
     if (value == 0)
         value = 0;   // no "-0" in a report
     const std::string number = formatGeneral(value, digits, locale.decimalSeparator);
@@ -19,8 +21,10 @@ std::string formatItem(double value, int digits, const NumberLocale &locale)
 
 std::string formatGeneral(double value, int digits, const std::string &decimalSeparator)
 {
+    // The calculation refuses such values; should one reach a report all the
+    // same, it says so rather than show a figure that is not one.
     if (!std::isfinite(value))
-        return "0";   // never reached by the calculation's results; never print inf or nan
+        return std::string(NotAvailable);
     // to_chars, unlike printf, does not follow the C locale the toolkit sets.
     char buffer[64];
     const auto end = std::to_chars(buffer, buffer + sizeof buffer, value, std::chars_format::general, digits).ptr;

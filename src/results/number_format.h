@@ -3,6 +3,7 @@
 #include "report_lines.h"
 
 #include <string>
+#include <string_view>
 
 namespace rotavex {
 
@@ -13,9 +14,13 @@ struct NumberLocale {
     std::string timeFormat = "HH:mm:ss";          // h hh H HH m mm s ss AP ap
 };
 
+// Written in place of a value that is no number (an infinity or NaN).
+inline constexpr std::string_view NotAvailable = "n/d";
+
 // The general number format: at most `digits` significant digits, no
 // trailing zeros, no thousands separator, an exponent for very large and very
-// small values ("1,234568E+07", "1E-05"); a leading zero below 1 ("0,5").
+// small values ("1,234568E+07", "1E-05"); a leading zero below 1 ("0,5");
+// NotAvailable for an infinity or NaN.
 std::string formatGeneral(double value, int digits, const std::string &decimalSeparator);
 
 // A number item as written in a report: one blank before (or the minus

@@ -2,6 +2,8 @@
 
 #include "number_format.h"
 
+#include "model/group_sums.h"
+
 namespace rotavex {
 
 namespace {
@@ -45,21 +47,16 @@ void fullServiceBody(Report &report, const Workspace &ws, const std::string &kmT
     report.add(BoldItem{false});
     report.line();
 
-    // The group shares are summed in single precision, in this order, before rounding.
-    float perKmPct = ws.MaintenancePct + ws.FuelPct;
-    perKmPct = perKmPct + ws.TyresPct;
-    report.line({text("Costes por Km ("), number(Round(perKmPct, 1)), text("%)")});
+    const GroupSums sums = paperGroupSums(ws);
+    report.line({text("Costes por Km ("), number(Round(sums.perKmPct, 1)), text("%)")});
     report.line(std::string(13, '-'));
     amount("Coste de mantenimiento: ", ws.MaintenanceTotal);
     amount("Coste del combustible: ", ws.FuelTotal);
     amount("Coste de neumáticos: ", ws.TyresTotal);
     report.line();
 
-    float perHourPct = ws.FinancingPct + ws.InsurancePct;
-    perHourPct = perHourPct + ws.AmortisationPct;
-    perHourPct = perHourPct + ws.DriverPct;
     // The printed per-hour heading has always closed with a stray quotation mark.
-    report.line({text("Costes por Hora ("), number(Round(perHourPct, 1)), text("%)\"")});
+    report.line({text("Costes por Hora ("), number(Round(sums.perHourPct, 1)), text("%)\"")});
     report.line(std::string(15, '-'));
     amount("Costes financieros: ", ws.FinancingTotal);
     amount("Coste de seguros: ", ws.InsuranceTotal);
@@ -73,11 +70,7 @@ void fullServiceBody(Report &report, const Workspace &ws, const std::string &kmT
 
 void unitCostBody(Report &report, const Workspace &ws, const std::string &kmText, const std::string &vacioText)
 {
-    float perKm = ws.FuelPerKm + ws.MaintenancePerKm;
-    perKm = perKm + ws.TyresPerKm;
-    float perHour = ws.DriverPerHour + ws.AmortisationPerHour;
-    perHour = perHour + ws.FinancingPerHour;
-    perHour = perHour + ws.InsurancePerHour;
+    const GroupSums sums = paperGroupSums(ws);
     const auto amount = [&](const char *label, float value) {
         report.line({text(label), tab(AmountColumn), number(Round(value, 2)), text(" euros")});
     };
@@ -85,15 +78,15 @@ void unitCostBody(Report &report, const Workspace &ws, const std::string &kmText
     report.line("Costes calculados para un servicio de:");
     serviceLine(report, ws, kmText, vacioText);
     report.line();
-    amount("Costes por km: ", perKm);
-    amount("Costes por hora: ", perHour);
+    amount("Costes por km: ", sums.perKm);
+    amount("Costes por hora: ", sums.perHour);
     amount("Costes generales: ", ws.GeneralCosts);
     report.line();
     report.line("Costes totales del servicio:");
     report.line();
-    report.line({text("Costes/km:  "), tab(AmountColumn), number(Round(perKm, 2)), text("euros x "),
+    report.line({text("Costes/km:  "), tab(AmountColumn), number(Round(sums.perKm, 2)), text("euros x "),
                  number(double(ws.TotalKm)), text("km")});
-    report.line({text("Costes/hora: "), tab(AmountColumn), number(Round(perHour, 2)), text("euros x "),
+    report.line({text("Costes/hora: "), tab(AmountColumn), number(Round(sums.perHour, 2)), text("euros x "),
                  number(ws.ServiceHours), text(" horas")});
     amount("Costes generales: ", ws.GeneralCosts);
     report.line({tab(AmountColumn), text(std::string(10, '-'))});

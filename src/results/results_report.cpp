@@ -2,6 +2,8 @@
 
 #include "number_format.h"
 
+#include "model/group_sums.h"
+
 namespace rotavex {
 
 namespace {
@@ -31,15 +33,14 @@ void fullServiceBody(Report &report, const Workspace &ws, const std::string &kmT
                  text("(100%)")});
     report.add(BoldItem{false});
     report.line();
-    const float perKmPct = ws.FuelPct + ws.MaintenancePct + ws.TyresPct;
-    report.line({text(item + "Costes por Km ("), number(Round(perKmPct, 1)), text("%)")});
+    const GroupSums sums = screenGroupSums(ws);
+    report.line({text(item + "Costes por Km ("), number(Round(sums.perKmPct, 1)), text("%)")});
     report.line(item + std::string(13, '-'));
     amount("Coste de mantenimiento: ", ws.MaintenanceTotal);
     amount("Coste del combustible: ", ws.FuelTotal);
     amount("Coste de neumáticos: ", ws.TyresTotal);
     report.line();
-    const float perHourPct = ws.InsurancePct + ws.FinancingPct + ws.AmortisationPct + ws.DriverPct;
-    report.line({text(item + "Costes por Hora ("), number(Round(perHourPct, 1)), text("%)")});
+    report.line({text(item + "Costes por Hora ("), number(Round(sums.perHourPct, 1)), text("%)")});
     report.line(item + std::string(15, '-'));
     amount("Costes financieros: ", ws.FinancingTotal);
     amount("Coste de seguros: ", ws.InsuranceTotal);
@@ -55,8 +56,7 @@ void fullServiceBody(Report &report, const Workspace &ws, const std::string &kmT
 void unitCostBody(Report &report, const Workspace &ws, const std::string &kmText, const std::string &vacioText)
 {
     const std::string item = std::string(12, ' ');
-    const float perKm = ws.MaintenancePerKm + ws.FuelPerKm + ws.TyresPerKm;
-    const float perHour = ws.AmortisationPerHour + ws.DriverPerHour + ws.FinancingPerHour + ws.InsurancePerHour;
+    const GroupSums sums = screenGroupSums(ws);
     const auto amount = [&](const char *label, float value) {
         report.line({text(item + label), tab(30), number(Round(value, 2)), text(" euros")});
     };
@@ -65,15 +65,15 @@ void unitCostBody(Report &report, const Workspace &ws, const std::string &kmText
     serviceLine(report, "          ", ws, kmText, vacioText);
     report.line("          en un vehículo de " + busClassPhrase(ws.BusClass));
     report.line();
-    amount("Costes por km: ", perKm);
-    amount("Costes por hora: ", perHour);
+    amount("Costes por km: ", sums.perKm);
+    amount("Costes por hora: ", sums.perHour);
     amount("Costes generales: ", ws.GeneralCosts);
     report.line();
     report.line(item + "Costes totales del servicio:");
     report.line();
-    report.line({text(item + "Costes/km:  "), tab(30), number(Round(perKm, 2)), text("euros x "), number(double(ws.TotalKm)),
+    report.line({text(item + "Costes/km:  "), tab(30), number(Round(sums.perKm, 2)), text("euros x "), number(double(ws.TotalKm)),
                  text("km")});
-    report.line({text(item + "Costes/hora: "), tab(30), number(Round(perHour, 2)), text("euros x "), number(ws.ServiceHours),
+    report.line({text(item + "Costes/hora: "), tab(30), number(Round(sums.perHour, 2)), text("euros x "), number(ws.ServiceHours),
                  text(" horas")});
     amount("Costes generales: ", ws.GeneralCosts);
     report.line({tab(30), text(std::string(10, '-'))});
@@ -118,12 +118,10 @@ std::vector<ChartColumn> chartData(const Workspace &ws)
             {"Financieros", ws.FinancingTotal},     {"Seguros", ws.InsuranceTotal}, {"Amortización", ws.AmortisationTotal},
             {"Conductor", ws.DriverTotal},          {"Generales", ws.GeneralCosts},
         };
-    // Here the sums are not rounded to single precision before the product.
-    const double perKm = double(ws.MaintenancePerKm) + ws.FuelPerKm + ws.TyresPerKm;
-    const double perHour = double(ws.AmortisationPerHour) + ws.DriverPerHour + ws.FinancingPerHour + ws.InsurancePerHour;
+    const UnitCostColumns columns = unitCostColumns(ws);
     return {
-        {"Kilométricos", perKm * ws.TotalKm},
-        {"Horarios", perHour * ws.ServiceHours},
+        {"Kilométricos", columns.kilometric},
+        {"Horarios", columns.hourly},
         {"Generales", ws.GeneralCosts},
     };
 }

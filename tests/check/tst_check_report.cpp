@@ -78,6 +78,17 @@ private slots:
             << QStringList{"No faltan datos por introducir, pero hay algunos con valor cero",
                            "Puede realizar los cálculos, pero tenga en cuenta los valores nulos",
                            "Pulse el botón Calcular si desea hacerlo", ""};
+        QTest::newRow("negative trip hours, zero working hours")
+            << 3
+            << QStringList{QString::number(int(Input::Horas)), "-2", QString::number(int(Input::Htraba)), "0"}
+            << QStringList{"-> Las horas de trabajo del conductor son cero.",
+                           "   Para los cálculos es necesario un valor positivo", "", "", "",
+                           "-> Las horas del trayecto son negativas.",
+                           "   Los valores negativos no son válidos: corríjalo"}
+            << QStringList{"Algunos datos tienen valores negativos, que no son válidos",
+                           "Corríjalos antes de realizar los cálculos", "",
+                           "Algunos datos con valor cero impiden realizar los cálculos",
+                           "Si no los conoce es recomendable utilizar el dato del", "observatorio en su lugar", ""};
     }
     void printed()
     {

@@ -148,6 +148,7 @@ private slots:
         QCOMPARE(worked["TotalKm"].toInt(), 120);
         QCOMPARE(worked["ServiceTotal"].toDouble(), 279.026886);
         QCOMPARE(worked["check"].toObject()["missing"].toBool(), false);
+        QVERIFY(worked["check"].toObject().contains("negative"));
         for (const char *field : {"EffectiveAnnualHours", "InsurancePct", "GeneralCosts", "TyresPerKm"})
             QVERIFY2(worked.contains(field), field);
         const QJsonObject observatory = QJsonDocument::fromJson(lines[1].toUtf8()).object();
@@ -301,6 +302,20 @@ private slots:
         QCOMPARE(run.status, 1);
         QVERIFY(run.err.contains("No se ha podido realizar el cálculo con estos datos"));
         QVERIFY(!run.out.contains("inf") && !run.out.contains("nan"));
+    }
+
+    // 3e38 euros of fuel and 3e38 of maintenance per km, on a trip without
+    // kilometres: every result holds, but their sum per km does not.
+    void overflowedReportSumIsAFault()
+    {
+        QTemporaryDir dir;
+        QByteArray bytes = example("worked-example-unit-costs");
+        bytes.replace("\"1.2\"", "\"1e39\"").replace("\"6000\"", "\"3e38\"").replace("\"60000\"", "\"1\"");
+        bytes.replace("\"100\"\r\n", "\"0\"\r\n").replace("\"20\"\r\n", "\"0\"\r\n");
+        const Run run = calc({writeTemp(dir, "overflow", bytes)});
+        QCOMPARE(run.status, 1);
+        QVERIFY2(run.err.contains("El fallo se produce en: suma de costes por km."), qPrintable(run.err));
+        QVERIFY2(!run.out.contains("Costes por km"), qPrintable(run.out));
     }
 };
 

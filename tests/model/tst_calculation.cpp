@@ -260,6 +260,7 @@ private slots:
         QTest::newRow("general costs of 100%") << int(Input::Cosgen) << "100";
         QTest::newRow("salary beyond a float") << int(Input::Salacon) << "1e45";
         QTest::newRow("huge exponent") << int(Input::Cosaut) << "1e400";
+        QTest::newRow("huge exponent behind zeros") << int(Input::Htraba) << "1e0000000000000000400";
         QTest::newRow("kilometres beyond a whole number") << int(Input::Km) << "3e9";
     }
     void arithmeticFaultsStopAndLeaveResultsFinite()
@@ -274,6 +275,48 @@ private slots:
         QVERIFY(fault);
         QVERIFY(!fault->step.empty());
         QCOMPARE(ws.ServiceTotal, before.ServiceTotal);
+    }
+
+    // The reports and the chart sum the stored results in single precision;
+    // those sums must hold in a float as every stored result does.
+    void sumsBesideTheResultsAreChecked_data()
+    {
+        QTest::addColumn<QStringList>("changes");   // "Field=text"
+        QTest::addColumn<QString>("step");
+        // Without kilometres the totals stay small, but 3e38 euros of fuel
+        // and 3e38 of maintenance per km add up beyond any float.
+        QTest::newRow("per-km unit costs")
+            << QStringList{"Cosgas=1e39", "Cosman=3e38", "Kmaut=1", "Km=0", "Vacio=0"} << "suma de costes por km";
+        // Without hours, 2.2e38 euros per hour each for driver and insurance.
+        QTest::newRow("per-hour unit costs")
+            << QStringList{"Salacon=1e38", "Htraba=1", "Cosseg=1e38", "Horas=0"} << "suma de costes por hora";
+        // Negative fuel and tyres cancel the driver and the amortisation,
+        // leaving a total of 0.012 euros: each share is about 2.5e38%, so
+        // two of them add up beyond any float.
+        QTest::newRow("full-service shares")
+            << QStringList{"Htraba=2", "Horas=1", "Km=1", "Vacio=0", "Cosgen=0", "Cosgas=-1e35",
+                           "Salacon=3.0000001227554363e+34", "Cosneu=-3.7500001534442953e+33", "Vidneu=1",
+                           "Cosaut=7.500000306888591e+33", "Vidaut=1", "Cosfin=0", "Cosman=0", "Cosseg=0.012"}
+            << "suma de porcentajes por km";
+    }
+    void sumsBesideTheResultsAreChecked()
+    {
+        QFETCH(QStringList, changes);
+        QFETCH(QString, step);
+        FieldTexts texts = workedExampleTexts();
+        for (const QString &change : changes)
+            for (Input input : AllInputs)
+                if (inputName(input) == change.section('=', 0, 0).toStdString())
+                    texts[input] = change.section('=', 1).toStdString();
+        for (bool fullService : {false, true}) {
+            Workspace before = calculated(classThree(), workedExampleTexts());
+            before.ServiceMode = fullService;
+            Workspace ws = before;
+            const auto fault = Calculate(ws, texts);
+            QVERIFY(fault);
+            QCOMPARE(QString::fromStdString(fault->step), step);
+            QCOMPARE(ws.ServiceTotal, before.ServiceTotal);
+        }
     }
 
     void unknownBusClassIsAFaultNotACrash()

@@ -125,8 +125,11 @@ void CostChart::setData(const std::vector<ChartColumn> &columns)
     columns_ = columns;
     QChart *chart = this->chart();
     chart->removeAllSeries();
-    for (QAbstractAxis *axis : chart->axes())
+    // Removing an axis hands it back to us; the series went with removeAllSeries.
+    for (QAbstractAxis *axis : chart->axes()) {
         chart->removeAxis(axis);
+        delete axis;
+    }
     if (columns_.empty())
         return;
 

@@ -10,6 +10,7 @@
 #include <QClipboard>
 #include <QGuiApplication>
 #include <QMimeData>
+#include <QPointer>
 #include <QtTest>
 
 using namespace rotavex;
@@ -34,6 +35,8 @@ private slots:
     void dataText_data();
     void dataText();
     void copyPutsPictureAndData();
+    void newDataFreesTheOldAxes_data();
+    void newDataFreesTheOldAxes();
 };
 
 void TestCostChart::oneLabelledColumnPerItem_data()
@@ -123,6 +126,36 @@ void TestCostChart::copyPutsPictureAndData()
     QVERIFY(mime->hasHtml());
     QVERIFY(mime->html().contains(QStringLiteral("<tr><td>Amortizaci\u00f3n</td>")));
     QCOMPARE(mime->html().count(QStringLiteral("<tr>")), 8);
+}
+
+void TestCostChart::newDataFreesTheOldAxes_data()
+{
+    QTest::addColumn<bool>("fullService");
+    QTest::addColumn<Columns>("next");
+    QTest::newRow("same layout again") << true << chartData(rotavex::fixtures::calculatedWorkedExample(true));
+    QTest::newRow("other layout") << true << chartData(rotavex::fixtures::calculatedWorkedExample(false));
+    QTest::newRow("no columns") << false << Columns{};
+}
+
+// The results window sets the data on every activation: nothing of the
+// chart before may outlive it.
+void TestCostChart::newDataFreesTheOldAxes()
+{
+    QFETCH(bool, fullService);
+    QFETCH(Columns, next);
+    CostChart chart;
+    const Columns first = chartData(rotavex::fixtures::calculatedWorkedExample(fullService));
+    for (int activation = 0; activation < 50; ++activation) {
+        chart.setData(first);
+        QCOMPARE(chart.chart()->axes().size(), 2);
+        QList<QPointer<QAbstractAxis>> old;
+        for (QAbstractAxis *axis : chart.chart()->axes())
+            old << axis;
+        chart.setData(next);
+        QCOMPARE(chart.chart()->axes().size(), next.empty() ? 0 : 2);
+        for (const QPointer<QAbstractAxis> &axis : old)
+            QVERIFY(axis.isNull());
+    }
 }
 
 QTEST_MAIN(TestCostChart)

@@ -118,10 +118,25 @@ private slots:
         QCOMPARE(commands->results().reportArea().pen(), QPointF(0, 0));
     }
 
+    void aFaultIsToldAndUndoesTheFreeze_data()
+    {
+        QTest::addColumn<bool>("fullService");
+        QTest::addColumn<QStringList>("changes");   // input index, text, ...
+        const auto at = [](Input input) { return QString::number(int(input)); };
+        QTest::newRow("salary beyond what a cost can hold") << true << QStringList{at(Input::Salacon), "1e45"};
+        // Every result holds, but the report's sum per km does not.
+        QTest::newRow("per-km sum beyond what a cost can hold")
+            << false
+            << QStringList{at(Input::Cosgas), "1e39", at(Input::Cosman), "3e38", at(Input::Kmaut), "1",
+                           at(Input::Km),     "0",    at(Input::Vacio),  "0"};
+    }
     void aFaultIsToldAndUndoesTheFreeze()
     {
-        enterWorkedExample(true);
-        main->inputWindows().setFieldText(Input::Salacon, "1e45");   // beyond what a cost can hold
+        QFETCH(bool, fullService);
+        QFETCH(QStringList, changes);
+        enterWorkedExample(fullService);
+        for (int i = 0; i + 1 < changes.size(); i += 2)
+            main->inputWindows().setFieldText(Input(changes[i].toInt()), changes[i + 1]);
         calculate();
         QVERIFY(!main->workspace().ResultsReady);
         QVERIFY(prompts->shown.last().startsWith("No se ha podido realizar el cálculo con estos datos"));
@@ -129,6 +144,27 @@ private slots:
         QVERIFY(!main->inputWindows().field(Input::Km)->isReadOnly());
         QVERIFY(main->inputWindows().observatoryButton("cmdCocon")->isEnabled());
         QVERIFY(!main->resultsWindow().newCalculationButton()->isEnabled());
+        main->restoreAndActivateChild("frmResul");
+        QVERIFY(!hasInk(commands->results().reportArea().picture()));   // no report is drawn
+    }
+
+    // The field's own check waits for the focus to move within its window;
+    // going straight to the toolbar must not let the value through.
+    void negativeHoursTypedThenCalcularWithholdsTheCalculation()
+    {
+        enterWorkedExample(false);
+        QLineEdit *hours = main->inputWindows().field(Input::Horas);
+        main->inputWindows().setFieldText(Input::Horas, "");
+        QTest::keyClicks(hours, "-2");
+        QCOMPARE(hours->text(), QString("-2"));
+        bool offered = true;
+        whenModalOpens([&](QWidget *modal) {
+            offered = button(modal, "cmdCalc")->isEnabled();
+            button(modal, "cmdCkacep")->click();
+        });
+        main->toolbarButton("cmdCalc")->click();
+        QVERIFY(!offered);
+        QVERIFY(!main->workspace().ResultsReady);
     }
 
     void beforeAnyCalculationTheWindowDrawsNothing()
