@@ -203,7 +203,7 @@ private:
 
     void writeCsvHeader()
     {
-        out_ << "file,accepted,BusClass,ServiceMode,missing,blockingZero,allowedZero";
+        out_ << "file,accepted,BusClass,ServiceMode,missing,blockingZero,allowedZero,negative";
         for (const ResultField &field : resultFields)
             out_ << "," << field.name;
         out_ << "\n";
@@ -213,7 +213,8 @@ private:
     {
         out_ << csvField(file.name) << "," << boolText(file.check.calculationOffered()) << "," << file.ws.BusClass << ","
              << boolText(file.ws.ServiceMode) << "," << boolText(file.check.missing) << ","
-             << boolText(file.check.blockingZero) << "," << boolText(file.check.allowedZero);
+             << boolText(file.check.blockingZero) << "," << boolText(file.check.allowedZero) << ","
+             << boolText(file.check.negative);
         for (const ResultField &field : resultFields)
             out_ << "," << (file.calculated ? nineDigits(field.value(file.ws)) : "");
         out_ << "\n";

@@ -163,7 +163,7 @@ private slots:
         QCOMPARE(run.status, 1);
         const QStringList lines = run.out.split('\n', Qt::SkipEmptyParts);
         QCOMPARE(lines.size(), 3);
-        QVERIFY(lines[0].startsWith("file,accepted,BusClass,ServiceMode,missing,blockingZero,allowedZero,TotalKm,"));
+        QVERIFY(lines[0].startsWith("file,accepted,BusClass,ServiceMode,missing,blockingZero,allowedZero,negative,TotalKm,"));
         QVERIFY(lines[1].contains(",279.026886,"));
         QVERIFY(lines[2].startsWith('"' + refused + "\",false,0,"));
         QCOMPARE(lines[2].count(','), lines[0].count(',') + 1);   // one comma is inside the quoted name

@@ -88,9 +88,11 @@ QString chartDataHtml(const std::vector<ChartColumn> &columns, const std::string
     return html + QStringLiteral("</table>");
 }
 
-CostChart::CostChart(QWidget *parent) : QChartView(parent)
+// The view is given its chart when it is built: a chart set afterwards
+// replaces a default one that the view then no longer owns and never frees.
+CostChart::CostChart(QWidget *parent) : QChartView(new QChart, parent)
 {
-    auto *chart = new QChart;
+    QChart *chart = this->chart();
     chart->setAnimationOptions(QChart::NoAnimation);
     chart->setBackgroundRoundness(0);
     chart->setMargins(QMargins(2, 2, 2, 2));
@@ -100,7 +102,6 @@ CostChart::CostChart(QWidget *parent) : QChartView(parent)
     chart->legend()->setAlignment(Qt::AlignRight);
     chart->legend()->setFont(sized(font(), 7));
     chart->legend()->setMarkerShape(QLegend::MarkerShapeRectangle);
-    setChart(chart);
     setRenderHint(QPainter::Antialiasing);
     setFrameShape(QFrame::NoFrame);
     styleTitle();
