@@ -160,15 +160,14 @@ public:
 private:
     // The reports and the chart add some results up before showing them; a
     // sum must fit a single-precision field as every result does. Both
-    // layouts are checked, as the results do not depend on the layout.
+    // layouts' sums are checked, as the results do not depend on the layout.
     static void checkShownSums(const Workspace &r)
     {
-        for (const GroupSums &sums : {screenGroupSums(r), paperGroupSums(r)}) {
-            stored(sums.perKm, "suma de costes por km");
-            stored(sums.perHour, "suma de costes por hora");
-            stored(sums.perKmPct, "suma de porcentajes por km");
-            stored(sums.perHourPct, "suma de porcentajes por hora");
-        }
+        const GroupSums sums = groupSums(r);
+        stored(sums.perKm, "suma de costes por km");
+        stored(sums.perHour, "suma de costes por hora");
+        stored(sums.perKmPct, "suma de porcentajes por km");
+        stored(sums.perHourPct, "suma de porcentajes por hora");
         const UnitCostColumns columns = unitCostColumns(r);
         stored(columns.kilometric, "costes kilométricos del gráfico");
         stored(columns.hourly, "costes horarios del gráfico");

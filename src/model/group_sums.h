@@ -1,9 +1,8 @@
 #pragma once
 // The sums the reports and the chart show beside the stored results: the
 // unit costs per km and per hour, and the full service's shares per km and
-// per hour. Each report has always summed in its own order and in single
-// precision, so each has its own function here; the calculation checks
-// every one before it accepts its results.
+// per hour. The reports add them in single precision, item after item; the
+// calculation checks every one before it accepts its results.
 
 #include "workspace.h"
 
@@ -16,12 +15,9 @@ struct GroupSums {
     float perHourPct;   // share of the total: insurance, financing, amortisation and driver
 };
 
-// As the results window's report sums them.
-GroupSums screenGroupSums(const Workspace &ws);
-
-// As the printed report sums them: fuel and maintenance first, each further
-// item added to the single-precision partial sum.
-GroupSums paperGroupSums(const Workspace &ws);
+// The same on screen and on paper: each further item is added to the
+// single-precision partial sum.
+GroupSums groupSums(const Workspace &ws);
 
 // The chart's two unit-cost columns in euros: the per-km and per-hour sums,
 // here in double precision, times the trip's kilometres and hours.

@@ -47,7 +47,7 @@ void fullServiceBody(Report &report, const Workspace &ws, const std::string &kmT
     report.add(BoldItem{false});
     report.line();
 
-    const GroupSums sums = paperGroupSums(ws);
+    const GroupSums sums = groupSums(ws);
     report.line({text("Costes por Km ("), number(Round(sums.perKmPct, 1)), text("%)")});
     report.line(std::string(13, '-'));
     amount("Coste de mantenimiento: ", ws.MaintenanceTotal);
@@ -70,7 +70,7 @@ void fullServiceBody(Report &report, const Workspace &ws, const std::string &kmT
 
 void unitCostBody(Report &report, const Workspace &ws, const std::string &kmText, const std::string &vacioText)
 {
-    const GroupSums sums = paperGroupSums(ws);
+    const GroupSums sums = groupSums(ws);
     const auto amount = [&](const char *label, float value) {
         report.line({text(label), tab(AmountColumn), number(Round(value, 2)), text(" euros")});
     };

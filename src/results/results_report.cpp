@@ -33,7 +33,7 @@ void fullServiceBody(Report &report, const Workspace &ws, const std::string &kmT
                  text("(100%)")});
     report.add(BoldItem{false});
     report.line();
-    const GroupSums sums = screenGroupSums(ws);
+    const GroupSums sums = groupSums(ws);
     report.line({text(item + "Costes por Km ("), number(Round(sums.perKmPct, 1)), text("%)")});
     report.line(item + std::string(13, '-'));
     amount("Coste de mantenimiento: ", ws.MaintenanceTotal);
@@ -56,7 +56,7 @@ void fullServiceBody(Report &report, const Workspace &ws, const std::string &kmT
 void unitCostBody(Report &report, const Workspace &ws, const std::string &kmText, const std::string &vacioText)
 {
     const std::string item = std::string(12, ' ');
-    const GroupSums sums = screenGroupSums(ws);
+    const GroupSums sums = groupSums(ws);
     const auto amount = [&](const char *label, float value) {
         report.line({text(item + label), tab(30), number(Round(value, 2)), text(" euros")});
     };
