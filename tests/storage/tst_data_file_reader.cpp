@@ -1,3 +1,4 @@
+#include "fixtures/file_contents.h"
 #include "storage/data_file.h"
 #include "storage/data_file_reader.h"
 
@@ -12,6 +13,7 @@
 #include <unistd.h>
 
 using namespace rotavex;
+using rotavex::fixtures::writeFile;
 using Failure = DataFileReadFailure;
 
 Q_DECLARE_METATYPE(std::optional<DataFileReadFailure>)
@@ -30,12 +32,6 @@ std::optional<DataFileBytes> readWithinASecond(const std::string &path)
     return result.get();
 }
 
-void writeFile(const QString &path, const QByteArray &bytes)
-{
-    QFile file(path);
-    QVERIFY(file.open(QIODevice::WriteOnly));
-    QCOMPARE(file.write(bytes), bytes.size());
-}
 
 } // namespace
 

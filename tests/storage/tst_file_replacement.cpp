@@ -1,3 +1,4 @@
+#include "fixtures/file_contents.h"
 #include "storage/file_replacement.h"
 
 #include <QtTest>
@@ -11,6 +12,8 @@
 #include <unistd.h>
 
 using namespace rotavex;
+using rotavex::fixtures::contents;
+using rotavex::fixtures::writeFile;
 
 namespace {
 
@@ -81,18 +84,7 @@ private:
     int closed_ = 0;
 };
 
-QByteArray contents(const QString &path)
-{
-    QFile file(path);
-    return file.open(QIODevice::ReadOnly) ? file.readAll() : QByteArray();
-}
 
-void writeFile(const QString &path, const QByteArray &bytes)
-{
-    QFile file(path);
-    QVERIFY(file.open(QIODevice::WriteOnly));
-    QCOMPARE(file.write(bytes), bytes.size());
-}
 
 std::string native(const QString &path) { return QFile::encodeName(path).toStdString(); }
 

@@ -1,3 +1,4 @@
+#include "fixtures/file_contents.h"
 #include "../../ui_support/scripted_prompter.h"
 #include "fixtures/full_volume.h"
 #include "fixtures/worked_example.h"
@@ -8,21 +9,12 @@
 #include <QtTest>
 
 using namespace rotavex;
+using rotavex::fixtures::contents;
+using rotavex::fixtures::writeFile;
 
 namespace {
 
-QByteArray contents(const QString &path)
-{
-    QFile file(path);
-    return file.open(QIODevice::ReadOnly) ? file.readAll() : QByteArray();
-}
 
-void writeFile(const QString &path, const QByteArray &bytes)
-{
-    QFile file(path);
-    QVERIFY(file.open(QIODevice::WriteOnly));
-    file.write(bytes);
-}
 
 const QString Foreign = QString::fromUtf8(ForeignFileMessage.data(), ForeignFileMessage.size());
 
@@ -79,24 +71,6 @@ private slots:
         QCOMPARE(contents(dir_->filePath("anterior")), QByteArray("datos anteriores"));
         QCOMPARE(QDir(dir_->path()).entryList(QDir::AllEntries | QDir::NoDotAndDotDot | QDir::Hidden),
                  QStringList({"anterior", "carpeta"}));
-    }
-
-    void readsAtMostOneByteTooMany_data()
-    {
-        QTest::addColumn<int>("size");
-        QTest::addColumn<int>("read");
-        QTest::newRow("small") << 40 << 40;
-        QTest::newRow("largest data file") << int(MaxDataFileBytes) << int(MaxDataFileBytes);
-        QTest::newRow("too big") << int(MaxDataFileBytes) * 3 << int(MaxDataFileBytes) + 1;
-    }
-    void readsAtMostOneByteTooMany()
-    {
-        QFETCH(int, size);
-        QFETCH(int, read);
-        writeFile(dir_->filePath("grande"), QByteArray(size, 'x'));
-        const auto bytes = readDataFileBytes(dir_->filePath("grande"));
-        QVERIFY(bytes);
-        QCOMPARE(int(bytes->size()), read);
     }
 
     void loadingRefusesWhatIsNotADataFile_data()
