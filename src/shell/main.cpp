@@ -1,7 +1,7 @@
 #include "shell/ui/main_window.h"
 #include "shell/ui/program_commands.h"
 #include "shell/ui/program_pictures.h"
-#include "shell/ui/prompter.h"
+#include "widgets/prompter.h"
 #include "shell/ui/splash_window.h"
 
 #include <QApplication>

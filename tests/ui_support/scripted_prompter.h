@@ -2,7 +2,7 @@
 // A Prompter for window tests: it records every message and question and
 // answers the questions from a script, Yes when the script has run out.
 
-#include "shell/ui/prompter.h"
+#include "widgets/prompter.h"
 
 #include <QStringList>
 

@@ -2,7 +2,7 @@
 
 #include "entry/ui/input_windows.h"
 #include "model/calculation.h"
-#include "shell/ui/prompter.h"
+#include "widgets/prompter.h"
 
 #include <QMdiArea>
 #include <QMdiSubWindow>

@@ -2,8 +2,8 @@
 
 #include "check/check_report.h"
 #include "results/ui/report_area.h"
-#include "shell/ui/design_font.h"
-#include "shell/ui/window_placement.h"
+#include "widgets/design_font.h"
+#include "widgets/window_placement.h"
 
 #include <QKeyEvent>
 #include <QPushButton>

@@ -1,9 +1,9 @@
 #include "input_form.h"
 
 #include "numeric_field.h"
-#include "shell/ui/design_font.h"
-#include "shell/ui/twips.h"
-#include "shell/ui/wrapping_button.h"
+#include "widgets/design_font.h"
+#include "widgets/twips.h"
+#include "widgets/wrapping_button.h"
 
 #include <QButtonGroup>
 #include <QFrame>

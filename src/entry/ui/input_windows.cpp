@@ -4,7 +4,7 @@
 #include "numeric_field.h"
 #include "model/switch_groups.h"
 #include "model/workspace.h"
-#include "shell/ui/prompter.h"
+#include "widgets/prompter.h"
 
 #include <QAbstractButton>
 #include <QButtonGroup>

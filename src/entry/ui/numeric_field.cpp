@@ -2,7 +2,7 @@
 
 #include "entry/field_check.h"
 #include "model/workspace.h"
-#include "shell/ui/prompter.h"
+#include "widgets/prompter.h"
 
 #include <QApplication>
 #include <QFocusEvent>

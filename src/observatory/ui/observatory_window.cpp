@@ -3,10 +3,10 @@
 #include "observatory/observatory_tables.h"
 #include "results/ui/report_area.h"
 #include "results/ui/report_printer.h"
-#include "shell/ui/design_font.h"
+#include "widgets/design_font.h"
 #include "shell/ui/program_pictures.h"
-#include "shell/ui/twips.h"
-#include "shell/ui/window_placement.h"
+#include "widgets/twips.h"
+#include "widgets/window_placement.h"
 
 #include <QPushButton>
 

@@ -3,7 +3,7 @@
 #include "report_font.h"
 #include "report_painter.h"
 #include "results/report_documents.h"
-#include "shell/ui/prompter.h"
+#include "widgets/prompter.h"
 #include "system_number_locale.h"
 
 #include <QApplication>

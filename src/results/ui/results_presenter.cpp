@@ -7,7 +7,7 @@
 #include "entry/ui/input_windows.h"
 #include "model/workspace.h"
 #include "results/results_report.h"
-#include "shell/ui/prompter.h"
+#include "widgets/prompter.h"
 
 #include <QMdiArea>
 #include <QMdiSubWindow>

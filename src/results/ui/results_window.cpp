@@ -1,8 +1,8 @@
 #include "results_window.h"
 
-#include "shell/ui/design_font.h"
-#include "shell/ui/twips.h"
-#include "shell/ui/wrapping_button.h"
+#include "widgets/design_font.h"
+#include "widgets/twips.h"
+#include "widgets/wrapping_button.h"
 
 namespace rotavex {
 

@@ -1,8 +1,8 @@
 #include "shell/ui/about_window.h"
 
-#include "shell/ui/program_fonts.h"
 #include "shell/ui/program_pictures.h"
-#include "shell/ui/window_placement.h"
+#include "widgets/program_fonts.h"
+#include "widgets/window_placement.h"
 
 #include <QLabel>
 #include <QPushButton>

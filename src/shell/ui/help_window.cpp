@@ -2,7 +2,7 @@
 
 #include "shell/ui/help_document.h"
 #include "shell/ui/program_pictures.h"
-#include "shell/ui/window_placement.h"
+#include "widgets/window_placement.h"
 
 #include <QPointer>
 #include <QTextBrowser>

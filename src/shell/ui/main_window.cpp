@@ -1,14 +1,14 @@
 #include "main_window.h"
 
-#include "child_window.h"
-#include "design_font.h"
-#include "prompter.h"
 #include "status_indicators.h"
-#include "twips.h"
-#include "wrapping_button.h"
 #include "entry/ui/input_form.h"
 #include "entry/ui/input_windows.h"
 #include "results/ui/results_window.h"
+#include "widgets/child_window.h"
+#include "widgets/design_font.h"
+#include "widgets/prompter.h"
+#include "widgets/twips.h"
+#include "widgets/wrapping_button.h"
 
 #include <QAction>
 #include <QCloseEvent>

@@ -1,9 +1,9 @@
 #include "shell/ui/splash_window.h"
 
 #include "shell/ui/program_pictures.h"
-#include "shell/ui/program_fonts.h"
-#include "shell/ui/prompter.h"
-#include "shell/ui/window_placement.h"
+#include "widgets/program_fonts.h"
+#include "widgets/prompter.h"
+#include "widgets/window_placement.h"
 
 #include <QCloseEvent>
 #include <QFrame>

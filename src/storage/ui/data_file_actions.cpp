@@ -1,7 +1,7 @@
 #include "data_file_actions.h"
 
 #include "data_file_io.h"
-#include "shell/ui/prompter.h"
+#include "widgets/prompter.h"
 
 namespace rotavex {
 

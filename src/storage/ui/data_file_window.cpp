@@ -1,8 +1,8 @@
 #include "data_file_window.h"
 
-#include "shell/ui/window_placement.h"
+#include "widgets/window_placement.h"
 
-#include "shell/ui/prompter.h"
+#include "widgets/prompter.h"
 #include "storage/data_file_path.h"
 
 #include <QComboBox>

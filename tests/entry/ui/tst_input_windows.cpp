@@ -8,7 +8,7 @@
 #include "entry/ui/numeric_field.h"
 #include "model/switch_groups.h"
 #include "model/workspace.h"
-#include "shell/ui/wrapping_button.h"
+#include "widgets/wrapping_button.h"
 
 #include "../../ui_support/scripted_prompter.h"
 

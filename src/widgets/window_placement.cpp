@@ -1,4 +1,4 @@
-#include "shell/ui/window_placement.h"
+#include "window_placement.h"
 
 #include <QGuiApplication>
 #include <QScreen>
