@@ -44,7 +44,7 @@ QString windowOf(Input input)
 
 } // namespace
 
-class TestInputWindows : public QObject {
+class InputWindowsTest : public QObject {
     Q_OBJECT
 
 private slots:
@@ -76,20 +76,20 @@ private:
     InputWindows *windows = nullptr;
 };
 
-void TestInputWindows::init()
+void InputWindowsTest::init()
 {
     ws = Workspace();
     prompts = new ScriptedPrompter;
     windows = new InputWindows(ws);
 }
 
-void TestInputWindows::cleanup()
+void InputWindowsTest::cleanup()
 {
     delete windows;
     delete prompts;
 }
 
-InputForm *TestInputWindows::showWindow(const QString &name)
+InputForm *InputWindowsTest::showWindow(const QString &name)
 {
     InputForm *form = windows->window(name);
     form->show();
@@ -99,7 +99,7 @@ InputForm *TestInputWindows::showWindow(const QString &name)
     return form;
 }
 
-void TestInputWindows::leavingAField_data()
+void InputWindowsTest::leavingAField_data()
 {
     QTest::addColumn<Input>("input");
     QTest::addColumn<QString>("typed");
@@ -123,7 +123,7 @@ void TestInputWindows::leavingAField_data()
     QTest::newRow("financing period keeps comma when locked") << Input::Plafin << "4,5" << true << "4,5" << none;
 }
 
-void TestInputWindows::leavingAField()
+void InputWindowsTest::leavingAField()
 {
     QFETCH(Input, input);
     QFETCH(QString, typed);
@@ -147,7 +147,7 @@ void TestInputWindows::leavingAField()
     QVERIFY(!ws.DataSaved);
 }
 
-void TestInputWindows::leavingForAnotherWindowOnlyNormalises_data()
+void InputWindowsTest::leavingForAnotherWindowOnlyNormalises_data()
 {
     QTest::addColumn<QString>("destination");
     QTest::addColumn<QString>("typed");
@@ -158,7 +158,7 @@ void TestInputWindows::leavingForAnotherWindowOnlyNormalises_data()
     QTest::newRow("menu, negative unchecked") << "menu" << "-3,5" << "-3.5";
 }
 
-void TestInputWindows::leavingForAnotherWindowOnlyNormalises()
+void InputWindowsTest::leavingForAnotherWindowOnlyNormalises()
 {
     QFETCH(QString, destination);
     QFETCH(QString, typed);
@@ -189,7 +189,7 @@ void TestInputWindows::leavingForAnotherWindowOnlyNormalises()
     QVERIFY(ws.DataSaved);
 }
 
-void TestInputWindows::clickingTheObservatoryButtonChecksTheFieldFirst()
+void InputWindowsTest::clickingTheObservatoryButtonChecksTheFieldFirst()
 {
     // The button is a control of the same window: the field is checked,
     // the click still goes through, and the message follows it.
@@ -206,7 +206,7 @@ void TestInputWindows::clickingTheObservatoryButtonChecksTheFieldFirst()
     QCOMPARE(field->text(), QStringLiteral("Observatorio"));
 }
 
-void TestInputWindows::observatoryButtons_data()
+void InputWindowsTest::observatoryButtons_data()
 {
     QTest::addColumn<QString>("button");
     QTest::addColumn<int>("busClass");
@@ -220,7 +220,7 @@ void TestInputWindows::observatoryButtons_data()
     }
 }
 
-void TestInputWindows::observatoryButtons()
+void InputWindowsTest::observatoryButtons()
 {
     QFETCH(QString, button);
     QFETCH(int, busClass);
@@ -247,7 +247,7 @@ void TestInputWindows::observatoryButtons()
     }
 }
 
-void TestInputWindows::observatoryButtonTwiceGivesEmptyFields()
+void InputWindowsTest::observatoryButtonTwiceGivesEmptyFields()
 {
     windows->selectBusClass(3);
     const std::vector<Input> fourFields = {Input::Cosaut, Input::Vidaut, Input::Cosfin, Input::Plafin};
@@ -266,7 +266,7 @@ void TestInputWindows::observatoryButtonTwiceGivesEmptyFields()
     QVERIFY(prompts->shown.isEmpty());
 }
 
-void TestInputWindows::tabOrder_data()
+void InputWindowsTest::tabOrder_data()
 {
     QTest::addColumn<QString>("window");
     QTest::addColumn<QStringList>("order");
@@ -287,7 +287,7 @@ void TestInputWindows::tabOrder_data()
                              << QStringList{"Option1", "txtKm", "txtVacio", "txtHoras", "Option1"};
 }
 
-void TestInputWindows::tabOrder()
+void InputWindowsTest::tabOrder()
 {
     QFETCH(QString, window);
     QFETCH(QStringList, order);
@@ -306,7 +306,7 @@ void TestInputWindows::tabOrder()
     form->hide();
 }
 
-void TestInputWindows::classAndServiceChoices()
+void InputWindowsTest::classAndServiceChoices()
 {
     InputForm *general = windows->window(QStringLiteral("frmDatos"));
     InputForm *trip = windows->window(QStringLiteral("frmTray"));
@@ -336,7 +336,7 @@ void TestInputWindows::classAndServiceChoices()
     QVERIFY(trip->control<QAbstractButton>(QStringLiteral("Option2"))->isChecked());
 }
 
-void TestInputWindows::freezeAndUnfreeze()
+void InputWindowsTest::freezeAndUnfreeze()
 {
     windows->selectBusClass(2);
     windows->observatoryButton("cmdCogas")->click();
@@ -366,7 +366,7 @@ void TestInputWindows::freezeAndUnfreeze()
     QCOMPARE(windows->field(Input::Cosgas)->text(), QStringLiteral("Observatorio"));
 }
 
-void TestInputWindows::captionsFit()
+void InputWindowsTest::captionsFit()
 {
     // Every caption, wrapped at its blanks, fits its control: nothing is
     // cut off, the observatory buttons in both of their captions, and only
@@ -387,5 +387,5 @@ void TestInputWindows::captionsFit()
     }
 }
 
-QTEST_MAIN(TestInputWindows)
+QTEST_MAIN(InputWindowsTest)
 #include "tst_input_windows.moc"

@@ -26,7 +26,7 @@ bool holdsTable(const ReportArea &pctObs, bool written)
 
 } // namespace
 
-class TestObservatoryWindow : public QObject {
+class ObservatoryWindowTest : public QObject {
     Q_OBJECT
 private slots:
     void tableWrittenOnce_data();
@@ -36,7 +36,7 @@ private slots:
     void opensModallyInTabOrder();
 };
 
-void TestObservatoryWindow::tableWrittenOnce_data()
+void ObservatoryWindowTest::tableWrittenOnce_data()
 {
     QTest::addColumn<int>("showings");
     QTest::addColumn<int>("activations");
@@ -45,7 +45,7 @@ void TestObservatoryWindow::tableWrittenOnce_data()
     QTest::newRow("shown and activated again") << 3 << 3;
 }
 
-void TestObservatoryWindow::tableWrittenOnce()
+void ObservatoryWindowTest::tableWrittenOnce()
 {
     QFETCH(int, showings);
     QFETCH(int, activations);
@@ -63,7 +63,7 @@ void TestObservatoryWindow::tableWrittenOnce()
     QVERIFY(holdsTable(*window.tableArea(), true));
 }
 
-void TestObservatoryWindow::buttons_data()
+void ObservatoryWindowTest::buttons_data()
 {
     QTest::addColumn<QString>("button");
     QTest::addColumn<bool>("staysOpen");   // and keeps its table
@@ -73,7 +73,7 @@ void TestObservatoryWindow::buttons_data()
     QTest::newRow("Imprimir prints the paper table") << "cmdPrint" << true << 1;
 }
 
-void TestObservatoryWindow::buttons()
+void ObservatoryWindowTest::buttons()
 {
     QFETCH(QString, button);
     QFETCH(bool, staysOpen);
@@ -94,7 +94,7 @@ void TestObservatoryWindow::buttons()
         QVERIFY(pdfPages(printed.first()).join(QString()).contains(QStringLiteral("Resultados: Costes Medios")));
 }
 
-void TestObservatoryWindow::opensModallyInTabOrder()
+void ObservatoryWindowTest::opensModallyInTabOrder()
 {
     QWidget parent;
     parent.show();
@@ -114,5 +114,5 @@ void TestObservatoryWindow::opensModallyInTabOrder()
     QVERIFY(!parent.findChild<ObservatoryWindow *>());
 }
 
-QTEST_MAIN(TestObservatoryWindow)
+QTEST_MAIN(ObservatoryWindowTest)
 #include "tst_observatory_window.moc"

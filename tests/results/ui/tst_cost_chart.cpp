@@ -27,7 +27,7 @@ QBarSeries *barsOf(CostChart &chart)
 
 } // namespace
 
-class TestCostChart : public QObject {
+class CostChartTest : public QObject {
     Q_OBJECT
 private slots:
     void oneLabelledColumnPerItem_data();
@@ -39,7 +39,7 @@ private slots:
     void newDataFreesTheOldAxes();
 };
 
-void TestCostChart::oneLabelledColumnPerItem_data()
+void CostChartTest::oneLabelledColumnPerItem_data()
 {
     QTest::addColumn<Columns>("columns");
     QTest::addColumn<QStringList>("labels");
@@ -50,7 +50,7 @@ void TestCostChart::oneLabelledColumnPerItem_data()
                                 << QStringList{"Kilométricos", "Horarios", "Generales"};
 }
 
-void TestCostChart::oneLabelledColumnPerItem()
+void CostChartTest::oneLabelledColumnPerItem()
 {
     QFETCH(Columns, columns);
     QFETCH(QStringList, labels);
@@ -85,7 +85,7 @@ void TestCostChart::oneLabelledColumnPerItem()
     QCOMPARE(chart.chart()->toolTip(), QStringLiteral("Recuerde"));
 }
 
-void TestCostChart::dataText_data()
+void CostChartTest::dataText_data()
 {
     QTest::addColumn<QString>("separator");
     QTest::addColumn<QString>("text");
@@ -96,7 +96,7 @@ void TestCostChart::dataText_data()
                                   << "Kilométricos,59.04\r\nGenerales,1250\r\n";
 }
 
-void TestCostChart::dataText()
+void CostChartTest::dataText()
 {
     QFETCH(QString, separator);
     QFETCH(QString, text);
@@ -107,7 +107,7 @@ void TestCostChart::dataText()
     QCOMPARE(chartDataCsv(columns, separator.toStdString()), csv);
 }
 
-void TestCostChart::copyPutsPictureAndData()
+void CostChartTest::copyPutsPictureAndData()
 {
     QGuiApplication::clipboard()->setText(QStringLiteral("texto anterior"));
     CostChart chart;
@@ -128,7 +128,7 @@ void TestCostChart::copyPutsPictureAndData()
     QCOMPARE(mime->html().count(QStringLiteral("<tr>")), 8);
 }
 
-void TestCostChart::newDataFreesTheOldAxes_data()
+void CostChartTest::newDataFreesTheOldAxes_data()
 {
     QTest::addColumn<bool>("fullService");
     QTest::addColumn<Columns>("next");
@@ -139,7 +139,7 @@ void TestCostChart::newDataFreesTheOldAxes_data()
 
 // The results window sets the data on every activation: nothing of the
 // chart before may outlive it.
-void TestCostChart::newDataFreesTheOldAxes()
+void CostChartTest::newDataFreesTheOldAxes()
 {
     QFETCH(bool, fullService);
     QFETCH(Columns, next);
@@ -158,5 +158,5 @@ void TestCostChart::newDataFreesTheOldAxes()
     }
 }
 
-QTEST_MAIN(TestCostChart)
+QTEST_MAIN(CostChartTest)
 #include "tst_cost_chart.moc"

@@ -32,7 +32,7 @@ Report styledReport()
 
 } // namespace
 
-class TestReportArea : public QObject {
+class ReportAreaTest : public QObject {
     Q_OBJECT
 private slots:
     void writingAgainLandsOverItself_data();
@@ -44,7 +44,7 @@ private slots:
     void copyPutsAPictureOnTheClipboard();
 };
 
-void TestReportArea::writingAgainLandsOverItself_data()
+void ReportAreaTest::writingAgainLandsOverItself_data()
 {
     QTest::addColumn<Report>("report");
     QTest::newRow("full-service results")
@@ -53,7 +53,7 @@ void TestReportArea::writingAgainLandsOverItself_data()
     QTest::newRow("bold, italic, underline and sizes") << styledReport();
 }
 
-void TestReportArea::writingAgainLandsOverItself()
+void ReportAreaTest::writingAgainLandsOverItself()
 {
     QFETCH(Report, report);
     ReportArea area;
@@ -69,7 +69,7 @@ void TestReportArea::writingAgainLandsOverItself()
     QCOMPARE(area.pen(), QPointF(0, 0));
 }
 
-void TestReportArea::clearEmptiesTheArea()
+void ReportAreaTest::clearEmptiesTheArea()
 {
     ReportArea area;
     area.resize(area.sizeHint());
@@ -81,7 +81,7 @@ void TestReportArea::clearEmptiesTheArea()
     QCOMPARE(area.pen(), QPointF(0, 0));
 }
 
-void TestReportArea::drawingSurvivesPaintingAndResizing()
+void ReportAreaTest::drawingSurvivesPaintingAndResizing()
 {
     ReportArea area;
     area.resize(area.sizeHint());
@@ -96,7 +96,7 @@ void TestReportArea::drawingSurvivesPaintingAndResizing()
     QCOMPARE(area.picture(), full);
 }
 
-void TestReportArea::copyPutsAPictureOnTheClipboard()
+void ReportAreaTest::copyPutsAPictureOnTheClipboard()
 {
     QGuiApplication::clipboard()->setText(QStringLiteral("texto anterior"));
     ReportArea area;
@@ -113,14 +113,14 @@ void TestReportArea::copyPutsAPictureOnTheClipboard()
 
 // A label that ran past its tab column would push its figure onto a line of
 // its own; in the area's font every line of every report keeps its figures.
-void TestReportArea::everyLineKeepsItsFiguresOnIt_data()
+void ReportAreaTest::everyLineKeepsItsFiguresOnIt_data()
 {
     QTest::addColumn<Report>("report");
     QTest::newRow("full service") << resultsScreenReport(fixtures::calculatedWorkedExample(true), "100", "20");
     QTest::newRow("unit costs") << resultsScreenReport(fixtures::calculatedWorkedExample(false), "100000", "20000");
 }
 
-void TestReportArea::everyLineKeepsItsFiguresOnIt()
+void ReportAreaTest::everyLineKeepsItsFiguresOnIt()
 {
     QFETCH(Report, report);
     ReportArea area;
@@ -131,5 +131,5 @@ void TestReportArea::everyLineKeepsItsFiguresOnIt()
     QCOMPARE(area.pen().y(), lines * QFontMetricsF(area.font()).lineSpacing());
 }
 
-QTEST_MAIN(TestReportArea)
+QTEST_MAIN(ReportAreaTest)
 #include "tst_report_area.moc"

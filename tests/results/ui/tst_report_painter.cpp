@@ -51,7 +51,7 @@ Report numberedLines(int from, int to)
 
 } // namespace
 
-class TestReportPainter : public QObject {
+class ReportPainterTest : public QObject {
     Q_OBJECT
 private slots:
     void penMoves_data();
@@ -61,7 +61,7 @@ private slots:
     void printerEventsArriveInOrder();
 };
 
-void TestReportPainter::penMoves_data()
+void ReportPainterTest::penMoves_data()
 {
     QTest::addColumn<Report>("report");
     QTest::addColumn<bool>("bold");      // the font the report ends in
@@ -82,7 +82,7 @@ void TestReportPainter::penMoves_data()
     QTest::newRow("line breaks go to the left edge, a line lower") << lines << false << 12.0 << 1 << 5;
 }
 
-void TestReportPainter::penMoves()
+void ReportPainterTest::penMoves()
 {
     QFETCH(Report, report);
     QFETCH(bool, bold);
@@ -102,7 +102,7 @@ void TestReportPainter::penMoves()
     QCOMPARE(reportPainter.pen(), QPointF((column - 1) * reportColumnWidth(metrics), lines * metrics.lineSpacing()));
 }
 
-void TestReportPainter::pages_data()
+void ReportPainterTest::pages_data()
 {
     QTest::addColumn<Report>("report");
     QTest::addColumn<int>("minPages");
@@ -119,7 +119,7 @@ void TestReportPainter::pages_data()
     QTest::newRow("no blank page after the last document") << trailingEnd << 1 << 1 << 1;
 }
 
-void TestReportPainter::pages()
+void ReportPainterTest::pages()
 {
     QFETCH(Report, report);
     QFETCH(int, minPages);
@@ -146,7 +146,7 @@ void TestReportPainter::pages()
         QVERIFY(!page.trimmed().isEmpty());
 }
 
-void TestReportPainter::printerEventsArriveInOrder()
+void ReportPainterTest::printerEventsArriveInOrder()
 {
     QImage image(400, 400, QImage::Format_RGB32);
     QPainter painter(&image);
@@ -180,5 +180,5 @@ void TestReportPainter::printerEventsArriveInOrder()
     QCOMPARE(reportPainter.pen(), QPointF(0, 10 + 80 * image.logicalDpiX() / 96.0));
 }
 
-QTEST_MAIN(TestReportPainter)
+QTEST_MAIN(ReportPainterTest)
 #include "tst_report_painter.moc"

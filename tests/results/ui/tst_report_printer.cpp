@@ -71,7 +71,7 @@ QString lastLine(const QStringList &pages)
 Q_DECLARE_METATYPE(Printout)
 Q_DECLARE_METATYPE(rotavex::PdfPrinting::Printer)
 
-class TestReportPrinter : public QObject {
+class ReportPrinterTest : public QObject {
     Q_OBJECT
 private slots:
     void documents_data();
@@ -80,7 +80,7 @@ private slots:
     void withoutPrinter();
 };
 
-void TestReportPrinter::documents_data()
+void ReportPrinterTest::documents_data()
 {
     QTest::addColumn<Printout>("printout");
     QTest::addColumn<QPageSize>("pageSize");
@@ -114,7 +114,7 @@ void TestReportPrinter::documents_data()
         << QList<int>{0} << 1 << QString(112, QLatin1Char('-'));
 }
 
-void TestReportPrinter::documents()
+void ReportPrinterTest::documents()
 {
     QFETCH(Printout, printout);
     QFETCH(QPageSize, pageSize);
@@ -141,7 +141,7 @@ void TestReportPrinter::documents()
     QCOMPARE(::lastLine(first), lastLine);
 }
 
-void TestReportPrinter::withoutPrinter_data()
+void ReportPrinterTest::withoutPrinter_data()
 {
     QTest::addColumn<Printout>("printout");
     QTest::addColumn<PdfPrinting::Printer>("printer");
@@ -164,7 +164,7 @@ void TestReportPrinter::withoutPrinter_data()
         << QStringList{NoPrinterQuestion, PdfNotWrittenMessage} << QList<int>{};
 }
 
-void TestReportPrinter::withoutPrinter()
+void ReportPrinterTest::withoutPrinter()
 {
     QFETCH(Printout, printout);
     QFETCH(PdfPrinting::Printer, printer);
@@ -199,5 +199,5 @@ void TestReportPrinter::withoutPrinter()
     QCOMPARE(pictures, pages);
 }
 
-QTEST_MAIN(TestReportPrinter)
+QTEST_MAIN(ReportPrinterTest)
 #include "tst_report_printer.moc"

@@ -5,14 +5,14 @@
 
 using namespace rotavex;
 
-class TestSystemNumberLocale : public QObject {
+class SystemNumberLocaleTest : public QObject {
     Q_OBJECT
 private slots:
     void fromQtLocale_data();
     void fromQtLocale();
 };
 
-void TestSystemNumberLocale::fromQtLocale_data()
+void SystemNumberLocaleTest::fromQtLocale_data()
 {
     QTest::addColumn<QString>("name");
     QTest::addColumn<QString>("separator");
@@ -25,7 +25,7 @@ void TestSystemNumberLocale::fromQtLocale_data()
     QTest::newRow("C, month by name") << "C" << "." << "dd/MM/yyyy" << "HH:mm:ss";
 }
 
-void TestSystemNumberLocale::fromQtLocale()
+void SystemNumberLocaleTest::fromQtLocale()
 {
     QFETCH(QString, name);
     QFETCH(QString, separator);
@@ -37,5 +37,5 @@ void TestSystemNumberLocale::fromQtLocale()
     QCOMPARE(QString::fromStdString(locale.timeFormat), time);
 }
 
-QTEST_GUILESS_MAIN(TestSystemNumberLocale)
+QTEST_GUILESS_MAIN(SystemNumberLocaleTest)
 #include "tst_system_number_locale.moc"

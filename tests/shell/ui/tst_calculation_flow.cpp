@@ -47,7 +47,7 @@ QPushButton *button(QWidget *window, const char *name) { return window->findChil
 
 } // namespace
 
-class TestCalculationFlow : public QObject {
+class CalculationFlowTest : public QObject {
     Q_OBJECT
 
 private slots:
@@ -279,5 +279,5 @@ private:
     ProgramCommands *commands = nullptr;
 };
 
-QTEST_MAIN(TestCalculationFlow)
+QTEST_MAIN(CalculationFlowTest)
 #include "tst_calculation_flow.moc"

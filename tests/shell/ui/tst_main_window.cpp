@@ -20,7 +20,7 @@ using namespace rotavex;
 
 Q_DECLARE_METATYPE(rotavex::Answer)
 
-class TestMainWindow : public QObject {
+class MainWindowTest : public QObject {
     Q_OBJECT
 
 private slots:
@@ -46,7 +46,7 @@ private:
     MainWindow *window = nullptr;
 };
 
-void TestMainWindow::init()
+void MainWindowTest::init()
 {
     prompts = new ScriptedPrompter;
     window = new MainWindow;
@@ -54,13 +54,13 @@ void TestMainWindow::init()
     QVERIFY(QTest::qWaitForWindowActive(window));
 }
 
-void TestMainWindow::cleanup()
+void MainWindowTest::cleanup()
 {
     delete window;
     delete prompts;
 }
 
-void TestMainWindow::childWindowsAtStart()
+void MainWindowTest::childWindowsAtStart()
 {
     QStringList created, titles;
     for (QMdiSubWindow *frame : window->mdiArea()->subWindowList(QMdiArea::CreationOrder)) {
@@ -84,7 +84,7 @@ void TestMainWindow::childWindowsAtStart()
     QCOMPARE(window->windowTitle(), QStringLiteral("ROTAVEX 2018"));
 }
 
-void TestMainWindow::childWindowsCannotBeClosed()
+void MainWindowTest::childWindowsCannotBeClosed()
 {
     for (QMdiSubWindow *frame : window->mdiArea()->subWindowList()) {
         frame->close();
@@ -93,7 +93,7 @@ void TestMainWindow::childWindowsCannotBeClosed()
     QCOMPARE(window->mdiArea()->subWindowList().size(), 5);
 }
 
-void TestMainWindow::menuItems_data()
+void MainWindowTest::menuItems_data()
 {
     QTest::addColumn<QString>("item");
     QTest::addColumn<QString>("caption");
@@ -111,7 +111,7 @@ void TestMainWindow::menuItems_data()
     QTest::newRow("mnuAcerca") << "mnuAcerca" << "Acerca de..." << QKeySequence();
 }
 
-void TestMainWindow::menuItems()
+void MainWindowTest::menuItems()
 {
     QFETCH(QString, item);
     QFETCH(QString, caption);
@@ -122,7 +122,7 @@ void TestMainWindow::menuItems()
     QCOMPARE(action->shortcut(), shortcut);
 }
 
-void TestMainWindow::activatingKeepsStateRestoringRestores_data()
+void MainWindowTest::activatingKeepsStateRestoringRestores_data()
 {
     QTest::addColumn<QString>("child");
     QTest::addColumn<QString>("menuItem");
@@ -133,7 +133,7 @@ void TestMainWindow::activatingKeepsStateRestoringRestores_data()
     QTest::newRow("frmTray") << "frmTray" << "tray" << "cmdTray";
 }
 
-void TestMainWindow::activatingKeepsStateRestoringRestores()
+void MainWindowTest::activatingKeepsStateRestoringRestores()
 {
     QFETCH(QString, child);
     QFETCH(QString, menuItem);
@@ -154,14 +154,14 @@ void TestMainWindow::activatingKeepsStateRestoringRestores()
     QVERIFY(frame->rect().contains(frame->widget()->geometry()));
 }
 
-void TestMainWindow::minimiseActiveChild_data()
+void MainWindowTest::minimiseActiveChild_data()
 {
     QTest::addColumn<bool>("fromMenu");
     QTest::newRow("toolbar cmdMin") << false;
     QTest::newRow("menu Ctrl+M") << true;
 }
 
-void TestMainWindow::minimiseActiveChild()
+void MainWindowTest::minimiseActiveChild()
 {
     QFETCH(bool, fromMenu);
     window->mdiArea()->setActiveSubWindow(window->subWindow("frmMovi"));
@@ -173,7 +173,7 @@ void TestMainWindow::minimiseActiveChild()
     QVERIFY(!window->subWindow("frmDatos")->isMinimized());
 }
 
-void TestMainWindow::inputWindowLayout()
+void MainWindowTest::inputWindowLayout()
 {
     // Scatter the windows first: one minimised, the results shown, the
     // others anywhere.
@@ -200,14 +200,14 @@ void TestMainWindow::inputWindowLayout()
     QCOMPARE(window->mdiArea()->activeSubWindow(), window->subWindow("frmMovi"));
 }
 
-void TestMainWindow::calculateCommandAnnouncesTheCheck_data()
+void MainWindowTest::calculateCommandAnnouncesTheCheck_data()
 {
     QTest::addColumn<QString>("how");
     QTest::newRow("toolbar") << "cmdCalc";
     QTest::newRow("Ctrl+C in a field") << "keys";
 }
 
-void TestMainWindow::calculateCommandAnnouncesTheCheck()
+void MainWindowTest::calculateCommandAnnouncesTheCheck()
 {
     QFETCH(QString, how);
     QSignalSpy checkOpened(window->menuAction("mnuCheck"), &QAction::triggered);
@@ -222,7 +222,7 @@ void TestMainWindow::calculateCommandAnnouncesTheCheck()
     QCOMPARE(checkOpened.count(), 1);
 }
 
-void TestMainWindow::exitProcedure_data()
+void MainWindowTest::exitProcedure_data()
 {
     QTest::addColumn<bool>("dataSaved");
     QTest::addColumn<bool>("closeControl");
@@ -245,7 +245,7 @@ void TestMainWindow::exitProcedure_data()
                                               << true << true;
 }
 
-void TestMainWindow::exitProcedure()
+void MainWindowTest::exitProcedure()
 {
     QFETCH(bool, dataSaved);
     QFETCH(bool, closeControl);
@@ -269,5 +269,5 @@ void TestMainWindow::exitProcedure()
     QCOMPARE(window->isVisible(), !closed);
 }
 
-QTEST_MAIN(TestMainWindow)
+QTEST_MAIN(MainWindowTest)
 #include "tst_main_window.moc"
