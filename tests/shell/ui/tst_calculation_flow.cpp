@@ -12,11 +12,13 @@
 #include "results/ui/results_window.h"
 #include "shell/ui/main_window.h"
 #include "shell/ui/program_commands.h"
+#include "storage/ui/data_file_window.h"
 #include "storage/ui/load_into_windows.h"
 
 #include "../../ui_support/scripted_prompter.h"
 
 #include <QAbstractButton>
+#include <QAction>
 #include <QApplication>
 #include <QClipboard>
 #include <QLineEdit>
@@ -29,6 +31,9 @@
 #include <functional>
 
 using namespace rotavex;
+
+using MenuCommand = QAction *MainCommands::*;
+Q_DECLARE_METATYPE(MenuCommand)
 
 namespace {
 
@@ -56,6 +61,52 @@ class TestCalculationFlow : public QObject {
     Q_OBJECT
 
 private slots:
+    void menuCommandsOpenTheirWindows_data()
+    {
+        QTest::addColumn<MenuCommand>("command");
+        QTest::addColumn<QString>("opened");   // the class of the window that opens
+        QTest::addColumn<bool>("modal");
+        QTest::addColumn<bool>("saving");      // for the file window: saving, not loading
+
+        QTest::newRow("Guardar") << &MainCommands::save << "rotavex::DataFileWindow" << true << true;
+        QTest::newRow("Cargar") << &MainCommands::load << "rotavex::DataFileWindow" << true << false;
+        QTest::newRow("Observatorio") << &MainCommands::observatory << "rotavex::ObservatoryWindow" << true << false;
+        QTest::newRow("Comprobar datos") << &MainCommands::check << "rotavex::CheckWindow" << true << false;
+        QTest::newRow("Acerca de") << &MainCommands::about << "rotavex::AboutWindow" << true << false;
+        // Help opens beside the program, not over it.
+        QTest::newRow("Ayuda") << &MainCommands::help << "rotavex::HelpWindow" << false << false;
+    }
+    void menuCommandsOpenTheirWindows()
+    {
+        QFETCH(MenuCommand, command);
+        QFETCH(QString, opened);
+        QFETCH(bool, modal);
+        QFETCH(bool, saving);
+        QString seen;
+        bool savingSeen = false;
+        if (modal) {
+            whenModalOpens([&](QWidget *window) {
+                seen = QString::fromLatin1(window->metaObject()->className());
+                if (auto *files = qobject_cast<DataFileWindow *>(window))
+                    savingSeen = files->mode() == DataFileWindow::Mode::Save;
+                static_cast<QDialog *>(window)->done(QDialog::Rejected);
+            });
+        }
+        (main->commands().*command)->trigger();
+        if (!modal) {
+            for (QWidget *window : QApplication::topLevelWidgets()) {
+                if (window->isVisible() && window != main) {
+                    seen = QString::fromLatin1(window->metaObject()->className());
+                    window->close();
+                }
+            }
+            QCoreApplication::sendPostedEvents(nullptr, QEvent::DeferredDelete);
+        }
+        QCOMPARE(seen, opened);
+        QCOMPARE(savingSeen, saving);
+        QVERIFY(!main->workspace().ResultsReady);
+    }
+
     void init()
     {
         prompts = new ScriptedPrompter;
