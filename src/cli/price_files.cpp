@@ -115,12 +115,12 @@ struct PricedFile {
 // button, once per button (the vehicle button covers two groups).
 void pressObservatoryButtons(const std::vector<std::size_t> &observatoryGroups, PricedFile &file)
 {
-    std::set<std::string_view> pressed;
+    std::set<ObservatoryGroup> pressed;
     for (std::size_t g : observatoryGroups) {
         const Switch sw = fileGroups()[g].sw;
         for (const SwitchGroup &group : switchGroups()) {
             for (const SwitchPart &part : group.parts) {
-                if (part.sw == sw && pressed.insert(group.button).second && !switchFlag(file.ws, sw))
+                if (part.sw == sw && pressed.insert(group.id).second && !switchFlag(file.ws, sw))
                     ToggleObservatorySource(file.ws, group, file.texts);
             }
         }

@@ -28,26 +28,26 @@ bool switchFlag(const Workspace &ws, Switch sw)
 const std::vector<SwitchGroup> &switchGroups()
 {
     static const std::vector<SwitchGroup> groups = {
-        {"cmdCocon", "frmDatos", {{Switch::Driver, {Input::Salacon, Input::Htraba}}}, false},
-        {"cmdCogen", "frmDatos", {{Switch::General, {Input::Cosgen}}}, false},
-        {"cmdCosaut", "frmVehi",
+        {ObservatoryGroup::Driver, {{Switch::Driver, {Input::Salacon, Input::Htraba}}}, false},
+        {ObservatoryGroup::General, {{Switch::General, {Input::Cosgen}}}, false},
+        {ObservatoryGroup::Vehicle,
          {{Switch::Vehicle, {Input::Cosaut, Input::Vidaut}}, {Switch::Financing, {Input::Cosfin, Input::Plafin}}},
          true},
-        {"cmdCosman", "frmVehi", {{Switch::Maintenance, {Input::Cosman}}}, true},
-        {"cmdKm", "frmVehi", {{Switch::AnnualKm, {Input::Kmaut}}}, true},
-        {"cmdCogas", "frmMovi", {{Switch::Fuel, {Input::Cosgas}}}, true},
-        {"cmdCosneu", "frmMovi", {{Switch::Tyres, {Input::Cosneu, Input::Vidneu}}}, true},
-        {"cmdCosseg", "frmMovi", {{Switch::Insurance, {Input::Cosseg}}}, true},
+        {ObservatoryGroup::Maintenance, {{Switch::Maintenance, {Input::Cosman}}}, true},
+        {ObservatoryGroup::AnnualKm, {{Switch::AnnualKm, {Input::Kmaut}}}, true},
+        {ObservatoryGroup::Fuel, {{Switch::Fuel, {Input::Cosgas}}}, true},
+        {ObservatoryGroup::Tyres, {{Switch::Tyres, {Input::Cosneu, Input::Vidneu}}}, true},
+        {ObservatoryGroup::Insurance, {{Switch::Insurance, {Input::Cosseg}}}, true},
     };
     return groups;
 }
 
-const SwitchGroup &switchGroupOfButton(std::string_view button)
+const SwitchGroup &switchGroup(ObservatoryGroup id)
 {
     for (const SwitchGroup &group : switchGroups())
-        if (group.button == button)
+        if (group.id == id)
             return group;
-    throw std::out_of_range("no observatory button of that name");
+    throw std::out_of_range("unknown observatory group");
 }
 
 ToggleOutcome ToggleObservatorySource(Workspace &ws, const SwitchGroup &group, FieldTexts &texts)

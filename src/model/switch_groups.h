@@ -1,7 +1,8 @@
 #pragma once
-// The nine observatory switches and the eight buttons that drive them. Each
-// button switches its group of fields between the user's own data and the
-// observatory averages; the vehicle button drives two switches at once.
+// The nine observatory switches and the eight groups whose buttons drive
+// them. Each button switches its group of fields between the user's own data
+// and the observatory averages; the vehicle button drives two switches at
+// once.
 
 #include "inputs.h"
 #include "workspace.h"
@@ -26,16 +27,19 @@ struct SwitchPart {
     std::vector<Input> fields;
 };
 
+// The eight groups, each with one button in the data windows.
+enum class ObservatoryGroup { Driver, General, Vehicle, Maintenance, AnnualKm, Fuel, Tyres, Insurance };
+
 struct SwitchGroup {
-    std::string_view button;   // "cmdCocon", ...
-    std::string_view window;   // "frmDatos", ...
+    ObservatoryGroup id;
     std::vector<SwitchPart> parts;
     bool needsBusClass;
 };
 
-// The eight groups in the order of the windows: frmDatos, frmVehi, frmMovi.
+// The eight groups in the order of the windows: general data, vehicle,
+// running costs.
 const std::vector<SwitchGroup> &switchGroups();
-const SwitchGroup &switchGroupOfButton(std::string_view button);
+const SwitchGroup &switchGroup(ObservatoryGroup id);
 
 inline constexpr std::string_view ObservatoryText = "Observatorio";
 inline constexpr std::string_view UseObservatoryCaption = "Pulse aquí para utilizar los datos del Observatorio";

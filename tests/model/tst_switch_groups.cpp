@@ -2,6 +2,8 @@
 
 #include <QtTest>
 
+Q_DECLARE_METATYPE(rotavex::ObservatoryGroup)
+
 using namespace rotavex;
 
 class SwitchGroupsTest : public QObject {
@@ -9,29 +11,28 @@ class SwitchGroupsTest : public QObject {
 private slots:
     void classDependentButtonsNeedAClass_data()
     {
-        QTest::addColumn<QString>("button");
+        QTest::addColumn<ObservatoryGroup>("group");
         QTest::addColumn<bool>("needsClass");
-        QTest::newRow("driver") << "cmdCocon" << false;
-        QTest::newRow("general costs") << "cmdCogen" << false;
-        QTest::newRow("vehicle") << "cmdCosaut" << true;
-        QTest::newRow("maintenance") << "cmdCosman" << true;
-        QTest::newRow("annual km") << "cmdKm" << true;
-        QTest::newRow("fuel") << "cmdCogas" << true;
-        QTest::newRow("tyres") << "cmdCosneu" << true;
-        QTest::newRow("insurance") << "cmdCosseg" << true;
+        QTest::newRow("driver") << ObservatoryGroup::Driver << false;
+        QTest::newRow("general costs") << ObservatoryGroup::General << false;
+        QTest::newRow("vehicle") << ObservatoryGroup::Vehicle << true;
+        QTest::newRow("maintenance") << ObservatoryGroup::Maintenance << true;
+        QTest::newRow("annual km") << ObservatoryGroup::AnnualKm << true;
+        QTest::newRow("fuel") << ObservatoryGroup::Fuel << true;
+        QTest::newRow("tyres") << ObservatoryGroup::Tyres << true;
+        QTest::newRow("insurance") << ObservatoryGroup::Insurance << true;
     }
     void classDependentButtonsNeedAClass()
     {
-        QFETCH(QString, button);
+        QFETCH(ObservatoryGroup, group);
         QFETCH(bool, needsClass);
         Workspace ws;
         FieldTexts texts;
         for (Input input : AllInputs)
             texts[input] = "5";
-        const SwitchGroup &group = switchGroupOfButton(button.toStdString());
-        const ToggleOutcome outcome = ToggleObservatorySource(ws, group, texts);
+        const ToggleOutcome outcome = ToggleObservatorySource(ws, switchGroup(group), texts);
         QCOMPARE(outcome.refused, needsClass);
-        for (const SwitchPart &part : group.parts) {
+        for (const SwitchPart &part : switchGroup(group).parts) {
             QCOMPARE(switchFlag(ws, part.sw), !needsClass);
             for (Input field : part.fields)
                 QCOMPARE(texts[field], needsClass ? std::string("5") : std::string("Observatorio"));
@@ -45,7 +46,7 @@ private slots:
         FieldTexts texts;
         texts[Input::Cosneu] = "400";
         texts[Input::Vidneu] = "90000";
-        const SwitchGroup &tyres = switchGroupOfButton("cmdCosneu");
+        const SwitchGroup &tyres = switchGroup(ObservatoryGroup::Tyres);
         ToggleObservatorySource(ws, tyres, texts);
         QVERIFY(ws.ObsTyres);
         ToggleObservatorySource(ws, tyres, texts);
@@ -59,7 +60,7 @@ private slots:
         Workspace ws;
         ws.BusClass = 3;
         FieldTexts texts;
-        const SwitchGroup &vehicle = switchGroupOfButton("cmdCosaut");
+        const SwitchGroup &vehicle = switchGroup(ObservatoryGroup::Vehicle);
         const ToggleOutcome on = ToggleObservatorySource(ws, vehicle, texts);
         QCOMPARE(on.changes.size(), std::size_t(2));
         QVERIFY(ws.ObsVehicle && ws.ObsFinancing);
@@ -74,7 +75,7 @@ private slots:
         Workspace ws;
         ws.BusClass = 9;
         FieldTexts texts;
-        QVERIFY(ToggleObservatorySource(ws, switchGroupOfButton("cmdCogas"), texts).refused);
+        QVERIFY(ToggleObservatorySource(ws, switchGroup(ObservatoryGroup::Fuel), texts).refused);
         QVERIFY(!ws.ObsFuel);
     }
 
@@ -83,7 +84,7 @@ private slots:
         Workspace ws;
         ws.BusClass = 1;
         FieldTexts texts;
-        const SwitchGroup &fuel = switchGroupOfButton("cmdCogas");
+        const SwitchGroup &fuel = switchGroup(ObservatoryGroup::Fuel);
         ToggleObservatorySource(ws, fuel, texts);
         ws.BusClass = 0;
         QVERIFY(!ToggleObservatorySource(ws, fuel, texts).refused);

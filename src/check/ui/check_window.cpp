@@ -87,20 +87,20 @@ void CheckWindow::offerCalculationIfAllowed(const DataCheckResult &check)
 void CheckWindow::accept()
 {
     pctCheck_->clear();
-    QDialog::accept();
+    done(Closed);
 }
 
 void CheckWindow::calculate()
 {
     pctCheck_->clear();
-    done(QDialog::Accepted + 1);
+    done(CalculationAsked);
 }
 
 void openCheckWindow(QWidget *parent, CheckWindow::Actions actions)
 {
     const std::function<void()> calculate = actions.calculate;
     CheckWindow window(std::move(actions), parent);
-    if (window.exec() == QDialog::Accepted + 1 && calculate)
+    if (window.exec() == CheckWindow::CalculationAsked && calculate)
         calculate();
 }
 

@@ -22,8 +22,13 @@ public:
         std::function<void()> calculate;                      // runs once the window has closed
     };
 
+    // How the window was left: "Aceptar", or "Calcular" to go on to the
+    // calculation.
+    enum Outcome { Closed = QDialog::Accepted, CalculationAsked };
+
     CheckWindow(Actions actions, QWidget *parent = nullptr);
 
+    QPushButton *acceptButton() const { return cmdCkacep_; }
     QPushButton *calculateButton() const { return cmdCalc_; }
     ReportArea *reportArea() const { return pctCheck_; }
 

@@ -17,12 +17,14 @@ namespace rotavex {
 
 namespace {
 
-Input inputOfField(const char *name)
+// A field is named after its input with "txt" before it, its label with
+// "lbl" (txtSalacon, lblSalacon).
+Input inputNamed(const char *prefix, const char *name)
 {
     for (Input input : AllInputs)
-        if (QString::fromUtf8(name) == QStringLiteral("txt") + QString::fromUtf8(inputName(input).data(), int(inputName(input).size())))
+        if (QString::fromUtf8(name) == QString::fromLatin1(prefix) + QString::fromUtf8(inputName(input).data(), int(inputName(input).size())))
             return input;
-    throw std::logic_error("a field of the data windows that holds no input");
+    throw std::logic_error("a control of the data windows that belongs to no input");
 }
 
 bool takesFocus(ControlKind kind)
@@ -32,13 +34,13 @@ bool takesFocus(ControlKind kind)
 
 } // namespace
 
-InputForm::InputForm(const FormDesign &design, Workspace &workspace, QWidget *parent) : QWidget(parent), design_(design)
+InputForm::InputForm(const FormDesign &design, Workspace &workspace, QWidget *parent) : QWidget(parent)
 {
     setObjectName(QString::fromUtf8(design.name));
     setWindowTitle(QString::fromUtf8(design.title));
     setFont(designFont());
-    setMinimumSize(designSize());
-    resize(designSize());
+    setMinimumSize(twipSize(design.clientWidth, design.clientHeight));
+    resize(minimumSize());
 
     std::vector<std::pair<int, QWidget *>> focusable;
     for (const ControlDesign &control : design.controls) {
@@ -62,11 +64,20 @@ InputForm::InputForm(const FormDesign &design, Workspace &workspace, QWidget *pa
         tabOrder_.front()->setFocus();
 }
 
-QSize InputForm::designSize() const { return twipSize(design_.clientWidth, design_.clientHeight); }
-
-QButtonGroup *InputForm::optionGroup(const QString &frameName) const
+QLabel *InputForm::label(Input input) const
 {
-    return findChild<QButtonGroup *>(frameName + QStringLiteral("Options"));
+    for (const auto &[labelled, label] : labels_)
+        if (labelled == input)
+            return label;
+    return nullptr;
+}
+
+QPushButton *InputForm::observatoryButton(ObservatoryGroup group) const
+{
+    for (const auto &[switched, button] : observatoryButtons_)
+        if (switched == group)
+            return button;
+    return nullptr;
 }
 
 QWidget *InputForm::build(const ControlDesign &control, Workspace &workspace)
@@ -74,31 +85,38 @@ QWidget *InputForm::build(const ControlDesign &control, Workspace &workspace)
     const QString caption = QString::fromUtf8(control.caption);
     switch (control.kind) {
     case ControlKind::Frame: {
-        auto *frame = new QGroupBox(caption, this);
-        auto *group = new QButtonGroup(this);
-        group->setObjectName(QString::fromUtf8(control.name) + QStringLiteral("Options"));
-        group->setExclusive(true);
-        return frame;
+        if (optionFrame_)
+            throw std::logic_error("a data window with two frames of options");
+        optionFrame_ = new QGroupBox(caption, this);
+        options_ = new QButtonGroup(this);
+        options_->setObjectName(QString::fromUtf8(control.name) + QStringLiteral("Options"));
+        options_->setExclusive(true);
+        return optionFrame_;
     }
     case ControlKind::Option: {
-        auto *frame = findChild<QGroupBox *>(QString::fromUtf8(control.frame));
-        auto *option = new WrappingRadioButton(caption, frame);
-        optionGroup(QString::fromUtf8(control.frame))->addButton(option, control.optionId);
+        if (!optionFrame_)
+            throw std::logic_error("an option listed before its frame");
+        auto *option = new WrappingRadioButton(caption, optionFrame_);
+        options_->addButton(option, control.optionId);
         return option;
     }
     case ControlKind::Label: {
         auto *label = new QLabel(caption, this);
         label->setWordWrap(true);
         label->setAlignment(Qt::AlignLeft | Qt::AlignTop);
+        labels_.emplace_back(inputNamed("lbl", control.name), label);
         return label;
     }
     case ControlKind::Field: {
-        auto *field = new NumericField(inputOfField(control.name), workspace, this);
+        auto *field = new NumericField(inputNamed("txt", control.name), workspace, this);
         fields_.push_back(field);
         return field;
     }
-    case ControlKind::ObservatoryButton:
-        return new WrappingButton(caption, this);
+    case ControlKind::ObservatoryButton: {
+        auto *button = new WrappingButton(caption, this);
+        observatoryButtons_.emplace_back(control.group, button);
+        return button;
+    }
     case ControlKind::Line: {
         auto *line = new QFrame(this);
         line->setFrameShape(QFrame::HLine);

@@ -4,6 +4,7 @@
 // windows differ only in their tables.
 
 #include "model/inputs.h"
+#include "model/switch_groups.h"
 
 #include <QString>
 #include <QWidget>
@@ -11,6 +12,9 @@
 #include <vector>
 
 class QButtonGroup;
+class QGroupBox;
+class QLabel;
+class QPushButton;
 
 namespace rotavex {
 
@@ -26,8 +30,8 @@ struct ControlDesign {
     const char *tooltip = "";
     int tab = -1;                 // focus order among the controls that take the focus
     int left = 0, top = 0, width = 0, height = 0;   // twips, within the window or the frame
-    const char *frame = nullptr;  // the frame an option sits in
-    int optionId = 0;             // the value an option chooses
+    int optionId = 0;             // the value an option chooses; an option sits in the frame listed before it
+    ObservatoryGroup group{};     // the group an observatory button switches
 };
 
 struct FormDesign {
@@ -47,14 +51,16 @@ class InputForm : public QWidget {
 public:
     InputForm(const FormDesign &design, Workspace &workspace, QWidget *parent = nullptr);
 
-    const FormDesign &design() const { return design_; }
-    QSize designSize() const;
-
-    template<class T = QWidget>
-    T *control(const QString &name) const { return findChild<T *>(name); }
-
     const std::vector<NumericField *> &fields() const { return fields_; }
-    QButtonGroup *optionGroup(const QString &frameName) const;
+    // The label beside the field of the input; nullptr when the field is
+    // in another window.
+    QLabel *label(Input input) const;
+    // The window's one frame of options and their group; nullptr in a
+    // window without one.
+    QGroupBox *optionFrame() const { return optionFrame_; }
+    QButtonGroup *options() const { return options_; }
+    // nullptr when the group's button is in another window.
+    QPushButton *observatoryButton(ObservatoryGroup group) const;
 
     // The controls that take the focus, in the order the focus visits them.
     const std::vector<QWidget *> &tabOrder() const { return tabOrder_; }
@@ -62,8 +68,11 @@ public:
 private:
     QWidget *build(const ControlDesign &control, Workspace &workspace);
 
-    const FormDesign &design_;
     std::vector<NumericField *> fields_;
+    std::vector<std::pair<Input, QLabel *>> labels_;
+    std::vector<std::pair<ObservatoryGroup, QPushButton *>> observatoryButtons_;
+    QGroupBox *optionFrame_ = nullptr;
+    QButtonGroup *options_ = nullptr;
     std::vector<QWidget *> tabOrder_;
 };
 

@@ -20,8 +20,6 @@ namespace {
 
 QString qs(std::string_view text) { return QString::fromUtf8(text.data(), int(text.size())); }
 
-QString labelOf(Input input) { return QStringLiteral("lbl") + qs(inputName(input)); }
-
 } // namespace
 
 InputWindows::InputWindows(Workspace &workspace, QObject *parent) : QObject(parent), workspace_(workspace)
@@ -31,19 +29,19 @@ InputWindows::InputWindows(Workspace &workspace, QObject *parent) : QObject(pare
     for (std::size_t i = 0; i < forms_.size(); ++i)
         alive_[i] = forms_[i];
 
-    connect(window(QStringLiteral("frmDatos"))->optionGroup(QStringLiteral("fraTipoau")), &QButtonGroup::idToggled,
+    connect(window(DataWindow::General)->options(), &QButtonGroup::idToggled,
             this, [this](int id, bool checked) {
                 if (checked)
                     workspace_.BusClass = int16_t(id);
             });
-    connect(window(QStringLiteral("frmTray"))->optionGroup(QStringLiteral("FrameTipo")), &QButtonGroup::idToggled,
+    connect(window(DataWindow::Trip)->options(), &QButtonGroup::idToggled,
             this, [this](int id, bool checked) {
                 if (checked)
                     workspace_.ServiceMode = id == 1;
             });
     for (const SwitchGroup &group : switchGroups()) {
-        const std::string_view name = group.button;
-        connect(observatoryButton(name), &QPushButton::clicked, this, [this, name] { toggleObservatorySource(name); });
+        const ObservatoryGroup id = group.id;
+        connect(observatoryButton(id), &QPushButton::clicked, this, [this, id] { toggleObservatorySource(id); });
     }
 }
 
@@ -55,13 +53,7 @@ InputWindows::~InputWindows()
             delete form;
 }
 
-InputForm *InputWindows::window(const QString &name) const
-{
-    for (InputForm *form : forms_)
-        if (form->objectName() == name)
-            return form;
-    return nullptr;
-}
+InputForm *InputWindows::window(DataWindow window) const { return forms_[std::size_t(window)]; }
 
 NumericField *InputWindows::numericField(Input input) const
 {
@@ -74,10 +66,34 @@ NumericField *InputWindows::numericField(Input input) const
 
 QLineEdit *InputWindows::field(Input input) const { return numericField(input); }
 
-QPushButton *InputWindows::observatoryButton(std::string_view name) const
+QLabel *InputWindows::label(Input input) const
 {
-    const SwitchGroup &group = switchGroupOfButton(name);
-    return window(qs(group.window))->control<QPushButton>(qs(name));
+    for (InputForm *form : forms_)
+        if (QLabel *label = form->label(input))
+            return label;
+    throw std::logic_error("an input without a label");
+}
+
+QPushButton *InputWindows::observatoryButton(ObservatoryGroup group) const
+{
+    for (InputForm *form : forms_)
+        if (QPushButton *button = form->observatoryButton(group))
+            return button;
+    throw std::logic_error("an observatory group without a button");
+}
+
+QGroupBox *InputWindows::busClassFrame() const { return window(DataWindow::General)->optionFrame(); }
+
+QAbstractButton *InputWindows::busClassOption(int busClass) const
+{
+    return window(DataWindow::General)->options()->button(busClass);
+}
+
+QGroupBox *InputWindows::serviceModeFrame() const { return window(DataWindow::Trip)->optionFrame(); }
+
+QAbstractButton *InputWindows::serviceModeOption(bool fullService) const
+{
+    return window(DataWindow::Trip)->options()->button(fullService ? 1 : 0);
 }
 
 FieldTexts InputWindows::fieldTexts() const
@@ -90,9 +106,9 @@ FieldTexts InputWindows::fieldTexts() const
 
 void InputWindows::setFieldText(Input input, const QString &text) { numericField(input)->setText(text); }
 
-void InputWindows::checkOnly(QWidget *frame, int id)
+void InputWindows::checkOnly(const InputForm &window, int id)
 {
-    auto *group = static_cast<InputForm *>(frame->parentWidget())->optionGroup(frame->objectName());
+    QButtonGroup *group = window.options();
     if (QAbstractButton *option = group->button(id)) {
         option->setChecked(true);
         return;
@@ -107,19 +123,18 @@ void InputWindows::checkOnly(QWidget *frame, int id)
 void InputWindows::selectBusClass(int busClass)
 {
     workspace_.BusClass = int16_t(busClass);
-    checkOnly(window(QStringLiteral("frmDatos"))->control(QStringLiteral("fraTipoau")),
-              isKnownBusClass(busClass) ? busClass : -1);
+    checkOnly(*window(DataWindow::General), isKnownBusClass(busClass) ? busClass : -1);
 }
 
 void InputWindows::selectServiceMode(bool fullService)
 {
-    checkOnly(window(QStringLiteral("frmTray"))->control(QStringLiteral("FrameTipo")), fullService ? 1 : 0);
+    checkOnly(*window(DataWindow::Trip), fullService ? 1 : 0);
     workspace_.ServiceMode = fullService;
 }
 
-void InputWindows::toggleObservatorySource(std::string_view button)
+void InputWindows::toggleObservatorySource(ObservatoryGroup id)
 {
-    const SwitchGroup &group = switchGroupOfButton(button);
+    const SwitchGroup &group = switchGroup(id);
     FieldTexts texts = fieldTexts();
     const ToggleOutcome outcome = ToggleObservatorySource(workspace_, group, texts);
     if (outcome.refused) {
@@ -129,48 +144,46 @@ void InputWindows::toggleObservatorySource(std::string_view button)
     for (const ToggleOutcome::PartChange &change : outcome.changes)
         for (Input input : change.part->fields)
             numericField(input)->setText(qs(texts[input]));
-    showSwitchState(button);
+    showSwitchState(group);
 }
 
-void InputWindows::showSwitchState(std::string_view button)
+void InputWindows::showSwitchState(const SwitchGroup &group)
 {
-    const SwitchGroup &group = switchGroupOfButton(button);
-    InputForm *form = window(qs(group.window));
     bool on = false;
     for (const SwitchPart &part : group.parts) {
         const bool partOn = switchFlag(workspace_, part.sw);
         on = on || partOn;
         for (Input input : part.fields) {
             numericField(input)->setReadOnly(partOn);
-            form->control<QLabel>(labelOf(input))->setEnabled(!partOn);
+            label(input)->setEnabled(!partOn);
         }
     }
-    observatoryButton(button)->setText(qs(on ? UseOwnDataCaption : UseObservatoryCaption));
+    observatoryButton(group.id)->setText(qs(on ? UseOwnDataCaption : UseObservatoryCaption));
 }
 
 void InputWindows::freezeInputs()
 {
-    window(QStringLiteral("frmDatos"))->control(QStringLiteral("fraTipoau"))->setEnabled(false);
+    busClassFrame()->setEnabled(false);
     for (Input input : AllInputs)
         numericField(input)->setReadOnly(true);
-    window(QStringLiteral("frmTray"))->control(QStringLiteral("FrameTipo"))->setEnabled(false);
+    serviceModeFrame()->setEnabled(false);
     for (const SwitchGroup &group : switchGroups())
-        observatoryButton(group.button)->setEnabled(false);
+        observatoryButton(group.id)->setEnabled(false);
 }
 
 void InputWindows::unfreezeInputs()
 {
-    window(QStringLiteral("frmDatos"))->control(QStringLiteral("fraTipoau"))->setEnabled(true);
+    busClassFrame()->setEnabled(true);
     for (const SwitchGroup &group : switchGroups())
         for (const SwitchPart &part : group.parts)
             if (!switchFlag(workspace_, part.sw))
                 for (Input input : part.fields)
                     numericField(input)->setReadOnly(false);
-    window(QStringLiteral("frmTray"))->control(QStringLiteral("FrameTipo"))->setEnabled(true);
+    serviceModeFrame()->setEnabled(true);
     for (Input input : {Input::Horas, Input::Km, Input::Vacio})
         numericField(input)->setReadOnly(false);
     for (const SwitchGroup &group : switchGroups())
-        observatoryButton(group.button)->setEnabled(true);
+        observatoryButton(group.id)->setEnabled(true);
 }
 
 } // namespace rotavex

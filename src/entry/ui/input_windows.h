@@ -4,17 +4,19 @@
 // and freezing everything while results are on display.
 
 #include "model/inputs.h"
+#include "model/switch_groups.h"
 
 #include <QObject>
 #include <QPointer>
 #include <QString>
 
 #include <array>
-#include <string_view>
 
+class QAbstractButton;
+class QGroupBox;
+class QLabel;
 class QLineEdit;
 class QPushButton;
-class QWidget;
 
 namespace rotavex {
 
@@ -22,28 +24,35 @@ struct Workspace;
 class InputForm;
 class NumericField;
 
+// The four numbered data windows, in their numbering.
+enum class DataWindow { General, Vehicle, Running, Trip };
+
 class InputWindows : public QObject {
     Q_OBJECT
 public:
     explicit InputWindows(Workspace &workspace, QObject *parent = nullptr);
     ~InputWindows() override;
 
-    // "frmDatos", "frmVehi", "frmMovi", "frmTray"; nullptr for any other name.
-    InputForm *window(const QString &name) const;
-    const std::array<InputForm *, 4> &windows() const { return forms_; }
+    InputForm *window(DataWindow window) const;
 
     FieldTexts fieldTexts() const;
     void setFieldText(Input input, const QString &text);
     QLineEdit *field(Input input) const;
-    QPushButton *observatoryButton(std::string_view name) const;   // "cmdCocon", ...
+    QLabel *label(Input input) const;
+    QPushButton *observatoryButton(ObservatoryGroup group) const;
+
+    QGroupBox *busClassFrame() const;
+    QAbstractButton *busClassOption(int busClass) const;   // 1..4
+    QGroupBox *serviceModeFrame() const;
+    QAbstractButton *serviceModeOption(bool fullService) const;
 
     // The same as clicking the option; a class outside 1..4 is stored with
     // no option shown chosen.
     void selectBusClass(int busClass);
     void selectServiceMode(bool fullService);
 
-    // A press of the observatory button of that name.
-    void toggleObservatorySource(std::string_view button);
+    // A press of the group's observatory button.
+    void toggleObservatorySource(ObservatoryGroup group);
 
     // While results are on display nothing can be changed: the class and
     // service-mode frames are disabled, every field locked and every
@@ -55,8 +64,8 @@ public:
 
 private:
     NumericField *numericField(Input input) const;
-    void showSwitchState(std::string_view button);
-    static void checkOnly(QWidget *frame, int id);
+    void showSwitchState(const SwitchGroup &group);
+    static void checkOnly(const InputForm &window, int id);
 
     Workspace &workspace_;
     std::array<InputForm *, 4> forms_{};

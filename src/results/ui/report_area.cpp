@@ -17,9 +17,13 @@ constexpr qreal ReportPoints = 8.25;
 
 } // namespace
 
-ReportArea::ReportArea(QWidget *parent)
+ReportArea::ReportArea(QWidget *parent) : ReportArea(QRect(), parent) {}
+
+ReportArea::ReportArea(const QRect &place, QWidget *parent)
     : QWidget(parent), painter_(reportAreaFont(ReportPoints), systemNumberLocale())
 {
+    if (place.isValid())
+        setGeometry(place);
     setFont(reportAreaFont(ReportPoints));
     setAttribute(Qt::WA_OpaquePaintEvent);
     painter_.setTextBackground(background());

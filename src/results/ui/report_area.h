@@ -14,6 +14,8 @@ class ReportArea : public QWidget {
     Q_OBJECT
 public:
     explicit ReportArea(QWidget *parent = nullptr);
+    // At its place in the parent, with its drawing of that size from the start.
+    ReportArea(const QRect &place, QWidget *parent);
 
     // Writes the report at the pen, starting in the area's font, which the
     // report's own font items then change; the pen stays where the report

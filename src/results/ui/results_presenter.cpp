@@ -17,19 +17,15 @@ namespace rotavex {
 
 ResultsPresenter::ResultsPresenter(Workspace &workspace, InputWindows &inputs, ResultsWindow &window,
                                    QMdiSubWindow *frame)
-    : QObject(&window), workspace_(workspace), inputs_(inputs), window_(window), frame_(frame),
-      report_(new ReportArea), chart_(new CostChart)
+    : QObject(&window), workspace_(workspace), inputs_(inputs), window_(window), frame_(frame)
 {
-    window_.replaceReportArea(report_);
-    window_.replaceChart(chart_);
-
     if (QMdiArea *area = frame_->mdiArea())
         connect(area, &QMdiArea::subWindowActivated, this, [this](QMdiSubWindow *active) {
             if (active == frame_)
                 drawResults();
         });
-    connect(window_.copyTextButton(), &QPushButton::clicked, report_, &ReportArea::copyToClipboard);
-    connect(window_.copyChartButton(), &QPushButton::clicked, chart_, &CostChart::copyToClipboard);
+    connect(window_.copyTextButton(), &QPushButton::clicked, window_.reportArea(), &ReportArea::copyToClipboard);
+    connect(window_.copyChartButton(), &QPushButton::clicked, window_.chart(), &CostChart::copyToClipboard);
     connect(window_.newCalculationButton(), &QPushButton::clicked, this, &ResultsPresenter::startNewCalculation);
     connect(window_.printButton(), &QPushButton::clicked, this, [this] {
         if (print_)
@@ -44,11 +40,11 @@ void ResultsPresenter::drawResults()
     if (workspace_.ResultsReady) {
         window_.newCalculationButton()->setEnabled(true);
         const FieldTexts texts = inputs_.fieldTexts();
-        report_->write(resultsScreenReport(workspace_, texts[Input::Km], texts[Input::Vacio]));
-        chart_->setData(chartData(workspace_));
-        chart_->redraw();
+        window_.reportArea()->write(resultsScreenReport(workspace_, texts[Input::Km], texts[Input::Vacio]));
+        window_.chart()->setData(chartData(workspace_));
+        window_.chart()->redraw();
     }
-    report_->movePenToTopLeft();
+    window_.reportArea()->movePenToTopLeft();
 }
 
 void ResultsPresenter::startNewCalculation()
@@ -57,7 +53,7 @@ void ResultsPresenter::startNewCalculation()
         return;
     workspace_.ResultsReady = false;
     window_.newCalculationButton()->setEnabled(false);
-    report_->clear();
+    window_.reportArea()->clear();
     frame_->showMinimized();
     inputs_.unfreezeInputs();
 }

@@ -12,9 +12,7 @@ class QMdiSubWindow;
 namespace rotavex {
 
 struct Workspace;
-class CostChart;
 class InputWindows;
-class ReportArea;
 class ResultsWindow;
 
 inline const char *const NewCalculationQuestion =
@@ -23,11 +21,7 @@ inline const char *const NewCalculationQuestion =
 class ResultsPresenter : public QObject {
     Q_OBJECT
 public:
-    // Puts the report area and the chart into the window's placeholders.
     ResultsPresenter(Workspace &workspace, InputWindows &inputs, ResultsWindow &window, QMdiSubWindow *frame);
-
-    ReportArea &reportArea() const { return *report_; }
-    CostChart &chart() const { return *chart_; }
 
     // "Imprimir": prints whatever the workspace holds.
     void setPrintAction(std::function<void()> print) { print_ = std::move(print); }
@@ -40,8 +34,6 @@ private:
     InputWindows &inputs_;
     ResultsWindow &window_;
     QMdiSubWindow *frame_;
-    ReportArea *report_;
-    CostChart *chart_;
     std::function<void()> print_;
 };
 

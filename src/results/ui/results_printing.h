@@ -3,24 +3,19 @@
 
 #include "model/workspace.h"
 
-#include <QImage>
 #include <QString>
-
-class QWidget;
 
 namespace rotavex {
 
+class ChartPictureArea;
 class CostChart;
 
 // Prints what the workspace holds in the layout of its ServiceMode, stamped
 // with the moment of printing: the full service as two documents (the text,
 // then the chart alone), unit costs as one with the chart below the text.
 // The chart goes to the clipboard, which keeps it, and from there into
-// pctGraf, from which it is printed in its size on the screen.
+// the picture area, from which it is printed in its size on the screen.
 void printResults(const Workspace &ws, const QString &kmText, const QString &vacioText, CostChart &chart,
-                  QWidget *pctGraf);
-
-// The chart picture pctGraf holds since the last printout; null before.
-QImage heldChartPicture(const QWidget *pctGraf);
+                  ChartPictureArea &pictureArea);
 
 } // namespace rotavex

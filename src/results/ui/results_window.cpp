@@ -1,5 +1,9 @@
 #include "results_window.h"
 
+#include "chart_picture_area.h"
+#include "cost_chart.h"
+#include "report_area.h"
+
 #include "widgets/design_font.h"
 #include "widgets/twips.h"
 #include "widgets/wrapping_button.h"
@@ -8,13 +12,11 @@ namespace rotavex {
 
 namespace {
 
-QWidget *placeArea(QWidget *parent, const char *name, const QRect &geometry, const QString &tooltip)
+void place(QWidget *widget, const char *name, const QRect &geometry, const QString &tooltip)
 {
-    auto *area = new QWidget(parent);
-    area->setObjectName(QString::fromLatin1(name));
-    area->setGeometry(geometry);
-    area->setToolTip(tooltip);
-    return area;
+    widget->setObjectName(QString::fromLatin1(name));
+    widget->setGeometry(geometry);
+    widget->setToolTip(tooltip);
 }
 
 QPushButton *placeButton(QWidget *parent, const char *name, const QString &caption, const QRect &geometry,
@@ -34,18 +36,23 @@ ResultsWindow::ResultsWindow(QWidget *parent) : QWidget(parent)
     setObjectName(QStringLiteral("frmResul"));
     setWindowTitle(QStringLiteral("Resultados"));
     setFont(designFont());
-    setMinimumSize(designSize());
-    resize(designSize());
+    setMinimumSize(twipSize(10785, 6450));
+    resize(minimumSize());
 
-    reportArea_ = placeArea(this, "pctResul", twipRect(120, 120, 5655, 6135), QString());
-    reportArea_->setAutoFillBackground(true);
+    reportArea_ = new ReportArea(twipRect(120, 120, 5655, 6135), this);
+    reportArea_->setObjectName(QStringLiteral("pctResul"));
     // Created before the chart, so the chart lies above it.
-    printChartArea_ = placeArea(this, "pctGraf", twipRect(6000, 120, 4575, 3855),
-                                QStringLiteral("Recuerde que puede modificar la forma del gráfico y luego copiarlo con "
-                                               "el botón \"Copiar gráfico al portapapeles\""));
-    chart_ = placeArea(this, "Grafico", twipRect(6000, 120, 4575, 3855),
-                       QStringLiteral("Recuerde que puede modificar la forma del gráfico y también copiarlo con el "
-                                      "botón \"Copiar gráfico al portapapeles\""));
+    chartPicture_ = new ChartPictureArea(this);
+    place(chartPicture_, "pctGraf", twipRect(6000, 120, 4575, 3855),
+          QStringLiteral("Recuerde que puede modificar la forma del gráfico y luego copiarlo con "
+                         "el botón \"Copiar gráfico al portapapeles\""));
+    // Built apart and then placed, so that its legend takes the program's
+    // usual font rather than the window's design font.
+    chart_ = new CostChart;
+    chart_->setParent(this);
+    place(chart_, "Grafico", twipRect(6000, 120, 4575, 3855),
+          QStringLiteral("Recuerde que puede modificar la forma del gráfico y también copiarlo con el "
+                         "botón \"Copiar gráfico al portapapeles\""));
     copyText_ = placeButton(this, "Cmdcopiatex", QStringLiteral("Copiar texto al portapapeles"),
                             twipRect(6000, 4080, 2052, 612),
                             QStringLiteral("Puede copiar el texto y luego pegarlo en otro documento"));
@@ -58,24 +65,5 @@ ResultsWindow::ResultsWindow(QWidget *parent) : QWidget(parent)
     newCalculation_->setFont(designFont(true));
     newCalculation_->setEnabled(false);
 }
-
-QSize ResultsWindow::designSize() const { return twipSize(10785, 6450); }
-
-QWidget *ResultsWindow::replace(QWidget *old, QWidget *replacement)
-{
-    replacement->setParent(this);
-    replacement->setObjectName(old->objectName());
-    replacement->setGeometry(old->geometry());
-    if (replacement->toolTip().isEmpty())
-        replacement->setToolTip(old->toolTip());
-    replacement->stackUnder(old);
-    replacement->show();
-    delete old;
-    return replacement;
-}
-
-void ResultsWindow::replaceReportArea(QWidget *area) { reportArea_ = replace(reportArea_, area); }
-
-void ResultsWindow::replaceChart(QWidget *chart) { chart_ = replace(chart_, chart); }
 
 } // namespace rotavex

@@ -48,11 +48,11 @@ AboutWindow::AboutWindow(QWidget *parent)
     addLabel(this, QStringLiteral("Label4"), QStringLiteral("Versión 2018"), twipRect(2640, 6120, 4695, 495))
         ->setFont(large);
 
-    auto *accept = new QPushButton(QStringLiteral("Aceptar"), this);
-    accept->setObjectName(QStringLiteral("cmdAcerca"));
-    accept->setGeometry(twipRect(120, 6720, 7575, 495));
-    accept->setDefault(true);
-    connect(accept, &QPushButton::clicked, this, &QDialog::accept);
+    accept_ = new QPushButton(QStringLiteral("Aceptar"), this);
+    accept_->setObjectName(QStringLiteral("cmdAcerca"));
+    accept_->setGeometry(twipRect(120, 6720, 7575, 495));
+    accept_->setDefault(true);
+    connect(accept_, &QPushButton::clicked, this, &QDialog::accept);
 
     fixAndCentreOnScreen(this, twipSize(7905, 7320));
 }

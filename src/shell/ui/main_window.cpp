@@ -30,6 +30,7 @@ namespace rotavex {
 namespace {
 
 struct ToolbarButton {
+    QPushButton *MainToolbar::*button;
     const char *name;
     const char *caption;
     int left, width;   // twips
@@ -37,29 +38,29 @@ struct ToolbarButton {
 };
 
 constexpr ToolbarButton ToolbarButtons[] = {
-    {"cmdDatosgen", "Datos generales", 0, 1335, ""},
-    {"cmdVehi", "Datos del Vehículo", 1320, 1335, ""},
-    {"cmdMovi", "Datos de Circulación", 2640, 1335, ""},
-    {"cmdTray", "Selección de Trayecto", 3960, 1335, ""},
-    {"cmdCalc", "Calcular Costes", 5280, 1695, ""},
-    {"cmdResul", "Ver ventana de Resultados", 7200, 1455,
+    {&MainToolbar::general, "cmdDatosgen", "Datos generales", 0, 1335, ""},
+    {&MainToolbar::vehicle, "cmdVehi", "Datos del Vehículo", 1320, 1335, ""},
+    {&MainToolbar::running, "cmdMovi", "Datos de Circulación", 2640, 1335, ""},
+    {&MainToolbar::trip, "cmdTray", "Selección de Trayecto", 3960, 1335, ""},
+    {&MainToolbar::calculate, "cmdCalc", "Calcular Costes", 5280, 1695, ""},
+    {&MainToolbar::results, "cmdResul", "Ver ventana de Resultados", 7200, 1455,
      "Tenga en cuenta que si no ha realizado el cálculo, aún no habrá resultados."},
-    {"cmdMin", "Minimizar Ventana Actual", 8880, 1575, ""},
-    {"cmdDatos", "Vista de datos", 10440, 1455, ""},
+    {&MainToolbar::minimise, "cmdMin", "Minimizar Ventana Actual", 8880, 1575, ""},
+    {&MainToolbar::inputLayout, "cmdDatos", "Vista de datos", 10440, 1455, ""},
 };
 
 // Where the data windows go in the input-window layout, in the order they
 // are placed.
 struct LayoutPlace {
-    const char *window;
+    DataWindow window;
     int left, top;   // twips
 };
 
 constexpr LayoutPlace InputLayout[] = {
-    {"frmTray", 7365, 5820},
-    {"frmMovi", 150, 4815},
-    {"frmDatos", 150, 120},
-    {"frmVehi", 7365, 120},
+    {DataWindow::Trip, 7365, 5820},
+    {DataWindow::Running, 150, 4815},
+    {DataWindow::General, 150, 120},
+    {DataWindow::Vehicle, 7365, 120},
 };
 
 } // namespace
@@ -84,9 +85,10 @@ MainWindow::MainWindow(QWidget *parent) : QMainWindow(parent)
     setCentralWidget(client);
 
     createMenus();
-    connectToolbar();
     createStatusBar();
     createChildWindows();
+    connectMenus();
+    connectToolbar();
 
     // The client area (toolbar, child windows and status bar) has its design
     // size, centred on the screen; the menu bar comes on top of it.
@@ -116,46 +118,55 @@ void MainWindow::createMenus()
 
     QMenu *file = menuBar()->addMenu(QStringLiteral("&Archivo"));
     file->setObjectName(QStringLiteral("archivo"));
-    addItem(file, "guardar", QStringLiteral("&Guardar Datos Personalizados"));
-    addItem(file, "cargar", QStringLiteral("&Cargar Datos Personalizados"));
+    commands_.save = addItem(file, "guardar", QStringLiteral("&Guardar Datos Personalizados"));
+    commands_.load = addItem(file, "cargar", QStringLiteral("&Cargar Datos Personalizados"));
     separator(file, "mnudif");
-    connect(addItem(file, "salir", QStringLiteral("&Salir")), &QAction::triggered, this, &MainWindow::exitProgram);
+    commands_.exit = addItem(file, "salir", QStringLiteral("&Salir"));
 
     QMenu *calculation = menuBar()->addMenu(QStringLiteral("&Cálculo"));
     calculation->setObjectName(QStringLiteral("calculo"));
-    addItem(calculation, "obser", QStringLiteral("&Ver Datos del Observatorio"));
-    addItem(calculation, "mnuCheck", QStringLiteral("Com&probar datos"), QKeySequence(Qt::CTRL | Qt::Key_P));
+    commands_.observatory = addItem(calculation, "obser", QStringLiteral("&Ver Datos del Observatorio"));
+    commands_.check = addItem(calculation, "mnuCheck", QStringLiteral("Com&probar datos"),
+                              QKeySequence(Qt::CTRL | Qt::Key_P));
     separator(calculation, "mnudif2");
-    connect(addItem(calculation, "mnuCalc", QStringLiteral("&Calcular"), QKeySequence(Qt::CTRL | Qt::Key_C)),
-            &QAction::triggered, this, &MainWindow::calculateCommand);
+    commands_.calculate = addItem(calculation, "mnuCalc", QStringLiteral("&Calcular"),
+                                  QKeySequence(Qt::CTRL | Qt::Key_C));
 
     QMenu *windows = menuBar()->addMenu(QStringLiteral("&Ventanas"));
     windows->setObjectName(QStringLiteral("ventana"));
-    const struct { const char *name; const char *caption; const char *window; } activators[] = {
-        {"gen", "Datos &Generales", "frmDatos"},
-        {"vehi", "Datos del ve&hículo", "frmVehi"},
-        {"cir", "Datos de &Circulación", "frmMovi"},
-        {"tray", "Tra&yecto", "frmTray"},
-        {"res", "&Resultados", "frmResul"},
-    };
-    for (const auto &item : activators) {
-        const QString window = QString::fromLatin1(item.window);
-        connect(addItem(windows, item.name, QString::fromUtf8(item.caption)), &QAction::triggered, this,
-                [this, window] { activateChild(window); });
-    }
+    commands_.showGeneral = addItem(windows, "gen", QStringLiteral("Datos &Generales"));
+    commands_.showVehicle = addItem(windows, "vehi", QStringLiteral("Datos del ve&hículo"));
+    commands_.showRunning = addItem(windows, "cir", QStringLiteral("Datos de &Circulación"));
+    commands_.showTrip = addItem(windows, "tray", QStringLiteral("Tra&yecto"));
+    commands_.showResults = addItem(windows, "res", QStringLiteral("&Resultados"));
     separator(windows, "def");
-    connect(addItem(windows, "entrada", QStringLiteral("Ver ventanas de &entrada de datos"),
-                    QKeySequence(Qt::CTRL | Qt::Key_E)),
-            &QAction::triggered, this, &MainWindow::showInputLayout);
-    connect(addItem(windows, "min", QStringLiteral("&Minimizar actual"), QKeySequence(Qt::CTRL | Qt::Key_M)),
-            &QAction::triggered, this, &MainWindow::minimiseActiveChild);
-    connect(addItem(windows, "cascada", QStringLiteral("Organizar en cascada")), &QAction::triggered, mdi_,
-            &QMdiArea::cascadeSubWindows);
+    commands_.inputLayout = addItem(windows, "entrada", QStringLiteral("Ver ventanas de &entrada de datos"),
+                                    QKeySequence(Qt::CTRL | Qt::Key_E));
+    commands_.minimise = addItem(windows, "min", QStringLiteral("&Minimizar actual"), QKeySequence(Qt::CTRL | Qt::Key_M));
+    commands_.cascade = addItem(windows, "cascada", QStringLiteral("Organizar en cascada"));
 
     QMenu *help = menuBar()->addMenu(QStringLiteral("Ayuda"));
     help->setObjectName(QStringLiteral("mnuhelp"));
-    addItem(help, "mnuhelpsi", QStringLiteral("Ayuda"));
-    addItem(help, "mnuAcerca", QStringLiteral("Acerca de..."));
+    commands_.help = addItem(help, "mnuhelpsi", QStringLiteral("Ayuda"));
+    commands_.about = addItem(help, "mnuAcerca", QStringLiteral("Acerca de..."));
+}
+
+void MainWindow::connectMenus()
+{
+    connect(commands_.exit, &QAction::triggered, this, &MainWindow::exitProgram);
+    connect(commands_.calculate, &QAction::triggered, this, &MainWindow::calculateCommand);
+    const std::pair<QAction *, QMdiSubWindow *> activators[] = {
+        {commands_.showGeneral, frame(DataWindow::General)},
+        {commands_.showVehicle, frame(DataWindow::Vehicle)},
+        {commands_.showRunning, frame(DataWindow::Running)},
+        {commands_.showTrip, frame(DataWindow::Trip)},
+        {commands_.showResults, resultsFrame_},
+    };
+    for (const auto &[action, child] : activators)
+        connect(action, &QAction::triggered, this, [this, child = child] { activateChild(child); });
+    connect(commands_.inputLayout, &QAction::triggered, this, &MainWindow::showInputLayout);
+    connect(commands_.minimise, &QAction::triggered, this, &MainWindow::minimiseActiveChild);
+    connect(commands_.cascade, &QAction::triggered, mdi_, &QMdiArea::cascadeSubWindows);
 }
 
 QWidget *MainWindow::createToolbar()
@@ -165,6 +176,7 @@ QWidget *MainWindow::createToolbar()
     strip->setFixedHeight(twips(540));
     for (const ToolbarButton &design : ToolbarButtons) {
         auto *button = new WrappingButton(QString::fromUtf8(design.caption), strip);
+        toolbar_.*design.button = button;
         button->setObjectName(QString::fromLatin1(design.name));
         button->setGeometry(twipRect(design.left, 0, design.width, 495));
         button->setFont(designFont(true));
@@ -178,22 +190,22 @@ QWidget *MainWindow::createToolbar()
 
 void MainWindow::connectToolbar()
 {
-    const struct { const char *button; const char *window; } restorers[] = {
-        {"cmdDatosgen", "frmDatos"}, {"cmdVehi", "frmVehi"}, {"cmdMovi", "frmMovi"},
-        {"cmdTray", "frmTray"}, {"cmdResul", "frmResul"},
+    const std::pair<QPushButton *, QMdiSubWindow *> restorers[] = {
+        {toolbar_.general, frame(DataWindow::General)},
+        {toolbar_.vehicle, frame(DataWindow::Vehicle)},
+        {toolbar_.running, frame(DataWindow::Running)},
+        {toolbar_.trip, frame(DataWindow::Trip)},
+        {toolbar_.results, resultsFrame_},
     };
-    for (const auto &item : restorers) {
-        const QString window = QString::fromLatin1(item.window);
-        connect(toolbarButton(QString::fromLatin1(item.button)), &QPushButton::clicked, this,
-                [this, window] { restoreAndActivateChild(window); });
-    }
+    for (const auto &[button, child] : restorers)
+        connect(button, &QPushButton::clicked, this, [this, child = child] { restoreAndActivateChild(child); });
     // These buttons are the menu's own commands.
-    const struct { const char *button; const char *item; } shared[] = {
-        {"cmdCalc", "mnuCalc"}, {"cmdMin", "min"}, {"cmdDatos", "entrada"},
+    const std::pair<QPushButton *, QAction *> shared[] = {
+        {toolbar_.calculate, commands_.calculate},
+        {toolbar_.minimise, commands_.minimise},
+        {toolbar_.inputLayout, commands_.inputLayout},
     };
-    for (const auto &item : shared) {
-        QAction *action = menuAction(QString::fromLatin1(item.item));
-        QPushButton *button = toolbarButton(QString::fromLatin1(item.button));
+    for (const auto &[button, action] : shared) {
         connect(button, &QPushButton::clicked, action, &QAction::trigger);
         connect(action, &QAction::enabledChanged, button, &QPushButton::setEnabled);
     }
@@ -234,13 +246,14 @@ void MainWindow::createChildWindows()
     // The results window first, reduced to an icon; the general data window
     // last, so that it is the active one. Each data window stands a title
     // bar lower and to the right of the one before.
-    QMdiSubWindow *results = addChild(results_);
-    results->show();   // at its design size, which restoring it brings back
-    results->showMinimized();
+    resultsFrame_ = addChild(results_);
+    resultsFrame_->show();   // at its design size, which restoring it brings back
+    resultsFrame_->showMinimized();
     int offset = 0;
-    for (const char *name : {"frmTray", "frmMovi", "frmVehi", "frmDatos"}) {
-        InputForm *form = inputs_->window(QString::fromLatin1(name));
+    for (DataWindow window : {DataWindow::Trip, DataWindow::Running, DataWindow::Vehicle, DataWindow::General}) {
+        InputForm *form = inputs_->window(window);
         QMdiSubWindow *frame = addChild(form);
+        dataFrames_[std::size_t(window)] = frame;
         frame->move(offset, offset);
         frame->show();
         // Placing a window in its frame takes the focus from its controls;
@@ -250,38 +263,16 @@ void MainWindow::createChildWindows()
         offset += frame->style()->pixelMetric(QStyle::PM_TitleBarHeight, nullptr, frame)
             + frame->style()->pixelMetric(QStyle::PM_MdiSubWindowFrameWidth, nullptr, frame);
     }
-    mdi_->setActiveSubWindow(subWindow(QStringLiteral("frmDatos")));
+    mdi_->setActiveSubWindow(frame(DataWindow::General));
 }
 
-QMdiSubWindow *MainWindow::subWindow(const QString &name) const
+void MainWindow::activateChild(QMdiSubWindow *frame)
 {
-    for (QMdiSubWindow *frame : mdi_->subWindowList())
-        if (frame->widget() && frame->widget()->objectName() == name)
-            return frame;
-    return nullptr;
+    mdi_->setActiveSubWindow(frame);
 }
 
-QWidget *MainWindow::childWindow(const QString &name) const
+void MainWindow::restoreAndActivateChild(QMdiSubWindow *frame)
 {
-    QMdiSubWindow *frame = subWindow(name);
-    return frame ? frame->widget() : nullptr;
-}
-
-QAction *MainWindow::menuAction(const QString &name) const { return menuBar()->findChild<QAction *>(name); }
-
-QPushButton *MainWindow::toolbarButton(const QString &name) const { return findChild<QPushButton *>(name); }
-
-void MainWindow::activateChild(const QString &name)
-{
-    if (QMdiSubWindow *frame = subWindow(name))
-        mdi_->setActiveSubWindow(frame);
-}
-
-void MainWindow::restoreAndActivateChild(const QString &name)
-{
-    QMdiSubWindow *frame = subWindow(name);
-    if (!frame)
-        return;
     if (frame->isMinimized())
         frame->showNormal();
     mdi_->setActiveSubWindow(frame);
@@ -297,11 +288,11 @@ void MainWindow::showInputLayout()
 {
     QMdiSubWindow *active = mdi_->currentSubWindow();
     showMaximized();
-    subWindow(QStringLiteral("frmResul"))->showMinimized();
+    resultsFrame_->showMinimized();
     for (const LayoutPlace &place : InputLayout) {
-        QMdiSubWindow *frame = subWindow(QString::fromLatin1(place.window));
-        frame->showNormal();
-        frame->move(twipPoint(place.left, place.top));
+        QMdiSubWindow *placed = frame(place.window);
+        placed->showNormal();
+        placed->move(twipPoint(place.left, place.top));
     }
     if (active)
         mdi_->setActiveSubWindow(active);
@@ -310,7 +301,7 @@ void MainWindow::showInputLayout()
 void MainWindow::calculateCommand()
 {
     prompter().inform(CheckAnnouncement);
-    menuAction(QStringLiteral("mnuCheck"))->trigger();
+    commands_.check->trigger();
 }
 
 bool MainWindow::confirmExit()

@@ -3,10 +3,12 @@
 // status bar and the five child windows inside. It owns the workspace of
 // the run and the data windows; every other window is opened from here.
 
+#include "entry/ui/input_windows.h"
 #include "model/workspace.h"
 
 #include <QMainWindow>
 
+#include <array>
 #include <functional>
 #include <memory>
 
@@ -18,9 +20,42 @@ class QPushButton;
 
 namespace rotavex {
 
-class InputWindows;
 class ResultsWindow;
 class StatusIndicators;
+
+// The menu items, created once with the menus. The items whose windows open
+// elsewhere (saving, loading, the observatory, the check, help and About)
+// are connected by those windows' owners.
+struct MainCommands {
+    QAction *save = nullptr;            // Archivo
+    QAction *load = nullptr;
+    QAction *exit = nullptr;
+    QAction *observatory = nullptr;     // Cálculo
+    QAction *check = nullptr;
+    QAction *calculate = nullptr;
+    QAction *showGeneral = nullptr;     // Ventanas
+    QAction *showVehicle = nullptr;
+    QAction *showRunning = nullptr;
+    QAction *showTrip = nullptr;
+    QAction *showResults = nullptr;
+    QAction *inputLayout = nullptr;
+    QAction *minimise = nullptr;
+    QAction *cascade = nullptr;
+    QAction *help = nullptr;            // Ayuda
+    QAction *about = nullptr;
+};
+
+// The buttons of the toolbar strip, left to right.
+struct MainToolbar {
+    QPushButton *general = nullptr;
+    QPushButton *vehicle = nullptr;
+    QPushButton *running = nullptr;
+    QPushButton *trip = nullptr;
+    QPushButton *calculate = nullptr;
+    QPushButton *results = nullptr;
+    QPushButton *minimise = nullptr;
+    QPushButton *inputLayout = nullptr;
+};
 
 class MainWindow : public QMainWindow {
     Q_OBJECT
@@ -33,23 +68,19 @@ public:
     ResultsWindow &resultsWindow() { return *results_; }
     QMdiArea *mdiArea() const { return mdi_; }
 
-    // "frmDatos", "frmVehi", "frmMovi", "frmTray", "frmResul".
-    QMdiSubWindow *subWindow(const QString &name) const;
-    QWidget *childWindow(const QString &name) const;
+    // The frames the child windows sit in.
+    QMdiSubWindow *frame(DataWindow window) const { return dataFrames_[std::size_t(window)]; }
+    QMdiSubWindow *resultsFrame() const { return resultsFrame_; }
 
-    // A menu item by its name ("guardar", "cargar", "salir", "obser",
-    // "mnuCheck", "mnuCalc", "gen", ..., "entrada", "min", "cascada",
-    // "mnuhelpsi", "mnuAcerca"). The items whose windows open elsewhere
-    // are triggered here and connected by those windows' owners.
-    QAction *menuAction(const QString &name) const;
-    QPushButton *toolbarButton(const QString &name) const;   // "cmdDatosgen", ...
+    const MainCommands &commands() const { return commands_; }
+    const MainToolbar &toolbar() const { return toolbar_; }
 
     // The save step of the exit procedure: opens the save window modally
     // and returns when it has closed, whatever the user did there.
     void setSaveStep(std::function<void()> saveStep) { saveStep_ = std::move(saveStep); }
 
-    void activateChild(const QString &name);              // a minimised child stays minimised
-    void restoreAndActivateChild(const QString &name);
+    void activateChild(QMdiSubWindow *frame);             // a minimised child stays minimised
+    void restoreAndActivateChild(QMdiSubWindow *frame);
     void minimiseActiveChild();
     void showInputLayout();                               // "Vista de datos"
     void calculateCommand();                              // message, then the check command
@@ -62,18 +93,23 @@ protected:
 
 private:
     void createMenus();
+    void connectMenus();
     QWidget *createToolbar();
     void connectToolbar();
     void createStatusBar();
     void createChildWindows();
     QMdiSubWindow *addChild(QWidget *content);
-    QAction *addItem(QMenu *menu, const char *name, const QString &caption,
-                     const QKeySequence &shortcut = QKeySequence());
+    static QAction *addItem(QMenu *menu, const char *name, const QString &caption,
+                            const QKeySequence &shortcut = QKeySequence());
 
     Workspace workspace_;
     std::unique_ptr<InputWindows> inputs_;
     ResultsWindow *results_ = nullptr;
     QMdiArea *mdi_ = nullptr;
+    std::array<QMdiSubWindow *, 4> dataFrames_{};
+    QMdiSubWindow *resultsFrame_ = nullptr;
+    MainCommands commands_;
+    MainToolbar toolbar_;
     StatusIndicators *indicators_ = nullptr;
     std::function<void()> saveStep_;
     bool exitConfirmed_ = false;

@@ -22,22 +22,19 @@ namespace rotavex {
 
 ProgramCommands::ProgramCommands(MainWindow &main) : QObject(&main), main_(main)
 {
-    results_ = new ResultsPresenter(main.workspace(), main.inputWindows(), main.resultsWindow(),
-                                    main.subWindow(QStringLiteral("frmResul")));
-    const auto on = [this](const char *item, auto slot) {
-        connect(main_.menuAction(QString::fromLatin1(item)), &QAction::triggered, this, slot);
-    };
-    on("mnuCheck", &ProgramCommands::openCheck);
-    on("obser", [this] { openObservatoryWindow(&main_); });
-    on("guardar", &ProgramCommands::openSave);
-    on("cargar", &ProgramCommands::openLoad);
-    on("mnuhelpsi", [] { showHelpWindow(); });
-    on("mnuAcerca", [this] { showAboutWindow(&main_); });
+    results_ = new ResultsPresenter(main.workspace(), main.inputWindows(), main.resultsWindow(), main.resultsFrame());
+    const MainCommands &commands = main.commands();
+    connect(commands.check, &QAction::triggered, this, &ProgramCommands::openCheck);
+    connect(commands.observatory, &QAction::triggered, this, [this] { openObservatoryWindow(&main_); });
+    connect(commands.save, &QAction::triggered, this, &ProgramCommands::openSave);
+    connect(commands.load, &QAction::triggered, this, &ProgramCommands::openLoad);
+    connect(commands.help, &QAction::triggered, this, [] { showHelpWindow(); });
+    connect(commands.about, &QAction::triggered, this, [this] { showAboutWindow(&main_); });
     main_.setSaveStep([this] { openSave(); });
     results_->setPrintAction([this] {
         const FieldTexts texts = main_.inputWindows().fieldTexts();
         printResults(main_.workspace(), QString::fromStdString(texts[Input::Km]), QString::fromStdString(texts[Input::Vacio]),
-                     results_->chart(), main_.resultsWindow().printChartArea());
+                     *main_.resultsWindow().chart(), *main_.resultsWindow().chartPictureArea());
     });
 }
 
@@ -49,8 +46,7 @@ void ProgramCommands::openCheck()
     actions.runCheck = [&ws, &inputs] { return runDataCheck(ws, inputs.fieldTexts()); };
     actions.print = printCheckReport;
     actions.calculate = [this, &ws, &inputs] {
-        runCalculateCommand({ws, inputs, main_.subWindow(QStringLiteral("frmResul")),
-                             main_.subWindow(QStringLiteral("frmTray"))});
+        runCalculateCommand({ws, inputs, main_.resultsFrame(), main_.frame(DataWindow::Trip)});
     };
     openCheckWindow(&main_, std::move(actions));
 }

@@ -15,8 +15,6 @@ class ProgramCommands : public QObject {
 public:
     explicit ProgramCommands(MainWindow &main);
 
-    ResultsPresenter &results() const { return *results_; }
-
     void openCheck();
     void openSave();
     void openLoad();

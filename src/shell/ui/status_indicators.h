@@ -14,9 +14,6 @@ class StatusIndicators : public QObject {
 public:
     StatusIndicators(QLabel *numLock, QLabel *insert, QObject *parent = nullptr);
 
-    bool numLockOn() const { return numLock_; }
-    bool insertOn() const { return insert_; }
-
 protected:
     bool eventFilter(QObject *watched, QEvent *event) override;
 

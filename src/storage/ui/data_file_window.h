@@ -34,6 +34,11 @@ public:
     QString folder() const;     // the folder of the file list, native separators
     QString fullPath() const;                    // folder and name field joined
 
+    QLineEdit *nameField() const { return nameField_; }
+    QListView *fileList() const { return fileList_; }
+    QPushButton *actionButton() const { return mainButton_; }   // "Guardar" or "Cargar"
+    QPushButton *cancelButton() const { return cancelButton_; }
+
     // The folder lists and the name field follow; false when the folder
     // cannot be read (nothing changes then).
     bool openFolder(const QString &path);

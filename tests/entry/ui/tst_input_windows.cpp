@@ -13,6 +13,7 @@
 #include "../../ui_support/scripted_prompter.h"
 
 #include <QAbstractButton>
+#include <QGroupBox>
 #include <QApplication>
 #include <QLabel>
 #include <QLineEdit>
@@ -23,6 +24,8 @@
 using namespace rotavex;
 
 Q_DECLARE_METATYPE(Input)
+Q_DECLARE_METATYPE(rotavex::DataWindow)
+Q_DECLARE_METATYPE(rotavex::ObservatoryGroup)
 
 namespace {
 
@@ -32,13 +35,13 @@ const QString NeedsClass = QString::fromUtf8(NeedsBusClassMessage.data(), int(Ne
 const QString UseObservatory = QString::fromUtf8(UseObservatoryCaption.data(), int(UseObservatoryCaption.size()));
 const QString UseOwnData = QString::fromUtf8(UseOwnDataCaption.data(), int(UseOwnDataCaption.size()));
 
-QString windowOf(Input input)
+DataWindow windowOf(Input input)
 {
     switch (input) {
-    case Input::Salacon: case Input::Htraba: case Input::Cosgen: return QStringLiteral("frmDatos");
-    case Input::Cosgas: case Input::Cosneu: case Input::Vidneu: case Input::Cosseg: return QStringLiteral("frmMovi");
-    case Input::Km: case Input::Vacio: case Input::Horas: return QStringLiteral("frmTray");
-    default: return QStringLiteral("frmVehi");
+    case Input::Salacon: case Input::Htraba: case Input::Cosgen: return DataWindow::General;
+    case Input::Cosgas: case Input::Cosneu: case Input::Vidneu: case Input::Cosseg: return DataWindow::Running;
+    case Input::Km: case Input::Vacio: case Input::Horas: return DataWindow::Trip;
+    default: return DataWindow::Vehicle;
     }
 }
 
@@ -69,7 +72,7 @@ private slots:
     void captionsFit();
 
 private:
-    InputForm *showWindow(const QString &name);
+    InputForm *showWindow(DataWindow window);
 
     Workspace ws;
     ScriptedPrompter *prompts = nullptr;
@@ -89,13 +92,13 @@ void InputWindowsTest::cleanup()
     delete prompts;
 }
 
-InputForm *InputWindowsTest::showWindow(const QString &name)
+InputForm *InputWindowsTest::showWindow(DataWindow window)
 {
-    InputForm *form = windows->window(name);
+    InputForm *form = windows->window(window);
     form->show();
     form->activateWindow();
     if (!QTest::qWaitForWindowActive(form))
-        qWarning("window %s not active", qPrintable(name));
+        qWarning("window %s not active", qPrintable(form->objectName()));
     return form;
 }
 
@@ -164,7 +167,7 @@ void InputWindowsTest::leavingForAnotherWindowOnlyNormalises()
     QFETCH(QString, typed);
     QFETCH(QString, left);
 
-    showWindow(QStringLiteral("frmDatos"));
+    showWindow(DataWindow::General);
     QLineEdit *field = windows->field(Input::Salacon);
     field->setFocus();
     QTRY_VERIFY(field->hasFocus());
@@ -193,12 +196,12 @@ void InputWindowsTest::clickingTheObservatoryButtonChecksTheFieldFirst()
 {
     // The button is a control of the same window: the field is checked,
     // the click still goes through, and the message follows it.
-    showWindow(QStringLiteral("frmDatos"));
+    showWindow(DataWindow::General);
     QLineEdit *field = windows->field(Input::Cosgen);
     field->setFocus();
     QTRY_VERIFY(field->hasFocus());
     field->setText(QStringLiteral("abc"));
-    QPushButton *button = windows->observatoryButton("cmdCogen");
+    QPushButton *button = windows->observatoryButton(ObservatoryGroup::General);
     QTest::mouseClick(button, Qt::LeftButton);
     QCOMPARE(button->text(), UseOwnData);
     QVERIFY(!button->isDown());
@@ -208,41 +211,42 @@ void InputWindowsTest::clickingTheObservatoryButtonChecksTheFieldFirst()
 
 void InputWindowsTest::observatoryButtons_data()
 {
-    QTest::addColumn<QString>("button");
+    QTest::addColumn<ObservatoryGroup>("id");
     QTest::addColumn<int>("busClass");
     QTest::addColumn<bool>("refused");
 
+    // Only the driver's and the general costs have averages for every class.
+    Workspace scratch;
+    const InputWindows named(scratch);
     for (const SwitchGroup &group : switchGroups()) {
-        const QString name = QString::fromUtf8(group.button.data(), int(group.button.size()));
-        const bool needsClass = name != QLatin1String("cmdCocon") && name != QLatin1String("cmdCogen");
-        QTest::newRow(qPrintable(name + " without class")) << name << 0 << needsClass;
-        QTest::newRow(qPrintable(name + " with class 2")) << name << 2 << false;
+        const QString name = named.observatoryButton(group.id)->objectName();
+        const bool needsClass = group.id != ObservatoryGroup::Driver && group.id != ObservatoryGroup::General;
+        QTest::newRow(qPrintable(name + " without class")) << group.id << 0 << needsClass;
+        QTest::newRow(qPrintable(name + " with class 2")) << group.id << 2 << false;
     }
 }
 
 void InputWindowsTest::observatoryButtons()
 {
-    QFETCH(QString, button);
+    QFETCH(ObservatoryGroup, id);
     QFETCH(int, busClass);
     QFETCH(bool, refused);
 
     windows->selectBusClass(busClass);
-    const SwitchGroup &group = switchGroupOfButton(button.toStdString());
+    const SwitchGroup &group = switchGroup(id);
     for (Input input : AllInputs)
         windows->setFieldText(input, QStringLiteral("5"));
 
-    windows->observatoryButton(group.button)->click();
+    windows->observatoryButton(id)->click();
 
     QCOMPARE(prompts->shown, refused ? QStringList{NeedsClass} : QStringList());
-    QCOMPARE(windows->observatoryButton(group.button)->text(), refused ? UseObservatory : UseOwnData);
-    InputForm *form = windows->window(QString::fromUtf8(group.window.data(), int(group.window.size())));
+    QCOMPARE(windows->observatoryButton(id)->text(), refused ? UseObservatory : UseOwnData);
     for (const SwitchPart &part : group.parts) {
         QCOMPARE(switchFlag(ws, part.sw), !refused);
         for (Input input : part.fields) {
             QCOMPARE(windows->field(input)->text(), refused ? QStringLiteral("5") : QStringLiteral("Observatorio"));
             QCOMPARE(windows->field(input)->isReadOnly(), !refused);
-            const QString label = QStringLiteral("lbl") + QString::fromUtf8(inputName(input).data());
-            QCOMPARE(form->control<QLabel>(label)->isEnabled(), refused);
+            QCOMPARE(windows->label(input)->isEnabled(), refused);
         }
     }
 }
@@ -253,7 +257,7 @@ void InputWindowsTest::observatoryButtonTwiceGivesEmptyFields()
     const std::vector<Input> fourFields = {Input::Cosaut, Input::Vidaut, Input::Cosfin, Input::Plafin};
     for (Input input : fourFields)
         windows->setFieldText(input, QStringLiteral("7"));
-    QPushButton *button = windows->observatoryButton("cmdCosaut");
+    QPushButton *button = windows->observatoryButton(ObservatoryGroup::Vehicle);
     button->click();
     QVERIFY(ws.ObsVehicle && ws.ObsFinancing);
     button->click();
@@ -268,28 +272,28 @@ void InputWindowsTest::observatoryButtonTwiceGivesEmptyFields()
 
 void InputWindowsTest::tabOrder_data()
 {
-    QTest::addColumn<QString>("window");
+    QTest::addColumn<DataWindow>("window");
     QTest::addColumn<QStringList>("order");
 
     // The options of one frame are a single stop; the arrow keys move
     // between them.
 
-    QTest::newRow("frmDatos") << "frmDatos"
+    QTest::newRow("frmDatos") << DataWindow::General
                               << QStringList{"txtSalacon", "txtHtraba", "cmdCocon", "txtCosgen", "cmdCogen",
                                              "optTipoau1", "txtSalacon"};
-    QTest::newRow("frmVehi") << "frmVehi"
+    QTest::newRow("frmVehi") << DataWindow::Vehicle
                              << QStringList{"txtKmaut", "cmdKm", "txtCosaut", "txtVidaut", "txtCosfin", "txtPlafin",
                                             "cmdCosaut", "txtCosman", "cmdCosman", "txtKmaut"};
-    QTest::newRow("frmMovi") << "frmMovi"
+    QTest::newRow("frmMovi") << DataWindow::Running
                              << QStringList{"txtCosgas", "cmdCogas", "txtCosseg", "cmdCosseg", "txtCosneu",
                                             "txtVidneu", "cmdCosneu", "txtCosgas"};
-    QTest::newRow("frmTray") << "frmTray"
+    QTest::newRow("frmTray") << DataWindow::Trip
                              << QStringList{"Option1", "txtKm", "txtVacio", "txtHoras", "Option1"};
 }
 
 void InputWindowsTest::tabOrder()
 {
-    QFETCH(QString, window);
+    QFETCH(DataWindow, window);
     QFETCH(QStringList, order);
 
     InputForm *form = showWindow(window);
@@ -308,47 +312,44 @@ void InputWindowsTest::tabOrder()
 
 void InputWindowsTest::classAndServiceChoices()
 {
-    InputForm *general = windows->window(QStringLiteral("frmDatos"));
-    InputForm *trip = windows->window(QStringLiteral("frmTray"));
-    const QStringList options = {"optTipoau1", "optTipoau2", "optTipoau3", "optTipoau4", "Option1", "Option2"};
-    for (const QString &name : options) {
-        InputForm *form = name.startsWith(QLatin1String("opt")) ? general : trip;
-        QVERIFY2(!form->control<QAbstractButton>(name)->isChecked(), qPrintable(name));
-    }
+    for (int busClass = 1; busClass <= 4; ++busClass)
+        QVERIFY(!windows->busClassOption(busClass)->isChecked());
+    for (bool fullService : {false, true})
+        QVERIFY(!windows->serviceModeOption(fullService)->isChecked());
 
-    general->control<QAbstractButton>(QStringLiteral("optTipoau3"))->click();
+    windows->busClassOption(3)->click();
     QCOMPARE(ws.BusClass, int16_t(3));
     windows->selectBusClass(9);   // a class no option stands for
     QCOMPARE(ws.BusClass, int16_t(9));
-    for (int i = 1; i <= 4; ++i)
-        QVERIFY(!general->control<QAbstractButton>(QStringLiteral("optTipoau%1").arg(i))->isChecked());
+    for (int busClass = 1; busClass <= 4; ++busClass)
+        QVERIFY(!windows->busClassOption(busClass)->isChecked());
     windows->selectBusClass(1);
-    QVERIFY(general->control<QAbstractButton>(QStringLiteral("optTipoau1"))->isChecked());
+    QVERIFY(windows->busClassOption(1)->isChecked());
 
     windows->setFieldText(Input::Km, QStringLiteral("120"));
-    trip->control<QAbstractButton>(QStringLiteral("Option2"))->click();
+    windows->serviceModeOption(true)->click();
     QVERIFY(ws.ServiceMode);
-    trip->control<QAbstractButton>(QStringLiteral("Option1"))->click();
+    windows->serviceModeOption(false)->click();
     QVERIFY(!ws.ServiceMode);
     QCOMPARE(windows->fieldTexts()[Input::Km], std::string("120"));
     windows->selectServiceMode(true);
     QVERIFY(ws.ServiceMode);
-    QVERIFY(trip->control<QAbstractButton>(QStringLiteral("Option2"))->isChecked());
+    QVERIFY(windows->serviceModeOption(true)->isChecked());
 }
 
 void InputWindowsTest::freezeAndUnfreeze()
 {
     windows->selectBusClass(2);
-    windows->observatoryButton("cmdCogas")->click();
-    windows->observatoryButton("cmdCocon")->click();
+    windows->observatoryButton(ObservatoryGroup::Fuel)->click();
+    windows->observatoryButton(ObservatoryGroup::Driver)->click();
 
     windows->freezeInputs();
     for (Input input : AllInputs)
         QVERIFY(windows->field(input)->isReadOnly());
     for (const SwitchGroup &group : switchGroups())
-        QVERIFY(!windows->observatoryButton(group.button)->isEnabled());
-    QWidget *classFrame = windows->window(QStringLiteral("frmDatos"))->control(QStringLiteral("fraTipoau"));
-    QWidget *serviceFrame = windows->window(QStringLiteral("frmTray"))->control(QStringLiteral("FrameTipo"));
+        QVERIFY(!windows->observatoryButton(group.id)->isEnabled());
+    QWidget *classFrame = windows->busClassFrame();
+    QWidget *serviceFrame = windows->serviceModeFrame();
     QVERIFY(!classFrame->isEnabled());
     QVERIFY(!serviceFrame->isEnabled());
 
@@ -360,7 +361,7 @@ void InputWindowsTest::freezeAndUnfreeze()
         QCOMPARE(windows->field(input)->isReadOnly(), stillLocked);
     }
     for (const SwitchGroup &group : switchGroups())
-        QVERIFY(windows->observatoryButton(group.button)->isEnabled());
+        QVERIFY(windows->observatoryButton(group.id)->isEnabled());
     QVERIFY(classFrame->isEnabled());
     QVERIFY(serviceFrame->isEnabled());
     QCOMPARE(windows->field(Input::Cosgas)->text(), QStringLiteral("Observatorio"));
@@ -371,7 +372,8 @@ void InputWindowsTest::captionsFit()
     // Every caption, wrapped at its blanks, fits its control: nothing is
     // cut off, the observatory buttons in both of their captions, and only
     // the long "personalizados" needs a smaller size.
-    for (InputForm *form : windows->windows()) {
+    for (DataWindow window : {DataWindow::General, DataWindow::Vehicle, DataWindow::Running, DataWindow::Trip}) {
+        const InputForm *form = windows->window(window);
         for (QLabel *label : form->findChildren<QLabel *>())
             QVERIFY2(captionFits(label->font(), label->text(), label->contentsRect()), qPrintable(label->objectName()));
         for (WrappingRadioButton *option : form->findChildren<WrappingRadioButton *>())

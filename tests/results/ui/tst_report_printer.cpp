@@ -1,6 +1,7 @@
 #include "check/ui/check_printing.h"
 #include "observatory/ui/observatory_window.h"
 #include "results/plain_text.h"
+#include "results/ui/chart_picture_area.h"
 #include "results/ui/cost_chart.h"
 #include "results/ui/results_printing.h"
 #include "results/ui/system_number_locale.h"
@@ -32,12 +33,12 @@ bool print(Printout printout)
     CostChart chart;
     chart.resize(chart.sizeHint());
     chart.setData(chartData(ws));
-    QWidget pctGraf;
+    ChartPictureArea pctGraf;
     QGuiApplication::clipboard()->setText(QStringLiteral("texto anterior"));
-    printResults(ws, QStringLiteral("100"), QStringLiteral("20"), chart, &pctGraf);
+    printResults(ws, QStringLiteral("100"), QStringLiteral("20"), chart, pctGraf);
     const QImage pasted = QGuiApplication::clipboard()->image();
     return !pasted.isNull() && pasted.deviceIndependentSize().toSize() == chart.size()
-           && heldChartPicture(&pctGraf) == pasted;
+           && pctGraf.picture() == pasted;
 }
 
 QString todaysStamp()

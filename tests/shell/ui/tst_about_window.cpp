@@ -41,7 +41,7 @@ private slots:
                 return;
             wasModal = about->windowTitle() == "ROTAVEX 3" && about->isModal();
             if (byAceptar)
-                QTest::mouseClick(about->findChild<QPushButton *>("cmdAcerca"), Qt::LeftButton);
+                QTest::mouseClick(about->acceptButton(), Qt::LeftButton);
             else
                 about->close();
         });

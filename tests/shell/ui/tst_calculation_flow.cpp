@@ -4,20 +4,21 @@
 
 #include "check/ui/check_window.h"
 #include "fixtures/worked_example.h"
-#include "entry/ui/input_form.h"
 #include "entry/ui/input_windows.h"
 #include "model/workspace.h"
 #include "results/ui/cost_chart.h"
 #include "results/ui/report_area.h"
-#include "results/ui/results_presenter.h"
+#include "results/ui/results_presenter.h"   // NewCalculationQuestion
 #include "results/ui/results_window.h"
 #include "shell/ui/main_window.h"
 #include "shell/ui/program_commands.h"
+#include "storage/ui/data_file_window.h"
 #include "storage/ui/load_into_windows.h"
 
 #include "../../ui_support/scripted_prompter.h"
 
 #include <QAbstractButton>
+#include <QAction>
 #include <QApplication>
 #include <QClipboard>
 #include <QLineEdit>
@@ -31,6 +32,9 @@
 
 using namespace rotavex;
 
+using MenuCommand = QAction *MainCommands::*;
+Q_DECLARE_METATYPE(MenuCommand)
+
 namespace {
 
 // Runs `act` on the modal window as soon as it is open.
@@ -43,7 +47,13 @@ void whenModalOpens(std::function<void(QWidget *)> act)
     });
 }
 
-QPushButton *button(QWidget *window, const char *name) { return window->findChild<QPushButton *>(name); }
+CheckWindow &checkWindow(QWidget *modal)
+{
+    auto *check = qobject_cast<CheckWindow *>(modal);
+    if (!check)
+        qFatal("the modal window is not the check window");
+    return *check;
+}
 
 } // namespace
 
@@ -51,6 +61,52 @@ class CalculationFlowTest : public QObject {
     Q_OBJECT
 
 private slots:
+    void menuCommandsOpenTheirWindows_data()
+    {
+        QTest::addColumn<MenuCommand>("command");
+        QTest::addColumn<QString>("opened");   // the class of the window that opens
+        QTest::addColumn<bool>("modal");
+        QTest::addColumn<bool>("saving");      // for the file window: saving, not loading
+
+        QTest::newRow("Guardar") << &MainCommands::save << "rotavex::DataFileWindow" << true << true;
+        QTest::newRow("Cargar") << &MainCommands::load << "rotavex::DataFileWindow" << true << false;
+        QTest::newRow("Observatorio") << &MainCommands::observatory << "rotavex::ObservatoryWindow" << true << false;
+        QTest::newRow("Comprobar datos") << &MainCommands::check << "rotavex::CheckWindow" << true << false;
+        QTest::newRow("Acerca de") << &MainCommands::about << "rotavex::AboutWindow" << true << false;
+        // Help opens beside the program, not over it.
+        QTest::newRow("Ayuda") << &MainCommands::help << "rotavex::HelpWindow" << false << false;
+    }
+    void menuCommandsOpenTheirWindows()
+    {
+        QFETCH(MenuCommand, command);
+        QFETCH(QString, opened);
+        QFETCH(bool, modal);
+        QFETCH(bool, saving);
+        QString seen;
+        bool savingSeen = false;
+        if (modal) {
+            whenModalOpens([&](QWidget *window) {
+                seen = QString::fromLatin1(window->metaObject()->className());
+                if (auto *files = qobject_cast<DataFileWindow *>(window))
+                    savingSeen = files->mode() == DataFileWindow::Mode::Save;
+                static_cast<QDialog *>(window)->done(QDialog::Rejected);
+            });
+        }
+        (main->commands().*command)->trigger();
+        if (!modal) {
+            for (QWidget *window : QApplication::topLevelWidgets()) {
+                if (window->isVisible() && window != main) {
+                    seen = QString::fromLatin1(window->metaObject()->className());
+                    window->close();
+                }
+            }
+            QCoreApplication::sendPostedEvents(nullptr, QEvent::DeferredDelete);
+        }
+        QCOMPARE(seen, opened);
+        QCOMPARE(savingSeen, saving);
+        QVERIFY(!main->workspace().ResultsReady);
+    }
+
     void init()
     {
         prompts = new ScriptedPrompter;
@@ -86,7 +142,7 @@ private slots:
             drawn = check->reportArea()->picture();
             QTest::keyClick(check, Qt::Key_Escape);   // the window stays: only its buttons close it
             QVERIFY(check->isVisible());
-            button(check, "cmdCkacep")->click();
+            check->acceptButton()->click();
         });
         commands->openCheck();
         QCOMPARE(offered, complete);
@@ -101,21 +157,21 @@ private slots:
         const Workspace &ws = main->workspace();
         QVERIFY(ws.ResultsReady);
         QVERIFY(qAbs(ws.ServiceTotal - 279.03f) < 0.005f);
-        QMdiSubWindow *results = main->subWindow("frmResul");
+        QMdiSubWindow *results = main->resultsFrame();
         QVERIFY(!results->isMinimized());
         QCOMPARE(main->mdiArea()->activeSubWindow(), results);
         QVERIFY(main->inputWindows().field(Input::Km)->isReadOnly());
-        QVERIFY(!main->inputWindows().observatoryButton("cmdCocon")->isEnabled());
+        QVERIFY(!main->inputWindows().observatoryButton(ObservatoryGroup::Driver)->isEnabled());
         QVERIFY(main->resultsWindow().newCalculationButton()->isEnabled());
-        QCOMPARE(commands->results().chart().data().size(), std::size_t(8));
+        QCOMPARE(main->resultsWindow().chart()->data().size(), std::size_t(8));
 
         // Activating it again draws the same report over itself.
-        const QImage first = commands->results().reportArea().picture();
+        const QImage first = main->resultsWindow().reportArea()->picture();
         QVERIFY(hasInk(first));
-        main->activateChild("frmDatos");
-        main->activateChild("frmResul");
-        QCOMPARE(commands->results().reportArea().picture(), first);
-        QCOMPARE(commands->results().reportArea().pen(), QPointF(0, 0));
+        main->activateChild(main->frame(DataWindow::General));
+        main->activateChild(main->resultsFrame());
+        QCOMPARE(main->resultsWindow().reportArea()->picture(), first);
+        QCOMPARE(main->resultsWindow().reportArea()->pen(), QPointF(0, 0));
     }
 
     void aFaultIsToldAndUndoesTheFreeze_data()
@@ -140,12 +196,12 @@ private slots:
         calculate();
         QVERIFY(!main->workspace().ResultsReady);
         QVERIFY(prompts->shown.last().startsWith("No se ha podido realizar el cálculo con estos datos"));
-        QVERIFY(main->subWindow("frmResul")->isMinimized());
+        QVERIFY(main->resultsFrame()->isMinimized());
         QVERIFY(!main->inputWindows().field(Input::Km)->isReadOnly());
-        QVERIFY(main->inputWindows().observatoryButton("cmdCocon")->isEnabled());
+        QVERIFY(main->inputWindows().observatoryButton(ObservatoryGroup::Driver)->isEnabled());
         QVERIFY(!main->resultsWindow().newCalculationButton()->isEnabled());
-        main->restoreAndActivateChild("frmResul");
-        QVERIFY(!hasInk(commands->results().reportArea().picture()));   // no report is drawn
+        main->restoreAndActivateChild(main->resultsFrame());
+        QVERIFY(!hasInk(main->resultsWindow().reportArea()->picture()));   // no report is drawn
     }
 
     // The field's own check waits for the focus to move within its window;
@@ -159,18 +215,18 @@ private slots:
         QCOMPARE(hours->text(), QString("-2"));
         bool offered = true;
         whenModalOpens([&](QWidget *modal) {
-            offered = button(modal, "cmdCalc")->isEnabled();
-            button(modal, "cmdCkacep")->click();
+            offered = checkWindow(modal).calculateButton()->isEnabled();
+            checkWindow(modal).acceptButton()->click();
         });
-        main->toolbarButton("cmdCalc")->click();
+        main->toolbar().calculate->click();
         QVERIFY(!offered);
         QVERIFY(!main->workspace().ResultsReady);
     }
 
     void beforeAnyCalculationTheWindowDrawsNothing()
     {
-        main->restoreAndActivateChild("frmResul");
-        QVERIFY(!hasInk(commands->results().reportArea().picture()));
+        main->restoreAndActivateChild(main->resultsFrame());
+        QVERIFY(!hasInk(main->resultsWindow().reportArea()->picture()));
         QVERIFY(!main->resultsWindow().newCalculationButton()->isEnabled());
     }
 
@@ -184,7 +240,7 @@ private slots:
     {
         QFETCH(bool, confirmed);
         enterWorkedExample(true);
-        main->inputWindows().toggleObservatorySource("cmdCogas");
+        main->inputWindows().toggleObservatorySource(ObservatoryGroup::Fuel);
         calculate();
         const float total = main->workspace().ServiceTotal;
         prompts->answers = {confirmed ? Answer::Yes : Answer::No};
@@ -193,14 +249,14 @@ private slots:
         InputWindows &inputs = main->inputWindows();
         QCOMPARE(main->workspace().ResultsReady, !confirmed);
         QCOMPARE(inputs.field(Input::Km)->isReadOnly(), !confirmed);
-        QCOMPARE(inputs.observatoryButton("cmdCogas")->isEnabled(), confirmed);
+        QCOMPARE(inputs.observatoryButton(ObservatoryGroup::Fuel)->isEnabled(), confirmed);
         QVERIFY(inputs.field(Input::Cosgas)->isReadOnly());   // still on the observatory
-        QCOMPARE(main->subWindow("frmResul")->isMinimized(), confirmed);
-        QCOMPARE(hasInk(commands->results().reportArea().picture()), !confirmed);
+        QCOMPARE(main->resultsFrame()->isMinimized(), confirmed);
+        QCOMPARE(hasInk(main->resultsWindow().reportArea()->picture()), !confirmed);
         QCOMPARE(main->workspace().ServiceTotal, total);   // the figures stay until the next calculation
         if (confirmed) {
-            main->restoreAndActivateChild("frmResul");
-            QVERIFY(!hasInk(commands->results().reportArea().picture()));
+            main->restoreAndActivateChild(main->resultsFrame());
+            QVERIFY(!hasInk(main->resultsWindow().reportArea()->picture()));
         }
     }
 
@@ -218,7 +274,7 @@ private slots:
     void loadingChoosesTheOptionsAndSkipsSwitchedGroups()
     {
         InputWindows &inputs = main->inputWindows();
-        inputs.toggleObservatorySource("cmdCocon");
+        inputs.toggleObservatorySource(ObservatoryGroup::Driver);
         QTemporaryDir dir;
         const QString path = dir.filePath("datos");
         QFile file(path);
@@ -229,8 +285,8 @@ private slots:
         inputs.setFieldText(Input::Cosgas, "1.1");
         QVERIFY(loadIntoWindows(path, main->workspace(), inputs));
         QCOMPARE(main->workspace().BusClass, int16_t(2));
-        QVERIFY(inputs.window("frmDatos")->findChild<QAbstractButton *>("optTipoau2")->isChecked());
-        QVERIFY(inputs.window("frmTray")->findChild<QAbstractButton *>("Option1")->isChecked());
+        QVERIFY(inputs.busClassOption(2)->isChecked());
+        QVERIFY(inputs.serviceModeOption(false)->isChecked());
         QCOMPARE(inputs.field(Input::Salacon)->text(), QString("Observatorio"));   // its switch is on
         QVERIFY(main->workspace().ObsDriver);
         QCOMPARE(inputs.field(Input::Cosgas)->text(), QString());   // saved on the observatory
@@ -257,7 +313,7 @@ private:
     void calculate()
     {
         whenModalOpens([](QWidget *modal) {
-            QPushButton *calcular = button(modal, "cmdCalc");
+            QPushButton *calcular = checkWindow(modal).calculateButton();
             QVERIFY(calcular->isEnabled());
             calcular->click();
         });

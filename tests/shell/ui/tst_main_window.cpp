@@ -3,6 +3,7 @@
 
 #include "entry/ui/input_windows.h"
 #include "model/workspace.h"
+#include "results/ui/results_window.h"
 #include "shell/ui/main_window.h"
 
 #include "../../ui_support/scripted_prompter.h"
@@ -16,9 +17,32 @@
 #include <QSignalSpy>
 #include <QtTest>
 
+#include <optional>
+
 using namespace rotavex;
 
 Q_DECLARE_METATYPE(rotavex::Answer)
+
+namespace {
+
+using MenuCommand = QAction *MainCommands::*;
+using ToolbarButton = QPushButton *MainToolbar::*;
+
+// A child window: one of the data windows, or the results when none.
+struct Child {
+    std::optional<DataWindow> data;
+};
+
+QMdiSubWindow *frameOf(const MainWindow &main, Child child)
+{
+    return child.data ? main.frame(*child.data) : main.resultsFrame();
+}
+
+} // namespace
+
+Q_DECLARE_METATYPE(MenuCommand)
+Q_DECLARE_METATYPE(ToolbarButton)
+Q_DECLARE_METATYPE(Child)
 
 class MainWindowTest : public QObject {
     Q_OBJECT
@@ -29,8 +53,8 @@ private slots:
 
     void childWindowsAtStart();
     void childWindowsCannotBeClosed();
-    void menuItems_data();
-    void menuItems();
+    void shortcutsTriggerTheirCommands_data();
+    void shortcutsTriggerTheirCommands();
     void activatingKeepsStateRestoringRestores_data();
     void activatingKeepsStateRestoringRestores();
     void minimiseActiveChild_data();
@@ -77,10 +101,10 @@ void MainWindowTest::childWindowsAtStart()
     QCOMPARE(created, (QStringList{"frmResul", "frmTray", "frmMovi", "frmVehi", "frmDatos"}));
     QCOMPARE(titles, (QStringList{"Resultados", "4-Trayecto", "3-Datos de Circulación", "2-Datos del Vehículo",
                                   "1-Datos Generales"}));
-    QVERIFY(window->subWindow("frmResul")->isMinimized());
-    QCOMPARE(window->mdiArea()->activeSubWindow(), window->subWindow("frmDatos"));
+    QVERIFY(window->resultsFrame()->isMinimized());
+    QCOMPARE(window->mdiArea()->activeSubWindow(), window->frame(DataWindow::General));
     QTRY_COMPARE(QApplication::focusWidget(), window->inputWindows().field(Input::Salacon));
-    QVERIFY(!window->childWindow("frmResul")->findChild<QPushButton *>("cmdNuevo")->isEnabled());
+    QVERIFY(!window->resultsWindow().newCalculationButton()->isEnabled());
     QCOMPARE(window->windowTitle(), QStringLiteral("ROTAVEX 2018"));
 }
 
@@ -93,61 +117,56 @@ void MainWindowTest::childWindowsCannotBeClosed()
     QCOMPARE(window->mdiArea()->subWindowList().size(), 5);
 }
 
-void MainWindowTest::menuItems_data()
+void MainWindowTest::shortcutsTriggerTheirCommands_data()
 {
-    QTest::addColumn<QString>("item");
-    QTest::addColumn<QString>("caption");
-    QTest::addColumn<QKeySequence>("shortcut");
+    QTest::addColumn<MenuCommand>("command");
+    QTest::addColumn<QKeySequence>("keys");
 
-    QTest::newRow("guardar") << "guardar" << "&Guardar Datos Personalizados" << QKeySequence();
-    QTest::newRow("cargar") << "cargar" << "&Cargar Datos Personalizados" << QKeySequence();
-    QTest::newRow("salir") << "salir" << "&Salir" << QKeySequence();
-    QTest::newRow("obser") << "obser" << "&Ver Datos del Observatorio" << QKeySequence();
-    QTest::newRow("mnuCheck") << "mnuCheck" << "Com&probar datos" << QKeySequence("Ctrl+P");
-    QTest::newRow("mnuCalc") << "mnuCalc" << "&Calcular" << QKeySequence("Ctrl+C");
-    QTest::newRow("vehi") << "vehi" << "Datos del ve&hículo" << QKeySequence();
-    QTest::newRow("entrada") << "entrada" << "Ver ventanas de &entrada de datos" << QKeySequence("Ctrl+E");
-    QTest::newRow("min") << "min" << "&Minimizar actual" << QKeySequence("Ctrl+M");
-    QTest::newRow("mnuAcerca") << "mnuAcerca" << "Acerca de..." << QKeySequence();
+    QTest::newRow("Comprobar datos") << &MainCommands::check << QKeySequence("Ctrl+P");
+    QTest::newRow("Calcular") << &MainCommands::calculate << QKeySequence("Ctrl+C");
+    QTest::newRow("entrada de datos") << &MainCommands::inputLayout << QKeySequence("Ctrl+E");
+    QTest::newRow("Minimizar actual") << &MainCommands::minimise << QKeySequence("Ctrl+M");
 }
 
-void MainWindowTest::menuItems()
+void MainWindowTest::shortcutsTriggerTheirCommands()
 {
-    QFETCH(QString, item);
-    QFETCH(QString, caption);
-    QFETCH(QKeySequence, shortcut);
-    QAction *action = window->menuAction(item);
-    QVERIFY(action);
-    QCOMPARE(action->text(), caption);
-    QCOMPARE(action->shortcut(), shortcut);
+    QFETCH(MenuCommand, command);
+    QFETCH(QKeySequence, keys);
+    QSignalSpy triggered(window->commands().*command, &QAction::triggered);
+    QLineEdit *field = window->inputWindows().field(Input::Salacon);
+    QTRY_VERIFY(field->hasFocus());
+    QTest::keySequence(field, keys);
+    QCOMPARE(triggered.count(), 1);
 }
 
 void MainWindowTest::activatingKeepsStateRestoringRestores_data()
 {
-    QTest::addColumn<QString>("child");
-    QTest::addColumn<QString>("menuItem");
-    QTest::addColumn<QString>("toolbarButton");
+    QTest::addColumn<Child>("child");
+    QTest::addColumn<MenuCommand>("menuCommand");
+    QTest::addColumn<ToolbarButton>("toolbarButton");
 
-    QTest::newRow("frmVehi") << "frmVehi" << "vehi" << "cmdVehi";
-    QTest::newRow("frmResul") << "frmResul" << "res" << "cmdResul";
-    QTest::newRow("frmTray") << "frmTray" << "tray" << "cmdTray";
+    QTest::newRow("frmVehi") << Child{DataWindow::Vehicle} << &MainCommands::showVehicle << &MainToolbar::vehicle;
+    QTest::newRow("frmMovi") << Child{DataWindow::Running} << &MainCommands::showRunning << &MainToolbar::running;
+    QTest::newRow("frmTray") << Child{DataWindow::Trip} << &MainCommands::showTrip << &MainToolbar::trip;
+    QTest::newRow("frmResul") << Child{} << &MainCommands::showResults << &MainToolbar::results;
 }
 
 void MainWindowTest::activatingKeepsStateRestoringRestores()
 {
-    QFETCH(QString, child);
-    QFETCH(QString, menuItem);
-    QFETCH(QString, toolbarButton);
-    QMdiSubWindow *frame = window->subWindow(child);
+    QFETCH(Child, child);
+    QFETCH(MenuCommand, menuCommand);
+    QFETCH(ToolbarButton, toolbarButton);
+    QMdiSubWindow *frame = frameOf(*window, child);
+    QMdiSubWindow *general = window->frame(DataWindow::General);
     frame->showMinimized();
-    window->mdiArea()->setActiveSubWindow(window->subWindow("frmDatos"));
+    window->mdiArea()->setActiveSubWindow(general);
 
-    window->menuAction(menuItem)->trigger();
+    (window->commands().*menuCommand)->trigger();
     QCOMPARE(window->mdiArea()->activeSubWindow(), frame);
     QVERIFY(frame->isMinimized());
 
-    window->mdiArea()->setActiveSubWindow(window->subWindow("frmDatos"));
-    window->toolbarButton(toolbarButton)->click();
+    window->mdiArea()->setActiveSubWindow(general);
+    (window->toolbar().*toolbarButton)->click();
     QCOMPARE(window->mdiArea()->activeSubWindow(), frame);
     QVERIFY(!frame->isMinimized());
     QCOMPARE(frame->widget()->size(), frame->widget()->minimumSize());
@@ -164,59 +183,61 @@ void MainWindowTest::minimiseActiveChild_data()
 void MainWindowTest::minimiseActiveChild()
 {
     QFETCH(bool, fromMenu);
-    window->mdiArea()->setActiveSubWindow(window->subWindow("frmMovi"));
+    QMdiSubWindow *running = window->frame(DataWindow::Running);
+    window->mdiArea()->setActiveSubWindow(running);
     if (fromMenu)
         QTest::keyClick(QApplication::focusWidget(), Qt::Key_M, Qt::ControlModifier);
     else
-        window->toolbarButton("cmdMin")->click();
-    QVERIFY(window->subWindow("frmMovi")->isMinimized());
-    QVERIFY(!window->subWindow("frmDatos")->isMinimized());
+        window->toolbar().minimise->click();
+    QVERIFY(running->isMinimized());
+    QVERIFY(!window->frame(DataWindow::General)->isMinimized());
 }
 
 void MainWindowTest::inputWindowLayout()
 {
     // Scatter the windows first: one minimised, the results shown, the
     // others anywhere.
-    window->subWindow("frmVehi")->showMinimized();
-    window->subWindow("frmResul")->showNormal();
-    window->subWindow("frmDatos")->move(200, 90);
-    window->subWindow("frmTray")->move(10, 10);
-    window->mdiArea()->setActiveSubWindow(window->subWindow("frmMovi"));
+    window->frame(DataWindow::Vehicle)->showMinimized();
+    window->resultsFrame()->showNormal();
+    window->frame(DataWindow::General)->move(200, 90);
+    window->frame(DataWindow::Trip)->move(10, 10);
+    window->mdiArea()->setActiveSubWindow(window->frame(DataWindow::Running));
 
-    window->toolbarButton("cmdDatos")->click();
+    window->toolbar().inputLayout->click();
 
     QTRY_VERIFY(window->isMaximized());
-    QVERIFY(window->subWindow("frmResul")->isMinimized());
-    const struct { const char *child; QPoint place; } places[] = {
-        {"frmTray", {491, 388}}, {"frmMovi", {10, 321}}, {"frmDatos", {10, 8}}, {"frmVehi", {491, 8}},
+    QVERIFY(window->resultsFrame()->isMinimized());
+    const struct { DataWindow child; QPoint place; } places[] = {
+        {DataWindow::Trip, {491, 388}}, {DataWindow::Running, {10, 321}},
+        {DataWindow::General, {10, 8}}, {DataWindow::Vehicle, {491, 8}},
     };
     for (const auto &place : places) {
-        QMdiSubWindow *frame = window->subWindow(place.child);
-        QVERIFY2(!frame->isMinimized(), place.child);
+        QMdiSubWindow *frame = window->frame(place.child);
+        QVERIFY2(!frame->isMinimized(), qPrintable(frame->widget()->objectName()));
         QCOMPARE(frame->pos(), place.place);
         QCOMPARE(frame->widget()->size(), frame->widget()->minimumSize());
         QVERIFY(frame->rect().contains(frame->widget()->geometry()));
     }
-    QCOMPARE(window->mdiArea()->activeSubWindow(), window->subWindow("frmMovi"));
+    QCOMPARE(window->mdiArea()->activeSubWindow(), window->frame(DataWindow::Running));
 }
 
 void MainWindowTest::calculateCommandAnnouncesTheCheck_data()
 {
-    QTest::addColumn<QString>("how");
-    QTest::newRow("toolbar") << "cmdCalc";
-    QTest::newRow("Ctrl+C in a field") << "keys";
+    QTest::addColumn<bool>("fromKeys");
+    QTest::newRow("toolbar") << false;
+    QTest::newRow("Ctrl+C in a field") << true;
 }
 
 void MainWindowTest::calculateCommandAnnouncesTheCheck()
 {
-    QFETCH(QString, how);
-    QSignalSpy checkOpened(window->menuAction("mnuCheck"), &QAction::triggered);
-    if (how == QLatin1String("keys")) {
+    QFETCH(bool, fromKeys);
+    QSignalSpy checkOpened(window->commands().check, &QAction::triggered);
+    if (fromKeys) {
         QLineEdit *field = window->inputWindows().field(Input::Salacon);
         QTRY_VERIFY(field->hasFocus());
         QTest::keyClick(field, Qt::Key_C, Qt::ControlModifier);
     } else {
-        window->toolbarButton(how)->click();
+        window->toolbar().calculate->click();
     }
     QCOMPARE(prompts->shown, QStringList{CheckAnnouncement});
     QCOMPARE(checkOpened.count(), 1);
@@ -262,7 +283,7 @@ void MainWindowTest::exitProcedure()
     if (closeControl)
         window->close();
     else
-        window->menuAction("salir")->trigger();
+        window->commands().exit->trigger();
 
     QCOMPARE(prompts->shown, questions);
     QCOMPARE(saveWindowOpened, saved);

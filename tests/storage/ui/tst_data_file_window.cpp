@@ -27,10 +27,8 @@ struct OpenWindow {
     {
         window.show();
     }
-    QString suffix() const { return window.mode() == Mode::Save ? "GuardarD" : "CargarD"; }
-    QLineEdit *nameField() { return window.findChild<QLineEdit *>("txt" + suffix()); }
-    QListView *fileList() { return window.findChild<QListView *>("fil" + suffix()); }
-    QPushButton *button(const char *name) { return window.findChild<QPushButton *>(name); }
+    QLineEdit *nameField() { return window.nameField(); }
+    QListView *fileList() { return window.fileList(); }
 
     QStringList paths;
     DataFileWindow window;
@@ -140,7 +138,7 @@ private slots:
         QFETCH(QStringList, told);
         OpenWindow open(mode, succeeds);
         const QString name = open.nameField()->text();
-        open.button("cmdGuardarD")->click();
+        open.window.actionButton()->click();
         // The load window opens with the folder's own text as name, which names no file.
         QCOMPARE(open.paths, QStringList{QDir::toNativeSeparators(folder_ + "/" + name)});
         QCOMPARE(open.window.isVisible(), !closes);
@@ -180,7 +178,7 @@ private slots:
         QTest::keyClick(&open.window, Qt::Key_Escape);
         QTest::keyClick(open.nameField(), Qt::Key_Return);
         QVERIFY(open.window.isVisible());
-        open.button("cmdCancel")->click();
+        open.window.cancelButton()->click();
         QVERIFY(!open.window.isVisible());
         QCOMPARE(open.window.result(), int(QDialog::Rejected));
         QVERIFY(open.paths.isEmpty());
@@ -206,8 +204,8 @@ private slots:
             DataFileWindow window(Mode::Save, [&](const QString &path) { return saveWorkspace(path, ws, texts); });
             window.show();
             QVERIFY(window.openFolder(volume.path()));
-            window.findChild<QLineEdit *>("txtGuardarD")->setText("empresa");
-            window.findChild<QPushButton *>("cmdGuardarD")->click();
+            window.nameField()->setText("empresa");
+            window.actionButton()->click();
             QVERIFY(window.isVisible());
         }
         QCOMPARE(prompter_.shown, QStringList{SaveFailedMessage});
