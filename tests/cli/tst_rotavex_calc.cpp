@@ -1,4 +1,8 @@
+#include "regional/number_locale.h"
+
 #include <QtTest>
+
+#include <set>
 
 #include <fcntl.h>
 #include <sys/stat.h>
@@ -134,6 +138,26 @@ private slots:
         const Run run = calc({file}, lang);
         QCOMPARE(run.status, 0);
         QVERIFY2(run.out.split('\n').contains(line), qPrintable(run.out));
+    }
+
+    // The windows write numbers with systemNumberLocale(); under the same
+    // environment the calculator must write the same decimal separator, for
+    // every locale Qt knows (where a table of languages once disagreed, as
+    // for es_419, es_CU and ast_ES).
+    void textReportUsesTheWindowsSeparatorInEveryLocale()
+    {
+        std::set<QString> names;
+        for (const QLocale &locale : QLocale::matchingLocales(QLocale::AnyLanguage, QLocale::AnyScript, QLocale::AnyTerritory))
+            names.insert(locale.name());
+        QStringList disagreements;
+        for (const QString &name : names) {
+            const QString separator = QString::fromStdString(rotavex::numberLocaleOf(QLocale(name)).decimalSeparator);
+            const Run run = calc({"examples/worked-example"}, name + ".UTF-8");
+            if (run.status != 0 || !run.out.contains("279" + separator + "03 euros"))
+                disagreements << name;
+        }
+        QVERIFY(names.size() > 100);
+        QVERIFY2(disagreements.isEmpty(), qPrintable(disagreements.join(' ')));
     }
 
     void jsonCarriesEveryResult()

@@ -1,6 +1,6 @@
 #include "cost_chart.h"
 
-#include "system_number_locale.h"
+#include "regional/number_locale.h"
 
 #include <QBarCategoryAxis>
 #include <QBarSeries>

@@ -1,7 +1,7 @@
 #include "report_area.h"
 
 #include "report_font.h"
-#include "system_number_locale.h"
+#include "regional/number_locale.h"
 
 #include <QClipboard>
 #include <QEvent>

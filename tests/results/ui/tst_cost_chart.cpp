@@ -1,6 +1,6 @@
 #include "results/ui/cost_chart.h"
 
-#include "results/ui/system_number_locale.h"
+#include "regional/number_locale.h"
 #include "fixtures/worked_example.h"
 
 #include <QAbstractAxis>

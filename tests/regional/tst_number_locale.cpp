@@ -1,18 +1,18 @@
-#include "results/ui/system_number_locale.h"
+#include "regional/number_locale.h"
 
 #include <QLocale>
 #include <QtTest>
 
 using namespace rotavex;
 
-class TestSystemNumberLocale : public QObject {
+class TestNumberLocale : public QObject {
     Q_OBJECT
 private slots:
     void fromQtLocale_data();
     void fromQtLocale();
 };
 
-void TestSystemNumberLocale::fromQtLocale_data()
+void TestNumberLocale::fromQtLocale_data()
 {
     QTest::addColumn<QString>("name");
     QTest::addColumn<QString>("separator");
@@ -25,7 +25,7 @@ void TestSystemNumberLocale::fromQtLocale_data()
     QTest::newRow("C, month by name") << "C" << "." << "dd/MM/yyyy" << "HH:mm:ss";
 }
 
-void TestSystemNumberLocale::fromQtLocale()
+void TestNumberLocale::fromQtLocale()
 {
     QFETCH(QString, name);
     QFETCH(QString, separator);
@@ -37,5 +37,5 @@ void TestSystemNumberLocale::fromQtLocale()
     QCOMPARE(QString::fromStdString(locale.timeFormat), time);
 }
 
-QTEST_GUILESS_MAIN(TestSystemNumberLocale)
-#include "tst_system_number_locale.moc"
+QTEST_GUILESS_MAIN(TestNumberLocale)
+#include "tst_number_locale.moc"
