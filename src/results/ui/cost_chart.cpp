@@ -1,6 +1,7 @@
 #include "cost_chart.h"
 
 #include "regional/number_locale.h"
+#include "widgets/twips.h"
 
 #include <QBarCategoryAxis>
 #include <QBarSeries>
@@ -109,7 +110,7 @@ CostChart::CostChart(QWidget *parent) : QChartView(new QChart, parent)
 
 QSize CostChart::sizeHint() const
 {
-    return QSize(4575, 3855) / 15;
+    return twipSize(4575, 3855);
 }
 
 void CostChart::styleTitle()

@@ -2,6 +2,7 @@
 
 #include "report_font.h"
 #include "regional/number_locale.h"
+#include "widgets/twips.h"
 
 #include <QClipboard>
 #include <QEvent>
@@ -67,7 +68,7 @@ void ReportArea::copyToClipboard() const
 
 QSize ReportArea::sizeHint() const
 {
-    return QSize(5655, 6135) / 15;
+    return twipSize(5655, 6135);
 }
 
 void ReportArea::paintEvent(QPaintEvent *event)
