@@ -22,8 +22,6 @@ namespace rotavex {
 
 namespace {
 
-const QString Title = QStringLiteral("Distribución de costes");
-
 // One clear colour for each of up to eight items, distinct side by side.
 const std::array<QColor, 8> ColumnColours = {
     QColor(0x1f, 0x77, 0xb4), QColor(0xff, 0x7f, 0x0e), QColor(0x2c, 0xa0, 0x2c), QColor(0xd6, 0x27, 0x28),
@@ -117,7 +115,7 @@ void CostChart::styleTitle()
 {
     QFont title = sized(font(), 9, true);
     title.setUnderline(true);
-    chart()->setTitle(Title);
+    chart()->setTitle(ChartTitle);
     chart()->setTitleFont(title);
     chart()->setTitleBrush(QColor(0, 0, 255));
 }

@@ -1,6 +1,6 @@
 #pragma once
 // The cost-distribution chart of the results window: one row of labelled
-// columns, one per cost item, under the title "Distribución de costes".
+// columns, one per cost item, under its title (ChartTitle).
 
 #include "results/results_report.h"
 
@@ -12,6 +12,8 @@
 class QMimeData;
 
 namespace rotavex {
+
+inline const QString ChartTitle = QStringLiteral("Distribución de costes");
 
 class CostChart : public QChartView {
     Q_OBJECT
