@@ -3,6 +3,7 @@
 #include "check/check_report.h"
 #include "check/data_check.h"
 #include "model/calculation.h"
+#include "results/chart_export.h"
 #include "results/plain_text.h"
 #include "results/results_report.h"
 #include "storage/data_file.h"
@@ -81,20 +82,6 @@ std::string jsonString(const std::string &s)
         } else {
             out += char(c);
         }
-    }
-    return out + "\"";
-}
-
-std::string csvField(const std::string &raw)
-{
-    const std::string s = validUtf8(raw);
-    if (s.find_first_of(",\"\r\n") == std::string::npos)
-        return s;
-    std::string out = "\"";
-    for (char c : s) {
-        if (c == '"')
-            out += '"';
-        out += c;
     }
     return out + "\"";
 }
@@ -211,7 +198,7 @@ private:
 
     void writeCsvRow(const PricedFile &file)
     {
-        out_ << csvField(file.name) << "," << boolText(file.check.calculationOffered()) << "," << file.ws.BusClass << ","
+        out_ << csvField(validUtf8(file.name)) << "," << boolText(file.check.calculationOffered()) << "," << file.ws.BusClass << ","
              << boolText(file.ws.ServiceMode) << "," << boolText(file.check.missing) << ","
              << boolText(file.check.blockingZero) << "," << boolText(file.check.allowedZero) << ","
              << boolText(file.check.negative);

@@ -50,11 +50,4 @@ private:
     std::vector<ChartColumn> columns_;
 };
 
-// The data as lines of label and value, the value in the general number
-// format with the given decimal separator.
-QString chartDataText(const std::vector<ChartColumn> &columns, const std::string &decimalSeparator);
-QString chartDataCsv(const std::vector<ChartColumn> &columns, const std::string &decimalSeparator);
-// The data as an HTML table of label and value rows, for word processors.
-QString chartDataHtml(const std::vector<ChartColumn> &columns, const std::string &decimalSeparator);
-
 } // namespace rotavex
