@@ -12,7 +12,6 @@
 
 #include <charconv>
 #include <functional>
-#include <set>
 
 namespace rotavex {
 
@@ -98,22 +97,6 @@ struct PricedFile {
     std::string fault;
 };
 
-// Each group the file saved as "Observatorio" is switched on by pressing its
-// button, once per button (the vehicle button covers two groups).
-void pressObservatoryButtons(const std::vector<std::size_t> &observatoryGroups, PricedFile &file)
-{
-    std::set<std::string_view> pressed;
-    for (std::size_t g : observatoryGroups) {
-        const Switch sw = fileGroups()[g].sw;
-        for (const SwitchGroup &group : switchGroups()) {
-            for (const SwitchPart &part : group.parts) {
-                if (part.sw == sw && pressed.insert(group.button).second && !switchFlag(file.ws, sw))
-                    ToggleObservatorySource(file.ws, group, file.texts);
-            }
-        }
-    }
-}
-
 class Calculator {
 public:
     Calculator(Format format, std::ostream &out, std::ostream &err, const NumberLocale &locale)
@@ -142,7 +125,7 @@ private:
         }
         PricedFile file;
         file.name = name;
-        pressObservatoryButtons(applyDataFile(*content, file.ws, file.texts), file);
+        applyDataFileWithObservatory(*content, file.ws, file.texts);
         file.check = runDataCheck(file.ws, file.texts);
         if (!file.check.calculationOffered()) {
             err_ << name << ":\n" << renderPlainText(checkScreenReport(file.check), locale_) << "\n";
