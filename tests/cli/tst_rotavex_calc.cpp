@@ -160,6 +160,45 @@ private slots:
         QVERIFY2(disagreements.isEmpty(), qPrintable(disagreements.join(' ')));
     }
 
+    // Every example priced in each output form, byte for byte as kept in
+    // tests/cli/expected/<example>.<txt|json|csv> (text in the C locale).
+    void examplesGiveTheirExpectedOutput_data()
+    {
+        QTest::addColumn<QString>("example");
+        QTest::addColumn<QString>("option");
+        QTest::addColumn<QString>("expected");
+        const QStringList examples = QDir(ROTAVEX_SOURCE_DIR "/examples").entryList(QDir::Files, QDir::Name);
+        QVERIFY(!examples.isEmpty());
+        for (const QString &example : examples) {
+            for (const auto &[option, suffix] : {std::pair<QString, QString>{"", "txt"}, {"--json", "json"}, {"--csv", "csv"}}) {
+                const QString tag = example + '.' + suffix;
+                QTest::newRow(qPrintable(tag)) << example << option << QStringLiteral(ROTAVEX_SOURCE_DIR "/tests/cli/expected/") + tag;
+            }
+        }
+    }
+    void examplesGiveTheirExpectedOutput()
+    {
+        QFETCH(QString, example);
+        QFETCH(QString, option);
+        QFETCH(QString, expected);
+        QFile file(expected);
+        QVERIFY2(file.open(QIODevice::ReadOnly), qPrintable(expected));
+        QProcess process;
+        QProcessEnvironment env;
+        env.insert("LANG", "C");
+        env.insert("LC_ALL", "C");
+        process.setProcessEnvironment(env);
+        process.setWorkingDirectory(ROTAVEX_SOURCE_DIR);
+        QStringList args{"examples/" + example};
+        if (!option.isEmpty())
+            args.prepend(option);
+        process.start(ROTAVEX_CALC, args);
+        QVERIFY(process.waitForFinished(30000));
+        QCOMPARE(process.exitCode(), 0);
+        QCOMPARE(process.readAllStandardError(), QByteArray());
+        QCOMPARE(process.readAllStandardOutput(), file.readAll());
+    }
+
     void jsonCarriesEveryResult()
     {
         const Run run = calc({"--json", "examples/worked-example", "examples/worked-example-observatory"});
