@@ -1,11 +1,10 @@
-#include "environment_locale.h"
 #include "price_files.h"
+#include "regional/number_locale.h"
 
 #include <iostream>
 
 int main(int argc, char **argv)
 {
     const std::vector<std::string> args(argv + 1, argv + argc);
-    const rotavex::NumberLocale locale = rotavex::numberLocaleFor(rotavex::environmentLocaleName());
-    return rotavex::runCalculator(args, std::cout, std::cerr, locale);
+    return rotavex::runCalculator(args, std::cout, std::cerr, rotavex::systemNumberLocale());
 }

@@ -3,6 +3,7 @@
 #include "check/check_report.h"
 #include "check/data_check.h"
 #include "model/calculation.h"
+#include "results/chart_export.h"
 #include "results/plain_text.h"
 #include "results/results_report.h"
 #include "storage/data_file.h"
@@ -11,7 +12,6 @@
 
 #include <charconv>
 #include <functional>
-#include <set>
 
 namespace rotavex {
 
@@ -85,20 +85,6 @@ std::string jsonString(const std::string &s)
     return out + "\"";
 }
 
-std::string csvField(const std::string &raw)
-{
-    const std::string s = validUtf8(raw);
-    if (s.find_first_of(",\"\r\n") == std::string::npos)
-        return s;
-    std::string out = "\"";
-    for (char c : s) {
-        if (c == '"')
-            out += '"';
-        out += c;
-    }
-    return out + "\"";
-}
-
 const char *boolText(bool b) { return b ? "true" : "false"; }
 
 // A file priced (or refused) as the windows would have done it.
@@ -110,22 +96,6 @@ struct PricedFile {
     bool calculated = false;
     std::string fault;
 };
-
-// Each group the file saved as "Observatorio" is switched on by pressing its
-// button, once per button (the vehicle button covers two groups).
-void pressObservatoryButtons(const std::vector<std::size_t> &observatoryGroups, PricedFile &file)
-{
-    std::set<ObservatoryGroup> pressed;
-    for (std::size_t g : observatoryGroups) {
-        const Switch sw = fileGroups()[g].sw;
-        for (const SwitchGroup &group : switchGroups()) {
-            for (const SwitchPart &part : group.parts) {
-                if (part.sw == sw && pressed.insert(group.id).second && !switchFlag(file.ws, sw))
-                    ToggleObservatorySource(file.ws, group, file.texts);
-            }
-        }
-    }
-}
 
 class Calculator {
 public:
@@ -155,7 +125,7 @@ private:
         }
         PricedFile file;
         file.name = name;
-        pressObservatoryButtons(applyDataFile(*content, file.ws, file.texts), file);
+        applyDataFileWithObservatory(*content, file.ws, file.texts);
         file.check = runDataCheck(file.ws, file.texts);
         if (!file.check.calculationOffered()) {
             err_ << name << ":\n" << renderPlainText(checkScreenReport(file.check), locale_) << "\n";
@@ -211,7 +181,7 @@ private:
 
     void writeCsvRow(const PricedFile &file)
     {
-        out_ << csvField(file.name) << "," << boolText(file.check.calculationOffered()) << "," << file.ws.BusClass << ","
+        out_ << csvField(validUtf8(file.name)) << "," << boolText(file.check.calculationOffered()) << "," << file.ws.BusClass << ","
              << boolText(file.ws.ServiceMode) << "," << boolText(file.check.missing) << ","
              << boolText(file.check.blockingZero) << "," << boolText(file.check.allowedZero) << ","
              << boolText(file.check.negative);

@@ -55,6 +55,8 @@ bool isNumberText(std::string_view text)
     return std::isfinite(ReadFieldNumber(NormaliseDecimalComma(std::string(s))));
 }
 
+bool normalisesOnLeave(Input input) { return input != Input::Kmaut && input != Input::Plafin; }
+
 std::string NormaliseDecimalComma(std::string text)
 {
     for (char &c : text)

@@ -3,6 +3,8 @@
 // and texts that are not numbers are refused, a decimal comma becomes a
 // point.
 
+#include "model/inputs.h"
+
 #include <optional>
 #include <string>
 #include <string_view>
@@ -26,6 +28,12 @@ struct FieldCheckOutcome {
 // The text a field holds after the user has left it, and the message to
 // show. A locked field keeps its text unless it is negative.
 FieldCheckOutcome CheckNumericField(const std::string &text, bool locked);
+
+// Whether the field turns its remaining commas into points whenever the
+// focus leaves it: every field but kilometres per year and the financing
+// period, which keep their commas while locked and only lose them to the
+// field check.
+bool normalisesOnLeave(Input input);
 
 // Every "," becomes ".".
 std::string NormaliseDecimalComma(std::string text);

@@ -4,6 +4,7 @@
 #include "windows1252.h"
 
 #include <charconv>
+#include <set>
 
 namespace rotavex {
 
@@ -225,6 +226,20 @@ std::vector<std::size_t> applyDataFile(const DataFileContent &content, Workspace
     applyText(content.horas, texts[Input::Horas]);
     applyText(content.vacio, texts[Input::Vacio]);
     return observatoryGroups;
+}
+
+void applyDataFileWithObservatory(const DataFileContent &content, Workspace &ws, FieldTexts &texts)
+{
+    // Each button is pressed at most once, whichever of its groups comes
+    // first: a second press would switch the first group off again.
+    std::set<const SwitchGroup *> pressed;
+    for (std::size_t g : applyDataFile(content, ws, texts)) {
+        const Switch sw = fileGroups()[g].sw;
+        for (const SwitchGroup &group : switchGroups())
+            for (const SwitchPart &part : group.parts)
+                if (part.sw == sw && pressed.insert(&group).second && !switchFlag(ws, sw))
+                    ToggleObservatorySource(ws, group, texts);
+    }
 }
 
 } // namespace rotavex

@@ -55,4 +55,11 @@ std::optional<DataFileContent> readDataFile(std::string_view bytes);
 // "Observatorio" (by fileGroups() index).
 std::vector<std::size_t> applyDataFile(const DataFileContent &content, Workspace &ws, FieldTexts &texts);
 
+// Loads the content as applyDataFile does, then switches each group the file
+// saved as "Observatorio" to the observatory as pressing its group's button
+// once would: a group already on stays on, the vehicle and the financing
+// share one button so either turns both on, and a class outside 1..4 leaves
+// the groups that need one off.
+void applyDataFileWithObservatory(const DataFileContent &content, Workspace &ws, FieldTexts &texts);
+
 } // namespace rotavex

@@ -1,4 +1,8 @@
+#include "regional/number_locale.h"
+
 #include <QtTest>
+
+#include <set>
 
 #include <fcntl.h>
 #include <sys/stat.h>
@@ -134,6 +138,65 @@ private slots:
         const Run run = calc({file}, lang);
         QCOMPARE(run.status, 0);
         QVERIFY2(run.out.split('\n').contains(line), qPrintable(run.out));
+    }
+
+    // The windows write numbers with systemNumberLocale(); under the same
+    // environment the calculator must write the same decimal separator, for
+    // every locale Qt knows (where a table of languages once disagreed, as
+    // for es_419, es_CU and ast_ES).
+    void textReportUsesTheWindowsSeparatorInEveryLocale()
+    {
+        std::set<QString> names;
+        for (const QLocale &locale : QLocale::matchingLocales(QLocale::AnyLanguage, QLocale::AnyScript, QLocale::AnyTerritory))
+            names.insert(locale.name());
+        QStringList disagreements;
+        for (const QString &name : names) {
+            const QString separator = QString::fromStdString(rotavex::numberLocaleOf(QLocale(name)).decimalSeparator);
+            const Run run = calc({"examples/worked-example"}, name + ".UTF-8");
+            if (run.status != 0 || !run.out.contains("279" + separator + "03 euros"))
+                disagreements << name;
+        }
+        QVERIFY(names.size() > 100);
+        QVERIFY2(disagreements.isEmpty(), qPrintable(disagreements.join(' ')));
+    }
+
+    // Every example priced in each output form, byte for byte as kept in
+    // tests/cli/expected/<example>.<txt|json|csv> (text in the C locale).
+    void examplesGiveTheirExpectedOutput_data()
+    {
+        QTest::addColumn<QString>("example");
+        QTest::addColumn<QString>("option");
+        QTest::addColumn<QString>("expected");
+        const QStringList examples = QDir(ROTAVEX_SOURCE_DIR "/examples").entryList(QDir::Files, QDir::Name);
+        QVERIFY(!examples.isEmpty());
+        for (const QString &example : examples) {
+            for (const auto &[option, suffix] : {std::pair<QString, QString>{"", "txt"}, {"--json", "json"}, {"--csv", "csv"}}) {
+                const QString tag = example + '.' + suffix;
+                QTest::newRow(qPrintable(tag)) << example << option << QStringLiteral(ROTAVEX_SOURCE_DIR "/tests/cli/expected/") + tag;
+            }
+        }
+    }
+    void examplesGiveTheirExpectedOutput()
+    {
+        QFETCH(QString, example);
+        QFETCH(QString, option);
+        QFETCH(QString, expected);
+        QFile file(expected);
+        QVERIFY2(file.open(QIODevice::ReadOnly), qPrintable(expected));
+        QProcess process;
+        QProcessEnvironment env;
+        env.insert("LANG", "C");
+        env.insert("LC_ALL", "C");
+        process.setProcessEnvironment(env);
+        process.setWorkingDirectory(ROTAVEX_SOURCE_DIR);
+        QStringList args{"examples/" + example};
+        if (!option.isEmpty())
+            args.prepend(option);
+        process.start(ROTAVEX_CALC, args);
+        QVERIFY(process.waitForFinished(30000));
+        QCOMPARE(process.exitCode(), 0);
+        QCOMPARE(process.readAllStandardError(), QByteArray());
+        QCOMPARE(process.readAllStandardOutput(), file.readAll());
     }
 
     void jsonCarriesEveryResult()

@@ -74,6 +74,17 @@ private slots:
         QCOMPARE(NormaliseDecimalComma("1,2,3"), std::string("1.2.3"));
         QCOMPARE(NormaliseDecimalComma("Observatorio"), std::string("Observatorio"));
     }
+
+    // Of the sixteen fields, only kilometres per year and the financing
+    // period keep a comma when the focus leaves them.
+    void twoFieldsKeepTheirCommasOnLeaving()
+    {
+        QStringList keeping;
+        for (Input input : AllInputs)
+            if (!normalisesOnLeave(input))
+                keeping << QString::fromUtf8(inputName(input).data(), int(inputName(input).size()));
+        QCOMPARE(keeping, (QStringList{"Kmaut", "Plafin"}));
+    }
 };
 
 QTEST_GUILESS_MAIN(FieldCheckTest)

@@ -177,6 +177,58 @@ private slots:
         QCOMPARE(observatory.size(), std::size_t(4));   // insurance, vehicle, financing, maintenance
     }
 
+    // The groups a file saved as "Observatorio" come back on, as the
+    // button of each would switch them; the rest keep the file's texts.
+    void savedObservatoryGroupsComeBackOn_data()
+    {
+        QTest::addColumn<QString>("busClass");
+        QTest::addColumn<QStringList>("savedLines");   // lines of the file written as "Observatorio"
+        QTest::addColumn<QList<int>>("on");            // switches on afterwards, as Switch values
+        const auto sw = [](Switch s) { return int(s); };
+        QTest::newRow("none") << "3" << QStringList{} << QList<int>{};
+        QTest::newRow("driver and fuel") << "3" << QStringList{"\"30000\",\"1800\"", "\"1.2\""}
+                                         << QList<int>{sw(Switch::Driver), sw(Switch::Fuel)};
+        QTest::newRow("vehicle alone brings financing") << "3" << QStringList{"\"200000\",\"10\""}
+                                                        << QList<int>{sw(Switch::Vehicle), sw(Switch::Financing)};
+        QTest::newRow("financing alone brings the vehicle") << "3" << QStringList{"\"5\",\"5\""}
+                                                            << QList<int>{sw(Switch::Vehicle), sw(Switch::Financing)};
+        QTest::newRow("both, one press") << "3" << QStringList{"\"200000\",\"10\"", "\"5\",\"5\""}
+                                         << QList<int>{sw(Switch::Vehicle), sw(Switch::Financing)};
+        QTest::newRow("no class: only groups without one") << "0"
+                                                           << QStringList{"\"10\",\"10\"", "\"6000\"", "\"60000\""}
+                                                           << QList<int>{sw(Switch::General)};
+    }
+    void savedObservatoryGroupsComeBackOn()
+    {
+        QFETCH(QString, busClass);
+        QFETCH(QStringList, savedLines);
+        QFETCH(QList<int>, on);
+        std::string bytes = exampleBytes("worked-example");
+        bytes.replace(bytes.find("\r\n3\r\n"), 5, "\r\n" + busClass.toStdString() + "\r\n");
+        for (const QString &line : savedLines) {
+            const std::string old = "\r\n" + line.toStdString() + "\r\n";
+            const std::size_t at = bytes.find(old);
+            QVERIFY2(at != std::string::npos, qPrintable(line));
+            const std::string saved = line.contains(',') ? "\"Observatorio\",\"Observatorio\"" : "\"Observatorio\"";
+            bytes.replace(at, old.size(), "\r\n" + saved + "\r\n");
+        }
+        const auto content = readDataFile(bytes);
+        QVERIFY(content);
+        Workspace ws;
+        FieldTexts texts;
+        applyDataFileWithObservatory(*content, ws, texts);
+        QList<int> switchedOn;
+        for (int s = 0; s < int(SwitchCount); ++s)
+            if (switchFlag(ws, Switch(s)))
+                switchedOn << s;
+        QCOMPARE(switchedOn, on);
+        for (const SwitchGroup &group : switchGroups())
+            for (const SwitchPart &part : group.parts)
+                for (Input field : part.fields)
+                    QCOMPARE(texts[field] == ObservatoryText, switchFlag(ws, part.sw));
+        QCOMPARE(texts[Input::Km], std::string("100"));
+    }
+
     void loadedTextsAreCheckedLikeTypedOnes_data()
     {
         QTest::addColumn<QString>("item");

@@ -2,11 +2,13 @@
 
 #include "input_form.h"
 
+#include "model/switch_groups.h"
+
 namespace rotavex {
 
 namespace {
 
-constexpr const char *Observatory = "Pulse aquí para utilizar los datos del Observatorio";
+constexpr const char *Observatory = UseObservatoryCaption.data();
 constexpr const char *ClassTip =
     "Tenga en cuenta que si cambia el tipo de autobús, deberá volver a seleccionar los datos que desee calcular "
     "según el Observatorio";

@@ -12,8 +12,6 @@
 
 namespace rotavex {
 
-bool normalisesOnLeave(Input input) { return input != Input::Kmaut && input != Input::Plafin; }
-
 namespace {
 
 // Shows a message once the mouse button that moved the focus is released,

@@ -14,10 +14,6 @@ namespace rotavex {
 
 struct Workspace;
 
-// Kilometres per year and the financing period keep their commas while
-// locked: only the field check turns them into points.
-bool normalisesOnLeave(Input input);
-
 class NumericField : public QLineEdit {
     Q_OBJECT
 public:

@@ -1,6 +1,8 @@
 #include "cost_chart.h"
 
-#include "system_number_locale.h"
+#include "regional/number_locale.h"
+#include "results/chart_export.h"
+#include "widgets/twips.h"
 
 #include <QBarCategoryAxis>
 #include <QBarSeries>
@@ -20,8 +22,6 @@
 namespace rotavex {
 
 namespace {
-
-const QString Title = QStringLiteral("Distribución de costes");
 
 // One clear colour for each of up to eight items, distinct side by side.
 const std::array<QColor, 8> ColumnColours = {
@@ -45,48 +45,7 @@ QLocale chartLocale()
     return locale;
 }
 
-QString valueText(double value, const std::string &decimalSeparator)
-{
-    return QString::fromStdString(formatGeneral(value, 7, decimalSeparator));
-}
-
-QString csvField(const QString &field)
-{
-    if (!field.contains(QLatin1Char(',')) && !field.contains(QLatin1Char('"')) && !field.contains(QLatin1Char('\n')))
-        return field;
-    QString quoted = field;
-    quoted.replace(QLatin1Char('"'), QStringLiteral("\"\""));
-    return QLatin1Char('"') + quoted + QLatin1Char('"');
-}
-
 } // namespace
-
-QString chartDataText(const std::vector<ChartColumn> &columns, const std::string &decimalSeparator)
-{
-    QString text;
-    for (const ChartColumn &column : columns)
-        text += QString::fromStdString(column.label) + QLatin1Char('\t') + valueText(column.value, decimalSeparator)
-                + QLatin1Char('\n');
-    return text;
-}
-
-QString chartDataCsv(const std::vector<ChartColumn> &columns, const std::string &decimalSeparator)
-{
-    QString csv;
-    for (const ChartColumn &column : columns)
-        csv += csvField(QString::fromStdString(column.label)) + QLatin1Char(',')
-               + csvField(valueText(column.value, decimalSeparator)) + QStringLiteral("\r\n");
-    return csv;
-}
-
-QString chartDataHtml(const std::vector<ChartColumn> &columns, const std::string &decimalSeparator)
-{
-    QString html = QStringLiteral("<table>");
-    for (const ChartColumn &column : columns)
-        html += QStringLiteral("<tr><td>%1</td><td>%2</td></tr>")
-                    .arg(QString::fromStdString(column.label).toHtmlEscaped(), valueText(column.value, decimalSeparator));
-    return html + QStringLiteral("</table>");
-}
 
 // The view is given its chart when it is built: a chart set afterwards
 // replaces a default one that the view then no longer owns and never frees.
@@ -109,14 +68,14 @@ CostChart::CostChart(QWidget *parent) : QChartView(new QChart, parent)
 
 QSize CostChart::sizeHint() const
 {
-    return QSize(4575, 3855) / 15;
+    return twipSize(4575, 3855);
 }
 
 void CostChart::styleTitle()
 {
     QFont title = sized(font(), 9, true);
     title.setUnderline(true);
-    chart()->setTitle(Title);
+    chart()->setTitle(ChartTitle);
     chart()->setTitleFont(title);
     chart()->setTitleBrush(QColor(0, 0, 255));
 }
@@ -195,9 +154,9 @@ QMimeData *CostChart::mimeData()
     const std::string separator = systemNumberLocale().decimalSeparator;
     auto *mime = new QMimeData;
     mime->setImageData(picture().toImage());
-    mime->setText(chartDataText(columns_, separator));
-    mime->setData(QStringLiteral("text/csv"), chartDataCsv(columns_, separator).toUtf8());
-    mime->setHtml(chartDataHtml(columns_, separator));
+    mime->setText(QString::fromStdString(chartDataText(columns_, separator)));
+    mime->setData(QStringLiteral("text/csv"), QByteArray::fromStdString(chartDataCsv(columns_, separator)));
+    mime->setHtml(QString::fromStdString(chartDataHtml(columns_, separator)));
     return mime;
 }
 

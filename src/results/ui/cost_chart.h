@@ -1,6 +1,6 @@
 #pragma once
 // The cost-distribution chart of the results window: one row of labelled
-// columns, one per cost item, under the title "Distribución de costes".
+// columns, one per cost item, under its title (ChartTitle).
 
 #include "results/results_report.h"
 
@@ -12,6 +12,8 @@
 class QMimeData;
 
 namespace rotavex {
+
+inline const QString ChartTitle = QStringLiteral("Distribución de costes");
 
 class CostChart : public QChartView {
     Q_OBJECT
@@ -47,12 +49,5 @@ private:
 
     std::vector<ChartColumn> columns_;
 };
-
-// The data as lines of label and value, the value in the general number
-// format with the given decimal separator.
-QString chartDataText(const std::vector<ChartColumn> &columns, const std::string &decimalSeparator);
-QString chartDataCsv(const std::vector<ChartColumn> &columns, const std::string &decimalSeparator);
-// The data as an HTML table of label and value rows, for word processors.
-QString chartDataHtml(const std::vector<ChartColumn> &columns, const std::string &decimalSeparator);
 
 } // namespace rotavex

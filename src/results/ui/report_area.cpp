@@ -1,7 +1,8 @@
 #include "report_area.h"
 
 #include "report_font.h"
-#include "system_number_locale.h"
+#include "regional/number_locale.h"
+#include "widgets/twips.h"
 
 #include <QClipboard>
 #include <QEvent>
@@ -71,7 +72,7 @@ void ReportArea::copyToClipboard() const
 
 QSize ReportArea::sizeHint() const
 {
-    return QSize(5655, 6135) / 15;
+    return twipSize(5655, 6135);
 }
 
 void ReportArea::paintEvent(QPaintEvent *event)

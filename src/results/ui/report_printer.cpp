@@ -4,7 +4,7 @@
 #include "report_painter.h"
 #include "results/report_documents.h"
 #include "widgets/prompter.h"
-#include "system_number_locale.h"
+#include "regional/number_locale.h"
 
 #include <QApplication>
 #include <QDir>

@@ -35,6 +35,4 @@ private:
     QPushButton *newCalculation_ = nullptr;
 };
 
-inline const QString ChartTitle = QStringLiteral("Distribución de costes");
-
 } // namespace rotavex

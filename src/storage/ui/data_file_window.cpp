@@ -1,5 +1,6 @@
 #include "data_file_window.h"
 
+#include "widgets/twips.h"
 #include "widgets/window_placement.h"
 
 #include "widgets/prompter.h"
@@ -26,12 +27,6 @@
 namespace rotavex {
 
 namespace {
-
-// Window geometry, in pixels of 15 twips.
-QRect twips(int left, int top, int width, int height)
-{
-    return QRect(left / 15, top / 15, width / 15, height / 15);
-}
 
 // True when path is inside folder or is folder itself ("/"-separated, clean).
 bool isWithin(const QString &path, const QString &folder)
@@ -108,7 +103,7 @@ void DataFileWindow::buildControls()
     fileModel_->setFilter(QDir::Files | QDir::NoDotAndDotDot);
     fileList_ = new QListView(this);
     fileList_->setObjectName(QStringLiteral("fil") + suffix);
-    fileList_->setGeometry(twips(240, 240, 2895, 3210));
+    fileList_->setGeometry(twipRect(240, 240, 2895, 3210));
     fileList_->setModel(fileModel_);
     fileList_->setSelectionMode(QAbstractItemView::SingleSelection);
     fileList_->setEditTriggers(QAbstractItemView::NoEditTriggers);
@@ -125,7 +120,7 @@ void DataFileWindow::buildControls()
     folderFilter_->setSourceModel(folderModel_);
     folderList_ = new QTreeView(this);
     folderList_->setObjectName(QStringLiteral("Dir") + suffix);
-    folderList_->setGeometry(twips(3360, 240, 3255, 2790));
+    folderList_->setGeometry(twipRect(3360, 240, 3255, 2790));
     folderList_->setModel(folderFilter_);
     folderList_->setHeaderHidden(true);
     for (int column = 1; column < folderModel_->columnCount(); ++column)
@@ -142,27 +137,27 @@ void DataFileWindow::buildControls()
 
     driveList_ = new QComboBox(this);
     driveList_->setObjectName(QStringLiteral("drv") + suffix);
-    driveList_->setGeometry(twips(3360, 3120, 3255, 315));
+    driveList_->setGeometry(twipRect(3360, 3120, 3255, 315));
     connect(driveList_, &QComboBox::activated, this, &DataFileWindow::volumeChosen);
 
     nameLabel_ = new QLabel(QStringLiteral("Nombre de Archivo"), this);
     nameLabel_->setObjectName(QStringLiteral("Label1"));
-    nameLabel_->setGeometry(twips(0, 3600, 1095, 375));
+    nameLabel_->setGeometry(twipRect(0, 3600, 1095, 375));
     nameLabel_->setWordWrap(true);
 
     nameField_ = new QLineEdit(this);
     nameField_->setObjectName(QStringLiteral("txt") + suffix);
-    nameField_->setGeometry(twips(1200, 3600, 5415, 375));
+    nameField_->setGeometry(twipRect(1200, 3600, 5415, 375));
     nameField_->setToolTip(QStringLiteral("Escriba aquí el nombre del archivo"));
 
     mainButton_ = new QPushButton(mode_ == Mode::Save ? QStringLiteral("Guardar") : QStringLiteral("Cargar "), this);
     mainButton_->setObjectName(QStringLiteral("cmdGuardarD"));
-    mainButton_->setGeometry(twips(3960, 4200, 1335, 495));
+    mainButton_->setGeometry(twipRect(3960, 4200, 1335, 495));
     connect(mainButton_, &QPushButton::clicked, this, &DataFileWindow::runAction);
 
     cancelButton_ = new QPushButton(QStringLiteral("Cancelar"), this);
     cancelButton_->setObjectName(QStringLiteral("cmdCancel"));
-    cancelButton_->setGeometry(twips(5400, 4200, 1215, 495));
+    cancelButton_->setGeometry(twipRect(5400, 4200, 1215, 495));
     connect(cancelButton_, &QPushButton::clicked, this, [this] { done(QDialog::Rejected); });
 
     // Enter presses no button of its own accord.

@@ -4,7 +4,7 @@
 #include "results/ui/chart_picture_area.h"
 #include "results/ui/cost_chart.h"
 #include "results/ui/results_printing.h"
-#include "results/ui/system_number_locale.h"
+#include "regional/number_locale.h"
 #include "fixtures/worked_example.h"
 #include "ui_support/pdf_printing.h"
 #include "ui_support/scripted_prompter.h"

@@ -1,4 +1,4 @@
-#include "system_number_locale.h"
+#include "number_locale.h"
 
 #include <QLocale>
 #include <QRegularExpression>

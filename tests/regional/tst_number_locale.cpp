@@ -1,18 +1,18 @@
-#include "results/ui/system_number_locale.h"
+#include "regional/number_locale.h"
 
 #include <QLocale>
 #include <QtTest>
 
 using namespace rotavex;
 
-class SystemNumberLocaleTest : public QObject {
+class NumberLocaleTest : public QObject {
     Q_OBJECT
 private slots:
     void fromQtLocale_data();
     void fromQtLocale();
 };
 
-void SystemNumberLocaleTest::fromQtLocale_data()
+void NumberLocaleTest::fromQtLocale_data()
 {
     QTest::addColumn<QString>("name");
     QTest::addColumn<QString>("separator");
@@ -25,7 +25,7 @@ void SystemNumberLocaleTest::fromQtLocale_data()
     QTest::newRow("C, month by name") << "C" << "." << "dd/MM/yyyy" << "HH:mm:ss";
 }
 
-void SystemNumberLocaleTest::fromQtLocale()
+void NumberLocaleTest::fromQtLocale()
 {
     QFETCH(QString, name);
     QFETCH(QString, separator);
@@ -37,5 +37,5 @@ void SystemNumberLocaleTest::fromQtLocale()
     QCOMPARE(QString::fromStdString(locale.timeFormat), time);
 }
 
-QTEST_GUILESS_MAIN(SystemNumberLocaleTest)
-#include "tst_system_number_locale.moc"
+QTEST_GUILESS_MAIN(NumberLocaleTest)
+#include "tst_number_locale.moc"

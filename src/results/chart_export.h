@@ -1,0 +1,29 @@
+#pragma once
+// The chart's data as the clipboard carries it beside the picture: plain
+// text, CSV and an HTML table, for pasting as figures.
+
+#include "results_report.h"
+
+#include <string>
+#include <string_view>
+#include <vector>
+
+namespace rotavex {
+
+// A CSV field as it is written: as it is, unless it holds a comma, a double
+// quotation mark or a line break; then within quotation marks, each one
+// inside doubled.
+std::string csvField(std::string_view field);
+
+// The data as lines of "label<TAB>value", the value in the general number
+// format with the given decimal separator.
+std::string chartDataText(const std::vector<ChartColumn> &columns, const std::string &decimalSeparator);
+
+// The same as CSV rows of label and value ended by CR LF; a value written
+// with a decimal comma is quoted.
+std::string chartDataCsv(const std::vector<ChartColumn> &columns, const std::string &decimalSeparator);
+
+// The data as an HTML table of label and value rows, for word processors.
+std::string chartDataHtml(const std::vector<ChartColumn> &columns, const std::string &decimalSeparator);
+
+} // namespace rotavex
