@@ -29,8 +29,10 @@ int main(int argc, char *argv[])
         new rotavex::ProgramCommands(*main);
         return main;
     });
+    // exit, not quit: quitting would first ask the main window to close, and
+    // the program asks whether to save before it closes
     QObject::connect(&splash, &rotavex::SplashWindow::mainWindowShown, &app,
-                     [&app] { QTimer::singleShot(0, &app, &QCoreApplication::quit); });
+                     [&app] { QTimer::singleShot(0, &app, [] { QCoreApplication::exit(0); }); });
     splash.show();
     // as if the user pressed a key on the splash as soon as it appeared
     QTimer::singleShot(0, &splash, [&splash] { splash.close(); });

@@ -85,7 +85,7 @@ int main(int argc, char *argv[])
         QMainWindow *main = mainWindow();
         splash.close();
         main->show();
-        QTimer::singleShot(0, &app, &QCoreApplication::quit);
+        QTimer::singleShot(0, &app, [] { QCoreApplication::exit(0); });
     });
     return app.exec();
 }
