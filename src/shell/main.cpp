@@ -1,6 +1,6 @@
 #include "shell/ui/main_window.h"
 #include "shell/ui/program_commands.h"
-#include "shell/ui/program_pictures.h"
+#include "widgets/program_pictures.h"
 #include "widgets/prompter.h"
 #include "shell/ui/splash_window.h"
 

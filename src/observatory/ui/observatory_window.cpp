@@ -4,7 +4,7 @@
 #include "results/ui/report_area.h"
 #include "results/ui/report_printer.h"
 #include "widgets/design_font.h"
-#include "shell/ui/program_pictures.h"
+#include "widgets/program_pictures.h"
 #include "widgets/twips.h"
 #include "widgets/window_placement.h"
 

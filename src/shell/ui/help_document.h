@@ -1,6 +1,6 @@
 #pragma once
-// The help document shown by the help window. It is part of the program and
-// never read from a file.
+// The help document shown by the help window. It is built into the program
+// (resources/help/ayuda.html) and never read from the disk.
 
 #include <QFont>
 #include <QString>

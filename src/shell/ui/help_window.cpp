@@ -1,7 +1,7 @@
 #include "shell/ui/help_window.h"
 
 #include "shell/ui/help_document.h"
-#include "shell/ui/program_pictures.h"
+#include "widgets/program_pictures.h"
 #include "widgets/window_placement.h"
 
 #include <QPointer>

@@ -1,6 +1,6 @@
 #include "shell/ui/splash_window.h"
 
-#include "shell/ui/program_pictures.h"
+#include "widgets/program_pictures.h"
 #include "widgets/program_fonts.h"
 #include "widgets/prompter.h"
 #include "widgets/window_placement.h"

@@ -1,7 +1,8 @@
 #pragma once
-// The program's pictures, painted in code so that they stay sharp at any size
-// and screen density: the logo of the splash and About windows, the small
+// The program's pictures, drawn as scalable art built into the program (see
+// resources/pictures): the logo of the splash and About windows, the small
 // emblem of the splash, the application icon and the observatory window's icon.
+// Each picture is drawn only when first asked for at a given size.
 
 #include <QIcon>
 #include <QPixmap>
@@ -10,7 +11,7 @@
 namespace rotavex {
 
 // The logo fills the whole of `size`; its drawing keeps its proportions and
-// is centred, only the background stretches.
+// is centred, only the sky and the road stretch.
 QPixmap logoPicture(QSize size);
 
 // A round badge (coach front on a blue disc with a gold ring), centred in `size`.
