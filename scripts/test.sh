@@ -7,15 +7,23 @@ set -euo pipefail
 cd "$(dirname "$0")/.."
 export QT_QPA_PLATFORM=offscreen
 
-# What only the tests need: clang and its sanitizer and fuzzer runtimes, and
-# ccache to share compiled objects between runs.
-scripts/install-packages.sh clang libclang-rt-dev ccache
+# What only the tests need: clang with its sanitizer and fuzzer runtimes,
+# clang-format, ccache to share compiled objects between runs, Google
+# Benchmark, and pdftotext to read printed pages back.
+scripts/install-packages.sh clang libclang-rt-dev clang-format ccache libbenchmark-dev poppler-utils
 
-scripts/setup.sh build
+# The code keeps its layout.
+git ls-files -z '*.cpp' '*.h' | xargs -0 clang-format --dry-run --Werror
+
+# Warnings fail a build in CI.
+werror=OFF
+[ -n "${CI:-}" ] && werror=ON
+
+scripts/setup.sh build -DBUILD_TESTING=ON -DROTAVEX_BENCHMARKS=ON -DROTAVEX_WERROR=$werror
 ctest --test-dir build --output-on-failure -j2
 
-CC=clang CXX=clang++ scripts/setup.sh build-asan -DROTAVEX_SANITIZE=ON -DROTAVEX_FUZZ=ON \
-    -DROTAVEX_BENCHMARKS=OFF -DCMAKE_BUILD_TYPE=Debug "-DCMAKE_CXX_FLAGS_DEBUG=-g -O1"
+CC=clang CXX=clang++ scripts/setup.sh build-asan -DBUILD_TESTING=ON -DROTAVEX_SANITIZE=ON -DROTAVEX_FUZZ=ON \
+    -DROTAVEX_WERROR=$werror -DCMAKE_BUILD_TYPE=Debug "-DCMAKE_CXX_FLAGS_DEBUG=-g -O1"
 export ASAN_OPTIONS=detect_leaks=1:halt_on_error=1:detect_stack_use_after_return=1
 export UBSAN_OPTIONS=halt_on_error=1:print_stacktrace=1
 export LSAN_OPTIONS=suppressions=$PWD/tests/sanitizers/lsan.supp:print_suppressions=0
