@@ -17,8 +17,8 @@ namespace {
 FieldTexts workedExample()
 {
     FieldTexts t;
-    const char *values[] = {"30000", "1800", "10", "200000", "10", "60000", "6000", "5", "5",
-                            "1.2",   "400",  "100000", "4000", "100", "20", "4"};
+    const char *values[] = {"30000", "1800", "10",  "200000", "10",   "60000", "6000", "5",
+                            "5",     "1.2",  "400", "100000", "4000", "100",   "20",   "4"};
     for (std::size_t i = 0; i < InputCount; ++i)
         t[AllInputs[i]] = values[i];
     return t;
@@ -61,4 +61,4 @@ void refuseLargestFile(benchmark::State &state)
 }
 BENCHMARK(refuseLargestFile);
 
-} // namespace
+}   // namespace

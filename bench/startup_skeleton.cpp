@@ -61,7 +61,7 @@ QMainWindow *mainWindow()
     return main;
 }
 
-} // namespace
+}   // namespace
 
 int main(int argc, char *argv[])
 {

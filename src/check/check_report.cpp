@@ -63,7 +63,8 @@ void writeVerdict(Report &report, const DataCheckResult &check, const Style &sty
             writeParagraph(report, style,
                            {"Faltan datos por introducir. Si no los conoce,",
                             "es recomendable utilizar los del Observatorio", ""});
-        writeParagraph(report, style, {"Si desea que tengan valor cero,", "por favor introduzca un cero en su casilla", ""});
+        writeParagraph(report, style,
+                       {"Si desea que tengan valor cero,", "por favor introduzca un cero en su casilla", ""});
     }
     if (verdict.refused())
         return;
@@ -81,7 +82,7 @@ void writeVerdict(Report &report, const DataCheckResult &check, const Style &sty
 constexpr const char *SpeedUnit = " Km/H";
 constexpr const char *SpeedStillCalculable = "Parece excesiva, pero aun así se puede efectuar el cálculo";
 
-} // namespace
+}   // namespace
 
 Report checkScreenReport(const DataCheckResult &check)
 {
@@ -132,4 +133,4 @@ Report checkPaperReport(const DataCheckResult &check)
     return report;
 }
 
-} // namespace rotavex
+}   // namespace rotavex

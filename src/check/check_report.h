@@ -1,7 +1,7 @@
 #pragma once
 
-#include "results/report_lines.h"
 #include "data_check.h"
+#include "results/report_lines.h"
 
 namespace rotavex {
 
@@ -11,4 +11,4 @@ Report checkScreenReport(const DataCheckResult &check);
 // The check report as it is printed, with its heading and footer.
 Report checkPaperReport(const DataCheckResult &check);
 
-} // namespace rotavex
+}   // namespace rotavex

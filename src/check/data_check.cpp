@@ -35,24 +35,19 @@ const FieldRule rules[] = {
     {Input::Htraba, 4, "No ha introducido las horas de trabajo del conductor", Switch::Driver,
      "Las horas de trabajo del conductor son cero.", NeedsPositive, CheckState::BlockingZero, false,
      "Las horas de trabajo del conductor son negativas."},
-    {Input::Cosgen, 6, "No ha introducido los costes generales", Switch::General,
-     "Los costes generales son cero.", NotEssential, CheckState::AllowedZero, true,
-     "Los costes generales son negativos."},
-    {Input::Cosgas, 9, "No ha introducido el coste de combustible", Switch::Fuel,
-     "El coste de combustible es cero.", NotEssential, CheckState::AllowedZero, false,
-     "El coste de combustible es negativo."},
-    {Input::Cosseg, 11, "No ha introducido el coste de seguros", Switch::Insurance,
-     "El coste de seguros es cero.", NotEssential, CheckState::AllowedZero, false,
-     "El coste de seguros es negativo."},
-    {Input::Cosneu, 13, "No ha introducido el coste de neumáticos", Switch::Tyres,
-     "El coste de neumáticos es cero.", NotEssential, CheckState::AllowedZero, false,
-     "El coste de neumáticos es negativo."},
+    {Input::Cosgen, 6, "No ha introducido los costes generales", Switch::General, "Los costes generales son cero.",
+     NotEssential, CheckState::AllowedZero, true, "Los costes generales son negativos."},
+    {Input::Cosgas, 9, "No ha introducido el coste de combustible", Switch::Fuel, "El coste de combustible es cero.",
+     NotEssential, CheckState::AllowedZero, false, "El coste de combustible es negativo."},
+    {Input::Cosseg, 11, "No ha introducido el coste de seguros", Switch::Insurance, "El coste de seguros es cero.",
+     NotEssential, CheckState::AllowedZero, false, "El coste de seguros es negativo."},
+    {Input::Cosneu, 13, "No ha introducido el coste de neumáticos", Switch::Tyres, "El coste de neumáticos es cero.",
+     NotEssential, CheckState::AllowedZero, false, "El coste de neumáticos es negativo."},
     {Input::Vidneu, 15, "No ha introducido la duración de los neumáticos", Switch::Tyres,
      "La duración de los neumáticos es cero.", NeedsPositive, CheckState::BlockingZero, true,
      "La duración de los neumáticos es negativa."},
-    {Input::Cosaut, 17, "No ha introducido el coste del autobús", Switch::Vehicle,
-     "El coste del autobús es cero.", NotEssential, CheckState::AllowedZero, false,
-     "El coste del autobús es negativo."},
+    {Input::Cosaut, 17, "No ha introducido el coste del autobús", Switch::Vehicle, "El coste del autobús es cero.",
+     NotEssential, CheckState::AllowedZero, false, "El coste del autobús es negativo."},
     {Input::Vidaut, 19, "No ha introducido la vida útil del autobús", Switch::Vehicle,
      "La vida útil del autobús es cero.", NeedsPositive, CheckState::BlockingZero, false,
      "La vida útil del autobús es negativa."},
@@ -68,12 +63,10 @@ const FieldRule rules[] = {
     {Input::Plafin, 27, "No ha introducido el plazo de financiación del autobús", Switch::Financing,
      "El plazo de financiación del autobús es cero.", NotFinanced, CheckState::AllowedZero, true,
      "El plazo de financiación del autobús es negativo."},
-    {Input::Km, 29, "No ha introducido los Km del trayecto", std::nullopt,
-     "Los Km del trayecto son cero.", NeedsPositive, CheckState::AllowedZero, false,
-     "Los Km del trayecto son negativos."},
-    {Input::Horas, 31, "No ha introducido las horas del trayecto", std::nullopt,
-     "Las horas del trayecto son cero.", NeedsPositive, CheckState::AllowedZero, false,
-     "Las horas del trayecto son negativas."},
+    {Input::Km, 29, "No ha introducido los Km del trayecto", std::nullopt, "Los Km del trayecto son cero.",
+     NeedsPositive, CheckState::AllowedZero, false, "Los Km del trayecto son negativos."},
+    {Input::Horas, 31, "No ha introducido las horas del trayecto", std::nullopt, "Las horas del trayecto son cero.",
+     NeedsPositive, CheckState::AllowedZero, false, "Las horas del trayecto son negativas."},
     {Input::Vacio, 33, "No ha introducido los km de posicionamiento del servicio", std::nullopt,
      "Los km de posicionamiento son cero.", NotEssential, CheckState::AllowedZero, false,
      "Los km de posicionamiento son negativos."},
@@ -167,8 +160,8 @@ private:
     DataCheckResult result_;
 };
 
-} // namespace
+}   // namespace
 
 DataCheckResult runDataCheck(const Workspace &ws, const FieldTexts &texts) { return Check(ws, texts).run(); }
 
-} // namespace rotavex
+}   // namespace rotavex

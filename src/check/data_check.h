@@ -18,8 +18,8 @@ enum class CheckState { Missing, BlockingZero, AllowedZero, Negative };
 // A finding with row 0 stands for the empty line that closes a group.
 struct CheckFinding {
     int row = 0;
-    std::string arrow;          // "No ha seleccionado el tipo de autobús"
-    std::string explanation;    // "" when the row has none
+    std::string arrow;         // "No ha seleccionado el tipo de autobús"
+    std::string explanation;   // "" when the row has none
     bool isGroupBreak() const { return row == 0; }
 };
 
@@ -41,7 +41,7 @@ struct DataCheckResult {
     bool blockingZero = false;
     bool allowedZero = false;
     bool negative = false;
-    std::optional<float> excessiveSpeed;  // km/h, when above 120
+    std::optional<float> excessiveSpeed;   // km/h, when above 120
     Verdict verdict;
     bool calculationOffered() const { return !verdict.refused(); }
 };
@@ -49,4 +49,4 @@ struct DataCheckResult {
 // ws supplies the bus class and the observatory switches.
 DataCheckResult runDataCheck(const Workspace &ws, const FieldTexts &texts);
 
-} // namespace rotavex
+}   // namespace rotavex

@@ -17,24 +17,23 @@ namespace rotavex {
 
 namespace {
 
-constexpr const char *Usage =
-    "Uso: rotavex-calc [--json | --csv] FICHERO...\n"
-    "\n"
-    "Calcula los costes de cada fichero de datos de ROTAVEX 2018 sin abrir las ventanas.\n"
-    "Cada fichero se carga como en \"Cargar Datos Personalizados\"; un grupo guardado como\n"
-    "\"Observatorio\" se calcula con los datos del Observatorio. Antes del cálculo se\n"
-    "comprueban los datos: un fichero con datos que faltan o con ceros que impiden el\n"
-    "cálculo no se calcula, y su comprobación se escribe en la salida de errores.\n"
-    "\n"
-    "Sin opción se escribe el informe de resultados de cada fichero, con el separador\n"
-    "decimal de la configuración regional (LC_ALL, LC_NUMERIC, LANG).\n"
-    "  --json   un objeto JSON por fichero y línea\n"
-    "  --csv    una fila de cabecera y una fila por fichero\n"
-    "  --help   muestra esta ayuda\n"
-    "\n"
-    "Estado de salida: 0 si se calcularon todos los ficheros; 1 si alguno no superó la\n"
-    "comprobación o no pudo calcularse; 2 si la orden es incorrecta o algún fichero no\n"
-    "se puede leer o no es de ROTAVEX.\n";
+constexpr const char *Usage = "Uso: rotavex-calc [--json | --csv] FICHERO...\n"
+                              "\n"
+                              "Calcula los costes de cada fichero de datos de ROTAVEX 2018 sin abrir las ventanas.\n"
+                              "Cada fichero se carga como en \"Cargar Datos Personalizados\"; un grupo guardado como\n"
+                              "\"Observatorio\" se calcula con los datos del Observatorio. Antes del cálculo se\n"
+                              "comprueban los datos: un fichero con datos que faltan o con ceros que impiden el\n"
+                              "cálculo no se calcula, y su comprobación se escribe en la salida de errores.\n"
+                              "\n"
+                              "Sin opción se escribe el informe de resultados de cada fichero, con el separador\n"
+                              "decimal de la configuración regional (LC_ALL, LC_NUMERIC, LANG).\n"
+                              "  --json   un objeto JSON por fichero y línea\n"
+                              "  --csv    una fila de cabecera y una fila por fichero\n"
+                              "  --help   muestra esta ayuda\n"
+                              "\n"
+                              "Estado de salida: 0 si se calcularon todos los ficheros; 1 si alguno no superó la\n"
+                              "comprobación o no pudo calcularse; 2 si la orden es incorrecta o algún fichero no\n"
+                              "se puede leer o no es de ROTAVEX.\n";
 
 enum class Format { Text, Json, Csv };
 
@@ -43,18 +42,40 @@ struct ResultField {
     std::function<double(const Workspace &)> value;
 };
 
-#define ROTAVEX_FIELD(f) ResultField{#f, [](const Workspace &ws) { return double(ws.f); }}
+#define ROTAVEX_FIELD(f)                                                                                               \
+    ResultField                                                                                                        \
+    {                                                                                                                  \
+#f, [](const Workspace &ws) { return double(ws.f); }                                                           \
+    }
 
 const std::vector<ResultField> resultFields = {
-    ROTAVEX_FIELD(TotalKm), ROTAVEX_FIELD(ServiceHours), ROTAVEX_FIELD(EffectiveAnnualHours),
-    ROTAVEX_FIELD(DriverPerHour), ROTAVEX_FIELD(AmortisationPerHour), ROTAVEX_FIELD(FinancingPerHour),
-    ROTAVEX_FIELD(InsurancePerHour), ROTAVEX_FIELD(FuelPerKm), ROTAVEX_FIELD(MaintenancePerKm),
-    ROTAVEX_FIELD(TyresPerKm), ROTAVEX_FIELD(DriverTotal), ROTAVEX_FIELD(FuelTotal),
-    ROTAVEX_FIELD(AmortisationTotal), ROTAVEX_FIELD(FinancingTotal), ROTAVEX_FIELD(MaintenanceTotal),
-    ROTAVEX_FIELD(TyresTotal), ROTAVEX_FIELD(InsuranceTotal), ROTAVEX_FIELD(GeneralCosts),
-    ROTAVEX_FIELD(ServiceTotal), ROTAVEX_FIELD(DriverPct), ROTAVEX_FIELD(GeneralPct), ROTAVEX_FIELD(FuelPct),
-    ROTAVEX_FIELD(AmortisationPct), ROTAVEX_FIELD(FinancingPct), ROTAVEX_FIELD(MaintenancePct),
-    ROTAVEX_FIELD(TyresPct), ROTAVEX_FIELD(InsurancePct),
+    ROTAVEX_FIELD(TotalKm),
+    ROTAVEX_FIELD(ServiceHours),
+    ROTAVEX_FIELD(EffectiveAnnualHours),
+    ROTAVEX_FIELD(DriverPerHour),
+    ROTAVEX_FIELD(AmortisationPerHour),
+    ROTAVEX_FIELD(FinancingPerHour),
+    ROTAVEX_FIELD(InsurancePerHour),
+    ROTAVEX_FIELD(FuelPerKm),
+    ROTAVEX_FIELD(MaintenancePerKm),
+    ROTAVEX_FIELD(TyresPerKm),
+    ROTAVEX_FIELD(DriverTotal),
+    ROTAVEX_FIELD(FuelTotal),
+    ROTAVEX_FIELD(AmortisationTotal),
+    ROTAVEX_FIELD(FinancingTotal),
+    ROTAVEX_FIELD(MaintenanceTotal),
+    ROTAVEX_FIELD(TyresTotal),
+    ROTAVEX_FIELD(InsuranceTotal),
+    ROTAVEX_FIELD(GeneralCosts),
+    ROTAVEX_FIELD(ServiceTotal),
+    ROTAVEX_FIELD(DriverPct),
+    ROTAVEX_FIELD(GeneralPct),
+    ROTAVEX_FIELD(FuelPct),
+    ROTAVEX_FIELD(AmortisationPct),
+    ROTAVEX_FIELD(FinancingPct),
+    ROTAVEX_FIELD(MaintenancePct),
+    ROTAVEX_FIELD(TyresPct),
+    ROTAVEX_FIELD(InsurancePct),
 };
 
 #undef ROTAVEX_FIELD
@@ -148,7 +169,8 @@ private:
                 return;
             if (several)
                 out_ << "==> " << validUtf8(file.name) << " <==\n";
-            out_ << renderPlainText(resultsScreenReport(file.ws, file.texts[Input::Km], file.texts[Input::Vacio]), locale_);
+            out_ << renderPlainText(resultsScreenReport(file.ws, file.texts[Input::Km], file.texts[Input::Vacio]),
+                                    locale_);
             return;
         case Format::Json: writeJson(file); return;
         case Format::Csv: writeCsvRow(file); return;
@@ -181,8 +203,8 @@ private:
 
     void writeCsvRow(const PricedFile &file)
     {
-        out_ << csvField(validUtf8(file.name)) << "," << boolText(file.check.calculationOffered()) << "," << file.ws.BusClass << ","
-             << boolText(file.ws.ServiceMode) << "," << boolText(file.check.missing) << ","
+        out_ << csvField(validUtf8(file.name)) << "," << boolText(file.check.calculationOffered()) << ","
+             << file.ws.BusClass << "," << boolText(file.ws.ServiceMode) << "," << boolText(file.check.missing) << ","
              << boolText(file.check.blockingZero) << "," << boolText(file.check.allowedZero) << ","
              << boolText(file.check.negative);
         for (const ResultField &field : resultFields)
@@ -197,9 +219,10 @@ private:
     int status_ = 0;
 };
 
-} // namespace
+}   // namespace
 
-int runCalculator(const std::vector<std::string> &args, std::ostream &out, std::ostream &err, const NumberLocale &locale)
+int runCalculator(const std::vector<std::string> &args, std::ostream &out, std::ostream &err,
+                  const NumberLocale &locale)
 {
     Format format = Format::Text;
     std::vector<std::string> files;
@@ -226,4 +249,4 @@ int runCalculator(const std::vector<std::string> &args, std::ostream &out, std::
     return Calculator(format, out, err, locale).run(files);
 }
 
-} // namespace rotavex
+}   // namespace rotavex

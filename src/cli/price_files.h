@@ -15,4 +15,4 @@ namespace rotavex {
 int runCalculator(const std::vector<std::string> &args, std::ostream &out, std::ostream &err,
                   const NumberLocale &locale);
 
-} // namespace rotavex
+}   // namespace rotavex

@@ -20,7 +20,7 @@ std::string_view trimmed(std::string_view s)
     return s;
 }
 
-} // namespace
+}   // namespace
 
 bool isNumberText(std::string_view text)
 {
@@ -87,4 +87,4 @@ FieldCheckOutcome CheckNumericField(const std::string &text, bool locked)
     return outcome;
 }
 
-} // namespace rotavex
+}   // namespace rotavex

@@ -21,7 +21,7 @@ inline constexpr std::string_view NotANumberMessage = "Por favor, introduzca só
 bool isNumberText(std::string_view text);
 
 struct FieldCheckOutcome {
-    std::string text;                       // what the field holds afterwards
+    std::string text;                          // what the field holds afterwards
     std::optional<std::string_view> message;   // at most one message
 };
 
@@ -38,4 +38,4 @@ bool normalisesOnLeave(Input input);
 // Every "," becomes ".".
 std::string NormaliseDecimalComma(std::string text);
 
-} // namespace rotavex
+}   // namespace rotavex

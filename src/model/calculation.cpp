@@ -83,36 +83,43 @@ public:
         const double hours = r.EffectiveAnnualHours;
 
         const double salary = r.ObsDriver ? obs.driverSalary : read(Input::Salacon, "coste del conductor por hora");
-        r.DriverPerHour = stored(quotient(salary, hours, "coste del conductor por hora"), "coste del conductor por hora");
+        r.DriverPerHour = stored(quotient(salary, hours, "coste del conductor por hora"),
+                                 "coste del conductor por hora");
 
         r.FuelPerKm = r.ObsFuel ? obs.fuelPerKm
-                                : stored(read(Input::Cosgas, "coste de combustible por km") * (litresPer100Km(r.BusClass) / 100),
+                                : stored(read(Input::Cosgas, "coste de combustible por km")
+                                             * (litresPer100Km(r.BusClass) / 100),
                                          "coste de combustible por km");
 
         r.TyresPerKm = r.ObsTyres ? obs.tyresPerKm
                                   : stored(quotient(read(Input::Cosneu, "coste de neumáticos por km"),
                                                     read(Input::Vidneu, "coste de neumáticos por km"),
-                                                    "coste de neumáticos por km") * tyres,
+                                                    "coste de neumáticos por km")
+                                               * tyres,
                                            "coste de neumáticos por km");
 
-        const double insurance = r.ObsInsurance ? obs.annualInsurance : read(Input::Cosseg, "coste de seguros por hora");
-        r.InsurancePerHour = stored(quotient(insurance, hours, "coste de seguros por hora"), "coste de seguros por hora");
+        const double insurance = r.ObsInsurance ? obs.annualInsurance
+                                                : read(Input::Cosseg, "coste de seguros por hora");
+        r.InsurancePerHour = stored(quotient(insurance, hours, "coste de seguros por hora"),
+                                    "coste de seguros por hora");
 
-        r.MaintenancePerKm = r.ObsMaintenance
-                                 ? obs.maintenancePerKm
-                                 : stored(quotient(read(Input::Cosman, "coste de mantenimiento por km"), annualKm,
-                                                   "coste de mantenimiento por km"),
-                                          "coste de mantenimiento por km");
+        r.MaintenancePerKm = r.ObsMaintenance ? obs.maintenancePerKm
+                                              : stored(quotient(read(Input::Cosman, "coste de mantenimiento por km"),
+                                                                annualKm, "coste de mantenimiento por km"),
+                                                       "coste de mantenimiento por km");
 
-        const double tyreSetValue =
-            r.ObsTyres ? obs.tyreSetValue : checked(read(Input::Cosneu, "valor de los neumáticos") * tyres, "valor de los neumáticos");
+        const double tyreSetValue = r.ObsTyres ? obs.tyreSetValue
+                                               : checked(read(Input::Cosneu, "valor de los neumáticos") * tyres,
+                                                         "valor de los neumáticos");
 
         const char *amortisation = "amortización por hora";
-        const double amortisable = r.ObsVehicle ? obs.vehiclePrice - tyreSetValue : read(Input::Cosaut, amortisation) - tyreSetValue;
+        const double amortisable = r.ObsVehicle ? obs.vehiclePrice - tyreSetValue
+                                                : read(Input::Cosaut, amortisation) - tyreSetValue;
         const double life = r.ObsVehicle ? ObservatoryLifeYears : read(Input::Vidaut, amortisation);
-        r.AmortisationPerHour = stored(quotient(quotient(checked(amortisable * AmortisedShare, amortisation), life, amortisation),
-                                                hours, amortisation),
-                                       amortisation);
+        r.AmortisationPerHour = stored(
+            quotient(quotient(checked(amortisable * AmortisedShare, amortisation), life, amortisation), hours,
+                     amortisation),
+            amortisation);
 
         const char *financing = "financiación por hora";
         double financed;
@@ -121,7 +128,8 @@ public:
             financed = quotient(financed, ObservatoryLifeYears, financing);
         } else {
             // The whole purchase price is financed: the tyres are not taken off here.
-            financed = checked(read(Input::Cosaut, financing) * read(Input::Cosfin, financing) / 100 * read(Input::Plafin, financing),
+            financed = checked(read(Input::Cosaut, financing) * read(Input::Cosfin, financing) / 100
+                                   * read(Input::Plafin, financing),
                                financing);
             financed = quotient(financed, read(Input::Vidaut, financing), financing);
         }
@@ -133,16 +141,18 @@ public:
         r.FuelTotal = stored(double(r.FuelPerKm) * serviceKm, "coste del combustible");
         r.AmortisationTotal = stored(double(r.AmortisationPerHour) * serviceHours, "coste de amortización");
         r.FinancingTotal = stored(serviceHours * double(r.FinancingPerHour), "costes financieros");
-        r.MaintenanceTotal = stored(double(r.MaintenancePerKm) * serviceKm + MaintenanceOffset, "coste de mantenimiento");
+        r.MaintenanceTotal = stored(double(r.MaintenancePerKm) * serviceKm + MaintenanceOffset,
+                                    "coste de mantenimiento");
         r.TyresTotal = stored(double(r.TyresPerKm) * serviceKm, "coste de neumáticos");
         r.InsuranceTotal = stored(double(r.InsurancePerHour) * serviceHours, "coste de seguros");
 
-        r.ServiceTotal = stored(double(r.FuelTotal) + r.DriverTotal + r.AmortisationTotal + r.FinancingTotal +
-                                    r.MaintenanceTotal + r.TyresTotal + r.InsuranceTotal,
+        r.ServiceTotal = stored(double(r.FuelTotal) + r.DriverTotal + r.AmortisationTotal + r.FinancingTotal
+                                    + r.MaintenanceTotal + r.TyresTotal + r.InsuranceTotal,
                                 "coste directo del trayecto");
         const double direct = r.ServiceTotal;
         const double generalPct = r.ObsGeneral ? obs.generalCostsPct : read(Input::Cosgen, "costes generales");
-        r.GeneralCosts = stored(quotient(direct, 1 - generalPct / 100, "costes generales") - direct, "costes generales");
+        r.GeneralCosts = stored(quotient(direct, 1 - generalPct / 100, "costes generales") - direct,
+                                "costes generales");
         r.ServiceTotal = stored(double(r.GeneralCosts) + direct, "coste total del trayecto");
 
         r.DriverPct = share(r.DriverTotal, r.ServiceTotal);
@@ -187,7 +197,7 @@ private:
     const FieldTexts &texts_;
 };
 
-} // namespace
+}   // namespace
 
 double hourFactor(float serviceHours)
 {
@@ -199,8 +209,8 @@ double hourFactor(float serviceHours)
 
 std::string calculationFaultMessage(const CalculationFault &fault)
 {
-    return "No se ha podido realizar el cálculo con estos datos. El fallo se produce en: " + fault.step +
-           ". Revise los datos introducidos.";
+    return "No se ha podido realizar el cálculo con estos datos. El fallo se produce en: " + fault.step
+           + ". Revise los datos introducidos.";
 }
 
 std::optional<CalculationFault> Calculate(Workspace &ws, const FieldTexts &texts)
@@ -213,4 +223,4 @@ std::optional<CalculationFault> Calculate(Workspace &ws, const FieldTexts &texts
     return std::nullopt;
 }
 
-} // namespace rotavex
+}   // namespace rotavex

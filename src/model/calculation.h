@@ -29,4 +29,4 @@ std::optional<CalculationFault> Calculate(Workspace &ws, const FieldTexts &texts
 // given length: 0.5 at one hour rising to 0.9 at ten hours and beyond.
 double hourFactor(float serviceHours);
 
-} // namespace rotavex
+}   // namespace rotavex

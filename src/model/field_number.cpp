@@ -56,7 +56,7 @@ std::optional<long long> readExponent(Cursor &cursor)
     return negative ? -exponent : exponent;
 }
 
-} // namespace
+}   // namespace
 
 double ReadFieldNumber(std::string_view text)
 {
@@ -67,7 +67,7 @@ double ReadFieldNumber(std::string_view text)
         negative = cursor.peek() == '-';
         cursor.take();
     }
-    int integerDigits = 0;       // significant digits before the point
+    int integerDigits = 0;   // significant digits before the point
     int leadingFractionZeros = 0;
     bool anyDigit = false;
     bool seenPoint = false;
@@ -117,4 +117,4 @@ double ReadFieldNumber(std::string_view text)
     return negative ? -value : value;
 }
 
-} // namespace rotavex
+}   // namespace rotavex

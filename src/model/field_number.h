@@ -12,4 +12,4 @@ namespace rotavex {
 // double reads as infinity, one too small as zero.
 double ReadFieldNumber(std::string_view text);
 
-} // namespace rotavex
+}   // namespace rotavex

@@ -15,8 +15,9 @@ GroupSums groupSums(const Workspace &ws)
 UnitCostColumns unitCostColumns(const Workspace &ws)
 {
     const double perKm = double(ws.MaintenancePerKm) + ws.FuelPerKm + ws.TyresPerKm;
-    const double perHour = double(ws.AmortisationPerHour) + ws.DriverPerHour + ws.FinancingPerHour + ws.InsurancePerHour;
+    const double perHour = double(ws.AmortisationPerHour) + ws.DriverPerHour + ws.FinancingPerHour
+                           + ws.InsurancePerHour;
     return {perKm * ws.TotalKm, perHour * ws.ServiceHours};
 }
 
-} // namespace rotavex
+}   // namespace rotavex

@@ -28,4 +28,4 @@ struct UnitCostColumns {
 
 UnitCostColumns unitCostColumns(const Workspace &ws);
 
-} // namespace rotavex
+}   // namespace rotavex

@@ -10,19 +10,30 @@
 namespace rotavex {
 
 enum class Input {
-    Salacon, Htraba, Cosgen,
-    Cosaut, Vidaut, Kmaut, Cosman, Cosfin, Plafin,
-    Cosgas, Cosneu, Vidneu, Cosseg,
-    Km, Vacio, Horas,
+    Salacon,
+    Htraba,
+    Cosgen,
+    Cosaut,
+    Vidaut,
+    Kmaut,
+    Cosman,
+    Cosfin,
+    Plafin,
+    Cosgas,
+    Cosneu,
+    Vidneu,
+    Cosseg,
+    Km,
+    Vacio,
+    Horas,
 };
 
 inline constexpr std::size_t InputCount = 16;
 
 inline constexpr std::array<Input, InputCount> AllInputs = {
-    Input::Salacon, Input::Htraba, Input::Cosgen,
-    Input::Cosaut, Input::Vidaut, Input::Kmaut, Input::Cosman, Input::Cosfin, Input::Plafin,
-    Input::Cosgas, Input::Cosneu, Input::Vidneu, Input::Cosseg,
-    Input::Km, Input::Vacio, Input::Horas,
+    Input::Salacon, Input::Htraba, Input::Cosgen, Input::Cosaut, Input::Vidaut, Input::Kmaut,
+    Input::Cosman,  Input::Cosfin, Input::Plafin, Input::Cosgas, Input::Cosneu, Input::Vidneu,
+    Input::Cosseg,  Input::Km,     Input::Vacio,  Input::Horas,
 };
 
 // The longest text a field holds. Seventeen such texts (general costs twice)
@@ -40,4 +51,4 @@ struct FieldTexts {
     const std::string &operator[](Input input) const { return texts[static_cast<std::size_t>(input)]; }
 };
 
-} // namespace rotavex
+}   // namespace rotavex

@@ -9,8 +9,8 @@ namespace rotavex {
 
 namespace {
 
-constexpr ObservatoryValues row(double price, double km, float maintenance, float fuel, float tyres,
-                                double tyreSet, double insurance)
+constexpr ObservatoryValues row(double price, double km, float maintenance, float fuel, float tyres, double tyreSet,
+                                double insurance)
 {
     return {35790.59603, 2328.75, 12.5, price, 10, 0.0227, 5, km, maintenance, fuel, tyres, tyreSet, insurance};
 }
@@ -22,7 +22,7 @@ const std::array<ObservatoryValues, 4> table = {
     row(229834.463031, 66000, 0.239079f, 0.3964469f, 0.0385619f, 4241.808, 6369.205912),
 };
 
-} // namespace
+}   // namespace
 
 const ObservatoryValues &observatoryValues(int busClass)
 {
@@ -31,4 +31,4 @@ const ObservatoryValues &observatoryValues(int busClass)
     return table[static_cast<std::size_t>(busClass - 1)];
 }
 
-} // namespace rotavex
+}   // namespace rotavex

@@ -20,10 +20,7 @@ bool &switchFlag(Workspace &ws, Switch sw)
     throw std::logic_error("unknown switch");
 }
 
-bool switchFlag(const Workspace &ws, Switch sw)
-{
-    return switchFlag(const_cast<Workspace &>(ws), sw);
-}
+bool switchFlag(const Workspace &ws, Switch sw) { return switchFlag(const_cast<Workspace &>(ws), sw); }
 
 const std::vector<SwitchGroup> &switchGroups()
 {
@@ -72,4 +69,4 @@ ToggleOutcome ToggleObservatorySource(Workspace &ws, const SwitchGroup &group, F
     return outcome;
 }
 
-} // namespace rotavex
+}   // namespace rotavex

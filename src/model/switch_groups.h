@@ -48,10 +48,10 @@ inline constexpr std::string_view NeedsBusClassMessage = "Debe seleccionar un ti
 
 // What a press of a group's button did, for the window to show.
 struct ToggleOutcome {
-    bool refused = false;        // no bus class: show NeedsBusClassMessage, nothing changed
+    bool refused = false;   // no bus class: show NeedsBusClassMessage, nothing changed
     struct PartChange {
         const SwitchPart *part;
-        bool nowOn;              // on: fields "Observatorio" and locked, labels grey
+        bool nowOn;   // on: fields "Observatorio" and locked, labels grey
     };
     std::vector<PartChange> changes;
 };
@@ -60,4 +60,4 @@ struct ToggleOutcome {
 // texts ("Observatorio" or empty; the user's earlier value is not kept).
 ToggleOutcome ToggleObservatorySource(Workspace &ws, const SwitchGroup &group, FieldTexts &texts);
 
-} // namespace rotavex
+}   // namespace rotavex

@@ -56,4 +56,4 @@ struct Workspace {
 
 inline constexpr bool isKnownBusClass(int busClass) { return busClass >= 1 && busClass <= 4; }
 
-} // namespace rotavex
+}   // namespace rotavex

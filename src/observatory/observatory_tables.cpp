@@ -16,8 +16,8 @@ constexpr const char *Title = "Observatorio de Costes del Transporte de Viajeros
 constexpr const char *Subtitle = "Resultados: Costes Medios en la Dizezirad de Valdoria";
 constexpr const char *OneHourService = "(Suponiendo un servicio de una hora)";
 
-const std::array<const char *, 4> classLabels = {"Menos de 22 plazas:", "De 22 a 35 plazas:", "de 36 a 55 plazas:",
-                                                 "Más de 55 plazas:"};
+const std::array<const char *, 4> classLabels = {
+    "Menos de 22 plazas:", "De 22 a 35 plazas:", "de 36 a 55 plazas:", "Más de 55 plazas:"};
 
 // The per-kilometre averages, one per class, as the observatory publishes them.
 using PerClass = std::array<double, 4>;
@@ -64,7 +64,7 @@ void averages(Report &report)
     perHourLines(report, insurancePerHour, " ");
 }
 
-} // namespace
+}   // namespace
 
 Report observatoryScreenTable()
 {
@@ -99,4 +99,4 @@ Report observatoryPaperTable()
     return report;
 }
 
-} // namespace rotavex
+}   // namespace rotavex

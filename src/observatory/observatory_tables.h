@@ -13,4 +13,4 @@ Report observatoryScreenTable();
 // The table as printed: title, fonts, footer and the end of the document.
 Report observatoryPaperTable();
 
-} // namespace rotavex
+}   // namespace rotavex

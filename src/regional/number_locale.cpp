@@ -23,7 +23,7 @@ QString numericDate(const QString &pattern)
     return pattern.contains(named) ? QStringLiteral("dd/MM/yyyy") : pattern;
 }
 
-} // namespace
+}   // namespace
 
 NumberLocale numberLocaleOf(const QLocale &locale)
 {
@@ -34,9 +34,6 @@ NumberLocale numberLocaleOf(const QLocale &locale)
     return result;
 }
 
-NumberLocale systemNumberLocale()
-{
-    return numberLocaleOf(QLocale::system());
-}
+NumberLocale systemNumberLocale() { return numberLocaleOf(QLocale::system()); }
 
-} // namespace rotavex
+}   // namespace rotavex

@@ -17,4 +17,4 @@ NumberLocale numberLocaleOf(const QLocale &locale);
 // QCoreApplication, Qt takes it from LC_ALL, then LC_NUMERIC, then LANG.
 NumberLocale systemNumberLocale();
 
-} // namespace rotavex
+}   // namespace rotavex

@@ -26,7 +26,7 @@ std::string htmlEscaped(std::string_view text)
     return out;
 }
 
-} // namespace
+}   // namespace
 
 std::string csvField(std::string_view field)
 {
@@ -66,4 +66,4 @@ std::string chartDataHtml(const std::vector<ChartColumn> &columns, const std::st
     return html + "</table>";
 }
 
-} // namespace rotavex
+}   // namespace rotavex

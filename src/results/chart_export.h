@@ -26,4 +26,4 @@ std::string chartDataCsv(const std::vector<ChartColumn> &columns, const std::str
 // The data as an HTML table of label and value rows, for word processors.
 std::string chartDataHtml(const std::vector<ChartColumn> &columns, const std::string &decimalSeparator);
 
-} // namespace rotavex
+}   // namespace rotavex

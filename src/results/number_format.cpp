@@ -1,7 +1,7 @@
 #include "number_format.h"
 
-#include <cmath>
 #include <charconv>
+#include <cmath>
 
 namespace rotavex {
 
@@ -17,7 +17,7 @@ std::string formatItem(double value, int digits, const NumberLocale &locale)
     return value < 0 ? number + " " : " " + number + " ";
 }
 
-} // namespace
+}   // namespace
 
 std::string formatGeneral(double value, int digits, const std::string &decimalSeparator)
 {
@@ -51,4 +51,4 @@ double Round(float value, int decimals)
     return (scaled - std::remainder(scaled, 1.0)) / scale;
 }
 
-} // namespace rotavex
+}   // namespace rotavex

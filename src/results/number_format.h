@@ -32,4 +32,4 @@ std::string formatNumberItem(double value, const NumberLocale &locale);
 // going to the even digit.
 double Round(float value, int decimals);
 
-} // namespace rotavex
+}   // namespace rotavex

@@ -32,7 +32,7 @@ std::size_t runLength(const std::string &s, std::size_t i)
     return n;
 }
 
-} // namespace
+}   // namespace
 
 std::string formatDateTime(const DateTime &when, const std::string &pattern)
 {
@@ -117,4 +117,4 @@ std::string renderPlainText(const Report &report, const NumberLocale &locale)
     return out + line;
 }
 
-} // namespace rotavex
+}   // namespace rotavex

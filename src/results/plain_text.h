@@ -19,4 +19,4 @@ std::string itemText(const ReportItem &item, const NumberLocale &locale);
 // Formats a date or time by a Qt-style pattern.
 std::string formatDateTime(const DateTime &when, const std::string &pattern);
 
-} // namespace rotavex
+}   // namespace rotavex

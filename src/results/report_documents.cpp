@@ -14,13 +14,14 @@ bool writesSomething(const ReportItem &item)
             if constexpr (std::is_same_v<T, TextItem>)
                 return !it.text.empty();
             else
-                return std::is_same_v<T, FloatItem> || std::is_same_v<T, DoubleItem> || std::is_same_v<T, DateItem>
-                       || std::is_same_v<T, TimeItem> || std::is_same_v<T, ChartPicture>;
+                return std::is_same_v<
+                           T,
+                           FloatItem> || std::is_same_v<T, DoubleItem> || std::is_same_v<T, DateItem> || std::is_same_v<T, TimeItem> || std::is_same_v<T, ChartPicture>;
         },
         item);
 }
 
-} // namespace
+}   // namespace
 
 std::vector<Report> splitDocuments(const Report &printout)
 {
@@ -44,4 +45,4 @@ std::vector<Report> splitDocuments(const Report &printout)
     return documents;
 }
 
-} // namespace rotavex
+}   // namespace rotavex

@@ -13,4 +13,4 @@ namespace rotavex {
 // written items after it make a last document of their own.
 std::vector<Report> splitDocuments(const Report &printout);
 
-} // namespace rotavex
+}   // namespace rotavex

@@ -11,30 +11,50 @@
 
 namespace rotavex {
 
-struct TextItem { std::string text; };
-struct FloatItem { float value; };     // written with at most 7 significant digits
-struct DoubleItem { double value; };   // written with at most 15 significant digits
+struct TextItem {
+    std::string text;
+};
+struct FloatItem {
+    float value;
+};   // written with at most 7 significant digits
+struct DoubleItem {
+    double value;
+};   // written with at most 15 significant digits
 
 // A moment, as the clock gave it when the report was built.
 struct DateTime {
     int year = 2000, month = 1, day = 1;
     int hour = 0, minute = 0, second = 0;
 };
-struct DateItem { DateTime when; };    // the locale's short date
-struct TimeItem { DateTime when; };    // the locale's time format
+struct DateItem {
+    DateTime when;
+};   // the locale's short date
+struct TimeItem {
+    DateTime when;
+};   // the locale's time format
 
 // Moves the pen to column n (from 1) of the line, or of the next line when
 // the pen is already past it.
-struct TabItem { int column; };
+struct TabItem {
+    int column;
+};
 
-struct FontSizeItem { double points; };
-struct BoldItem { bool on; };
-struct ItalicItem { bool on; };
-struct UnderlineItem { bool on; };
+struct FontSizeItem {
+    double points;
+};
+struct BoldItem {
+    bool on;
+};
+struct ItalicItem {
+    bool on;
+};
+struct UnderlineItem {
+    bool on;
+};
 
 struct LineBreak {};
-struct EndDocument {};     // sends what came before to the printer as one document
-struct ChartPicture {};    // the chart's picture at the pen, in its natural size
+struct EndDocument {};    // sends what came before to the printer as one document
+struct ChartPicture {};   // the chart's picture at the pen, in its natural size
 
 using ReportItem = std::variant<TextItem, FloatItem, DoubleItem, DateItem, TimeItem, TabItem, FontSizeItem, BoldItem,
                                 ItalicItem, UnderlineItem, LineBreak, EndDocument, ChartPicture>;
@@ -77,4 +97,4 @@ inline FloatItem number(float v) { return {v}; }
 inline DoubleItem number(double v) { return {v}; }
 inline TabItem tab(int column) { return {column}; }
 
-} // namespace rotavex
+}   // namespace rotavex

@@ -28,8 +28,8 @@ void heading(Report &report)
 
 void serviceLine(Report &report, const Workspace &ws, const std::string &kmText, const std::string &vacioText)
 {
-    report.line({text(kmText + " km con pasajeros, " + vacioText + " km de posicionamiento, y"), number(ws.ServiceHours),
-                 text("horas.")});
+    report.line({text(kmText + " km con pasajeros, " + vacioText + " km de posicionamiento, y"),
+                 number(ws.ServiceHours), text("horas.")});
 }
 
 void fullServiceBody(Report &report, const Workspace &ws, const std::string &kmText, const std::string &vacioText)
@@ -42,8 +42,8 @@ void fullServiceBody(Report &report, const Workspace &ws, const std::string &kmT
     report.line("en un vehículo de " + busClassPhrase(ws.BusClass));
     report.line();
     report.add(BoldItem{true});
-    report.line({text("Coste total del trayecto: "), tab(AmountColumn), number(Round(ws.ServiceTotal, 2)), text("euros"),
-                 tab(ShareColumn), text("(100%)")});
+    report.line({text("Coste total del trayecto: "), tab(AmountColumn), number(Round(ws.ServiceTotal, 2)),
+                 text("euros"), tab(ShareColumn), text("(100%)")});
     report.add(BoldItem{false});
     report.line();
 
@@ -99,7 +99,7 @@ void dateStamp(Report &report, const DateTime &printedAt)
     report.line({text("Cálculo realizado el "), DateItem{printedAt}, text(" a las "), TimeItem{printedAt}});
 }
 
-} // namespace
+}   // namespace
 
 Report resultsPaperReport(const Workspace &ws, const std::string &kmText, const std::string &vacioText,
                           const DateTime &printedAt)
@@ -131,4 +131,4 @@ Report resultsPaperReport(const Workspace &ws, const std::string &kmText, const 
     return report;
 }
 
-} // namespace rotavex
+}   // namespace rotavex

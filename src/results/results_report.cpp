@@ -29,8 +29,8 @@ void fullServiceBody(Report &report, const Workspace &ws, const std::string &kmT
     report.line("        en un vehículo de " + busClassPhrase(ws.BusClass));
     report.line();
     report.add(BoldItem{true});
-    report.line({text("      Coste total del trayecto: "), tab(34), number(Round(ws.ServiceTotal, 2)), text("euros"), tab(50),
-                 text("(100%)")});
+    report.line({text("      Coste total del trayecto: "), tab(34), number(Round(ws.ServiceTotal, 2)), text("euros"),
+                 tab(50), text("(100%)")});
     report.add(BoldItem{false});
     report.line();
     const GroupSums sums = groupSums(ws);
@@ -71,10 +71,10 @@ void unitCostBody(Report &report, const Workspace &ws, const std::string &kmText
     report.line();
     report.line(item + "Costes totales del servicio:");
     report.line();
-    report.line({text(item + "Costes/km:  "), tab(30), number(Round(sums.perKm, 2)), text("euros x "), number(double(ws.TotalKm)),
-                 text("km")});
-    report.line({text(item + "Costes/hora: "), tab(30), number(Round(sums.perHour, 2)), text("euros x "), number(ws.ServiceHours),
-                 text(" horas")});
+    report.line({text(item + "Costes/km:  "), tab(30), number(Round(sums.perKm, 2)), text("euros x "),
+                 number(double(ws.TotalKm)), text("km")});
+    report.line({text(item + "Costes/hora: "), tab(30), number(Round(sums.perHour, 2)), text("euros x "),
+                 number(ws.ServiceHours), text(" horas")});
     amount("Costes generales: ", ws.GeneralCosts);
     report.line({tab(30), text(std::string(10, '-'))});
     amount("TOTAL: ", ws.ServiceTotal);
@@ -82,7 +82,7 @@ void unitCostBody(Report &report, const Workspace &ws, const std::string &kmText
     report.line(Rule);
 }
 
-} // namespace
+}   // namespace
 
 std::string busClassPhrase(int busClass)
 {
@@ -114,8 +114,9 @@ std::vector<ChartColumn> chartData(const Workspace &ws)
 {
     if (ws.ServiceMode)
         return {
-            {"Mantenimiento", ws.MaintenanceTotal}, {"Combustible", ws.FuelTotal}, {"Neumáticos", ws.TyresTotal},
-            {"Financieros", ws.FinancingTotal},     {"Seguros", ws.InsuranceTotal}, {"Amortización", ws.AmortisationTotal},
+            {"Mantenimiento", ws.MaintenanceTotal}, {"Combustible", ws.FuelTotal},
+            {"Neumáticos", ws.TyresTotal},          {"Financieros", ws.FinancingTotal},
+            {"Seguros", ws.InsuranceTotal},         {"Amortización", ws.AmortisationTotal},
             {"Conductor", ws.DriverTotal},          {"Generales", ws.GeneralCosts},
         };
     const UnitCostColumns columns = unitCostColumns(ws);
@@ -126,4 +127,4 @@ std::vector<ChartColumn> chartData(const Workspace &ws)
     };
 }
 
-} // namespace rotavex
+}   // namespace rotavex

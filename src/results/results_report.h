@@ -31,4 +31,4 @@ struct ChartColumn {
 // (per km, per hour, general) for unit costs.
 std::vector<ChartColumn> chartData(const Workspace &ws);
 
-} // namespace rotavex
+}   // namespace rotavex

@@ -1,8 +1,8 @@
 #include "shell/ui/main_window.h"
 #include "shell/ui/program_commands.h"
+#include "shell/ui/splash_window.h"
 #include "widgets/program_pictures.h"
 #include "widgets/prompter.h"
-#include "shell/ui/splash_window.h"
 
 #include <QApplication>
 #include <QLibraryInfo>

@@ -132,7 +132,7 @@ void applyText(const std::optional<std::string> &item, std::string &field)
         field = checkedText(*item);
 }
 
-} // namespace
+}   // namespace
 
 const std::vector<FileGroup> &fileGroups()
 {
@@ -242,4 +242,4 @@ void applyDataFileWithObservatory(const DataFileContent &content, Workspace &ws,
     }
 }
 
-} // namespace rotavex
+}   // namespace rotavex

@@ -62,4 +62,4 @@ std::vector<std::size_t> applyDataFile(const DataFileContent &content, Workspace
 // the groups that need one off.
 void applyDataFileWithObservatory(const DataFileContent &content, Workspace &ws, FieldTexts &texts);
 
-} // namespace rotavex
+}   // namespace rotavex

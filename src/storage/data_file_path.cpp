@@ -11,4 +11,4 @@ std::string joinDataFilePath(std::string_view folder, std::string_view name, cha
     return path;
 }
 
-} // namespace rotavex
+}   // namespace rotavex

@@ -15,7 +15,6 @@ inline constexpr char NativePathSeparator = '/';
 
 // The folder, the separator, then the name. A folder that already ends with
 // the separator (the root of a volume, such as "C:\" or "/") gets no second one.
-std::string joinDataFilePath(std::string_view folder, std::string_view name,
-                             char separator = NativePathSeparator);
+std::string joinDataFilePath(std::string_view folder, std::string_view name, char separator = NativePathSeparator);
 
-} // namespace rotavex
+}   // namespace rotavex

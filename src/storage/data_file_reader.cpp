@@ -78,7 +78,7 @@ DataFileBytes readOpenFile(int fd)
     return result;
 }
 
-} // namespace
+}   // namespace
 
 DataFileBytes readDataFileFromDisk(const std::string &path)
 {
@@ -97,4 +97,4 @@ DataFileBytes readDataFileFromDisk(const std::string &path)
     return result;
 }
 
-} // namespace rotavex
+}   // namespace rotavex

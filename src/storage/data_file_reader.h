@@ -17,7 +17,7 @@ enum class DataFileReadFailure {
 };
 
 struct DataFileBytes {
-    std::string bytes;                            // meaningful only without a failure
+    std::string bytes;   // meaningful only without a failure
     std::optional<DataFileReadFailure> failure;
 };
 
@@ -26,4 +26,4 @@ struct DataFileBytes {
 // of the content.
 DataFileBytes readDataFileFromDisk(const std::string &path);
 
-} // namespace rotavex
+}   // namespace rotavex

@@ -20,10 +20,7 @@ namespace {
 constexpr mode_t NewFileMode = 0666;   // the umask is taken off by the system
 constexpr int UniqueNameAttempts = 100;
 
-FileReplacement failure(int error)
-{
-    return {false, error, std::system_category().message(error)};
-}
+FileReplacement failure(int error) { return {false, error, std::system_category().message(error)}; }
 
 FileReplacement failure(int error, std::string reason) { return {false, error, std::move(reason)}; }
 
@@ -193,7 +190,7 @@ private:
     int error_ = 0;
 };
 
-} // namespace
+}   // namespace
 
 const FileSystemCalls &systemFileCalls()
 {
@@ -216,4 +213,4 @@ FileReplacement replaceFileContents(const std::string &path, std::string_view by
     return Replacement(calls, followLinks(path)).run(bytes);
 }
 
-} // namespace rotavex
+}   // namespace rotavex

@@ -40,4 +40,4 @@ struct FileReplacement {
 FileReplacement replaceFileContents(const std::string &path, std::string_view bytes,
                                     const FileSystemCalls &calls = systemFileCalls());
 
-} // namespace rotavex
+}   // namespace rotavex

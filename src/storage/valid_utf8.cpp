@@ -59,7 +59,7 @@ Sequence firstSequence(std::string_view s)
     return {taken, taken == shape.length};
 }
 
-} // namespace
+}   // namespace
 
 std::string validUtf8(std::string_view bytes)
 {
@@ -73,4 +73,4 @@ std::string validUtf8(std::string_view bytes)
     return out;
 }
 
-} // namespace rotavex
+}   // namespace rotavex

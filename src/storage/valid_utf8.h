@@ -13,4 +13,4 @@ namespace rotavex {
 // beyond U+10FFFF. Well-formed text comes back unchanged.
 std::string validUtf8(std::string_view bytes);
 
-} // namespace rotavex
+}   // namespace rotavex

@@ -11,4 +11,4 @@ std::string utf8FromWindows1252(std::string_view bytes);
 // Characters Windows-1252 cannot hold, and bytes that are not UTF-8, become "?".
 std::string windows1252FromUtf8(std::string_view text);
 
-} // namespace rotavex
+}   // namespace rotavex

@@ -31,4 +31,4 @@ void ChildWindow::showEvent(QShowEvent *event)
 
 void ChildWindow::closeEvent(QCloseEvent *event) { event->ignore(); }
 
-} // namespace rotavex
+}   // namespace rotavex

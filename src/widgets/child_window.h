@@ -21,4 +21,4 @@ protected:
     void showEvent(QShowEvent *event) override;
 };
 
-} // namespace rotavex
+}   // namespace rotavex

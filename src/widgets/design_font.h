@@ -16,4 +16,4 @@ inline QFont designFont(bool bold = false, qreal points = 8.25)
     return font;
 }
 
-} // namespace rotavex
+}   // namespace rotavex

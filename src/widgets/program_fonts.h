@@ -12,4 +12,4 @@ inline QFont largeBoldFont(QFont font)
     return font;
 }
 
-} // namespace rotavex
+}   // namespace rotavex

@@ -44,8 +44,7 @@ void drawArt(QPainter &painter, const QString &path, const QRectF &box)
 
 // Pictures are kept in the application's pixmap cache once drawn, so that a
 // window opened again (the About window) does not draw them anew.
-template <typename Draw>
-QPixmap cachedPicture(const QString &name, QSize size, Draw draw)
+template <typename Draw> QPixmap cachedPicture(const QString &name, QSize size, Draw draw)
 {
     const QString key = QStringLiteral("rotavex:%1:%2x%3").arg(name).arg(size.width()).arg(size.height());
     QPixmap pixmap;
@@ -121,10 +120,10 @@ public:
         const qreal ratio = painter->device() ? painter->device()->devicePixelRatio() : 1.0;
         const QPixmap drawn = pixmap(rect.size() * ratio, mode, state);
         const QSize shown = drawn.size() / ratio;
-        painter->drawPixmap(QRect(rect.topLeft() + QPoint((rect.width() - shown.width()) / 2,
-                                                          (rect.height() - shown.height()) / 2),
-                                  shown),
-                            drawn);
+        painter->drawPixmap(
+            QRect(rect.topLeft() + QPoint((rect.width() - shown.width()) / 2, (rect.height() - shown.height()) / 2),
+                  shown),
+            drawn);
     }
 
 private:
@@ -140,7 +139,7 @@ private:
     std::vector<Drawing> m_drawings;
 };
 
-} // namespace
+}   // namespace
 
 QPixmap logoPicture(QSize size)
 {
@@ -158,20 +157,20 @@ QPixmap emblemPicture(QSize size)
 
 QIcon applicationIcon()
 {
-    static const QIcon icon(new PictureIconEngine(QStringLiteral("application"),
-        {{48, QStringLiteral(":/pictures/application.svg")},
-         {24, QStringLiteral(":/pictures/application-32.svg")},
-         {0, QStringLiteral(":/pictures/application-16.svg")}}));
+    static const QIcon icon(
+        new PictureIconEngine(QStringLiteral("application"), {{48, QStringLiteral(":/pictures/application.svg")},
+                                                              {24, QStringLiteral(":/pictures/application-32.svg")},
+                                                              {0, QStringLiteral(":/pictures/application-16.svg")}}));
     return icon;
 }
 
 QIcon observatoryIcon()
 {
-    static const QIcon icon(new PictureIconEngine(QStringLiteral("observatory"),
-        {{48, QStringLiteral(":/pictures/observatory.svg")},
-         {24, QStringLiteral(":/pictures/observatory-32.svg")},
-         {0, QStringLiteral(":/pictures/observatory-16.svg")}}));
+    static const QIcon icon(
+        new PictureIconEngine(QStringLiteral("observatory"), {{48, QStringLiteral(":/pictures/observatory.svg")},
+                                                              {24, QStringLiteral(":/pictures/observatory-32.svg")},
+                                                              {0, QStringLiteral(":/pictures/observatory-16.svg")}}));
     return icon;
 }
 
-} // namespace rotavex
+}   // namespace rotavex

@@ -23,4 +23,4 @@ QIcon applicationIcon();
 // Window icon of the observatory averages window: a small table with a chart.
 QIcon observatoryIcon();
 
-} // namespace rotavex
+}   // namespace rotavex

@@ -3,10 +3,7 @@
 #include <QFile>
 
 // Outside any namespace, as the resource compiler's functions are.
-static void initialiseRotavexResources()
-{
-    Q_INIT_RESOURCE(rotavex);
-}
+static void initialiseRotavexResources() { Q_INIT_RESOURCE(rotavex); }
 
 namespace rotavex {
 
@@ -25,4 +22,4 @@ QString builtInText(const QString &path)
     return QString::fromUtf8(file.readAll());
 }
 
-} // namespace rotavex
+}   // namespace rotavex

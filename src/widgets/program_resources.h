@@ -13,4 +13,4 @@ QString builtInText(const QString &path);
 // a static library, whose resources the linker would otherwise leave out.
 void registerBuiltInFiles();
 
-} // namespace rotavex
+}   // namespace rotavex

@@ -15,7 +15,7 @@ QMessageBox::StandardButton ask(const QString &text, QMessageBox::StandardButton
 
 Prompter *current = nullptr;
 
-} // namespace
+}   // namespace
 
 void MessageBoxPrompter::inform(const QString &text) { ask(text, QMessageBox::Ok); }
 
@@ -41,4 +41,4 @@ Prompter &prompter()
 
 void setPrompter(Prompter *replacement) { current = replacement; }
 
-} // namespace rotavex
+}   // namespace rotavex

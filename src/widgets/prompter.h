@@ -11,8 +11,8 @@ enum class Answer { Yes, No, Cancel };
 class Prompter {
 public:
     virtual ~Prompter() = default;
-    virtual void inform(const QString &text) = 0;                 // OK only
-    virtual bool askYesNo(const QString &text) = 0;               // true for Yes
+    virtual void inform(const QString &text) = 0;     // OK only
+    virtual bool askYesNo(const QString &text) = 0;   // true for Yes
     virtual Answer askYesNoCancel(const QString &text) = 0;
 };
 
@@ -30,4 +30,4 @@ void setPrompter(Prompter *replacement);   // nullptr restores the message boxes
 
 inline const QString ApplicationTitle = QStringLiteral("ROTAVEX 2018");
 
-} // namespace rotavex
+}   // namespace rotavex

@@ -18,4 +18,4 @@ inline QRect twipRect(int left, int top, int width, int height)
 inline QPoint twipPoint(int left, int top) { return QPoint(twips(left), twips(top)); }
 inline QSize twipSize(int width, int height) { return QSize(twips(width), twips(height)); }
 
-} // namespace rotavex
+}   // namespace rotavex

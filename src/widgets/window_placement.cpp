@@ -17,4 +17,4 @@ void fixAndCentreOnScreen(QWidget *window, QSize clientSize)
     window->move(frame.topLeft());
 }
 
-} // namespace rotavex
+}   // namespace rotavex

@@ -9,4 +9,4 @@ namespace rotavex {
 // frame on the screen it is on (the primary one before it is shown).
 void fixAndCentreOnScreen(QWidget *window, QSize clientSize);
 
-} // namespace rotavex
+}   // namespace rotavex

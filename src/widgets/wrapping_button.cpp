@@ -11,7 +11,7 @@ constexpr int CaptionFlags = Qt::AlignCenter | Qt::TextWordWrap | Qt::TextShowMn
 constexpr int OptionCaptionFlags = Qt::AlignLeft | Qt::AlignVCenter | Qt::TextWordWrap | Qt::TextShowMnemonic;
 constexpr qreal SmallestPointSize = 6.0;
 
-} // namespace
+}   // namespace
 
 bool captionFits(const QFont &font, const QString &caption, const QRect &area)
 {
@@ -60,7 +60,7 @@ QRect WrappingRadioButton::captionArea() const
     QStyleOptionButton option;
     initStyleOption(&option);
     const int indicator = style()->pixelMetric(QStyle::PM_ExclusiveIndicatorWidth, &option, this)
-        + style()->pixelMetric(QStyle::PM_RadioButtonLabelSpacing, &option, this);
+                          + style()->pixelMetric(QStyle::PM_RadioButtonLabelSpacing, &option, this);
     return rect().adjusted(indicator, 0, 0, 0);
 }
 
@@ -85,4 +85,4 @@ void WrappingRadioButton::paintEvent(QPaintEvent *)
 
 bool WrappingRadioButton::hitButton(const QPoint &pos) const { return rect().contains(pos); }
 
-} // namespace rotavex
+}   // namespace rotavex

@@ -36,4 +36,4 @@ protected:
 // Whether the caption, broken at blanks, fits inside the area in that font.
 bool captionFits(const QFont &font, const QString &caption, const QRect &area);
 
-} // namespace rotavex
+}   // namespace rotavex

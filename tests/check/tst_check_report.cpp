@@ -1,5 +1,5 @@
-#include "check/check_report.h"
 #include "../results/report_fixture.h"
+#include "check/check_report.h"
 
 #include <QtTest>
 
@@ -23,7 +23,7 @@ QStringList printedVerdict(const QStringList &lines)
     return lines.mid(verdict + 3, lines.size() - verdict - 6);
 }
 
-} // namespace
+}   // namespace
 
 class CheckReportTest : public QObject {
     Q_OBJECT
@@ -37,58 +37,68 @@ private slots:
         QStringList allEmpty;
         for (std::size_t i = 0; i < InputCount; ++i)
             allEmpty << QString::number(i) << "";
-        QTest::newRow("nothing entered")
-            << 0 << allEmpty
-            << QStringList{"-> No ha seleccionado el tipo de autobús",
-                           "-> No ha introducido el salario del conductor",
-                           "-> No ha introducido las horas de trabajo del conductor",
-                           "-> No ha introducido los costes generales",
-                           "",
-                           "-> No ha introducido el coste de combustible",
-                           "-> No ha introducido el coste de seguros",
-                           "-> No ha introducido el coste de neumáticos",
-                           "-> No ha introducido la duración de los neumáticos",
-                           "",
-                           "-> No ha introducido el coste del autobús",
-                           "-> No ha introducido la vida útil del autobús",
-                           "-> No ha introducido los kilómetros anuales del autobús",
-                           "-> No ha introducido el coste de mantenimiento del autobús",
-                           "-> No ha introducido el coste de financiación del autobús",
-                           "-> No ha introducido el plazo de financiación del autobús",
-                           "",
-                           "-> No ha introducido los Km del trayecto",
-                           "-> No ha introducido las horas del trayecto",
-                           "-> No ha introducido los km de posicionamiento del servicio"}
-            << QStringList{"Faltan datos por introducir. Si no los conoce, es recomendable",
-                           "utilizar los del Observatorio", "", "Si desea que tengan valor cero,",
-                           "por favor introduzca un cero en su casilla", ""};
+        QTest::newRow("nothing entered") << 0 << allEmpty
+                                         << QStringList{"-> No ha seleccionado el tipo de autobús",
+                                                        "-> No ha introducido el salario del conductor",
+                                                        "-> No ha introducido las horas de trabajo del conductor",
+                                                        "-> No ha introducido los costes generales",
+                                                        "",
+                                                        "-> No ha introducido el coste de combustible",
+                                                        "-> No ha introducido el coste de seguros",
+                                                        "-> No ha introducido el coste de neumáticos",
+                                                        "-> No ha introducido la duración de los neumáticos",
+                                                        "",
+                                                        "-> No ha introducido el coste del autobús",
+                                                        "-> No ha introducido la vida útil del autobús",
+                                                        "-> No ha introducido los kilómetros anuales del autobús",
+                                                        "-> No ha introducido el coste de mantenimiento del autobús",
+                                                        "-> No ha introducido el coste de financiación del autobús",
+                                                        "-> No ha introducido el plazo de financiación del autobús",
+                                                        "",
+                                                        "-> No ha introducido los Km del trayecto",
+                                                        "-> No ha introducido las horas del trayecto",
+                                                        "-> No ha introducido los km de posicionamiento del servicio"}
+                                         << QStringList{
+                                                "Faltan datos por introducir. Si no los conoce, es recomendable",
+                                                "utilizar los del Observatorio",
+                                                "",
+                                                "Si desea que tengan valor cero,",
+                                                "por favor introduzca un cero en su casilla",
+                                                ""};
         QTest::newRow("everything complete")
             << 3 << QStringList{} << QStringList{"", "", ""}
             << QStringList{"No faltan datos por introducir, puede realizar los cálculos",
                            "Pulse el botón Calcular si desea hacerlo"};
         // 125.5 km/h: the speed is written as it is, not rounded.
         QTest::newRow("zero salary, fast trip")
-            << 3
-            << QStringList{QString::number(int(Input::Salacon)), "0", QString::number(int(Input::Km)), "251",
-                           QString::number(int(Input::Horas)), "2"}
+            << 3 << QStringList{QString::number(int(Input::Salacon)), "0", QString::number(int(Input::Km)), "251",
+                                QString::number(int(Input::Horas)),   "2"}
             << QStringList{"-> El salario del conductor es cero",
-                           "   Este dato no es imprescindible pero debe tenerlo en cuenta", "", "", "",
+                           "   Este dato no es imprescindible pero debe tenerlo en cuenta",
+                           "",
+                           "",
+                           "",
                            "-> El trayecto presupone un velocidad mínima del autobús de 125,5  Km/H",
                            "   Parece excesiva, pero aun así se puede efectuar el cálculo"}
             << QStringList{"No faltan datos por introducir, pero hay algunos con valor cero",
                            "Puede realizar los cálculos, pero tenga en cuenta los valores nulos",
                            "Pulse el botón Calcular si desea hacerlo", ""};
         QTest::newRow("negative trip hours, zero working hours")
-            << 3
-            << QStringList{QString::number(int(Input::Horas)), "-2", QString::number(int(Input::Htraba)), "0"}
+            << 3 << QStringList{QString::number(int(Input::Horas)), "-2", QString::number(int(Input::Htraba)), "0"}
             << QStringList{"-> Las horas de trabajo del conductor son cero.",
-                           "   Para los cálculos es necesario un valor positivo", "", "", "",
+                           "   Para los cálculos es necesario un valor positivo",
+                           "",
+                           "",
+                           "",
                            "-> Las horas del trayecto son negativas.",
                            "   Los valores negativos no son válidos: corríjalo"}
             << QStringList{"Algunos datos tienen valores negativos, que no son válidos",
-                           "Corríjalos antes de realizar los cálculos", "",
+                           "Corríjalos antes de realizar los cálculos",
+                           "",
                            "Algunos datos con valor cero impiden realizar los cálculos",
-                           "Si no los conoce es recomendable utilizar el dato del", "observatorio en su lugar", ""};
+                           "Si no los conoce es recomendable utilizar el dato del",
+                           "observatorio en su lugar",
+                           ""};
     }
     void printed()
     {

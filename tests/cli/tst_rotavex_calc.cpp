@@ -47,7 +47,6 @@ QByteArray example(const char *name)
     return file.readAll();
 }
 
-
 // A file whose name is the given bytes, which need not be UTF-8.
 void writeRawNamed(const QTemporaryDir &dir, const QByteArray &name, const QByteArray &bytes)
 {
@@ -111,7 +110,7 @@ RawRun calcOnFolder(const QStringList &options, const QString &folder)
 
 bool isStrictUtf8(const QByteArray &bytes) { return QString::fromUtf8(bytes).toUtf8() == bytes; }
 
-} // namespace
+}   // namespace
 
 class RotavexCalcTest : public QObject {
     Q_OBJECT
@@ -121,13 +120,17 @@ private slots:
         QTest::addColumn<QString>("file");
         QTest::addColumn<QString>("lang");
         QTest::addColumn<QString>("line");
-        QTest::newRow("full service, comma") << "examples/worked-example" << "es_ES.UTF-8"
+        QTest::newRow("full service, comma") << "examples/worked-example"
+                                             << "es_ES.UTF-8"
                                              << "      Coste total del trayecto:   279,03 euros   (100%)";
-        QTest::newRow("full service, point") << "examples/worked-example" << "C"
+        QTest::newRow("full service, point") << "examples/worked-example"
+                                             << "C"
                                              << "      Coste total del trayecto:   279.03 euros   (100%)";
-        QTest::newRow("unit costs, comma") << "examples/worked-example-unit-costs" << "es_ES.UTF-8"
+        QTest::newRow("unit costs, comma") << "examples/worked-example-unit-costs"
+                                           << "es_ES.UTF-8"
                                            << "            TOTAL:            279,03  euros";
-        QTest::newRow("observatory") << "examples/worked-example-observatory" << "de_DE"
+        QTest::newRow("observatory") << "examples/worked-example-observatory"
+                                     << "de_DE"
                                      << "      Coste total del trayecto:   248,18 euros   (100%)";
     }
     void textReportFollowsTheLocale()
@@ -147,7 +150,8 @@ private slots:
     void textReportUsesTheWindowsSeparatorInEveryLocale()
     {
         std::set<QString> names;
-        for (const QLocale &locale : QLocale::matchingLocales(QLocale::AnyLanguage, QLocale::AnyScript, QLocale::AnyTerritory))
+        for (const QLocale &locale :
+             QLocale::matchingLocales(QLocale::AnyLanguage, QLocale::AnyScript, QLocale::AnyTerritory))
             names.insert(locale.name());
         QStringList disagreements;
         for (const QString &name : names) {
@@ -170,9 +174,11 @@ private slots:
         const QStringList examples = QDir(ROTAVEX_SOURCE_DIR "/examples").entryList(QDir::Files, QDir::Name);
         QVERIFY(!examples.isEmpty());
         for (const QString &example : examples) {
-            for (const auto &[option, suffix] : {std::pair<QString, QString>{"", "txt"}, {"--json", "json"}, {"--csv", "csv"}}) {
+            for (const auto &[option, suffix] :
+                 {std::pair<QString, QString>{"", "txt"}, {"--json", "json"}, {"--csv", "csv"}}) {
                 const QString tag = example + '.' + suffix;
-                QTest::newRow(qPrintable(tag)) << example << option << QStringLiteral(ROTAVEX_SOURCE_DIR "/tests/cli/expected/") + tag;
+                QTest::newRow(qPrintable(tag))
+                    << example << option << QStringLiteral(ROTAVEX_SOURCE_DIR "/tests/cli/expected/") + tag;
             }
         }
     }
@@ -221,12 +227,14 @@ private slots:
     void csvHasAHeaderAndARowPerFile()
     {
         QTemporaryDir dir;
-        const QString refused = writeTemp(dir, "sin, clase", example("worked-example").replace("\r\n3\r\n", "\r\n0\r\n"));
+        const QString refused = writeTemp(dir, "sin, clase",
+                                          example("worked-example").replace("\r\n3\r\n", "\r\n0\r\n"));
         const Run run = calc({"--csv", "examples/worked-example", refused});
         QCOMPARE(run.status, 1);
         const QStringList lines = run.out.split('\n', Qt::SkipEmptyParts);
         QCOMPARE(lines.size(), 3);
-        QVERIFY(lines[0].startsWith("file,accepted,BusClass,ServiceMode,missing,blockingZero,allowedZero,negative,TotalKm,"));
+        QVERIFY(lines[0].startsWith(
+            "file,accepted,BusClass,ServiceMode,missing,blockingZero,allowedZero,negative,TotalKm,"));
         QVERIFY(lines[1].contains(",279.026886,"));
         QVERIFY(lines[2].startsWith('"' + refused + "\",false,0,"));
         QCOMPARE(lines[2].count(','), lines[0].count(',') + 1);   // one comma is inside the quoted name
@@ -247,7 +255,10 @@ private slots:
     {
         QTest::addColumn<QByteArray>("name");
         QTest::addColumn<QString>("shown");
-        QTest::newRow("byte 0xff") << QByteArray("a\xff" "b") << QString("a\uFFFD" "b");
+        QTest::newRow("byte 0xff") << QByteArray("a\xff"
+                                                 "b")
+                                   << QString("a\uFFFD"
+                                              "b");
         QTest::newRow("truncated at the end") << QByteArray("cami\xc3") << QString("cami\uFFFD");
         QTest::newRow("truncated before a letter") << QByteArray("e\xe2\x82z") << QString("e\uFFFDz");
         QTest::newRow("overlong slash") << QByteArray("over\xc0\xafx") << QString("over\uFFFD\uFFFDx");
@@ -327,8 +338,10 @@ private slots:
         QTest::addColumn<QString>("message");
         QTest::newRow("no file") << QStringList{} << 2 << "falta";
         QTest::newRow("unknown option") << QStringList{"--xml", "examples/worked-example"} << 2 << "opción no válida";
-        QTest::newRow("missing file") << QStringList{"examples/nonexistent"} << 2 << "El fichero que intenta cargar no es de ROTAVEX";
-        QTest::newRow("foreign file") << QStringList{"README.md"} << 2 << "El fichero que intenta cargar no es de ROTAVEX";
+        QTest::newRow("missing file") << QStringList{"examples/nonexistent"} << 2
+                                      << "El fichero que intenta cargar no es de ROTAVEX";
+        QTest::newRow("foreign file") << QStringList{"README.md"} << 2
+                                      << "El fichero que intenta cargar no es de ROTAVEX";
         QTest::newRow("folder") << QStringList{"examples"} << 2 << "El fichero que intenta cargar no es de ROTAVEX";
         QTest::newRow("all priced") << QStringList{"--json", "examples/complete-example"} << 0 << "";
         QTest::newRow("help") << QStringList{"--help"} << 0 << "";

@@ -42,18 +42,25 @@ private slots:
         QTest::addColumn<QString>("message");
         const QString negative = QString::fromUtf8(NegativeValueMessage.data(), int(NegativeValueMessage.size()));
         const QString notNumber = QString::fromUtf8(NotANumberMessage.data(), int(NotANumberMessage.size()));
-        QTest::newRow("comma becomes point") << "12,5" << false << "12.5" << "";
-        QTest::newRow("point stays") << "12.5" << false << "12.5" << "";
-        QTest::newRow("point is decimal, not grouping") << "1.234" << false << "1.234" << "";
-        QTest::newRow("empty: no message") << "" << false << "" << "";
+        QTest::newRow("comma becomes point") << "12,5" << false << "12.5"
+                                             << "";
+        QTest::newRow("point stays") << "12.5" << false << "12.5"
+                                     << "";
+        QTest::newRow("point is decimal, not grouping") << "1.234" << false << "1.234"
+                                                        << "";
+        QTest::newRow("empty: no message") << "" << false << ""
+                                           << "";
         QTest::newRow("negative") << "-3" << false << "" << negative;
         QTest::newRow("negative with comma, one message") << "-3,5" << false << "" << negative;
         QTest::newRow("minus zero comma five is negative too") << "-0,5" << false << "" << negative;
-        QTest::newRow("minus zero stays") << "-0" << false << "-0" << "";
+        QTest::newRow("minus zero stays") << "-0" << false << "-0"
+                                          << "";
         QTest::newRow("letters") << "abc" << false << "" << notNumber;
         QTest::newRow("digits then letters") << "12a" << false << "" << notNumber;
-        QTest::newRow("locked word") << "Observatorio" << true << "Observatorio" << "";
-        QTest::newRow("locked keeps its comma") << "12,5" << true << "12,5" << "";
+        QTest::newRow("locked word") << "Observatorio" << true << "Observatorio"
+                                     << "";
+        QTest::newRow("locked keeps its comma") << "12,5" << true << "12,5"
+                                                << "";
         QTest::newRow("locked negative is still refused") << "-4" << true << "" << negative;
         QTest::newRow("huge exponent") << "1e400" << false << "" << notNumber;
     }
@@ -65,7 +72,8 @@ private slots:
         QFETCH(QString, message);
         const FieldCheckOutcome outcome = CheckNumericField(text.toStdString(), locked);
         QCOMPARE(QString::fromStdString(outcome.text), after);
-        const QString shown = outcome.message ? QString::fromUtf8(outcome.message->data(), int(outcome.message->size())) : QString();
+        const QString shown = outcome.message ? QString::fromUtf8(outcome.message->data(), int(outcome.message->size()))
+                                              : QString();
         QCOMPARE(shown, message);
     }
 

@@ -53,7 +53,7 @@ std::string asSaved(std::string text)
 
 std::string asLoaded(const std::string &text) { return CheckNumericField(asSaved(text), false).text; }
 
-} // namespace
+}   // namespace
 
 extern "C" int LLVMFuzzerTestOneInput(const uint8_t *data, size_t size)
 {

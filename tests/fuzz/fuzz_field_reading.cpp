@@ -80,7 +80,7 @@ void checkLockedField(const std::string &text)
     FUZZ_REQUIRE(bool(outcome.message) == negative);
 }
 
-} // namespace
+}   // namespace
 
 extern "C" int LLVMFuzzerTestOneInput(const uint8_t *data, size_t size)
 {

@@ -36,10 +36,10 @@ void switchOn(Workspace &ws, FieldTexts &texts, const std::vector<Switch> &wante
 bool resultsAreFinite(const Workspace &ws)
 {
     const float results[] = {
-        ws.ServiceHours,     ws.EffectiveAnnualHours, ws.DriverPerHour,     ws.AmortisationPerHour,
-        ws.FinancingPerHour, ws.InsurancePerHour,     ws.FuelPerKm,         ws.MaintenancePerKm,
-        ws.TyresPerKm,       ws.DriverTotal,          ws.FuelTotal,         ws.AmortisationTotal,
-        ws.FinancingTotal,   ws.MaintenanceTotal,     ws.TyresTotal,        ws.InsuranceTotal,
+        ws.ServiceHours,     ws.EffectiveAnnualHours, ws.DriverPerHour, ws.AmortisationPerHour,
+        ws.FinancingPerHour, ws.InsurancePerHour,     ws.FuelPerKm,     ws.MaintenancePerKm,
+        ws.TyresPerKm,       ws.DriverTotal,          ws.FuelTotal,     ws.AmortisationTotal,
+        ws.FinancingTotal,   ws.MaintenanceTotal,     ws.TyresTotal,    ws.InsuranceTotal,
         ws.GeneralCosts,     ws.ServiceTotal,
     };
     for (float value : results)
@@ -50,8 +50,8 @@ bool resultsAreFinite(const Workspace &ws)
 
 bool sharesAreFinite(const Workspace &ws)
 {
-    const float shares[] = {ws.DriverPct,       ws.GeneralPct,     ws.FuelPct,  ws.AmortisationPct,
-                            ws.FinancingPct,    ws.MaintenancePct, ws.TyresPct, ws.InsurancePct};
+    const float shares[] = {ws.DriverPct,    ws.GeneralPct,     ws.FuelPct,  ws.AmortisationPct,
+                            ws.FinancingPct, ws.MaintenancePct, ws.TyresPct, ws.InsurancePct};
     for (float share : shares)
         if (!std::isfinite(share))
             return false;
@@ -89,8 +89,9 @@ void load(const DataFileContent &content, Switches switches)
     if (switches == Switches::AllOn) {
         // The buttons need a class; the file's own class is applied on top.
         ws.BusClass = content.busClass && isKnownBusClass(*content.busClass) ? *content.busClass : 1;
-        switchOn(ws, texts, {Switch::Driver, Switch::General, Switch::Fuel, Switch::Vehicle, Switch::Financing,
-                             Switch::Maintenance, Switch::Tyres, Switch::Insurance, Switch::AnnualKm});
+        switchOn(ws, texts,
+                 {Switch::Driver, Switch::General, Switch::Fuel, Switch::Vehicle, Switch::Financing,
+                  Switch::Maintenance, Switch::Tyres, Switch::Insurance, Switch::AnnualKm});
     }
     const std::vector<std::size_t> observatoryGroups = applyDataFile(content, ws, texts);
     if (switches == Switches::AsTheFileSaved) {
@@ -102,7 +103,7 @@ void load(const DataFileContent &content, Switches switches)
     priceAndReport(ws, texts);
 }
 
-} // namespace
+}   // namespace
 
 extern "C" int LLVMFuzzerTestOneInput(const uint8_t *data, size_t size)
 {

@@ -18,8 +18,7 @@ namespace rotavex::fuzz {
     std::abort();
 }
 
-#define FUZZ_REQUIRE(condition) \
-    ((condition) ? void() : ::rotavex::fuzz::ruleBroken(#condition, __FILE__, __LINE__))
+#define FUZZ_REQUIRE(condition) ((condition) ? void() : ::rotavex::fuzz::ruleBroken(#condition, __FILE__, __LINE__))
 
 // No number a report writes may be an infinity or a NaN.
 inline bool numbersAreFinite(const Report &report)
@@ -39,4 +38,4 @@ inline bool numbersAreFinite(const Report &report)
     return true;
 }
 
-} // namespace rotavex::fuzz
+}   // namespace rotavex::fuzz

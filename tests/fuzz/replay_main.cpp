@@ -22,7 +22,7 @@ void replay(const std::filesystem::path &file)
     LLVMFuzzerTestOneInput(reinterpret_cast<const uint8_t *>(bytes.data()), bytes.size());
 }
 
-} // namespace
+}   // namespace
 
 int main(int argc, char **argv)
 {

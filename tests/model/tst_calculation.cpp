@@ -20,7 +20,7 @@ Workspace calculated(Workspace ws, const FieldTexts &texts)
 
 bool near(double actual, double expected, double tolerance) { return std::fabs(actual - expected) <= tolerance; }
 
-} // namespace
+}   // namespace
 
 class CalculationTest : public QObject {
     Q_OBJECT
@@ -38,15 +38,16 @@ private slots:
         QCOMPARE(ws.MaintenancePerKm, 0.1f);
         QVERIFY(near(ws.AmortisationPerHour, 13.8105, 5e-5));
         QVERIFY(near(ws.FinancingPerHour, 4.3860, 5e-5));
-        const double totals[][2] = {{ws.DriverTotal, 105.25}, {ws.FuelTotal, 43.20}, {ws.AmortisationTotal, 55.24},
-                                    {ws.FinancingTotal, 17.54}, {ws.MaintenanceTotal, 12.01}, {ws.TyresTotal, 3.84},
-                                    {ws.InsuranceTotal, 14.04}, {ws.GeneralCosts, 27.90}, {ws.ServiceTotal, 279.03},
-                                    {ws.ServiceTotal - ws.GeneralCosts, 251.12}};
+        const double totals[][2] = {{ws.DriverTotal, 105.25},      {ws.FuelTotal, 43.20},
+                                    {ws.AmortisationTotal, 55.24}, {ws.FinancingTotal, 17.54},
+                                    {ws.MaintenanceTotal, 12.01},  {ws.TyresTotal, 3.84},
+                                    {ws.InsuranceTotal, 14.04},    {ws.GeneralCosts, 27.90},
+                                    {ws.ServiceTotal, 279.03},     {ws.ServiceTotal - ws.GeneralCosts, 251.12}};
         for (const auto &pair : totals)
             QVERIFY2(near(pair[0], pair[1], 0.005), qPrintable(QString::number(pair[0])));
-        const double shares[][2] = {{ws.DriverPct, 37.72}, {ws.GeneralPct, 10.00}, {ws.FuelPct, 15.48},
+        const double shares[][2] = {{ws.DriverPct, 37.72},       {ws.GeneralPct, 10.00},  {ws.FuelPct, 15.48},
                                     {ws.AmortisationPct, 19.80}, {ws.FinancingPct, 6.29}, {ws.MaintenancePct, 4.30},
-                                    {ws.TyresPct, 1.38}, {ws.InsurancePct, 5.03}};
+                                    {ws.TyresPct, 1.38},         {ws.InsurancePct, 5.03}};
         for (const auto &pair : shares)
             QVERIFY2(near(pair[0], pair[1], 0.005), qPrintable(QString::number(pair[0])));
     }
@@ -110,10 +111,14 @@ private slots:
         QTest::addColumn<QString>("km");
         QTest::addColumn<QString>("vacio");
         QTest::addColumn<int>("total");
-        QTest::newRow("100.5") << "100.5" << "0" << 100;
-        QTest::newRow("101.5") << "101.5" << "0" << 102;
-        QTest::newRow("sum of halves") << "0.5" << "0.5" << 1;
-        QTest::newRow("just above half") << "100.51" << "0" << 101;
+        QTest::newRow("100.5") << "100.5"
+                               << "0" << 100;
+        QTest::newRow("101.5") << "101.5"
+                               << "0" << 102;
+        QTest::newRow("sum of halves") << "0.5"
+                                       << "0.5" << 1;
+        QTest::newRow("just above half") << "100.51"
+                                         << "0" << 101;
     }
     void totalKmRoundsHalvesToEven()
     {
@@ -207,9 +212,12 @@ private slots:
     {
         QTest::addColumn<QString>("horas");
         QTest::addColumn<QString>("cosgen");
-        QTest::newRow("worked example") << "4" << "10";
-        QTest::newRow("long service") << "12.5" << "35";
-        QTest::newRow("short service") << "0.25" << "0";
+        QTest::newRow("worked example") << "4"
+                                        << "10";
+        QTest::newRow("long service") << "12.5"
+                                      << "35";
+        QTest::newRow("short service") << "0.25"
+                                       << "0";
     }
     void invariantsHold()
     {
@@ -219,11 +227,11 @@ private slots:
         texts[Input::Horas] = horas.toStdString();
         texts[Input::Cosgen] = cosgen.toStdString();
         const Workspace ws = calculated(classThree(), texts);
-        const double items = double(ws.GeneralCosts) + ws.DriverTotal + ws.FuelTotal + ws.AmortisationTotal +
-                             ws.FinancingTotal + ws.MaintenanceTotal + ws.TyresTotal + ws.InsuranceTotal;
+        const double items = double(ws.GeneralCosts) + ws.DriverTotal + ws.FuelTotal + ws.AmortisationTotal
+                             + ws.FinancingTotal + ws.MaintenanceTotal + ws.TyresTotal + ws.InsuranceTotal;
         QVERIFY(near(items, ws.ServiceTotal, 1e-3));
-        const double shares = double(ws.DriverPct) + ws.GeneralPct + ws.FuelPct + ws.AmortisationPct + ws.FinancingPct +
-                              ws.MaintenancePct + ws.TyresPct + ws.InsurancePct;
+        const double shares = double(ws.DriverPct) + ws.GeneralPct + ws.FuelPct + ws.AmortisationPct + ws.FinancingPct
+                              + ws.MaintenancePct + ws.TyresPct + ws.InsurancePct;
         QVERIFY(near(shares, 100, 1e-3));
         QVERIFY(near(ws.DriverTotal, double(ws.DriverPerHour) * ws.ServiceHours - 0.01, 1e-4));
         QVERIFY(near(ws.MaintenanceTotal, double(ws.MaintenancePerKm) * ws.TotalKm + 0.01, 1e-4));
@@ -293,11 +301,21 @@ private slots:
         // Negative fuel and tyres cancel the driver and the amortisation,
         // leaving a total of 0.012 euros: each share is about 2.5e38%, so
         // two of them add up beyond any float.
-        QTest::newRow("full-service shares")
-            << QStringList{"Htraba=2", "Horas=1", "Km=1", "Vacio=0", "Cosgen=0", "Cosgas=-1e35",
-                           "Salacon=3.0000001227554363e+34", "Cosneu=-3.7500001534442953e+33", "Vidneu=1",
-                           "Cosaut=7.500000306888591e+33", "Vidaut=1", "Cosfin=0", "Cosman=0", "Cosseg=0.012"}
-            << "suma de porcentajes por km";
+        QTest::newRow("full-service shares") << QStringList{"Htraba=2",
+                                                            "Horas=1",
+                                                            "Km=1",
+                                                            "Vacio=0",
+                                                            "Cosgen=0",
+                                                            "Cosgas=-1e35",
+                                                            "Salacon=3.0000001227554363e+34",
+                                                            "Cosneu=-3.7500001534442953e+33",
+                                                            "Vidneu=1",
+                                                            "Cosaut=7.500000306888591e+33",
+                                                            "Vidaut=1",
+                                                            "Cosfin=0",
+                                                            "Cosman=0",
+                                                            "Cosseg=0.012"}
+                                             << "suma de porcentajes por km";
     }
     void sumsBesideTheResultsAreChecked()
     {

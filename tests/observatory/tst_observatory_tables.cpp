@@ -1,7 +1,7 @@
+#include "../results/report_fixture.h"
 #include "model/calculation.h"
 #include "model/observatory_values.h"
 #include "observatory/observatory_tables.h"
-#include "../results/report_fixture.h"
 
 #include <QtTest>
 
@@ -11,7 +11,8 @@ using namespace rotavex::testing;
 namespace {
 
 const QString Dashes(112, '-');
-const QStringList ClassLabels = {"Menos de 22 plazas:", "De 22 a 35 plazas:", "de 36 a 55 plazas:", "Más de 55 plazas:"};
+const QStringList ClassLabels = {
+    "Menos de 22 plazas:", "De 22 a 35 plazas:", "de 36 a 55 plazas:", "Más de 55 plazas:"};
 
 QStringList lines(const Report &report, const QString &separator)
 {
@@ -43,7 +44,7 @@ QStringList averages()
            + QStringList{item + "Coste de Seguros:"} + classLines({"2,89", "3,39", "4,21", "5,47"}, " ", perHour);
 }
 
-} // namespace
+}   // namespace
 
 class ObservatoryTablesTest : public QObject {
     Q_OBJECT
@@ -80,7 +81,8 @@ private slots:
         QTest::addColumn<QString>("text");
         QTest::addColumn<int>("skip");
         QTest::addColumn<QString>("font");
-        QTest::newRow("title") << "Observatorio de Costes del Transporte de Viajeros en Autobús" << 0 << "14 bold underline";
+        QTest::newRow("title") << "Observatorio de Costes del Transporte de Viajeros en Autobús" << 0
+                               << "14 bold underline";
         QTest::newRow("subtitle") << "(Suponiendo un servicio de una hora)" << 0 << "12 bold";
         QTest::newRow("averages") << QString(14, ' ') + "Coste de Seguros:" << 0 << "12 bold";
         QTest::newRow("closing dashes") << Dashes << 1 << "12";
@@ -121,8 +123,8 @@ private slots:
 
         Workspace ws;
         ws.BusClass = int16_t(busClass);
-        ws.ObsDriver = ws.ObsGeneral = ws.ObsFuel = ws.ObsVehicle = ws.ObsFinancing = ws.ObsMaintenance =
-            ws.ObsTyres = ws.ObsInsurance = ws.ObsAnnualKm = true;
+        ws.ObsDriver = ws.ObsGeneral = ws.ObsFuel = ws.ObsVehicle = ws.ObsFinancing = ws.ObsMaintenance = ws.ObsTyres =
+            ws.ObsInsurance = ws.ObsAnnualKm = true;
         FieldTexts texts;
         texts[Input::Km] = "100";
         texts[Input::Vacio] = "0";

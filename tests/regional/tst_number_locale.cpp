@@ -19,10 +19,22 @@ void NumberLocaleTest::fromQtLocale_data()
     QTest::addColumn<QString>("date");
     QTest::addColumn<QString>("time");
     // The time zone of the long time format never reaches a report.
-    QTest::newRow("Spanish") << "es_ES" << "," << "d/M/yy" << "H:mm:ss";
-    QTest::newRow("US English") << "en_US" << "." << "M/d/yy" << "h:mm:ss AP";
-    QTest::newRow("German") << "de_DE" << "," << "dd.MM.yy" << "HH:mm:ss";
-    QTest::newRow("C, month by name") << "C" << "." << "dd/MM/yyyy" << "HH:mm:ss";
+    QTest::newRow("Spanish") << "es_ES"
+                             << ","
+                             << "d/M/yy"
+                             << "H:mm:ss";
+    QTest::newRow("US English") << "en_US"
+                                << "."
+                                << "M/d/yy"
+                                << "h:mm:ss AP";
+    QTest::newRow("German") << "de_DE"
+                            << ","
+                            << "dd.MM.yy"
+                            << "HH:mm:ss";
+    QTest::newRow("C, month by name") << "C"
+                                      << "."
+                                      << "dd/MM/yyyy"
+                                      << "HH:mm:ss";
 }
 
 void NumberLocaleTest::fromQtLocale()

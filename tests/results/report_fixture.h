@@ -37,10 +37,14 @@ inline QString fontAt(const Report &report, const std::string &text, int skip = 
     double size = 0;
     bool bold = false, italic = false, underline = false;
     for (const ReportItem &item : report.items) {
-        if (const auto *f = std::get_if<FontSizeItem>(&item)) size = f->points;
-        if (const auto *b = std::get_if<BoldItem>(&item)) bold = b->on;
-        if (const auto *i = std::get_if<ItalicItem>(&item)) italic = i->on;
-        if (const auto *u = std::get_if<UnderlineItem>(&item)) underline = u->on;
+        if (const auto *f = std::get_if<FontSizeItem>(&item))
+            size = f->points;
+        if (const auto *b = std::get_if<BoldItem>(&item))
+            bold = b->on;
+        if (const auto *i = std::get_if<ItalicItem>(&item))
+            italic = i->on;
+        if (const auto *u = std::get_if<UnderlineItem>(&item))
+            underline = u->on;
         if (const auto *t = std::get_if<TextItem>(&item); t && t->text == text && skip-- == 0)
             break;
     }
@@ -62,4 +66,4 @@ inline QStringList withSeparator(const QStringList &lines, const QString &separa
     return out;
 }
 
-} // namespace rotavex::testing
+}   // namespace rotavex::testing

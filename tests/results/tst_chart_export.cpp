@@ -42,9 +42,13 @@ void ChartExportTest::eachForm_data()
         << "\"A&B <\"\"x\"\", y>\",\"0,5\"\r\n"
         << "<table><tr><td>A&amp;B &lt;&quot;x&quot;, y&gt;</td><td>0,5</td></tr></table>";
     QTest::newRow("no value a number") << Columns{{"Total", std::numeric_limits<double>::infinity()}} << "."
-                                       << "Total\tn/d\n" << "Total,n/d\r\n"
+                                       << "Total\tn/d\n"
+                                       << "Total,n/d\r\n"
                                        << "<table><tr><td>Total</td><td>n/d</td></tr></table>";
-    QTest::newRow("no columns") << Columns{} << "," << "" << "" << "<table></table>";
+    QTest::newRow("no columns") << Columns{} << ","
+                                << ""
+                                << ""
+                                << "<table></table>";
 }
 
 void ChartExportTest::eachForm()
@@ -63,13 +67,20 @@ void ChartExportTest::csvQuoting_data()
 {
     QTest::addColumn<QString>("field");
     QTest::addColumn<QString>("written");
-    QTest::newRow("plain") << "examples/worked-example" << "examples/worked-example";
-    QTest::newRow("empty") << "" << "";
-    QTest::newRow("comma") << "sin, clase" << "\"sin, clase\"";
-    QTest::newRow("quotation marks") << "el \"mejor\"" << "\"el \"\"mejor\"\"\"";
-    QTest::newRow("line feed") << "a\nb" << "\"a\nb\"";
-    QTest::newRow("carriage return") << "a\rb" << "\"a\rb\"";
-    QTest::newRow("semicolon and apostrophe stay bare") << "a;b'c" << "a;b'c";
+    QTest::newRow("plain") << "examples/worked-example"
+                           << "examples/worked-example";
+    QTest::newRow("empty") << ""
+                           << "";
+    QTest::newRow("comma") << "sin, clase"
+                           << "\"sin, clase\"";
+    QTest::newRow("quotation marks") << "el \"mejor\""
+                                     << "\"el \"\"mejor\"\"\"";
+    QTest::newRow("line feed") << "a\nb"
+                               << "\"a\nb\"";
+    QTest::newRow("carriage return") << "a\rb"
+                                     << "\"a\rb\"";
+    QTest::newRow("semicolon and apostrophe stay bare") << "a;b'c"
+                                                        << "a;b'c";
 }
 
 void ChartExportTest::csvQuoting()

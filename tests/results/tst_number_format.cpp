@@ -16,7 +16,7 @@ NumberLocale comma()
     return locale;
 }
 
-} // namespace
+}   // namespace
 
 class NumberFormatTest : public QObject {
     Q_OBJECT

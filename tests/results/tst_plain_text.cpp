@@ -12,13 +12,20 @@ private slots:
     {
         QTest::addColumn<QString>("before");
         QTest::addColumn<QString>("line");
-        QTest::newRow("line start") << "" << "         X";
-        QTest::newRow("short text") << "abc" << "abc      X";
-        QTest::newRow("pen on the column") << "123456789" << "123456789X";
-        QTest::newRow("text reaches it") << "1234567890" << "1234567890 X";
-        QTest::newRow("well past it") << "1234567890123" << "1234567890123 X";
-        QTest::newRow("accents are one column") << "vehículo" << "vehículo X";
-        QTest::newRow("accented text reaching it") << "neumáticos" << "neumáticos X";
+        QTest::newRow("line start") << ""
+                                    << "         X";
+        QTest::newRow("short text") << "abc"
+                                    << "abc      X";
+        QTest::newRow("pen on the column") << "123456789"
+                                           << "123456789X";
+        QTest::newRow("text reaches it") << "1234567890"
+                                         << "1234567890 X";
+        QTest::newRow("well past it") << "1234567890123"
+                                      << "1234567890123 X";
+        QTest::newRow("accents are one column") << "vehículo"
+                                                << "vehículo X";
+        QTest::newRow("accented text reaching it") << "neumáticos"
+                                                   << "neumáticos X";
     }
     void tab()
     {

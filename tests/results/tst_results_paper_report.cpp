@@ -1,5 +1,5 @@
-#include "results/results_report.h"
 #include "report_fixture.h"
+#include "results/results_report.h"
 
 #include <QtTest>
 
@@ -12,9 +12,12 @@ const DateTime PrintedAt{2024, 3, 7, 9, 5, 3};
 const QString Rule(87, '-');
 const QStringList Heading = {"ROTAVEX 2018", "", "Resultado del cálculo de costes", Rule};
 
-Report paper(bool fullService) { return resultsPaperReport(calculatedWorkedExample(fullService), "100", "20", PrintedAt); }
+Report paper(bool fullService)
+{
+    return resultsPaperReport(calculatedWorkedExample(fullService), "100", "20", PrintedAt);
+}
 
-} // namespace
+}   // namespace
 
 class ResultsPaperReportTest : public QObject {
     Q_OBJECT
@@ -113,12 +116,17 @@ private slots:
     {
         QTest::addColumn<QString>("text");
         QTest::addColumn<QString>("font");
-        QTest::newRow("title") << "ROTAVEX 2018" << "14 bold underline";
+        QTest::newRow("title") << "ROTAVEX 2018"
+                               << "14 bold underline";
         QTest::newRow("rule") << QString(87, '-') << "12 bold";
-        QTest::newRow("body") << "Costes calculados para un servicio de:" << "12";
-        QTest::newRow("total") << "Coste total del trayecto: " << "12 bold";
-        QTest::newRow("items") << "Costes por Km (" << "12";
-        QTest::newRow("publisher") << "Tesmora. Belvarde" << "10 bold italic";
+        QTest::newRow("body") << "Costes calculados para un servicio de:"
+                              << "12";
+        QTest::newRow("total") << "Coste total del trayecto: "
+                               << "12 bold";
+        QTest::newRow("items") << "Costes por Km ("
+                               << "12";
+        QTest::newRow("publisher") << "Tesmora. Belvarde"
+                                   << "10 bold italic";
     }
     void fonts()
     {
@@ -132,8 +140,12 @@ private slots:
         QTest::addColumn<QString>("dateFormat");
         QTest::addColumn<QString>("timeFormat");
         QTest::addColumn<QString>("line");
-        QTest::newRow("Spain") << "dd/MM/yyyy" << "H:mm:ss" << "Cálculo realizado el 31/12/2023 a las 23:59:07";
-        QTest::newRow("US") << "M/d/yy" << "h:mm AP" << "Cálculo realizado el 12/31/23 a las 11:59 PM";
+        QTest::newRow("Spain") << "dd/MM/yyyy"
+                               << "H:mm:ss"
+                               << "Cálculo realizado el 31/12/2023 a las 23:59:07";
+        QTest::newRow("US") << "M/d/yy"
+                            << "h:mm AP"
+                            << "Cálculo realizado el 12/31/23 a las 11:59 PM";
     }
     void dateStamp()
     {

@@ -1,5 +1,5 @@
-#include "results/results_report.h"
 #include "report_fixture.h"
+#include "results/results_report.h"
 
 #include <QtTest>
 
@@ -16,7 +16,7 @@ QStringList screenLines(const Workspace &ws, const NumberLocale &locale)
     return renderedLines(resultsScreenReport(ws, "100", "20"), locale);
 }
 
-} // namespace
+}   // namespace
 
 class ResultsReportTest : public QObject {
     Q_OBJECT
@@ -80,7 +80,8 @@ private slots:
         QFETCH(bool, fullService);
         QFETCH(QString, separator);
         QFETCH(QStringList, body);
-        QCOMPARE(screenLines(calculatedWorkedExample(fullService), localeWith(separator)), Head + withSeparator(body, separator));
+        QCOMPARE(screenLines(calculatedWorkedExample(fullService), localeWith(separator)),
+                 Head + withSeparator(body, separator));
     }
 
     void onlyTheTotalLineIsBold()
@@ -152,11 +153,10 @@ private slots:
         QTest::addColumn<bool>("fullService");
         QTest::addColumn<QStringList>("labels");
         QTest::addColumn<QList<double>>("values");
-        QTest::newRow("full service")
-            << true
-            << QStringList{"Mantenimiento", "Combustible", "Neumáticos", "Financieros", "Seguros", "Amortización",
-                           "Conductor", "Generales"}
-            << QList<double>{12.01, 43.2, 3.84, 17.54, 14.04, 55.24, 105.25, 27.9};
+        QTest::newRow("full service") << true
+                                      << QStringList{"Mantenimiento", "Combustible",  "Neumáticos", "Financieros",
+                                                     "Seguros",       "Amortización", "Conductor",  "Generales"}
+                                      << QList<double>{12.01, 43.2, 3.84, 17.54, 14.04, 55.24, 105.25, 27.9};
         // 0.492 x 120 and 48.0211 x 4, from the unrounded sums.
         QTest::newRow("unit costs") << false << QStringList{"Kilométricos", "Horarios", "Generales"}
                                     << QList<double>{59.04, 192.084, 27.9};

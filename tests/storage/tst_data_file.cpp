@@ -46,7 +46,7 @@ std::string file(std::initializer_list<const char *> lines)
     return bytes;
 }
 
-} // namespace
+}   // namespace
 
 class DataFileTest : public QObject {
     Q_OBJECT
@@ -56,15 +56,17 @@ private slots:
         Workspace ws;
         FieldTexts texts;
         completeExample(ws, texts);
-        QCOMPARE(QByteArray::fromStdString(writeDataFile(ws, texts)), QByteArray::fromStdString(exampleBytes("complete-example")));
+        QCOMPARE(QByteArray::fromStdString(writeDataFile(ws, texts)),
+                 QByteArray::fromStdString(exampleBytes("complete-example")));
     }
 
     void writesEmptyFieldsAsEmptyTexts()
     {
         const std::string bytes = writeDataFile(Workspace{}, FieldTexts{});
         QCOMPARE(QByteArray::fromStdString(bytes),
-                 QByteArray::fromStdString(file({"\"ROTAVEX\"", "0", "\"\",\"\"", "\"\",\"\"", "\"\"", "\"\"", "\"\",\"\"", "\"\"",
-                                                  "\"\",\"\"", "\"\",\"\"", "\"\"", "#FALSE#", "\"\"", "\"\"", "\"\""})));
+                 QByteArray::fromStdString(
+                     file({"\"ROTAVEX\"", "0", "\"\",\"\"", "\"\",\"\"", "\"\"", "\"\"", "\"\",\"\"", "\"\"",
+                           "\"\",\"\"", "\"\",\"\"", "\"\"", "#FALSE#", "\"\"", "\"\"", "\"\""})));
     }
 
     void quotationMarksKeepTheNumberAndTheItems_data()
@@ -120,7 +122,8 @@ private slots:
         QTest::newRow("blank inside the mark") << QByteArray("\"ROTAVEX \"\r\n3\r\n");
         QTest::newRow("another program's text") << QByteArray("hello, world\r\n");
         QTest::newRow("binary") << QByteArray("\x00\xFF\x01\"ROTAVEX\"", 12);
-        QTest::newRow("a 10 MB line behind the mark") << QByteArray("\"ROTAVEX\"\r\n") + QByteArray(10 * 1024 * 1024, '7');
+        QTest::newRow("a 10 MB line behind the mark")
+            << QByteArray("\"ROTAVEX\"\r\n") + QByteArray(10 * 1024 * 1024, '7');
     }
     void refusesWhatIsNotADataFile()
     {
@@ -141,14 +144,15 @@ private slots:
         QCOMPARE(ws.BusClass, int16_t(0));
         QCOMPARE(texts[Input::Salacon], std::string("30000"));
         QCOMPARE(texts[Input::Cosgen], std::string("10"));   // the second item is missing: the first stays
-        QVERIFY(ws.ServiceMode);                              // no flag read
+        QVERIFY(ws.ServiceMode);                             // no flag read
         QCOMPARE(texts[Input::Km], std::string("55"));       // no trip item read
     }
 
     void notAFlagOrNumberLeavesTheValue()
     {
-        const auto content = readDataFile(file({"\"ROTAVEX\"", "99999", "\"\",\"\"", "\"\",\"\"", "\"\"", "\"\"", "\"\",\"\"",
-                                                 "\"\"", "\"\",\"\"", "\"\",\"\"", "\"\"", "TRUE", "\"1\"", "\"2\"", "\"3\""}));
+        const auto content = readDataFile(
+            file({"\"ROTAVEX\"", "99999", "\"\",\"\"", "\"\",\"\"", "\"\"", "\"\"", "\"\",\"\"", "\"\"", "\"\",\"\"",
+                  "\"\",\"\"", "\"\"", "TRUE", "\"1\"", "\"2\"", "\"3\""}));
         QVERIFY(content);
         QVERIFY(!content->busClass);
         QVERIFY(!content->serviceMode);
@@ -169,7 +173,7 @@ private slots:
         QVERIFY(ws.ServiceMode);
         QCOMPARE(texts[Input::Cosgas], std::string("Observatorio"));   // switch on: kept
         QVERIFY(ws.ObsFuel);
-        QCOMPARE(texts[Input::Cosseg], std::string());                 // saved as observatory: emptied
+        QCOMPARE(texts[Input::Cosseg], std::string());   // saved as observatory: emptied
         QCOMPARE(texts[Input::Cosaut], std::string());
         QCOMPARE(texts[Input::Salacon], std::string("32000"));
         QCOMPARE(texts[Input::Km], std::string("120"));
@@ -188,15 +192,14 @@ private slots:
         QTest::newRow("none") << "3" << QStringList{} << QList<int>{};
         QTest::newRow("driver and fuel") << "3" << QStringList{"\"30000\",\"1800\"", "\"1.2\""}
                                          << QList<int>{sw(Switch::Driver), sw(Switch::Fuel)};
-        QTest::newRow("vehicle alone brings financing") << "3" << QStringList{"\"200000\",\"10\""}
-                                                        << QList<int>{sw(Switch::Vehicle), sw(Switch::Financing)};
-        QTest::newRow("financing alone brings the vehicle") << "3" << QStringList{"\"5\",\"5\""}
-                                                            << QList<int>{sw(Switch::Vehicle), sw(Switch::Financing)};
+        QTest::newRow("vehicle alone brings financing")
+            << "3" << QStringList{"\"200000\",\"10\""} << QList<int>{sw(Switch::Vehicle), sw(Switch::Financing)};
+        QTest::newRow("financing alone brings the vehicle")
+            << "3" << QStringList{"\"5\",\"5\""} << QList<int>{sw(Switch::Vehicle), sw(Switch::Financing)};
         QTest::newRow("both, one press") << "3" << QStringList{"\"200000\",\"10\"", "\"5\",\"5\""}
                                          << QList<int>{sw(Switch::Vehicle), sw(Switch::Financing)};
-        QTest::newRow("no class: only groups without one") << "0"
-                                                           << QStringList{"\"10\",\"10\"", "\"6000\"", "\"60000\""}
-                                                           << QList<int>{sw(Switch::General)};
+        QTest::newRow("no class: only groups without one")
+            << "0" << QStringList{"\"10\",\"10\"", "\"6000\"", "\"60000\""} << QList<int>{sw(Switch::General)};
     }
     void savedObservatoryGroupsComeBackOn()
     {
@@ -233,12 +236,18 @@ private slots:
     {
         QTest::addColumn<QString>("item");
         QTest::addColumn<QString>("field");
-        QTest::newRow("decimal comma") << "12,5" << "12.5";
-        QTest::newRow("negative") << "-3" << "";
-        QTest::newRow("not a number") << "doce" << "";
-        QTest::newRow("huge exponent") << "1e400" << "";
-        QTest::newRow("minus zero") << "-0" << "-0";
-        QTest::newRow("control bytes") << "1\x01" << "";
+        QTest::newRow("decimal comma") << "12,5"
+                                       << "12.5";
+        QTest::newRow("negative") << "-3"
+                                  << "";
+        QTest::newRow("not a number") << "doce"
+                                      << "";
+        QTest::newRow("huge exponent") << "1e400"
+                                       << "";
+        QTest::newRow("minus zero") << "-0"
+                                    << "-0";
+        QTest::newRow("control bytes") << "1\x01"
+                                       << "";
         QTest::newRow("longest a field holds") << QString(255, '7') << QString(255, '7');
         QTest::newRow("longer than a field holds") << QString(256, '7') << "";
     }

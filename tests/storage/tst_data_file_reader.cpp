@@ -32,8 +32,7 @@ std::optional<DataFileBytes> readWithinASecond(const std::string &path)
     return result.get();
 }
 
-
-} // namespace
+}   // namespace
 
 class DataFileReaderTest : public QObject {
     Q_OBJECT

@@ -84,8 +84,6 @@ private:
     int closed_ = 0;
 };
 
-
-
 std::string native(const QString &path) { return QFile::encodeName(path).toStdString(); }
 
 mode_t permissionsOf(const QString &path)
@@ -102,7 +100,7 @@ mode_t currentUmask()
     return mask;
 }
 
-} // namespace
+}   // namespace
 
 class FileReplacementTest : public QObject {
     Q_OBJECT
@@ -230,7 +228,8 @@ private:
     QString target() const { return dir_->filePath("empresa"); }
     QStringList entries() const
     {
-        return QDir(dir_->path()).entryList(QDir::AllEntries | QDir::Hidden | QDir::System | QDir::NoDotAndDotDot, QDir::Name);
+        return QDir(dir_->path())
+            .entryList(QDir::AllEntries | QDir::Hidden | QDir::System | QDir::NoDotAndDotDot, QDir::Name);
     }
 
     std::unique_ptr<QTemporaryDir> dir_;

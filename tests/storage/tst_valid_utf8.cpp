@@ -12,10 +12,13 @@ private slots:
         QTest::addColumn<QByteArray>("bytes");
         QTest::addColumn<QString>("text");
         QTest::newRow("plain text") << QByteArray("datos 2018") << QString("datos 2018");
-        QTest::newRow("two, three and four bytes") << QByteArray("\xc3\xb1\xe2\x82\xac\xf0\x9f\x9a\x8c")
-                                                   << QString::fromUtf8("ñ€🚌");
+        QTest::newRow("two, three and four bytes")
+            << QByteArray("\xc3\xb1\xe2\x82\xac\xf0\x9f\x9a\x8c") << QString::fromUtf8("ñ€🚌");
         QTest::newRow("control characters stay") << QByteArray("a\tb\x01") << QString("a\tb\x01");
-        QTest::newRow("byte that starts nothing") << QByteArray("a\xff" "b") << QString("a\uFFFD" "b");
+        QTest::newRow("byte that starts nothing") << QByteArray("a\xff"
+                                                                "b")
+                                                  << QString("a\uFFFD"
+                                                             "b");
         QTest::newRow("lone continuation bytes") << QByteArray("\x80\xbf") << QString("\uFFFD\uFFFD");
         QTest::newRow("two-byte overlong") << QByteArray("\xc0\xaf") << QString("\uFFFD\uFFFD");
         QTest::newRow("three-byte overlong") << QByteArray("\xe0\x80\xaf") << QString("\uFFFD\uFFFD\uFFFD");

@@ -24,7 +24,8 @@ public:
 
     PdfPrinting()
     {
-        setPrintTarget({[this] { return makePrinter(); }, [this](const QString &) { return ++dialogs, pdfFileAnswer; }});
+        setPrintTarget(
+            {[this] { return makePrinter(); }, [this](const QString &) { return ++dialogs, pdfFileAnswer; }});
     }
     ~PdfPrinting() { restoreSystemPrintTarget(); }
 
@@ -46,7 +47,8 @@ private:
         made->setOutputFormat(QPrinter::PdfFormat);
         made->setPageSize(pageSize);
         // A refusing printer's output cannot be opened.
-        made->setOutputFileName(printer == Printer::Refusing ? dir.filePath(QStringLiteral("none/x.pdf")) : job(++jobs_));
+        made->setOutputFileName(printer == Printer::Refusing ? dir.filePath(QStringLiteral("none/x.pdf"))
+                                                             : job(++jobs_));
         return made;
     }
     int jobs_ = 0;
@@ -63,7 +65,8 @@ inline QString popplerOutput(const QString &tool, const QStringList &arguments)
 // The text of each page as laid out ("" for a page without text).
 inline QStringList pdfPages(const QString &pdf)
 {
-    QStringList pages = popplerOutput(QStringLiteral("pdftotext"), {QStringLiteral("-layout"), pdf, QStringLiteral("-")})
+    QStringList pages = popplerOutput(QStringLiteral("pdftotext"),
+                                      {QStringLiteral("-layout"), pdf, QStringLiteral("-")})
                             .split(QLatin1Char('\f'));
     pages.removeLast();   // after the last page's form feed
     return pages;
@@ -82,4 +85,4 @@ inline QList<int> pdfPicturePages(const QString &pdf)
     return pages;
 }
 
-} // namespace rotavex
+}   // namespace rotavex

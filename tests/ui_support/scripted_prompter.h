@@ -15,7 +15,7 @@ public:
     ScriptedPrompter() { setPrompter(this); }
     ~ScriptedPrompter() override { setPrompter(nullptr); }
 
-    QStringList shown;                 // every text, in order
+    QStringList shown;   // every text, in order
     std::deque<Answer> answers;
 
     void inform(const QString &text) override { shown << text; }
@@ -34,4 +34,4 @@ private:
     }
 };
 
-} // namespace rotavex
+}   // namespace rotavex

@@ -27,4 +27,4 @@ void runCalculateCommand(const CalculationWindows &windows)
         area->setActiveSubWindow(windows.results);
 }
 
-} // namespace rotavex
+}   // namespace rotavex

@@ -21,4 +21,4 @@ struct CalculationWindows {
 // window stays as it was.
 void runCalculateCommand(const CalculationWindows &windows);
 
-} // namespace rotavex
+}   // namespace rotavex

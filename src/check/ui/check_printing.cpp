@@ -10,4 +10,4 @@ void printCheckReport(const DataCheckResult &check)
     ReportPrinter(QStringLiteral("Comprobación de datos")).print(checkPaperReport(check));
 }
 
-} // namespace rotavex
+}   // namespace rotavex

@@ -9,4 +9,4 @@ namespace rotavex {
 // enabled is the check's own verdict (check.calculationOffered()).
 void printCheckReport(const DataCheckResult &check);
 
-} // namespace rotavex
+}   // namespace rotavex

@@ -104,4 +104,4 @@ void openCheckWindow(QWidget *parent, CheckWindow::Actions actions)
         calculate();
 }
 
-} // namespace rotavex
+}   // namespace rotavex

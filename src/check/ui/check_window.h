@@ -55,4 +55,4 @@ private:
 // calculation after the window has closed.
 void openCheckWindow(QWidget *parent, CheckWindow::Actions actions);
 
-} // namespace rotavex
+}   // namespace rotavex

@@ -22,7 +22,8 @@ namespace {
 Input inputNamed(const char *prefix, const char *name)
 {
     for (Input input : AllInputs)
-        if (QString::fromUtf8(name) == QString::fromLatin1(prefix) + QString::fromUtf8(inputName(input).data(), int(inputName(input).size())))
+        if (QString::fromUtf8(name)
+            == QString::fromLatin1(prefix) + QString::fromUtf8(inputName(input).data(), int(inputName(input).size())))
             return input;
     throw std::logic_error("a control of the data windows that belongs to no input");
 }
@@ -32,7 +33,7 @@ bool takesFocus(ControlKind kind)
     return kind == ControlKind::Field || kind == ControlKind::ObservatoryButton || kind == ControlKind::Option;
 }
 
-} // namespace
+}   // namespace
 
 InputForm::InputForm(const FormDesign &design, Workspace &workspace, QWidget *parent) : QWidget(parent)
 {
@@ -127,4 +128,4 @@ QWidget *InputForm::build(const ControlDesign &control, Workspace &workspace)
     throw std::logic_error("unknown control kind");
 }
 
-} // namespace rotavex
+}   // namespace rotavex

@@ -26,16 +26,16 @@ enum class ControlKind { Frame, Option, Label, Field, ObservatoryButton, Line };
 struct ControlDesign {
     ControlKind kind;
     const char *name;
-    const char *caption = "";     // UTF-8, exactly as shown
+    const char *caption = "";   // UTF-8, exactly as shown
     const char *tooltip = "";
-    int tab = -1;                 // focus order among the controls that take the focus
+    int tab = -1;                                   // focus order among the controls that take the focus
     int left = 0, top = 0, width = 0, height = 0;   // twips, within the window or the frame
-    int optionId = 0;             // the value an option chooses; an option sits in the frame listed before it
-    ObservatoryGroup group{};     // the group an observatory button switches
+    int optionId = 0;           // the value an option chooses; an option sits in the frame listed before it
+    ObservatoryGroup group{};   // the group an observatory button switches
 };
 
 struct FormDesign {
-    const char *name;             // "frmDatos", ...
+    const char *name;   // "frmDatos", ...
     const char *title;
     int clientWidth, clientHeight;   // twips
     std::vector<ControlDesign> controls;
@@ -76,4 +76,4 @@ private:
     std::vector<QWidget *> tabOrder_;
 };
 
-} // namespace rotavex
+}   // namespace rotavex

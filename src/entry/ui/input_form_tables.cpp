@@ -21,91 +21,112 @@ ControlDesign observatoryButton(const char *name, ObservatoryGroup group, int ta
     return {K::ObservatoryButton, name, Observatory, "", tab, left, top, 1335, 975, 0, group};
 }
 
-} // namespace
+}   // namespace
 
 const FormDesign &generalDataForm()
 {
-    static const FormDesign form{"frmDatos", "1-Datos Generales", 6990, 4230, {
-        {K::Frame, "fraTipoau", "Seleccione el tipo de autobús", ClassTip, 8, 120, 60, 6750, 1095},
-        {K::Option, "optTipoau1", "Menos de 22 plazas", ClassTip, 9, 360, 330, 3000, 285, 1},
-        {K::Option, "optTipoau2", "De 22 a 35 plazas", ClassTip, 10, 360, 675, 3000, 285, 2},
-        {K::Option, "optTipoau3", "De 36 a 55 plazas", ClassTip, 11, 3600, 330, 3000, 285, 3},
-        {K::Option, "optTipoau4", "Más de 55 plazas", ClassTip, 12, 3600, 675, 3000, 285, 4},
-        {K::Line, "Line1", "", "", -1, 120, 1260, 6750, 30},
-        {K::Label, "lblSalacon", "Salario anual del conductor (euros)", "", 0, 120, 1530, 3600, 255},
-        {K::Field, "txtSalacon", "", "", 1, 3840, 1470, 1575, 375},
-        {K::Label, "lblHtraba", "Horas de trabajo anuales del conductor", "", 6, 120, 2070, 3600, 255},
-        {K::Field, "txtHtraba", "", "", 2, 4215, 2010, 1200, 375},
-        observatoryButton("cmdCocon", ObservatoryGroup::Driver, 3, 5535, 1455),
-        {K::Line, "Line2", "", "", -1, 120, 2640, 6750, 30},
-        {K::Label, "lblCosgen", "Costes generales            (porcentaje de coste total)", "", 7, 120, 3000, 2700, 450},
-        {K::Field, "txtCosgen", "", "", 4, 4215, 3030, 1200, 375},
-        observatoryButton("cmdCogen", ObservatoryGroup::General, 5, 5535, 2760),
-    }};
+    static const FormDesign form{
+        "frmDatos",
+        "1-Datos Generales",
+        6990,
+        4230,
+        {
+            {K::Frame, "fraTipoau", "Seleccione el tipo de autobús", ClassTip, 8, 120, 60, 6750, 1095},
+            {K::Option, "optTipoau1", "Menos de 22 plazas", ClassTip, 9, 360, 330, 3000, 285, 1},
+            {K::Option, "optTipoau2", "De 22 a 35 plazas", ClassTip, 10, 360, 675, 3000, 285, 2},
+            {K::Option, "optTipoau3", "De 36 a 55 plazas", ClassTip, 11, 3600, 330, 3000, 285, 3},
+            {K::Option, "optTipoau4", "Más de 55 plazas", ClassTip, 12, 3600, 675, 3000, 285, 4},
+            {K::Line, "Line1", "", "", -1, 120, 1260, 6750, 30},
+            {K::Label, "lblSalacon", "Salario anual del conductor (euros)", "", 0, 120, 1530, 3600, 255},
+            {K::Field, "txtSalacon", "", "", 1, 3840, 1470, 1575, 375},
+            {K::Label, "lblHtraba", "Horas de trabajo anuales del conductor", "", 6, 120, 2070, 3600, 255},
+            {K::Field, "txtHtraba", "", "", 2, 4215, 2010, 1200, 375},
+            observatoryButton("cmdCocon", ObservatoryGroup::Driver, 3, 5535, 1455),
+            {K::Line, "Line2", "", "", -1, 120, 2640, 6750, 30},
+            {K::Label, "lblCosgen", "Costes generales            (porcentaje de coste total)", "", 7, 120, 3000, 2700,
+             450},
+            {K::Field, "txtCosgen", "", "", 4, 4215, 3030, 1200, 375},
+            observatoryButton("cmdCogen", ObservatoryGroup::General, 5, 5535, 2760),
+        }};
     return form;
 }
 
 const FormDesign &vehicleForm()
 {
-    static const FormDesign form{"frmVehi", "2-Datos del Vehículo", 6984, 5052, {
-        observatoryButton("cmdKm", ObservatoryGroup::AnnualKm, 2, 5535, 90),
-        {K::Label, "lblKmaut", "Kilómetros recorridos al año por el vehículo", "", 11, 120, 450, 3960, 255},
-        {K::Field, "txtKmaut", "", "", 1, 4200, 390, 1215, 375},
-        {K::Line, "Line3", "", "", -1, 120, 1170, 6750, 30},
-        {K::Label, "lblCosaut", "Coste de adquisición del vehículo (Euros)", "", 0, 120, 1290, 3960, 450},
-        {K::Field, "txtCosaut", "", "", 3, 4200, 1320, 1215, 375},
-        {K::Label, "lblVidaut", "Vida útil del vehículo (Años)", "", 10, 120, 1920, 3960, 255},
-        {K::Field, "txtVidaut", "", "", 4, 4200, 1860, 1215, 375},
-        observatoryButton("cmdCosaut", ObservatoryGroup::Vehicle, 7, 5535, 1830),
-        {K::Label, "lblCosfin", "Coste de la financiación del vehículo (En porcentaje, por ejemplo TAE)", "", 13,
-         120, 2370, 3960, 450},
-        {K::Field, "txtCosfin", "", "", 5, 4200, 2400, 1215, 375},
-        {K::Label, "lblPlafin", "Plazo de financiación (Años)", "", 14, 120, 3000, 3960, 255},
-        {K::Field, "txtPlafin", "", "", 6, 4200, 2940, 1215, 375},
-        {K::Line, "Line1", "", "", -1, 120, 3480, 6750, 30},
-        observatoryButton("cmdCosman", ObservatoryGroup::Maintenance, 9, 5535, 3660),
-        {K::Label, "lblCosman", "Coste anual de mantenimiento del vehículo (Euros)", "", 12, 120, 3900, 3960, 450},
-        {K::Field, "txtCosman", "", "", 8, 4200, 3960, 1215, 375},
-    }};
+    static const FormDesign form{
+        "frmVehi",
+        "2-Datos del Vehículo",
+        6984,
+        5052,
+        {
+            observatoryButton("cmdKm", ObservatoryGroup::AnnualKm, 2, 5535, 90),
+            {K::Label, "lblKmaut", "Kilómetros recorridos al año por el vehículo", "", 11, 120, 450, 3960, 255},
+            {K::Field, "txtKmaut", "", "", 1, 4200, 390, 1215, 375},
+            {K::Line, "Line3", "", "", -1, 120, 1170, 6750, 30},
+            {K::Label, "lblCosaut", "Coste de adquisición del vehículo (Euros)", "", 0, 120, 1290, 3960, 450},
+            {K::Field, "txtCosaut", "", "", 3, 4200, 1320, 1215, 375},
+            {K::Label, "lblVidaut", "Vida útil del vehículo (Años)", "", 10, 120, 1920, 3960, 255},
+            {K::Field, "txtVidaut", "", "", 4, 4200, 1860, 1215, 375},
+            observatoryButton("cmdCosaut", ObservatoryGroup::Vehicle, 7, 5535, 1830),
+            {K::Label, "lblCosfin", "Coste de la financiación del vehículo (En porcentaje, por ejemplo TAE)", "", 13,
+             120, 2370, 3960, 450},
+            {K::Field, "txtCosfin", "", "", 5, 4200, 2400, 1215, 375},
+            {K::Label, "lblPlafin", "Plazo de financiación (Años)", "", 14, 120, 3000, 3960, 255},
+            {K::Field, "txtPlafin", "", "", 6, 4200, 2940, 1215, 375},
+            {K::Line, "Line1", "", "", -1, 120, 3480, 6750, 30},
+            observatoryButton("cmdCosman", ObservatoryGroup::Maintenance, 9, 5535, 3660),
+            {K::Label, "lblCosman", "Coste anual de mantenimiento del vehículo (Euros)", "", 12, 120, 3900, 3960, 450},
+            {K::Field, "txtCosman", "", "", 8, 4200, 3960, 1215, 375},
+        }};
     return form;
 }
 
 const FormDesign &runningCostForm()
 {
-    static const FormDesign form{"frmMovi", "3-Datos de Circulación", 6984, 3684, {
-        observatoryButton("cmdCogas", ObservatoryGroup::Fuel, 2, 5535, 90),
-        {K::Label, "lblCosgas", "Coste de combustible en Euros por litro", "", 0, 120, 450, 3960, 255},
-        {K::Field, "txtCosgas", "", "", 1, 4440, 390, 975, 375},
-        {K::Line, "Line1", "", "", -1, 120, 1170, 6750, 30},
-        observatoryButton("cmdCosseg", ObservatoryGroup::Insurance, 5, 5535, 1290),
-        {K::Label, "lblCosseg", "Coste anual del seguro del vehículo", "", 3, 120, 1650, 3720, 255},
-        {K::Field, "txtCosseg", "", "", 4, 3960, 1590, 1455, 375},
-        {K::Line, "Line2", "", "", -1, 120, 2370, 6750, 30},
-        {K::Label, "lblCosneu", "Coste de cada neumático del vehículo (Euros)", "", 6, 120, 2490, 3960, 450},
-        {K::Field, "txtCosneu", "", "", 7, 4440, 2520, 975, 375},
-        observatoryButton("cmdCosneu", ObservatoryGroup::Tyres, 10, 5535, 2490),
-        {K::Label, "lblVidneu", "Vida útil de cada neumático (Kilómetros)", "", 8, 120, 3120, 3960, 255},
-        {K::Field, "txtVidneu", "", "", 9, 4440, 3060, 975, 375},
-    }};
+    static const FormDesign form{
+        "frmMovi",
+        "3-Datos de Circulación",
+        6984,
+        3684,
+        {
+            observatoryButton("cmdCogas", ObservatoryGroup::Fuel, 2, 5535, 90),
+            {K::Label, "lblCosgas", "Coste de combustible en Euros por litro", "", 0, 120, 450, 3960, 255},
+            {K::Field, "txtCosgas", "", "", 1, 4440, 390, 975, 375},
+            {K::Line, "Line1", "", "", -1, 120, 1170, 6750, 30},
+            observatoryButton("cmdCosseg", ObservatoryGroup::Insurance, 5, 5535, 1290),
+            {K::Label, "lblCosseg", "Coste anual del seguro del vehículo", "", 3, 120, 1650, 3720, 255},
+            {K::Field, "txtCosseg", "", "", 4, 3960, 1590, 1455, 375},
+            {K::Line, "Line2", "", "", -1, 120, 2370, 6750, 30},
+            {K::Label, "lblCosneu", "Coste de cada neumático del vehículo (Euros)", "", 6, 120, 2490, 3960, 450},
+            {K::Field, "txtCosneu", "", "", 7, 4440, 2520, 975, 375},
+            observatoryButton("cmdCosneu", ObservatoryGroup::Tyres, 10, 5535, 2490),
+            {K::Label, "lblVidneu", "Vida útil de cada neumático (Kilómetros)", "", 8, 120, 3120, 3960, 255},
+            {K::Field, "txtVidneu", "", "", 9, 4440, 3060, 975, 375},
+        }};
     return form;
 }
 
 const FormDesign &tripForm()
 {
-    static const FormDesign form{"frmTray", "4-Trayecto", 5508, 3144, {
-        {K::Frame, "FrameTipo", "¿Desea calcular el coste de un servicio?", "", 0, 120, 60, 5265, 1395},
-        {K::Option, "Option1", "Calcular sólo los costes unitarios (por km y hora) del vehículo",
-         "Los costes unitarios se calculan para servicios de una hora", 1, 240, 300, 4900, 480, 0},
-        {K::Option, "Option2", "Calcular los costes totales del servicio detallado a continuación", "", 2,
-         240, 840, 4900, 480, 1},
-        {K::Label, "lblKm", "Km del trayecto (con pasajeros)", "", 6, 120, 1680, 3120, 255},
-        {K::Field, "txtKm", "", "", 3, 3360, 1620, 1455, 375},
-        {K::Label, "lblVacio", "Km de posicionamiento (o en vacío)", "", 8, 120, 2190, 3120, 255},
-        {K::Field, "txtVacio", "", "", 4, 3360, 2130, 1455, 375},
-        {K::Label, "lblHoras", "Horas del servicio", "", 7, 120, 2700, 3120, 255},
-        {K::Field, "txtHoras", "", "", 5, 3360, 2640, 1455, 375},
-    }};
+    static const FormDesign form{
+        "frmTray",
+        "4-Trayecto",
+        5508,
+        3144,
+        {
+            {K::Frame, "FrameTipo", "¿Desea calcular el coste de un servicio?", "", 0, 120, 60, 5265, 1395},
+            {K::Option, "Option1", "Calcular sólo los costes unitarios (por km y hora) del vehículo",
+             "Los costes unitarios se calculan para servicios de una hora", 1, 240, 300, 4900, 480, 0},
+            {K::Option, "Option2", "Calcular los costes totales del servicio detallado a continuación", "", 2, 240, 840,
+             4900, 480, 1},
+            {K::Label, "lblKm", "Km del trayecto (con pasajeros)", "", 6, 120, 1680, 3120, 255},
+            {K::Field, "txtKm", "", "", 3, 3360, 1620, 1455, 375},
+            {K::Label, "lblVacio", "Km de posicionamiento (o en vacío)", "", 8, 120, 2190, 3120, 255},
+            {K::Field, "txtVacio", "", "", 4, 3360, 2130, 1455, 375},
+            {K::Label, "lblHoras", "Horas del servicio", "", 7, 120, 2700, 3120, 255},
+            {K::Field, "txtHoras", "", "", 5, 3360, 2640, 1455, 375},
+        }};
     return form;
 }
 
-} // namespace rotavex
+}   // namespace rotavex

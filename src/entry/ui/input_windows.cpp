@@ -1,9 +1,9 @@
 #include "input_windows.h"
 
 #include "input_form.h"
-#include "numeric_field.h"
 #include "model/switch_groups.h"
 #include "model/workspace.h"
+#include "numeric_field.h"
 #include "widgets/prompter.h"
 
 #include <QAbstractButton>
@@ -20,7 +20,7 @@ namespace {
 
 QString qs(std::string_view text) { return QString::fromUtf8(text.data(), int(text.size())); }
 
-} // namespace
+}   // namespace
 
 InputWindows::InputWindows(Workspace &workspace, QObject *parent) : QObject(parent), workspace_(workspace)
 {
@@ -29,16 +29,14 @@ InputWindows::InputWindows(Workspace &workspace, QObject *parent) : QObject(pare
     for (std::size_t i = 0; i < forms_.size(); ++i)
         alive_[i] = forms_[i];
 
-    connect(window(DataWindow::General)->options(), &QButtonGroup::idToggled,
-            this, [this](int id, bool checked) {
-                if (checked)
-                    workspace_.BusClass = int16_t(id);
-            });
-    connect(window(DataWindow::Trip)->options(), &QButtonGroup::idToggled,
-            this, [this](int id, bool checked) {
-                if (checked)
-                    workspace_.ServiceMode = id == 1;
-            });
+    connect(window(DataWindow::General)->options(), &QButtonGroup::idToggled, this, [this](int id, bool checked) {
+        if (checked)
+            workspace_.BusClass = int16_t(id);
+    });
+    connect(window(DataWindow::Trip)->options(), &QButtonGroup::idToggled, this, [this](int id, bool checked) {
+        if (checked)
+            workspace_.ServiceMode = id == 1;
+    });
     for (const SwitchGroup &group : switchGroups()) {
         const ObservatoryGroup id = group.id;
         connect(observatoryButton(id), &QPushButton::clicked, this, [this, id] { toggleObservatorySource(id); });
@@ -186,4 +184,4 @@ void InputWindows::unfreezeInputs()
         observatoryButton(group.id)->setEnabled(true);
 }
 
-} // namespace rotavex
+}   // namespace rotavex

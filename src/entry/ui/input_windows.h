@@ -72,4 +72,4 @@ private:
     std::array<QPointer<InputForm>, 4> alive_;   // a window may be deleted by the frame it was placed in
 };
 
-} // namespace rotavex
+}   // namespace rotavex

@@ -39,7 +39,7 @@ private:
     bool done_ = false;
 };
 
-} // namespace
+}   // namespace
 
 QWidget *childWindowOf(const QWidget *control)
 {
@@ -112,4 +112,4 @@ bool NumericField::event(QEvent *event)
     return QLineEdit::event(event);
 }
 
-} // namespace rotavex
+}   // namespace rotavex

@@ -40,4 +40,4 @@ private:
 // top-level window when it is shown on its own.
 QWidget *childWindowOf(const QWidget *control);
 
-} // namespace rotavex
+}   // namespace rotavex

@@ -22,7 +22,7 @@ QPushButton *addButton(QWidget *window, const char *name, const QString &caption
     return button;
 }
 
-} // namespace
+}   // namespace
 
 ObservatoryWindow::ObservatoryWindow(QWidget *parent)
     : QDialog(parent, Qt::Dialog | Qt::CustomizeWindowHint | Qt::WindowTitleHint | Qt::WindowCloseButtonHint)
@@ -75,4 +75,4 @@ void printObservatoryTable()
     ReportPrinter(QStringLiteral("Costes medios del Observatorio")).print(observatoryPaperTable());
 }
 
-} // namespace rotavex
+}   // namespace rotavex

@@ -35,4 +35,4 @@ void openObservatoryWindow(QWidget *parent);
 // cmdPrint: the printed table, one document.
 void printObservatoryTable();
 
-} // namespace rotavex
+}   // namespace rotavex

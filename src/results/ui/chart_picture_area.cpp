@@ -16,4 +16,4 @@ void ChartPictureArea::hold(const QImage &picture)
     setAutoFillBackground(!picture.isNull());
 }
 
-} // namespace rotavex
+}   // namespace rotavex

@@ -20,4 +20,4 @@ private:
     QImage picture_;
 };
 
-} // namespace rotavex
+}   // namespace rotavex

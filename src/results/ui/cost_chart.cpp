@@ -45,7 +45,7 @@ QLocale chartLocale()
     return locale;
 }
 
-} // namespace
+}   // namespace
 
 // The view is given its chart when it is built: a chart set afterwards
 // replaces a default one that the view then no longer owns and never frees.
@@ -66,10 +66,7 @@ CostChart::CostChart(QWidget *parent) : QChartView(new QChart, parent)
     styleTitle();
 }
 
-QSize CostChart::sizeHint() const
-{
-    return twipSize(4575, 3855);
-}
+QSize CostChart::sizeHint() const { return twipSize(4575, 3855); }
 
 void CostChart::styleTitle()
 {
@@ -175,4 +172,4 @@ bool CostChart::event(QEvent *event)
     return QChartView::event(event);
 }
 
-} // namespace rotavex
+}   // namespace rotavex

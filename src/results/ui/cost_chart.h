@@ -50,4 +50,4 @@ private:
     std::vector<ChartColumn> columns_;
 };
 
-} // namespace rotavex
+}   // namespace rotavex

@@ -1,7 +1,7 @@
 #include "report_area.h"
 
-#include "report_font.h"
 #include "regional/number_locale.h"
+#include "report_font.h"
 #include "widgets/twips.h"
 
 #include <QClipboard>
@@ -16,7 +16,7 @@ namespace {
 
 constexpr qreal ReportPoints = 8.25;
 
-} // namespace
+}   // namespace
 
 ReportArea::ReportArea(QWidget *parent) : ReportArea(QRect(), parent) {}
 
@@ -31,10 +31,7 @@ ReportArea::ReportArea(const QRect &place, QWidget *parent)
     growImageToWidget();
 }
 
-QColor ReportArea::background() const
-{
-    return palette().color(QPalette::Window);
-}
+QColor ReportArea::background() const { return palette().color(QPalette::Window); }
 
 void ReportArea::write(const Report &report)
 {
@@ -53,15 +50,9 @@ void ReportArea::clear()
     update();
 }
 
-void ReportArea::movePenToTopLeft()
-{
-    painter_.setPen(QPointF(0, 0));
-}
+void ReportArea::movePenToTopLeft() { painter_.setPen(QPointF(0, 0)); }
 
-QImage ReportArea::picture() const
-{
-    return image_.copy(rect());
-}
+QImage ReportArea::picture() const { return image_.copy(rect()); }
 
 void ReportArea::copyToClipboard() const
 {
@@ -70,10 +61,7 @@ void ReportArea::copyToClipboard() const
     clipboard->setImage(picture());
 }
 
-QSize ReportArea::sizeHint() const
-{
-    return twipSize(5655, 6135);
-}
+QSize ReportArea::sizeHint() const { return twipSize(5655, 6135); }
 
 void ReportArea::paintEvent(QPaintEvent *event)
 {
@@ -110,4 +98,4 @@ void ReportArea::growImageToWidget()
     image_ = std::move(grown);
 }
 
-} // namespace rotavex
+}   // namespace rotavex

@@ -48,4 +48,4 @@ private:
     ReportPainter painter_;
 };
 
-} // namespace rotavex
+}   // namespace rotavex

@@ -28,4 +28,4 @@ QFont reportAreaFont(qreal points)
     return font;
 }
 
-} // namespace rotavex
+}   // namespace rotavex

@@ -16,4 +16,4 @@ QFont reportFont(qreal points);
 // report fit the width the windows give their report areas.
 QFont reportAreaFont(qreal points);
 
-} // namespace rotavex
+}   // namespace rotavex

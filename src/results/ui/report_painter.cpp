@@ -14,10 +14,7 @@ namespace rotavex {
 
 namespace {
 
-QPagedPaintDevice *pagedDevice(QPainter &painter)
-{
-    return dynamic_cast<QPagedPaintDevice *>(painter.device());
-}
+QPagedPaintDevice *pagedDevice(QPainter &painter) { return dynamic_cast<QPagedPaintDevice *>(painter.device()); }
 
 // The page in the painter's own coordinates.
 QRectF pageRect(QPainter &painter)
@@ -28,18 +25,14 @@ QRectF pageRect(QPainter &painter)
 
 // Pictures keep their size on the screen: a device-independent pixel is a
 // ninety-sixth of an inch on paper.
-qreal deviceScale(QPainter &painter)
-{
-    return painter.device()->logicalDpiX() / 96.0;
-}
+qreal deviceScale(QPainter &painter) { return painter.device()->logicalDpiX() / 96.0; }
 
 // Below this distance the pen counts as standing on the column.
 constexpr qreal ColumnTolerance = 1e-6;
 
-} // namespace
+}   // namespace
 
-ReportPainter::ReportPainter(const QFont &baseFont, NumberLocale locale)
-    : font_(baseFont), locale_(std::move(locale))
+ReportPainter::ReportPainter(const QFont &baseFont, NumberLocale locale) : font_(baseFont), locale_(std::move(locale))
 {
 }
 
@@ -122,10 +115,7 @@ void ReportPainter::tabTo(QPainter &painter, int column)
     pen_.setX(x);
 }
 
-void ReportPainter::lineBreak(QPainter &painter)
-{
-    pen_ = QPointF(0, pen_.y() + lineHeight(painter));
-}
+void ReportPainter::lineBreak(QPainter &painter) { pen_ = QPointF(0, pen_.y() + lineHeight(painter)); }
 
 void ReportPainter::endDocument(QPainter &painter)
 {
@@ -152,4 +142,4 @@ void ReportPainter::makeRoomFor(QPainter &painter, qreal height)
     pageBreakPending_ = false;
 }
 
-} // namespace rotavex
+}   // namespace rotavex

@@ -74,4 +74,4 @@ private:
     bool pageBreakPending_ = false;
 };
 
-} // namespace rotavex
+}   // namespace rotavex

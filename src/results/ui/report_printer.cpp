@@ -1,10 +1,10 @@
 #include "report_printer.h"
 
+#include "regional/number_locale.h"
 #include "report_font.h"
 #include "report_painter.h"
 #include "results/report_documents.h"
 #include "widgets/prompter.h"
-#include "regional/number_locale.h"
 
 #include <QApplication>
 #include <QDir>
@@ -45,7 +45,7 @@ PrintTarget &currentTarget()
     return target;
 }
 
-} // namespace
+}   // namespace
 
 PrintTarget systemPrintTarget() { return PrintTarget{defaultPrinter, askForPdfFile}; }
 
@@ -135,4 +135,4 @@ void ReportPrinter::closeDocument(QPainter &painter)
     printer_.reset();
 }
 
-} // namespace rotavex
+}   // namespace rotavex

@@ -64,11 +64,11 @@ private:
     bool printedOnPrinter_ = false;
 };
 
-inline const QString NoPrinterQuestion =
-    QStringLiteral("No hay ninguna impresora disponible. ¿Desea guardar el documento como fichero PDF?");
-inline const QString PrinterRefusedQuestion =
-    QStringLiteral("La impresora no ha aceptado el documento. ¿Desea guardarlo como fichero PDF?");
+inline const QString NoPrinterQuestion = QStringLiteral(
+    "No hay ninguna impresora disponible. ¿Desea guardar el documento como fichero PDF?");
+inline const QString PrinterRefusedQuestion = QStringLiteral(
+    "La impresora no ha aceptado el documento. ¿Desea guardarlo como fichero PDF?");
 // Followed by the file's path.
 inline const QString PdfNotWrittenMessage = QStringLiteral("No se ha podido escribir el fichero PDF ");
 
-} // namespace rotavex
+}   // namespace rotavex

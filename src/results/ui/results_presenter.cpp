@@ -58,4 +58,4 @@ void ResultsPresenter::startNewCalculation()
     inputs_.unfreezeInputs();
 }
 
-} // namespace rotavex
+}   // namespace rotavex

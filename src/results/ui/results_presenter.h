@@ -37,4 +37,4 @@ private:
     std::function<void()> print_;
 };
 
-} // namespace rotavex
+}   // namespace rotavex

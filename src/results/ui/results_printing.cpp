@@ -20,7 +20,7 @@ DateTime dateTimeOf(const QDateTime &moment)
     return DateTime{date.year(), date.month(), date.day(), time.hour(), time.minute(), time.second()};
 }
 
-} // namespace
+}   // namespace
 
 void printResults(const Workspace &ws, const QString &kmText, const QString &vacioText, CostChart &chart,
                   ChartPictureArea &pictureArea)
@@ -35,4 +35,4 @@ void printResults(const Workspace &ws, const QString &kmText, const QString &vac
     printer.print(resultsPaperReport(ws, kmText.toStdString(), vacioText.toStdString(), printedAt));
 }
 
-} // namespace rotavex
+}   // namespace rotavex

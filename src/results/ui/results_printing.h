@@ -18,4 +18,4 @@ class CostChart;
 void printResults(const Workspace &ws, const QString &kmText, const QString &vacioText, CostChart &chart,
                   ChartPictureArea &pictureArea);
 
-} // namespace rotavex
+}   // namespace rotavex

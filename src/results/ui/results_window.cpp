@@ -29,7 +29,7 @@ QPushButton *placeButton(QWidget *parent, const char *name, const QString &capti
     return button;
 }
 
-} // namespace
+}   // namespace
 
 ResultsWindow::ResultsWindow(QWidget *parent) : QWidget(parent)
 {
@@ -66,4 +66,4 @@ ResultsWindow::ResultsWindow(QWidget *parent) : QWidget(parent)
     newCalculation_->setEnabled(false);
 }
 
-} // namespace rotavex
+}   // namespace rotavex

@@ -17,12 +17,12 @@ class ResultsWindow : public QWidget {
 public:
     explicit ResultsWindow(QWidget *parent = nullptr);
 
-    ReportArea *reportArea() const { return reportArea_; }               // pctResul
-    CostChart *chart() const { return chart_; }                          // Grafico
-    ChartPictureArea *chartPictureArea() const { return chartPicture_; }   // pctGraf, beneath the chart
-    QPushButton *copyTextButton() const { return copyText_; }     // Cmdcopiatex
-    QPushButton *copyChartButton() const { return copyChart_; }   // cmdcopiagraf
-    QPushButton *printButton() const { return print_; }           // cmdPrintres
+    ReportArea *reportArea() const { return reportArea_; }                  // pctResul
+    CostChart *chart() const { return chart_; }                             // Grafico
+    ChartPictureArea *chartPictureArea() const { return chartPicture_; }    // pctGraf, beneath the chart
+    QPushButton *copyTextButton() const { return copyText_; }               // Cmdcopiatex
+    QPushButton *copyChartButton() const { return copyChart_; }             // cmdcopiagraf
+    QPushButton *printButton() const { return print_; }                     // cmdPrintres
     QPushButton *newCalculationButton() const { return newCalculation_; }   // cmdNuevo
 
 private:
@@ -35,4 +35,4 @@ private:
     QPushButton *newCalculation_ = nullptr;
 };
 
-} // namespace rotavex
+}   // namespace rotavex

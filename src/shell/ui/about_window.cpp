@@ -1,7 +1,7 @@
 #include "shell/ui/about_window.h"
 
-#include "widgets/program_pictures.h"
 #include "widgets/program_fonts.h"
+#include "widgets/program_pictures.h"
 #include "widgets/window_placement.h"
 
 #include <QLabel>
@@ -20,7 +20,7 @@ QLabel *addLabel(QWidget *window, const QString &name, const QString &text, cons
     return label;
 }
 
-} // namespace
+}   // namespace
 
 AboutWindow::AboutWindow(QWidget *parent)
     : QDialog(parent, Qt::Dialog | Qt::CustomizeWindowHint | Qt::WindowTitleHint | Qt::WindowCloseButtonHint)
@@ -37,7 +37,8 @@ AboutWindow::AboutWindow(QWidget *parent)
     const QFont large = largeBoldFont(font());
     addLabel(this, QStringLiteral("lblCompanyProduct"), QStringLiteral("Belvarde"), twipRect(2640, 4800, 4410, 720))
         ->setFont(large);
-    QLabel *description = addLabel(this, QStringLiteral("Label2"),
+    QLabel *description = addLabel(
+        this, QStringLiteral("Label2"),
         QStringLiteral("Herramienta de ayuda para el cálculo de los costes de las empresas de "
                        "transporte de viajeros en autobús."),
         twipRect(120, 4920, 2415, 1215));
@@ -63,4 +64,4 @@ void showAboutWindow(QWidget *parent)
     about.exec();
 }
 
-} // namespace rotavex
+}   // namespace rotavex

@@ -21,4 +21,4 @@ private:
 // Opens the About window modally and destroys it once it is closed.
 void showAboutWindow(QWidget *parent);
 
-} // namespace rotavex
+}   // namespace rotavex

@@ -8,11 +8,11 @@ namespace rotavex {
 
 namespace {
 
-const QStringList SerifFamilies = {
-    QStringLiteral("Times New Roman"), QStringLiteral("Liberation Serif"), QStringLiteral("Nimbus Roman"),
-    QStringLiteral("Tinos"), QStringLiteral("DejaVu Serif")};
+const QStringList SerifFamilies = {QStringLiteral("Times New Roman"), QStringLiteral("Liberation Serif"),
+                                   QStringLiteral("Nimbus Roman"), QStringLiteral("Tinos"),
+                                   QStringLiteral("DejaVu Serif")};
 
-} // namespace
+}   // namespace
 
 QFont helpDocumentFont()
 {
@@ -23,9 +23,6 @@ QFont helpDocumentFont()
     return font;
 }
 
-QString helpDocumentHtml()
-{
-    return builtInText(QStringLiteral(":/help/ayuda.html"));
-}
+QString helpDocumentHtml() { return builtInText(QStringLiteral(":/help/ayuda.html")); }
 
-} // namespace rotavex
+}   // namespace rotavex

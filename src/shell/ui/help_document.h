@@ -13,4 +13,4 @@ QString helpDocumentHtml();
 // Times New Roman, 12 point, or the closest serif font the system has.
 QFont helpDocumentFont();
 
-} // namespace rotavex
+}   // namespace rotavex

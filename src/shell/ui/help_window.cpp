@@ -11,8 +11,8 @@
 namespace rotavex {
 
 HelpWindow::HelpWindow(QWidget *parent)
-    : QWidget(parent, Qt::Window | Qt::CustomizeWindowHint | Qt::WindowTitleHint | Qt::WindowCloseButtonHint)
-    , m_viewer(new QTextBrowser(this))
+    : QWidget(parent, Qt::Window | Qt::CustomizeWindowHint | Qt::WindowTitleHint | Qt::WindowCloseButtonHint),
+      m_viewer(new QTextBrowser(this))
 {
     setObjectName(QStringLiteral("frmHelp"));
     setWindowTitle(QStringLiteral("Ayuda de ROTAVEX 3"));
@@ -41,4 +41,4 @@ void showHelpWindow()
     open->activateWindow();
 }
 
-} // namespace rotavex
+}   // namespace rotavex

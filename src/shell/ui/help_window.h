@@ -24,4 +24,4 @@ private:
 // main window: the program ends when neither is left.
 void showHelpWindow();
 
-} // namespace rotavex
+}   // namespace rotavex

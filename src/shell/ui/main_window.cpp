@@ -1,9 +1,9 @@
 #include "main_window.h"
 
-#include "status_indicators.h"
 #include "entry/ui/input_form.h"
 #include "entry/ui/input_windows.h"
 #include "results/ui/results_window.h"
+#include "status_indicators.h"
 #include "widgets/child_window.h"
 #include "widgets/design_font.h"
 #include "widgets/prompter.h"
@@ -63,7 +63,7 @@ constexpr LayoutPlace InputLayout[] = {
     {DataWindow::Vehicle, 7365, 120},
 };
 
-} // namespace
+}   // namespace
 
 MainWindow::MainWindow(QWidget *parent) : QMainWindow(parent)
 {
@@ -114,7 +114,9 @@ QAction *MainWindow::addItem(QMenu *menu, const char *name, const QString &capti
 
 void MainWindow::createMenus()
 {
-    auto separator = [](QMenu *menu, const char *name) { menu->addSeparator()->setObjectName(QString::fromLatin1(name)); };
+    auto separator = [](QMenu *menu, const char *name) {
+        menu->addSeparator()->setObjectName(QString::fromLatin1(name));
+    };
 
     QMenu *file = menuBar()->addMenu(QStringLiteral("&Archivo"));
     file->setObjectName(QStringLiteral("archivo"));
@@ -142,7 +144,8 @@ void MainWindow::createMenus()
     separator(windows, "def");
     commands_.inputLayout = addItem(windows, "entrada", QStringLiteral("Ver ventanas de &entrada de datos"),
                                     QKeySequence(Qt::CTRL | Qt::Key_E));
-    commands_.minimise = addItem(windows, "min", QStringLiteral("&Minimizar actual"), QKeySequence(Qt::CTRL | Qt::Key_M));
+    commands_.minimise = addItem(windows, "min", QStringLiteral("&Minimizar actual"),
+                                 QKeySequence(Qt::CTRL | Qt::Key_M));
     commands_.cascade = addItem(windows, "cascada", QStringLiteral("Organizar en cascada"));
 
     QMenu *help = menuBar()->addMenu(QStringLiteral("Ayuda"));
@@ -261,15 +264,12 @@ void MainWindow::createChildWindows()
         // is first activated.
         form->tabOrder().front()->setFocus();
         offset += frame->style()->pixelMetric(QStyle::PM_TitleBarHeight, nullptr, frame)
-            + frame->style()->pixelMetric(QStyle::PM_MdiSubWindowFrameWidth, nullptr, frame);
+                  + frame->style()->pixelMetric(QStyle::PM_MdiSubWindowFrameWidth, nullptr, frame);
     }
     mdi_->setActiveSubWindow(frame(DataWindow::General));
 }
 
-void MainWindow::activateChild(QMdiSubWindow *frame)
-{
-    mdi_->setActiveSubWindow(frame);
-}
+void MainWindow::activateChild(QMdiSubWindow *frame) { mdi_->setActiveSubWindow(frame); }
 
 void MainWindow::restoreAndActivateChild(QMdiSubWindow *frame)
 {
@@ -308,14 +308,12 @@ bool MainWindow::confirmExit()
 {
     if (!workspace_.DataSaved) {
         switch (prompter().askYesNoCancel(SaveQuestion)) {
-        case Answer::Cancel:
-            return false;
+        case Answer::Cancel: return false;
         case Answer::Yes:
             if (saveStep_)
                 saveStep_();
             break;
-        case Answer::No:
-            break;
+        case Answer::No: break;
         }
     }
     return prompter().askYesNo(ExitQuestion);
@@ -341,4 +339,4 @@ void MainWindow::closeEvent(QCloseEvent *event)
     }
 }
 
-} // namespace rotavex
+}   // namespace rotavex

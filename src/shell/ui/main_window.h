@@ -27,13 +27,13 @@ class StatusIndicators;
 // elsewhere (saving, loading, the observatory, the check, help and About)
 // are connected by those windows' owners.
 struct MainCommands {
-    QAction *save = nullptr;            // Archivo
+    QAction *save = nullptr;   // Archivo
     QAction *load = nullptr;
     QAction *exit = nullptr;
-    QAction *observatory = nullptr;     // Cálculo
+    QAction *observatory = nullptr;   // Cálculo
     QAction *check = nullptr;
     QAction *calculate = nullptr;
-    QAction *showGeneral = nullptr;     // Ventanas
+    QAction *showGeneral = nullptr;   // Ventanas
     QAction *showVehicle = nullptr;
     QAction *showRunning = nullptr;
     QAction *showTrip = nullptr;
@@ -41,7 +41,7 @@ struct MainCommands {
     QAction *inputLayout = nullptr;
     QAction *minimise = nullptr;
     QAction *cascade = nullptr;
-    QAction *help = nullptr;            // Ayuda
+    QAction *help = nullptr;   // Ayuda
     QAction *about = nullptr;
 };
 
@@ -79,14 +79,14 @@ public:
     // and returns when it has closed, whatever the user did there.
     void setSaveStep(std::function<void()> saveStep) { saveStep_ = std::move(saveStep); }
 
-    void activateChild(QMdiSubWindow *frame);             // a minimised child stays minimised
+    void activateChild(QMdiSubWindow *frame);   // a minimised child stays minimised
     void restoreAndActivateChild(QMdiSubWindow *frame);
     void minimiseActiveChild();
-    void showInputLayout();                               // "Vista de datos"
-    void calculateCommand();                              // message, then the check command
+    void showInputLayout();    // "Vista de datos"
+    void calculateCommand();   // message, then the check command
     // The two questions; true when the user confirmed the exit.
     bool confirmExit();
-    void exitProgram();                                   // "Salir"
+    void exitProgram();   // "Salir"
 
 protected:
     void closeEvent(QCloseEvent *event) override;
@@ -120,4 +120,4 @@ inline const QString SaveQuestion = QStringLiteral("No ha guardado sus datos, ¿
 inline const QString ExitQuestion = QStringLiteral("¿Está seguro de que desea salir?");
 inline const QString StatusText = QStringLiteral("Tesmora de la Dizezirad de Valdoria");
 
-} // namespace rotavex
+}   // namespace rotavex

@@ -33,8 +33,9 @@ ProgramCommands::ProgramCommands(MainWindow &main) : QObject(&main), main_(main)
     main_.setSaveStep([this] { openSave(); });
     results_->setPrintAction([this] {
         const FieldTexts texts = main_.inputWindows().fieldTexts();
-        printResults(main_.workspace(), QString::fromStdString(texts[Input::Km]), QString::fromStdString(texts[Input::Vacio]),
-                     *main_.resultsWindow().chart(), *main_.resultsWindow().chartPictureArea());
+        printResults(main_.workspace(), QString::fromStdString(texts[Input::Km]),
+                     QString::fromStdString(texts[Input::Vacio]), *main_.resultsWindow().chart(),
+                     *main_.resultsWindow().chartPictureArea());
     });
 }
 
@@ -60,9 +61,8 @@ void ProgramCommands::openSave()
 
 void ProgramCommands::openLoad()
 {
-    openLoadWindow(&main_, [this](const QString &path) {
-        return loadIntoWindows(path, main_.workspace(), main_.inputWindows());
-    });
+    openLoadWindow(
+        &main_, [this](const QString &path) { return loadIntoWindows(path, main_.workspace(), main_.inputWindows()); });
 }
 
-} // namespace rotavex
+}   // namespace rotavex

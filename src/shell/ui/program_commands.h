@@ -24,4 +24,4 @@ private:
     ResultsPresenter *results_;
 };
 
-} // namespace rotavex
+}   // namespace rotavex

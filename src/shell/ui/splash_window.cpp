@@ -1,7 +1,7 @@
 #include "shell/ui/splash_window.h"
 
-#include "widgets/program_pictures.h"
 #include "widgets/program_fonts.h"
+#include "widgets/program_pictures.h"
 #include "widgets/prompter.h"
 #include "widgets/window_placement.h"
 
@@ -14,8 +14,7 @@
 namespace rotavex {
 
 SplashWindow::SplashWindow(std::function<QWidget *()> createMainWindow, QWidget *parent)
-    : QWidget(parent, Qt::Window | Qt::FramelessWindowHint)
-    , m_createMainWindow(std::move(createMainWindow))
+    : QWidget(parent, Qt::Window | Qt::FramelessWindowHint), m_createMainWindow(std::move(createMainWindow))
 {
     setObjectName(QStringLiteral("frmSplash"));
     setWindowTitle(ApplicationTitle);
@@ -34,7 +33,7 @@ SplashWindow::SplashWindow(std::function<QWidget *()> createMainWindow, QWidget 
     logo->setToolTip(QStringLiteral("Bienvenido a ROTAVEX 3"));
 
     QLabel *version = addLargeBoldLabel(QStringLiteral("Label2"), QStringLiteral("Versión 2018"),
-                               twipRect(4200, 1320, 2415, 495));
+                                        twipRect(4200, 1320, 2415, 495));
     // it stands on the logo, under the program's name: the name's colour
     version->setStyleSheet(QStringLiteral("color: #16365f;"));
     addLargeBoldLabel(QStringLiteral("lblCompanyProduct"), QStringLiteral("Belvarde"), twipRect(120, 5640, 4410, 720));
@@ -99,11 +98,8 @@ void SplashWindow::keyPressEvent(QKeyEvent *event)
     case Qt::Key_Return:
     case Qt::Key_Enter:
     case Qt::Key_Escape:
-    case Qt::Key_Backspace:
-        handOver();
-        return;
-    default:
-        break;
+    case Qt::Key_Backspace: handOver(); return;
+    default: break;
     }
     if (!event->text().isEmpty()) {
         handOver();
@@ -146,4 +142,4 @@ void SplashWindow::handOver()
     close();
 }
 
-} // namespace rotavex
+}   // namespace rotavex

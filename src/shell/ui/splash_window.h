@@ -46,4 +46,4 @@ private:
     QFrame *m_frame = nullptr;
 };
 
-} // namespace rotavex
+}   // namespace rotavex

@@ -8,20 +8,30 @@ namespace rotavex {
 
 namespace {
 
-bool isKeypadDigit(int key) { return (key >= Qt::Key_0 && key <= Qt::Key_9) || key == Qt::Key_Period || key == Qt::Key_Comma; }
+bool isKeypadDigit(int key)
+{
+    return (key >= Qt::Key_0 && key <= Qt::Key_9) || key == Qt::Key_Period || key == Qt::Key_Comma;
+}
 
 bool isKeypadMovement(int key)
 {
     switch (key) {
-    case Qt::Key_Home: case Qt::Key_End: case Qt::Key_Left: case Qt::Key_Right: case Qt::Key_Up: case Qt::Key_Down:
-    case Qt::Key_PageUp: case Qt::Key_PageDown: case Qt::Key_Insert: case Qt::Key_Delete: case Qt::Key_Clear:
-        return true;
-    default:
-        return false;
+    case Qt::Key_Home:
+    case Qt::Key_End:
+    case Qt::Key_Left:
+    case Qt::Key_Right:
+    case Qt::Key_Up:
+    case Qt::Key_Down:
+    case Qt::Key_PageUp:
+    case Qt::Key_PageDown:
+    case Qt::Key_Insert:
+    case Qt::Key_Delete:
+    case Qt::Key_Clear: return true;
+    default: return false;
     }
 }
 
-} // namespace
+}   // namespace
 
 StatusIndicators::StatusIndicators(QLabel *numLock, QLabel *insert, QObject *parent)
     : QObject(parent), numLockPanel_(numLock), insertPanel_(insert)
@@ -60,4 +70,4 @@ void StatusIndicators::show()
     insertPanel_->setEnabled(insert_);
 }
 
-} // namespace rotavex
+}   // namespace rotavex

@@ -26,4 +26,4 @@ private:
     bool insert_ = false;
 };
 
-} // namespace rotavex
+}   // namespace rotavex

@@ -19,8 +19,9 @@ std::optional<DataFileContent> readWorkspaceFile(const QString &path)
     if (const auto bytes = readDataFileBytes(path))
         content = readDataFile(*bytes);
     if (!content)
-        prompter().inform(QString::fromUtf8(ForeignFileMessage.data(), static_cast<qsizetype>(ForeignFileMessage.size())));
+        prompter().inform(
+            QString::fromUtf8(ForeignFileMessage.data(), static_cast<qsizetype>(ForeignFileMessage.size())));
     return content;
 }
 
-} // namespace rotavex
+}   // namespace rotavex

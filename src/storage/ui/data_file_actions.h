@@ -19,4 +19,4 @@ bool saveWorkspace(const QString &path, Workspace &ws, const FieldTexts &texts);
 // that the file is not one of ours (unreadable, foreign or too big).
 std::optional<DataFileContent> readWorkspaceFile(const QString &path);
 
-} // namespace rotavex
+}   // namespace rotavex

@@ -24,4 +24,4 @@ std::optional<std::string> readDataFileBytes(const QString &path)
     return std::move(read.bytes);
 }
 
-} // namespace rotavex
+}   // namespace rotavex

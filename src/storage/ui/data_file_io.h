@@ -19,4 +19,4 @@ bool saveDataFile(const QString &path, const std::string &bytes, QString *error 
 // readable plain file.
 std::optional<std::string> readDataFileBytes(const QString &path);
 
-} // namespace rotavex
+}   // namespace rotavex

@@ -3,8 +3,8 @@
 #include "widgets/twips.h"
 #include "widgets/window_placement.h"
 
-#include "widgets/prompter.h"
 #include "storage/data_file_path.h"
+#include "widgets/prompter.h"
 
 #include <QComboBox>
 #include <QDir>
@@ -43,12 +43,11 @@ QString volumeRootOf(const QString &path)
     if (storage.isValid() && !storage.rootPath().isEmpty())
         return QDir::cleanPath(storage.rootPath());
     QDir dir(path);
-    while (dir.cdUp()) {
-    }
+    while (dir.cdUp()) {}
     return QDir::cleanPath(dir.absolutePath());
 }
 
-} // namespace
+}   // namespace
 
 // The folder list shows one volume: its root as the top item and the folders
 // under it, nothing beside it.
@@ -75,13 +74,13 @@ private:
 };
 
 DataFileWindow::DataFileWindow(Mode mode, DataFileAction action, QWidget *parent)
-    : QDialog(parent, Qt::Dialog | Qt::CustomizeWindowHint | Qt::WindowTitleHint)
-    , mode_(mode)
-    , action_(std::move(action))
+    : QDialog(parent, Qt::Dialog | Qt::CustomizeWindowHint | Qt::WindowTitleHint), mode_(mode),
+      action_(std::move(action))
 {
     const bool save = mode_ == Mode::Save;
     setObjectName(save ? QStringLiteral("frmGuardarD") : QStringLiteral("frmCargar"));
-    setWindowTitle(save ? QStringLiteral("Guardar datos personalizados") : QStringLiteral("Cargar datos personalizados"));
+    setWindowTitle(save ? QStringLiteral("Guardar datos personalizados")
+                        : QStringLiteral("Cargar datos personalizados"));
     const QSize clientArea = save ? twipSize(6675, 4845) : twipSize(6690, 4785);
     if (save)
         fixAndCentreOnScreen(this, clientArea);
@@ -323,4 +322,4 @@ void openLoadWindow(QWidget *parent, DataFileAction loadFrom)
     window.exec();
 }
 
-} // namespace rotavex
+}   // namespace rotavex

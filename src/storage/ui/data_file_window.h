@@ -32,7 +32,7 @@ public:
 
     Mode mode() const { return mode_; }
     QString folder() const;     // the folder of the file list, native separators
-    QString fullPath() const;                    // folder and name field joined
+    QString fullPath() const;   // folder and name field joined
 
     QLineEdit *nameField() const { return nameField_; }
     QListView *fileList() const { return fileList_; }
@@ -85,4 +85,4 @@ void openLoadWindow(QWidget *parent, DataFileAction loadFrom);
 inline const QString SaveFailedMessage = QStringLiteral(
     "No se han podido guardar los datos en el fichero indicado. Compruebe el nombre y la carpeta.");
 
-} // namespace rotavex
+}   // namespace rotavex

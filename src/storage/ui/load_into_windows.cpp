@@ -22,4 +22,4 @@ bool loadIntoWindows(const QString &path, Workspace &ws, InputWindows &inputs)
     return true;
 }
 
-} // namespace rotavex
+}   // namespace rotavex

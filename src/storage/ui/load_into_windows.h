@@ -13,4 +13,4 @@ class InputWindows;
 // user, when the file is not a data file.
 bool loadIntoWindows(const QString &path, Workspace &ws, InputWindows &inputs);
 
-} // namespace rotavex
+}   // namespace rotavex

@@ -13,8 +13,8 @@
 #include "../../ui_support/scripted_prompter.h"
 
 #include <QAbstractButton>
-#include <QGroupBox>
 #include <QApplication>
+#include <QGroupBox>
 #include <QLabel>
 #include <QLineEdit>
 #include <QMenu>
@@ -38,14 +38,21 @@ const QString UseOwnData = QString::fromUtf8(UseOwnDataCaption.data(), int(UseOw
 DataWindow windowOf(Input input)
 {
     switch (input) {
-    case Input::Salacon: case Input::Htraba: case Input::Cosgen: return DataWindow::General;
-    case Input::Cosgas: case Input::Cosneu: case Input::Vidneu: case Input::Cosseg: return DataWindow::Running;
-    case Input::Km: case Input::Vacio: case Input::Horas: return DataWindow::Trip;
+    case Input::Salacon:
+    case Input::Htraba:
+    case Input::Cosgen: return DataWindow::General;
+    case Input::Cosgas:
+    case Input::Cosneu:
+    case Input::Vidneu:
+    case Input::Cosseg: return DataWindow::Running;
+    case Input::Km:
+    case Input::Vacio:
+    case Input::Horas: return DataWindow::Trip;
     default: return DataWindow::Vehicle;
     }
 }
 
-} // namespace
+}   // namespace
 
 class InputWindowsTest : public QObject {
     Q_OBJECT
@@ -156,9 +163,15 @@ void InputWindowsTest::leavingForAnotherWindowOnlyNormalises_data()
     QTest::addColumn<QString>("typed");
     QTest::addColumn<QString>("left");
 
-    QTest::newRow("another window, comma") << "window" << "12,5" << "12.5";
-    QTest::newRow("another window, letters unchecked") << "window" << "abc" << "abc";
-    QTest::newRow("menu, negative unchecked") << "menu" << "-3,5" << "-3.5";
+    QTest::newRow("another window, comma") << "window"
+                                           << "12,5"
+                                           << "12.5";
+    QTest::newRow("another window, letters unchecked") << "window"
+                                                       << "abc"
+                                                       << "abc";
+    QTest::newRow("menu, negative unchecked") << "menu"
+                                              << "-3,5"
+                                              << "-3.5";
 }
 
 void InputWindowsTest::leavingForAnotherWindowOnlyNormalises()
@@ -279,16 +292,14 @@ void InputWindowsTest::tabOrder_data()
     // between them.
 
     QTest::newRow("frmDatos") << DataWindow::General
-                              << QStringList{"txtSalacon", "txtHtraba", "cmdCocon", "txtCosgen", "cmdCogen",
-                                             "optTipoau1", "txtSalacon"};
+                              << QStringList{"txtSalacon", "txtHtraba",  "cmdCocon",  "txtCosgen",
+                                             "cmdCogen",   "optTipoau1", "txtSalacon"};
     QTest::newRow("frmVehi") << DataWindow::Vehicle
-                             << QStringList{"txtKmaut", "cmdKm", "txtCosaut", "txtVidaut", "txtCosfin", "txtPlafin",
-                                            "cmdCosaut", "txtCosman", "cmdCosman", "txtKmaut"};
-    QTest::newRow("frmMovi") << DataWindow::Running
-                             << QStringList{"txtCosgas", "cmdCogas", "txtCosseg", "cmdCosseg", "txtCosneu",
-                                            "txtVidneu", "cmdCosneu", "txtCosgas"};
-    QTest::newRow("frmTray") << DataWindow::Trip
-                             << QStringList{"Option1", "txtKm", "txtVacio", "txtHoras", "Option1"};
+                             << QStringList{"txtKmaut",  "cmdKm",     "txtCosaut", "txtVidaut", "txtCosfin",
+                                            "txtPlafin", "cmdCosaut", "txtCosman", "cmdCosman", "txtKmaut"};
+    QTest::newRow("frmMovi") << DataWindow::Running << QStringList{"txtCosgas", "cmdCogas",  "txtCosseg", "cmdCosseg",
+                                                                   "txtCosneu", "txtVidneu", "cmdCosneu", "txtCosgas"};
+    QTest::newRow("frmTray") << DataWindow::Trip << QStringList{"Option1", "txtKm", "txtVacio", "txtHoras", "Option1"};
 }
 
 void InputWindowsTest::tabOrder()
@@ -356,8 +367,8 @@ void InputWindowsTest::freezeAndUnfreeze()
     windows->unfreezeInputs();
     const std::vector<Input> underObservatory = {Input::Cosgas, Input::Salacon, Input::Htraba};
     for (Input input : AllInputs) {
-        const bool stillLocked =
-            std::find(underObservatory.begin(), underObservatory.end(), input) != underObservatory.end();
+        const bool stillLocked = std::find(underObservatory.begin(), underObservatory.end(), input)
+                                 != underObservatory.end();
         QCOMPARE(windows->field(input)->isReadOnly(), stillLocked);
     }
     for (const SwitchGroup &group : switchGroups())
@@ -377,7 +388,8 @@ void InputWindowsTest::captionsFit()
         for (QLabel *label : form->findChildren<QLabel *>())
             QVERIFY2(captionFits(label->font(), label->text(), label->contentsRect()), qPrintable(label->objectName()));
         for (WrappingRadioButton *option : form->findChildren<WrappingRadioButton *>())
-            QVERIFY2(captionFits(option->font(), option->text(), option->captionArea()), qPrintable(option->objectName()));
+            QVERIFY2(captionFits(option->font(), option->text(), option->captionArea()),
+                     qPrintable(option->objectName()));
         for (WrappingButton *button : form->findChildren<WrappingButton *>()) {
             for (const QString &caption : {UseObservatory, UseOwnData}) {
                 const QFont font = button->captionFont(caption);

@@ -24,7 +24,7 @@ bool holdsTable(const ReportArea &pctObs, bool written)
     return pctObs.picture() == area.picture() && pctObs.pen() == area.pen();
 }
 
-} // namespace
+}   // namespace
 
 class ObservatoryWindowTest : public QObject {
     Q_OBJECT

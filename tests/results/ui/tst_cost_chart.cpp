@@ -1,8 +1,8 @@
 #include "results/ui/cost_chart.h"
 
+#include "fixtures/worked_example.h"
 #include "regional/number_locale.h"
 #include "results/chart_export.h"
-#include "fixtures/worked_example.h"
 
 #include <QAbstractAxis>
 #include <QBarSeries>
@@ -26,7 +26,7 @@ QBarSeries *barsOf(CostChart &chart)
     return series.size() == 1 ? qobject_cast<QBarSeries *>(series.first()) : nullptr;
 }
 
-} // namespace
+}   // namespace
 
 class CostChartTest : public QObject {
     Q_OBJECT
@@ -43,8 +43,8 @@ void CostChartTest::oneLabelledColumnPerItem_data()
     QTest::addColumn<Columns>("columns");
     QTest::addColumn<QStringList>("labels");
     QTest::newRow("full service") << chartData(rotavex::fixtures::calculatedWorkedExample(true))
-                                  << QStringList{"Mantenimiento", "Combustible", "Neumáticos", "Financieros",
-                                                 "Seguros", "Amortización", "Conductor", "Generales"};
+                                  << QStringList{"Mantenimiento", "Combustible",  "Neumáticos", "Financieros",
+                                                 "Seguros",       "Amortización", "Conductor",  "Generales"};
     QTest::newRow("unit costs") << chartData(rotavex::fixtures::calculatedWorkedExample(false))
                                 << QStringList{"Kilométricos", "Horarios", "Generales"};
 }
@@ -55,7 +55,8 @@ void CostChartTest::oneLabelledColumnPerItem()
     QFETCH(QStringList, labels);
 
     CostChart chart;
-    chart.setData(chartData(rotavex::fixtures::calculatedWorkedExample(columns.size() == 3)));   // the other layout first
+    chart.setData(
+        chartData(rotavex::fixtures::calculatedWorkedExample(columns.size() == 3)));   // the other layout first
     chart.setData(columns);
     chart.redraw();
     QCOMPARE(chart.chart()->axes().size(), 2);

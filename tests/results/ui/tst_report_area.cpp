@@ -1,7 +1,7 @@
 #include "results/ui/report_area.h"
 
-#include "results/results_report.h"
 #include "fixtures/worked_example.h"
+#include "results/results_report.h"
 
 #include <QClipboard>
 #include <QGuiApplication>
@@ -30,7 +30,7 @@ Report styledReport()
     return report;
 }
 
-} // namespace
+}   // namespace
 
 class ReportAreaTest : public QObject {
     Q_OBJECT
@@ -49,7 +49,8 @@ void ReportAreaTest::writingAgainLandsOverItself_data()
     QTest::addColumn<Report>("report");
     QTest::newRow("full-service results")
         << resultsScreenReport(rotavex::fixtures::calculatedWorkedExample(true), "100", "20");
-    QTest::newRow("unit-cost results") << resultsScreenReport(rotavex::fixtures::calculatedWorkedExample(false), "100", "20");
+    QTest::newRow("unit-cost results") << resultsScreenReport(rotavex::fixtures::calculatedWorkedExample(false), "100",
+                                                              "20");
     QTest::newRow("bold, italic, underline and sizes") << styledReport();
 }
 

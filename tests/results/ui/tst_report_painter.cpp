@@ -49,7 +49,7 @@ Report numberedLines(int from, int to)
     return report;
 }
 
-} // namespace
+}   // namespace
 
 class ReportPainterTest : public QObject {
     Q_OBJECT
@@ -64,9 +64,9 @@ private slots:
 void ReportPainterTest::penMoves_data()
 {
     QTest::addColumn<Report>("report");
-    QTest::addColumn<bool>("bold");      // the font the report ends in
+    QTest::addColumn<bool>("bold");   // the font the report ends in
     QTest::addColumn<double>("points");
-    QTest::addColumn<int>("column");     // where the pen must stand
+    QTest::addColumn<int>("column");   // where the pen must stand
     QTest::addColumn<int>("lines");
 
     QTest::newRow("tab ahead on the line") << Report().add(text("ab")).add(tab(20)) << false << 10.0 << 20 << 0;
@@ -74,7 +74,8 @@ void ReportPainterTest::penMoves_data()
         << Report().add(text("Coste de mantenimiento:")).add(tab(3)) << false << 10.0 << 3 << 1;
     QTest::newRow("bold columns are bold-wide")
         << Report().add(BoldItem{true}).add(text("Total")).add(tab(34)) << true << 10.0 << 34 << 0;
-    QTest::newRow("larger font, wider columns") << Report().add(FontSizeItem{16}).add(tab(25)) << false << 16.0 << 25 << 0;
+    QTest::newRow("larger font, wider columns")
+        << Report().add(FontSizeItem{16}).add(tab(25)) << false << 16.0 << 25 << 0;
     Report lines;
     lines.add(FontSizeItem{12});
     for (int i = 0; i < 5; ++i)
@@ -131,8 +132,9 @@ void ReportPainterTest::pages()
 
     // Every line arrives once and in order: none lost or doubled at a break.
     const QString all = pages.join(QLatin1Char('\n'));
-    const auto lineCount = std::count_if(report.items.begin(), report.items.end(),
-                                         [](const ReportItem &item) { return std::holds_alternative<LineBreak>(item); });
+    const auto lineCount = std::count_if(report.items.begin(), report.items.end(), [](const ReportItem &item) {
+        return std::holds_alternative<LineBreak>(item);
+    });
     qsizetype at = 0;
     for (int i = 1; i <= lineCount; ++i) {
         const QString expected = QStringLiteral("Línea %1.").arg(i);

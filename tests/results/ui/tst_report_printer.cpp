@@ -1,11 +1,11 @@
 #include "check/ui/check_printing.h"
+#include "fixtures/worked_example.h"
 #include "observatory/ui/observatory_window.h"
+#include "regional/number_locale.h"
 #include "results/plain_text.h"
 #include "results/ui/chart_picture_area.h"
 #include "results/ui/cost_chart.h"
 #include "results/ui/results_printing.h"
-#include "regional/number_locale.h"
-#include "fixtures/worked_example.h"
 #include "ui_support/pdf_printing.h"
 #include "ui_support/scripted_prompter.h"
 
@@ -37,8 +37,7 @@ bool print(Printout printout)
     QGuiApplication::clipboard()->setText(QStringLiteral("texto anterior"));
     printResults(ws, QStringLiteral("100"), QStringLiteral("20"), chart, pctGraf);
     const QImage pasted = QGuiApplication::clipboard()->image();
-    return !pasted.isNull() && pasted.deviceIndependentSize().toSize() == chart.size()
-           && pctGraf.picture() == pasted;
+    return !pasted.isNull() && pasted.deviceIndependentSize().toSize() == chart.size() && pctGraf.picture() == pasted;
 }
 
 QString todaysStamp()
@@ -67,7 +66,7 @@ QString lastLine(const QStringList &pages)
     return lines.last().trimmed();
 }
 
-} // namespace
+}   // namespace
 
 Q_DECLARE_METATYPE(Printout)
 Q_DECLARE_METATYPE(rotavex::PdfPrinting::Printer)
@@ -94,7 +93,8 @@ void ReportPrinterTest::documents_data()
     QTest::newRow("check report flowing over short pages, footer last")
         << Printout::CheckAllMissing << QPageSize(QSizeF(210, 100), QPageSize::Millimeter)
         << QList<QStringList>{{"Rotavex 3", "Comprobación de datos", "-> No ha seleccionado el tipo de autobús",
-                               "Resultado de la comprobación", "Faltan datos por introducir. Si no los conoce, es recomendable",
+                               "Resultado de la comprobación",
+                               "Faltan datos por introducir. Si no los conoce, es recomendable",
                                "por favor introduzca un cero en su casilla", checkRule}}
         << QList<int>{0} << 2 << checkRule;
     QTest::newRow("full service: text and footer, then the chart alone")
@@ -154,8 +154,8 @@ void ReportPrinterTest::withoutPrinter_data()
     using P = PdfPrinting::Printer;
     QTest::newRow("no printer, yes: both documents in the one file")
         << Printout::FullService << P::Missing << true << "r.pdf" << QStringList{NoPrinterQuestion} << QList<int>{0, 1};
-    QTest::newRow("no printer, no: nothing written")
-        << Printout::CheckAllMissing << P::Missing << false << "c.pdf" << QStringList{NoPrinterQuestion} << QList<int>{};
+    QTest::newRow("no printer, no: nothing written") << Printout::CheckAllMissing << P::Missing << false << "c.pdf"
+                                                     << QStringList{NoPrinterQuestion} << QList<int>{};
     QTest::newRow("no printer, file dialog cancelled")
         << Printout::Observatory << P::Missing << true << "" << QStringList{NoPrinterQuestion} << QList<int>{};
     QTest::newRow("printer refuses, yes") << Printout::UnitCosts << P::Refusing << true << "u.pdf"

@@ -3,8 +3,8 @@
 // loading a data file into the windows.
 
 #include "check/ui/check_window.h"
-#include "fixtures/worked_example.h"
 #include "entry/ui/input_windows.h"
+#include "fixtures/worked_example.h"
 #include "model/workspace.h"
 #include "results/ui/cost_chart.h"
 #include "results/ui/report_area.h"
@@ -55,7 +55,7 @@ CheckWindow &checkWindow(QWidget *modal)
     return *check;
 }
 
-} // namespace
+}   // namespace
 
 class CalculationFlowTest : public QObject {
     Q_OBJECT
@@ -66,7 +66,7 @@ private slots:
         QTest::addColumn<MenuCommand>("command");
         QTest::addColumn<QString>("opened");   // the class of the window that opens
         QTest::addColumn<bool>("modal");
-        QTest::addColumn<bool>("saving");      // for the file window: saving, not loading
+        QTest::addColumn<bool>("saving");   // for the file window: saving, not loading
 
         QTest::newRow("Guardar") << &MainCommands::save << "rotavex::DataFileWindow" << true << true;
         QTest::newRow("Cargar") << &MainCommands::load << "rotavex::DataFileWindow" << true << false;
@@ -182,9 +182,8 @@ private slots:
         QTest::newRow("salary beyond what a cost can hold") << true << QStringList{at(Input::Salacon), "1e45"};
         // Every result holds, but the report's sum per km does not.
         QTest::newRow("per-km sum beyond what a cost can hold")
-            << false
-            << QStringList{at(Input::Cosgas), "1e39", at(Input::Cosman), "3e38", at(Input::Kmaut), "1",
-                           at(Input::Km),     "0",    at(Input::Vacio),  "0"};
+            << false << QStringList{at(Input::Cosgas), "1e39", at(Input::Cosman), "3e38", at(Input::Kmaut), "1",
+                                    at(Input::Km),     "0",    at(Input::Vacio),  "0"};
     }
     void aFaultIsToldAndUndoesTheFreeze()
     {
@@ -279,8 +278,10 @@ private slots:
         const QString path = dir.filePath("datos");
         QFile file(path);
         QVERIFY(file.open(QIODevice::WriteOnly));
-        file.write("\"ROTAVEX\"\r\n2\r\n\"31000\",\"1700\"\r\n\"8\",\"8\"\r\n\"Observatorio\"\r\n\"3900\"\r\n\"350\",\"80000\"\r\n"
-                   "\"50000\"\r\n\"150000\",\"12\"\r\n\"4\",\"6\"\r\n\"5000\"\r\n#FALSE#\r\n\"90\"\r\n\"3,5\"\r\n\"10\"\r\n");
+        file.write(
+            "\"ROTAVEX\"\r\n2\r\n\"31000\",\"1700\"\r\n\"8\",\"8\"\r\n\"Observatorio\"\r\n\"3900\"\r\n\"350\","
+            "\"80000\"\r\n"
+            "\"50000\"\r\n\"150000\",\"12\"\r\n\"4\",\"6\"\r\n\"5000\"\r\n#FALSE#\r\n\"90\"\r\n\"3,5\"\r\n\"10\"\r\n");
         file.close();
         inputs.setFieldText(Input::Cosgas, "1.1");
         QVERIFY(loadIntoWindows(path, main->workspace(), inputs));

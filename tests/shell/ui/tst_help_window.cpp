@@ -42,7 +42,7 @@ const QStringList Headings = {
     "8.Cambios en la versión 2018",
 };
 
-} // namespace
+}   // namespace
 
 class HelpWindowTest : public QObject {
     Q_OBJECT

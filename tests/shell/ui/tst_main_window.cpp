@@ -38,7 +38,7 @@ QMdiSubWindow *frameOf(const MainWindow &main, Child child)
     return child.data ? main.frame(*child.data) : main.resultsFrame();
 }
 
-} // namespace
+}   // namespace
 
 Q_DECLARE_METATYPE(MenuCommand)
 Q_DECLARE_METATYPE(ToolbarButton)
@@ -90,12 +90,13 @@ void MainWindowTest::childWindowsAtStart()
     for (QMdiSubWindow *frame : window->mdiArea()->subWindowList(QMdiArea::CreationOrder)) {
         created << frame->widget()->objectName();
         titles << frame->windowTitle();
-        QVERIFY(!(frame->windowFlags() & (Qt::WindowMinimizeButtonHint | Qt::WindowMaximizeButtonHint
-                                          | Qt::WindowCloseButtonHint | Qt::WindowSystemMenuHint)));
+        QVERIFY(!(frame->windowFlags()
+                  & (Qt::WindowMinimizeButtonHint | Qt::WindowMaximizeButtonHint | Qt::WindowCloseButtonHint
+                     | Qt::WindowSystemMenuHint)));
         QVERIFY(!frame->systemMenu());
         if (!frame->isMinimized()) {
             QCOMPARE(frame->widget()->size(), frame->widget()->minimumSize());   // the design size
-            QVERIFY(frame->rect().contains(frame->widget()->geometry()));       // and nothing cut off
+            QVERIFY(frame->rect().contains(frame->widget()->geometry()));        // and nothing cut off
         }
     }
     QCOMPARE(created, (QStringList{"frmResul", "frmTray", "frmMovi", "frmVehi", "frmDatos"}));
@@ -207,9 +208,14 @@ void MainWindowTest::inputWindowLayout()
 
     QTRY_VERIFY(window->isMaximized());
     QVERIFY(window->resultsFrame()->isMinimized());
-    const struct { DataWindow child; QPoint place; } places[] = {
-        {DataWindow::Trip, {491, 388}}, {DataWindow::Running, {10, 321}},
-        {DataWindow::General, {10, 8}}, {DataWindow::Vehicle, {491, 8}},
+    const struct {
+        DataWindow child;
+        QPoint place;
+    } places[] = {
+        {DataWindow::Trip, {491, 388}},
+        {DataWindow::Running, {10, 321}},
+        {DataWindow::General, {10, 8}},
+        {DataWindow::Vehicle, {491, 8}},
     };
     for (const auto &place : places) {
         QMdiSubWindow *frame = window->frame(place.child);
@@ -253,17 +259,17 @@ void MainWindowTest::exitProcedure_data()
     QTest::addColumn<bool>("closed");
 
     const QStringList both{SaveQuestion, ExitQuestion};
-    QTest::newRow("cancel keeps running") << false << false << QList<Answer>{Answer::Cancel}
-                                          << QStringList{SaveQuestion} << false << false;
+    QTest::newRow("cancel keeps running")
+        << false << false << QList<Answer>{Answer::Cancel} << QStringList{SaveQuestion} << false << false;
     QTest::newRow("no, then yes") << false << false << QList<Answer>{Answer::No, Answer::Yes} << both << false << true;
     QTest::newRow("yes saves, then no") << false << false << QList<Answer>{Answer::Yes, Answer::No} << both << true
                                         << false;
-    QTest::newRow("saved: only the confirmation") << true << false << QList<Answer>{Answer::Yes}
-                                                  << QStringList{ExitQuestion} << false << true;
-    QTest::newRow("close control asks too") << false << true << QList<Answer>{Answer::No, Answer::No} << both << false
-                                            << false;
-    QTest::newRow("close control, confirmed") << false << true << QList<Answer>{Answer::Yes, Answer::Yes} << both
-                                              << true << true;
+    QTest::newRow("saved: only the confirmation")
+        << true << false << QList<Answer>{Answer::Yes} << QStringList{ExitQuestion} << false << true;
+    QTest::newRow("close control asks too")
+        << false << true << QList<Answer>{Answer::No, Answer::No} << both << false << false;
+    QTest::newRow("close control, confirmed")
+        << false << true << QList<Answer>{Answer::Yes, Answer::Yes} << both << true << true;
 }
 
 void MainWindowTest::exitProcedure()

@@ -1,5 +1,5 @@
-#include "fixtures/file_contents.h"
 #include "../../ui_support/scripted_prompter.h"
+#include "fixtures/file_contents.h"
 #include "fixtures/full_volume.h"
 #include "fixtures/worked_example.h"
 #include "storage/data_file.h"
@@ -14,11 +14,9 @@ using rotavex::fixtures::writeFile;
 
 namespace {
 
-
-
 const QString Foreign = QString::fromUtf8(ForeignFileMessage.data(), ForeignFileMessage.size());
 
-} // namespace
+}   // namespace
 
 class DataFileIoTest : public QObject {
     Q_OBJECT

@@ -34,7 +34,7 @@ struct OpenWindow {
     DataFileWindow window;
 };
 
-} // namespace
+}   // namespace
 
 class DataFileWindowTest : public QObject {
     Q_OBJECT
@@ -150,10 +150,10 @@ private slots:
     {
         QTest::addColumn<Mode>("mode");
         QTest::addColumn<QStringList>("order");
-        QTest::newRow("save") << Mode::Save
-                              << QStringList{"filGuardarD", "drvGuardarD", "DirGuardarD", "txtGuardarD", "cmdGuardarD", "cmdCancel"};
-        QTest::newRow("load") << Mode::Load
-                              << QStringList{"cmdCancel", "cmdGuardarD", "txtCargarD", "DirCargarD", "drvCargarD", "filCargarD"};
+        QTest::newRow("save") << Mode::Save << QStringList{"filGuardarD", "drvGuardarD", "DirGuardarD",
+                                                           "txtGuardarD", "cmdGuardarD", "cmdCancel"};
+        QTest::newRow("load") << Mode::Load << QStringList{"cmdCancel",  "cmdGuardarD", "txtCargarD",
+                                                           "DirCargarD", "drvCargarD",  "filCargarD"};
     }
     void tabOrder()
     {

@@ -17,7 +17,7 @@ int drawnPixels(const QImage &image)
     return drawn;
 }
 
-} // namespace
+}   // namespace
 
 class ProgramPicturesTest : public QObject {
     Q_OBJECT
