@@ -15,21 +15,26 @@ QString withoutTimeZone(QString pattern)
     return pattern.remove(zone).trimmed();
 }
 
-// The reports write dates in figures; a short format that names the month or
-// the weekday (the C locale's "d MMM yyyy") gives way to day/month/year.
-QString numericDate(const QString &pattern)
-{
-    static const QRegularExpression named(QStringLiteral("MMM|ddd"));
-    return pattern.contains(named) ? QStringLiteral("dd/MM/yyyy") : pattern;
-}
-
 }   // namespace
+
+QString numericDateFormat(const QLocale &locale)
+{
+    const QString dayMonthYear = QStringLiteral("dd/MM/yyyy");
+    if (locale.language() == QLocale::Spanish || locale.language() == QLocale::C)
+        return dayMonthYear;
+    QString pattern = locale.dateFormat(QLocale::ShortFormat);
+    static const QRegularExpression named(QStringLiteral("MMM|ddd"));
+    if (pattern.contains(named))
+        return dayMonthYear;
+    static const QRegularExpression twoFigureYear(QStringLiteral("(?<!y)yy(?!y)"));
+    return pattern.replace(twoFigureYear, QStringLiteral("yyyy"));
+}
 
 NumberLocale numberLocaleOf(const QLocale &locale)
 {
     NumberLocale result;
     result.decimalSeparator = locale.decimalPoint().toStdString();
-    result.shortDateFormat = numericDate(locale.dateFormat(QLocale::ShortFormat)).toStdString();
+    result.shortDateFormat = numericDateFormat(locale).toStdString();
     result.timeFormat = withoutTimeZone(locale.timeFormat(QLocale::LongFormat)).toStdString();
     return result;
 }

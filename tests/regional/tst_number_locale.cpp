@@ -19,17 +19,18 @@ void NumberLocaleTest::fromQtLocale_data()
     QTest::addColumn<QString>("date");
     QTest::addColumn<QString>("time");
     // The time zone of the long time format never reaches a report.
+    // Dates always carry four figures of year and never a month's name.
     QTest::newRow("Spanish") << "es_ES"
                              << ","
-                             << "d/M/yy"
+                             << "dd/MM/yyyy"
                              << "H:mm:ss";
     QTest::newRow("US English") << "en_US"
                                 << "."
-                                << "M/d/yy"
+                                << "M/d/yyyy"
                                 << "h:mm:ss AP";
     QTest::newRow("German") << "de_DE"
                             << ","
-                            << "dd.MM.yy"
+                            << "dd.MM.yyyy"
                             << "HH:mm:ss";
     QTest::newRow("C, month by name") << "C"
                                       << "."

@@ -2,6 +2,7 @@
 
 #include "entry/ui/input_form.h"
 #include "entry/ui/input_windows.h"
+#include "regional/number_locale.h"
 #include "results/ui/results_window.h"
 #include "status_indicators.h"
 #include "widgets/child_window.h"
@@ -233,7 +234,8 @@ void MainWindow::createStatusBar()
     panel("panelText", StatusText, true);
     QLabel *numLock = panel("panelNum", QStringLiteral("NUM"), false);
     QLabel *insert = panel("panelIns", QStringLiteral("INS"), false);
-    panel("panelDate", QLocale::system().toString(QDate::currentDate(), QLocale::ShortFormat), false);
+    const QLocale locale;
+    datePanel_ = panel("panelDate", locale.toString(QDate::currentDate(), numericDateFormat(locale)), false);
     indicators_ = new StatusIndicators(numLock, insert, this);
 }
 

@@ -72,6 +72,9 @@ public:
     QMdiSubWindow *frame(DataWindow window) const { return dataFrames_[std::size_t(window)]; }
     QMdiSubWindow *resultsFrame() const { return resultsFrame_; }
 
+    // The status bar's panel with today's date.
+    QLabel *datePanel() const { return datePanel_; }
+
     const MainCommands &commands() const { return commands_; }
     const MainToolbar &toolbar() const { return toolbar_; }
 
@@ -111,6 +114,7 @@ private:
     MainCommands commands_;
     MainToolbar toolbar_;
     StatusIndicators *indicators_ = nullptr;
+    QLabel *datePanel_ = nullptr;
     std::function<void()> saveStep_;
     bool exitConfirmed_ = false;
 };

@@ -9,6 +9,7 @@
 #include "../../ui_support/scripted_prompter.h"
 
 #include <QAction>
+#include <QLabel>
 #include <QLayout>
 #include <QLineEdit>
 #include <QMdiArea>
@@ -52,6 +53,8 @@ private slots:
     void cleanup();
 
     void childWindowsAtStart();
+    void statusBarDate_data();
+    void statusBarDate();
     void childWindowsCannotBeClosed();
     void shortcutsTriggerTheirCommands_data();
     void shortcutsTriggerTheirCommands();
@@ -107,6 +110,32 @@ void MainWindowTest::childWindowsAtStart()
     QTRY_COMPARE(QApplication::focusWidget(), window->inputWindows().field(Input::Salacon));
     QVERIFY(!window->resultsWindow().newCalculationButton()->isEnabled());
     QCOMPARE(window->windowTitle(), QStringLiteral("ROTAVEX 2018"));
+}
+
+void MainWindowTest::statusBarDate_data()
+{
+    QTest::addColumn<QString>("locale");
+    QTest::addColumn<QString>("format");
+    QTest::newRow("Spanish") << "es_ES"
+                             << "dd/MM/yyyy";
+    QTest::newRow("no locale") << "C"
+                               << "dd/MM/yyyy";
+    QTest::newRow("US English") << "en_US"
+                                << "M/d/yyyy";
+    QTest::newRow("German") << "de_DE"
+                            << "dd.MM.yyyy";
+}
+
+void MainWindowTest::statusBarDate()
+{
+    QFETCH(QString, locale);
+    QFETCH(QString, format);
+    const QLocale before;
+    QLocale::setDefault(QLocale(locale));
+    MainWindow main;
+    QLocale::setDefault(before);
+    const QDate today = QDate::currentDate();
+    QCOMPARE(main.datePanel()->text(), today.toString(format));
 }
 
 void MainWindowTest::childWindowsCannotBeClosed()
