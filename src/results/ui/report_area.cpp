@@ -7,6 +7,7 @@
 #include <QClipboard>
 #include <QEvent>
 #include <QGuiApplication>
+#include <QMimeData>
 #include <QPaintEvent>
 #include <QPainter>
 
@@ -54,11 +55,15 @@ void ReportArea::movePenToTopLeft() { painter_.setPen(QPointF(0, 0)); }
 
 QImage ReportArea::picture() const { return image_.copy(rect()); }
 
-void ReportArea::copyToClipboard() const
+void ReportArea::copyToClipboard(const QString &text) const
 {
     QClipboard *clipboard = QGuiApplication::clipboard();
     clipboard->clear();
-    clipboard->setImage(picture());
+    auto *data = new QMimeData;
+    data->setImageData(picture());
+    if (!text.isEmpty())
+        data->setText(text);
+    clipboard->setMimeData(data);
 }
 
 QSize ReportArea::sizeHint() const { return twipSize(5655, 6135); }

@@ -30,8 +30,10 @@ public:
     // The drawing as the area shows it.
     QImage picture() const;
 
-    // Empties the clipboard and puts the drawing on it as a picture.
-    void copyToClipboard() const;
+    // Empties the clipboard and puts the drawing on it as a picture and, when
+    // given, the same report as plain text, for pasting where pictures go and
+    // where only text goes.
+    void copyToClipboard(const QString &text = QString()) const;
 
     QSize sizeHint() const override;
 

@@ -6,6 +6,8 @@
 
 #include "entry/ui/input_windows.h"
 #include "model/workspace.h"
+#include "regional/number_locale.h"
+#include "results/plain_text.h"
 #include "results/results_report.h"
 #include "widgets/prompter.h"
 
@@ -24,7 +26,8 @@ ResultsPresenter::ResultsPresenter(Workspace &workspace, InputWindows &inputs, R
             if (active == frame_)
                 drawResults();
         });
-    connect(window_.copyTextButton(), &QPushButton::clicked, window_.reportArea(), &ReportArea::copyToClipboard);
+    connect(window_.copyTextButton(), &QPushButton::clicked, this,
+            [this] { window_.reportArea()->copyToClipboard(shownText_); });
     connect(window_.copyChartButton(), &QPushButton::clicked, window_.chart(), &CostChart::copyToClipboard);
     connect(window_.newCalculationButton(), &QPushButton::clicked, this, &ResultsPresenter::startNewCalculation);
     connect(window_.printButton(), &QPushButton::clicked, this, [this] {
@@ -40,7 +43,9 @@ void ResultsPresenter::drawResults()
     if (workspace_.ResultsReady) {
         window_.newCalculationButton()->setEnabled(true);
         const FieldTexts texts = inputs_.fieldTexts();
-        window_.reportArea()->write(resultsScreenReport(workspace_, texts[Input::Km], texts[Input::Vacio]));
+        const Report report = resultsScreenReport(workspace_, texts[Input::Km], texts[Input::Vacio]);
+        window_.reportArea()->write(report);
+        shownText_ = QString::fromStdString(renderPlainText(report, systemNumberLocale()));
         window_.chart()->setData(chartData(workspace_));
         window_.chart()->redraw();
     }
@@ -54,6 +59,7 @@ void ResultsPresenter::startNewCalculation()
     workspace_.ResultsReady = false;
     window_.newCalculationButton()->setEnabled(false);
     window_.reportArea()->clear();
+    shownText_.clear();
     frame_->showMinimized();
     inputs_.unfreezeInputs();
 }

@@ -4,6 +4,7 @@
 // a new calculation.
 
 #include <QObject>
+#include <QString>
 
 #include <functional>
 
@@ -35,6 +36,7 @@ private:
     ResultsWindow &window_;
     QMdiSubWindow *frame_;
     std::function<void()> print_;
+    QString shownText_;   // the drawn report as plain text, for copying
 };
 
 }   // namespace rotavex

@@ -6,6 +6,9 @@
 #include "entry/ui/input_windows.h"
 #include "fixtures/worked_example.h"
 #include "model/workspace.h"
+#include "regional/number_locale.h"
+#include "results/plain_text.h"
+#include "results/results_report.h"
 #include "results/ui/cost_chart.h"
 #include "results/ui/report_area.h"
 #include "results/ui/results_presenter.h"   // NewCalculationQuestion
@@ -259,7 +262,9 @@ private slots:
         }
     }
 
-    void copyTextPutsAPictureOnTheClipboard()
+    // The picture for pasting as drawn, the text with the figures aligned
+    // as rotavex-calc writes them.
+    void copyTextPutsThePictureAndTheTextOnTheClipboard()
     {
         enterWorkedExample(true);
         calculate();
@@ -267,7 +272,12 @@ private slots:
         main->resultsWindow().copyTextButton()->click();
         const QMimeData *data = QApplication::clipboard()->mimeData();
         QVERIFY(data->hasImage());
-        QVERIFY(!data->hasText());
+        QCOMPARE(QApplication::clipboard()->image().convertToFormat(QImage::Format_RGB32),
+                 main->resultsWindow().reportArea()->picture());
+        const FieldTexts texts = main->inputWindows().fieldTexts();
+        const Report shown = resultsScreenReport(main->workspace(), texts[Input::Km], texts[Input::Vacio]);
+        QVERIFY(data->hasText());
+        QCOMPARE(data->text(), QString::fromStdString(renderPlainText(shown, systemNumberLocale())));
     }
 
     void loadingChoosesTheOptionsAndSkipsSwitchedGroups()
