@@ -5,6 +5,7 @@
 #include "widgets/design_font.h"
 #include "widgets/window_placement.h"
 
+#include <QCloseEvent>
 #include <QKeyEvent>
 #include <QPushButton>
 
@@ -54,13 +55,18 @@ void CheckWindow::showEvent(QShowEvent *event)
     }
 }
 
-// The window is left only through its own buttons.
+// The window is left only through its own buttons, which decide whether
+// the calculation follows: neither Escape nor a close request from the title
+// bar or Alt+F4 leaves it.
 void CheckWindow::keyPressEvent(QKeyEvent *event)
 {
     if (event->key() == Qt::Key_Escape)
         return;
     QDialog::keyPressEvent(event);
 }
+
+// The buttons' done() does not pass through here.
+void CheckWindow::closeEvent(QCloseEvent *event) { event->ignore(); }
 
 void CheckWindow::writeReport()
 {

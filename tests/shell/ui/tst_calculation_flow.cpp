@@ -24,6 +24,7 @@
 #include <QAction>
 #include <QApplication>
 #include <QClipboard>
+#include <QCloseEvent>
 #include <QLineEdit>
 #include <QMdiArea>
 #include <QMdiSubWindow>
@@ -136,6 +137,7 @@ private slots:
         if (complete)
             enterWorkedExample(true);
         bool offered = false;
+        bool stayedOnClose = false;
         QImage drawn;
         whenModalOpens([&](QWidget *modal) {
             auto *check = qobject_cast<CheckWindow *>(modal);
@@ -143,11 +145,18 @@ private slots:
             QCOMPARE(check->windowTitle(), QString("Comprobación de datos"));
             offered = check->calculateButton()->isEnabled();
             drawn = check->reportArea()->picture();
-            QTest::keyClick(check, Qt::Key_Escape);   // the window stays: only its buttons close it
+            // The window stays: only its buttons close it, not Escape nor
+            // the title bar's close button or Alt+F4.
+            QTest::keyClick(check, Qt::Key_Escape);
             QVERIFY(check->isVisible());
+            stayedOnClose = !check->close();
+            QCloseEvent request;
+            QCoreApplication::sendEvent(check, &request);
+            stayedOnClose = stayedOnClose && !request.isAccepted() && check->isVisible();
             check->acceptButton()->click();
         });
         commands->openCheck();
+        QVERIFY(stayedOnClose);
         QCOMPARE(offered, complete);
         QVERIFY(hasInk(drawn));
         QVERIFY(!main->workspace().ResultsReady);

@@ -4,6 +4,7 @@
 #include "storage/ui/data_file_actions.h"
 #include "storage/ui/data_file_window.h"
 
+#include <QCloseEvent>
 #include <QComboBox>
 #include <QFileSystemModel>
 #include <QLineEdit>
@@ -177,6 +178,12 @@ private slots:
         QVERIFY(QTest::qWaitForWindowExposed(&open.window));
         QTest::keyClick(&open.window, Qt::Key_Escape);
         QTest::keyClick(open.nameField(), Qt::Key_Return);
+        QVERIFY(open.window.isVisible());
+        // The title bar's close button and Alt+F4 ask the window to close.
+        QVERIFY(!open.window.close());
+        QCloseEvent request;
+        QCoreApplication::sendEvent(&open.window, &request);
+        QVERIFY(!request.isAccepted());
         QVERIFY(open.window.isVisible());
         open.window.cancelButton()->click();
         QVERIFY(!open.window.isVisible());
