@@ -102,7 +102,7 @@ FieldTexts InputWindows::fieldTexts() const
     return texts;
 }
 
-void InputWindows::setFieldText(Input input, const QString &text) { numericField(input)->setText(text); }
+void InputWindows::setFieldText(Input input, const QString &text) { numericField(input)->showText(text); }
 
 void InputWindows::checkOnly(const InputForm &window, int id)
 {
@@ -141,7 +141,7 @@ void InputWindows::toggleObservatorySource(ObservatoryGroup id)
     }
     for (const ToggleOutcome::PartChange &change : outcome.changes)
         for (Input input : change.part->fields)
-            numericField(input)->setText(qs(texts[input]));
+            numericField(input)->showText(qs(texts[input]));
     showSwitchState(group);
 }
 

@@ -1,6 +1,7 @@
 #include "numeric_field.h"
 
 #include "entry/field_check.h"
+#include "model/switch_groups.h"
 #include "model/workspace.h"
 #include "widgets/prompter.h"
 
@@ -8,6 +9,8 @@
 #include <QFocusEvent>
 #include <QKeyEvent>
 #include <QMdiSubWindow>
+#include <QStyle>
+#include <QStyleOptionFrame>
 #include <QTimer>
 
 namespace rotavex {
@@ -54,6 +57,34 @@ NumericField::NumericField(Input input, Workspace &workspace, QWidget *parent)
 {
     setObjectName(QStringLiteral("txt") + QString::fromUtf8(inputName(input).data(), int(inputName(input).size())));
     setMaxLength(int(MaxFieldTextLength));
+}
+
+void NumericField::showText(const QString &text)
+{
+    setText(text);
+    setFont(QFont());   // back to the window's font
+    if (text != QLatin1String(ObservatoryText.data(), qsizetype(ObservatoryText.size())))
+        return;
+    QFont fitted = font();
+    bool shrunk = false;
+    while (QFontMetrics(fitted).horizontalAdvance(text) > textRoom() && fitted.pointSizeF() > 5.0) {
+        fitted.setPointSizeF(fitted.pointSizeF() - 0.25);
+        shrunk = true;
+    }
+    if (shrunk)
+        setFont(fitted);
+    setCursorPosition(0);
+}
+
+// The width the text is laid out in: the field less its frame, its text
+// margins and the line edit's own margin of two pixels either side.
+int NumericField::textRoom() const
+{
+    QStyleOptionFrame option;
+    initStyleOption(&option);
+    const QRect contents = style()->subElementRect(QStyle::SE_LineEditContents, &option, this);
+    const QMargins margins = textMargins();
+    return contents.width() - margins.left() - margins.right() - 2 * 2;
 }
 
 void NumericField::checkNumericField()

@@ -21,6 +21,11 @@ public:
 
     Input input() const { return input_; }
 
+    // Sets the text the program gives the field. The observatory's word is
+    // shown whole from its first letter, in a smaller size where the field is
+    // too narrow for it in the window's font.
+    void showText(const QString &text);
+
     // The two steps the focus change runs, also callable on their own.
     void checkNumericField();
     void normaliseDecimalComma();
@@ -31,6 +36,7 @@ protected:
 
 private:
     bool leavesForSameWindow(const QFocusEvent *event) const;
+    int textRoom() const;
 
     const Input input_;
     Workspace &workspace_;

@@ -19,6 +19,7 @@
 #include <QLineEdit>
 #include <QMenu>
 #include <QPushButton>
+#include <QStyle>
 #include <QtTest>
 
 using namespace rotavex;
@@ -70,6 +71,8 @@ private slots:
     void observatoryButtons_data();
     void observatoryButtons();
     void observatoryButtonTwiceGivesEmptyFields();
+    void observatoryShownWhole_data();
+    void observatoryShownWhole();
 
     void tabOrder_data();
     void tabOrder();
@@ -281,6 +284,47 @@ void InputWindowsTest::observatoryButtonTwiceGivesEmptyFields()
         QVERIFY(!windows->field(input)->isReadOnly());
     }
     QVERIFY(prompts->shown.isEmpty());
+}
+
+void InputWindowsTest::observatoryShownWhole_data()
+{
+    QTest::addColumn<ObservatoryGroup>("id");
+    QTest::addColumn<Input>("input");
+    Workspace scratch;
+    const InputWindows named(scratch);
+    for (const SwitchGroup &group : switchGroups())
+        for (const SwitchPart &part : group.parts)
+            for (Input input : part.fields)
+                QTest::newRow(qPrintable(named.field(input)->objectName())) << group.id << input;
+}
+
+// The locked field shows the whole word from its first letter, in the
+// field's design place; switched back, it takes the window's font again.
+void InputWindowsTest::observatoryShownWhole()
+{
+    QFETCH(ObservatoryGroup, id);
+    QFETCH(Input, input);
+    QLineEdit *field = windows->field(input);
+    const QRect place = field->geometry();
+    windows->selectBusClass(2);
+    showWindow(windowOf(input));
+    windows->observatoryButton(id)->click();
+
+    const QString word = QStringLiteral("Observatorio");
+    QCOMPARE(field->text(), word);
+    QCOMPARE(field->cursorPosition(), 0);
+    QCOMPARE(field->geometry(), place);
+    const int frame = field->hasFrame() ? field->style()->pixelMetric(QStyle::PM_DefaultFrameWidth, nullptr, field) : 0;
+    const QMargins margins = field->textMargins();
+    const int lineEditMargin = 2;   // QLineEdit's own space either side of the text
+    const int needed = field->fontMetrics().horizontalAdvance(word) + 2 * frame + margins.left() + margins.right()
+                       + 2 * lineEditMargin;
+    QVERIFY2(needed <= field->contentsRect().width(),
+             qPrintable(QStringLiteral("%1 > %2").arg(needed).arg(field->contentsRect().width())));
+
+    windows->observatoryButton(id)->click();
+    QCOMPARE(field->text(), QString());
+    QCOMPARE(field->font(), windows->window(windowOf(input))->font());
 }
 
 void InputWindowsTest::tabOrder_data()
