@@ -33,15 +33,24 @@ ResultsPresenter::ResultsPresenter(Workspace &workspace, InputWindows &inputs, R
     });
 }
 
-// The area is not cleared here: drawing the same results again lands
-// exactly over the first drawing.
+void ResultsPresenter::takeCalculation()
+{
+    const FieldTexts texts = inputs_.fieldTexts();
+    calculation_ = CalculatedResults{workspace_, texts[Input::Km], texts[Input::Vacio]};
+}
+
+// The area is cleared first, so the report is drawn once on a clean area
+// whatever was drawn before.
 void ResultsPresenter::drawResults()
 {
     if (workspace_.ResultsReady) {
+        if (!calculation_)
+            takeCalculation();
         window_.newCalculationButton()->setEnabled(true);
-        const FieldTexts texts = inputs_.fieldTexts();
-        window_.reportArea()->write(resultsScreenReport(workspace_, texts[Input::Km], texts[Input::Vacio]));
-        window_.chart()->setData(chartData(workspace_));
+        window_.reportArea()->clear();
+        window_.reportArea()->write(
+            resultsScreenReport(calculation_->results, calculation_->kmText, calculation_->vacioText));
+        window_.chart()->setData(chartData(calculation_->results));
         window_.chart()->redraw();
     }
     window_.reportArea()->movePenToTopLeft();
@@ -52,6 +61,7 @@ void ResultsPresenter::startNewCalculation()
     if (!prompter().askYesNo(QString::fromUtf8(NewCalculationQuestion)))
         return;
     workspace_.ResultsReady = false;
+    calculation_.reset();
     window_.newCalculationButton()->setEnabled(false);
     window_.reportArea()->clear();
     frame_->showMinimized();

@@ -47,7 +47,8 @@ void ProgramCommands::openCheck()
     actions.runCheck = [&ws, &inputs] { return runDataCheck(ws, inputs.fieldTexts()); };
     actions.print = printCheckReport;
     actions.calculate = [this, &ws, &inputs] {
-        runCalculateCommand({ws, inputs, main_.resultsFrame(), main_.frame(DataWindow::Trip)});
+        runCalculateCommand(
+            {ws, inputs, main_.resultsFrame(), main_.frame(DataWindow::Trip), [this] { results_->takeCalculation(); }});
     };
     openCheckWindow(&main_, std::move(actions));
 }

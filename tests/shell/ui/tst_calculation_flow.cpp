@@ -6,12 +6,15 @@
 #include "entry/ui/input_windows.h"
 #include "fixtures/worked_example.h"
 #include "model/workspace.h"
+#include "results/plain_text.h"
+#include "results/results_report.h"
 #include "results/ui/cost_chart.h"
 #include "results/ui/report_area.h"
 #include "results/ui/results_presenter.h"   // NewCalculationQuestion
 #include "results/ui/results_window.h"
 #include "shell/ui/main_window.h"
 #include "shell/ui/program_commands.h"
+#include "storage/ui/data_file_actions.h"
 #include "storage/ui/data_file_window.h"
 #include "storage/ui/load_into_windows.h"
 
@@ -21,6 +24,7 @@
 #include <QAction>
 #include <QApplication>
 #include <QClipboard>
+#include <QGroupBox>
 #include <QLineEdit>
 #include <QMdiArea>
 #include <QMdiSubWindow>
@@ -268,6 +272,58 @@ private slots:
         const QMimeData *data = QApplication::clipboard()->mimeData();
         QVERIFY(data->hasImage());
         QVERIFY(!data->hasText());
+    }
+
+    // The results window keeps showing the calculation as it was made, even
+    // when a file with another class, service mode and trip has been loaded
+    // into the frozen windows since.
+    void loadingWhileResultsAreShownKeepsTheReportAndChart()
+    {
+        enterWorkedExample(true);
+        calculate();
+        const QImage calculated = main->resultsWindow().reportArea()->picture();
+
+        QTemporaryDir dir;
+        const QString path = dir.filePath("otro viaje");
+        Workspace saved;
+        saved.BusClass = 1;
+        saved.ServiceMode = false;
+        FieldTexts texts = fixtures::workedExampleTexts();
+        texts[Input::Km] = "250";
+        texts[Input::Vacio] = "40";
+        QVERIFY(saveWorkspace(path, saved, texts));
+        InputWindows &inputs = main->inputWindows();
+        QVERIFY(loadIntoWindows(path, main->workspace(), inputs));
+        QCOMPARE(inputs.field(Input::Km)->text(), QString("250"));
+        QVERIFY(inputs.busClassOption(1)->isChecked());
+        QVERIFY(inputs.serviceModeOption(false)->isChecked());
+
+        main->activateChild(main->frame(DataWindow::General));
+        main->activateChild(main->resultsFrame());
+
+        const Workspace original = fixtures::calculatedWorkedExample(true);
+        const std::vector<Report> &written = main->resultsWindow().reportArea()->written();
+        QCOMPARE(written.size(), std::size_t(1));
+        const NumberLocale locale;
+        QCOMPARE(renderPlainText(written.front(), locale),
+                 renderPlainText(resultsScreenReport(original, "100", "20"), locale));
+        QCOMPARE(main->resultsWindow().reportArea()->picture(), calculated);
+
+        const std::vector<ChartColumn> expected = chartData(original);
+        const std::vector<ChartColumn> &shown = main->resultsWindow().chart()->data();
+        QCOMPARE(shown.size(), expected.size());
+        for (std::size_t i = 0; i < expected.size(); ++i) {
+            QCOMPARE(shown[i].label, expected[i].label);
+            QCOMPARE(shown[i].value, expected[i].value);
+        }
+
+        for (Input input : AllInputs)
+            QVERIFY(inputs.field(input)->isReadOnly());
+        QVERIFY(!inputs.busClassFrame()->isEnabled());
+        QVERIFY(!inputs.serviceModeFrame()->isEnabled());
+        for (const SwitchGroup &group : switchGroups())
+            QVERIFY(!inputs.observatoryButton(group.id)->isEnabled());
+        QVERIFY(main->resultsWindow().newCalculationButton()->isEnabled());
     }
 
     void loadingChoosesTheOptionsAndSkipsSwitchedGroups()
