@@ -30,7 +30,7 @@ class ResultsPresenter : public QObject {
 public:
     ResultsPresenter(Workspace &workspace, InputWindows &inputs, ResultsWindow &window, QMdiSubWindow *frame);
 
-    // "Imprimir": prints whatever the workspace holds.
+    // What "Imprimir" does.
     void setPrintAction(std::function<void()> print) { print_ = std::move(print); }
 
     // Takes the workspace's results and the trip window's texts as the

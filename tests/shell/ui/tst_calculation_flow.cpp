@@ -18,6 +18,7 @@
 #include "storage/ui/data_file_window.h"
 #include "storage/ui/load_into_windows.h"
 
+#include "../../ui_support/pdf_printing.h"
 #include "../../ui_support/scripted_prompter.h"
 
 #include <QAbstractButton>
@@ -169,7 +170,7 @@ private slots:
         QVERIFY(main->resultsWindow().newCalculationButton()->isEnabled());
         QCOMPARE(main->resultsWindow().chart()->data().size(), std::size_t(8));
 
-        // Activating it again draws the same report over itself.
+        // Activating it again draws the same report again on a cleared area.
         const QImage first = main->resultsWindow().reportArea()->picture();
         QVERIFY(hasInk(first));
         main->activateChild(main->frame(DataWindow::General));
@@ -283,17 +284,8 @@ private slots:
         calculate();
         const QImage calculated = main->resultsWindow().reportArea()->picture();
 
-        QTemporaryDir dir;
-        const QString path = dir.filePath("otro viaje");
-        Workspace saved;
-        saved.BusClass = 1;
-        saved.ServiceMode = false;
-        FieldTexts texts = fixtures::workedExampleTexts();
-        texts[Input::Km] = "250";
-        texts[Input::Vacio] = "40";
-        QVERIFY(saveWorkspace(path, saved, texts));
+        loadOtherTrip();
         InputWindows &inputs = main->inputWindows();
-        QVERIFY(loadIntoWindows(path, main->workspace(), inputs));
         QCOMPARE(inputs.field(Input::Km)->text(), QString("250"));
         QVERIFY(inputs.busClassOption(1)->isChecked());
         QVERIFY(inputs.serviceModeOption(false)->isChecked());
@@ -324,6 +316,44 @@ private slots:
         for (const SwitchGroup &group : switchGroups())
             QVERIFY(!inputs.observatoryButton(group.id)->isEnabled());
         QVERIFY(main->resultsWindow().newCalculationButton()->isEnabled());
+    }
+
+    // What was loaded into the frozen windows is calculated by a new Calcular,
+    // and then shown in place of the earlier results.
+    void calcularAfterLoadingShowsTheNewCalculation()
+    {
+        enterWorkedExample(true);
+        calculate();
+        loadOtherTrip();
+        calculate();
+        QVERIFY(main->workspace().ResultsReady);
+
+        Workspace loaded;
+        loaded.BusClass = 1;
+        loaded.ServiceMode = false;
+        loaded.ResultsReady = true;
+        QVERIFY(!Calculate(loaded, otherTripTexts()));
+        const std::vector<Report> &written = main->resultsWindow().reportArea()->written();
+        QCOMPARE(written.size(), std::size_t(1));
+        const NumberLocale locale;
+        QCOMPARE(renderPlainText(written.front(), locale),
+                 renderPlainText(resultsScreenReport(loaded, "250", "40"), locale));
+        QCOMPARE(main->resultsWindow().chart()->data().size(), chartData(loaded).size());
+    }
+
+    // "Imprimir" prints the calculation shown, not what was loaded since: the
+    // full service prints as two documents, unit costs as one.
+    void printingAfterLoadingPrintsTheCalculationShown()
+    {
+        enterWorkedExample(true);
+        calculate();
+        loadOtherTrip();
+        PdfPrinting printing;
+        main->resultsWindow().printButton()->click();
+        const QStringList printed = printing.printed();
+        QCOMPARE(printed.size(), 2);
+        const QString text = pdfPages(printed.front()).join(QLatin1Char('\n')).simplified();
+        QVERIFY2(text.contains("100 km con pasajeros, 20 km de posicionamiento"), qPrintable(text));
     }
 
     void loadingChoosesTheOptionsAndSkipsSwitchedGroups()
@@ -375,6 +405,27 @@ private:
             calcular->click();
         });
         commands->openCheck();
+    }
+
+    // Class 1, unit costs, 250 km with passengers and 40 positioning km.
+    static FieldTexts otherTripTexts()
+    {
+        FieldTexts texts = fixtures::workedExampleTexts();
+        texts[Input::Km] = "250";
+        texts[Input::Vacio] = "40";
+        return texts;
+    }
+
+    // Saves the other trip to a data file and loads it into the windows.
+    void loadOtherTrip()
+    {
+        QTemporaryDir dir;
+        const QString path = dir.filePath("otro viaje");
+        Workspace saved;
+        saved.BusClass = 1;
+        saved.ServiceMode = false;
+        QVERIFY(saveWorkspace(path, saved, otherTripTexts()));
+        QVERIFY(loadIntoWindows(path, main->workspace(), main->inputWindows()));
     }
 
     static bool hasInk(const QImage &image)
