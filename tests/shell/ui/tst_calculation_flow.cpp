@@ -257,6 +257,7 @@ private slots:
         QVERIFY(inputs.field(Input::Cosgas)->isReadOnly());   // still on the observatory
         QCOMPARE(main->resultsFrame()->isMinimized(), confirmed);
         QCOMPARE(hasInk(main->resultsWindow().reportArea()->picture()), !confirmed);
+        QCOMPARE(main->resultsWindow().reportArea()->written().empty(), confirmed);
         QCOMPARE(main->workspace().ServiceTotal, total);   // the figures stay until the next calculation
         if (confirmed) {
             main->restoreAndActivateChild(main->resultsFrame());
