@@ -22,6 +22,8 @@ void runCalculateCommand(const CalculationWindows &windows)
         prompter().inform(QString::fromStdString(calculationFaultMessage(*fault)));
         return;
     }
+    if (windows.calculated)
+        windows.calculated();
     windows.results->showNormal();
     if (QMdiArea *area = windows.results->mdiArea())
         area->setActiveSubWindow(windows.results);

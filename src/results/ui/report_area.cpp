@@ -41,12 +41,14 @@ void ReportArea::write(const Report &report)
     painter.setPen(palette().color(QPalette::WindowText));
     painter_.setFont(font());
     painter_.paint(painter, report);
+    written_.push_back(report);
     update();
 }
 
 void ReportArea::clear()
 {
     image_.fill(background());
+    written_.clear();
     movePenToTopLeft();
     update();
 }

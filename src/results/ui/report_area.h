@@ -8,6 +8,8 @@
 #include <QImage>
 #include <QWidget>
 
+#include <vector>
+
 namespace rotavex {
 
 class ReportArea : public QWidget {
@@ -25,6 +27,9 @@ public:
     // Empties the area and moves the pen to the top-left corner.
     void clear();
     void movePenToTopLeft();
+
+    // The reports written since the area was last cleared, in order.
+    const std::vector<Report> &written() const { return written_; }
     QPointF pen() const { return painter_.pen(); }
 
     // The drawing as the area shows it.
@@ -48,6 +53,7 @@ private:
 
     QImage image_;
     ReportPainter painter_;
+    std::vector<Report> written_;
 };
 
 }   // namespace rotavex

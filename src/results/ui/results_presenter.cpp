@@ -36,17 +36,25 @@ ResultsPresenter::ResultsPresenter(Workspace &workspace, InputWindows &inputs, R
     });
 }
 
-// The area is not cleared here: drawing the same results again lands
-// exactly over the first drawing.
+void ResultsPresenter::takeCalculation()
+{
+    const FieldTexts texts = inputs_.fieldTexts();
+    calculation_ = CalculatedResults{workspace_, texts[Input::Km], texts[Input::Vacio]};
+}
+
+// The area is cleared first, so the report is drawn once on a clean area
+// whatever was drawn before.
 void ResultsPresenter::drawResults()
 {
     if (workspace_.ResultsReady) {
+        if (!calculation_)
+            takeCalculation();
         window_.newCalculationButton()->setEnabled(true);
-        const FieldTexts texts = inputs_.fieldTexts();
-        const Report report = resultsScreenReport(workspace_, texts[Input::Km], texts[Input::Vacio]);
+        const Report report = resultsScreenReport(calculation_->results, calculation_->kmText, calculation_->vacioText);
+        window_.reportArea()->clear();
         window_.reportArea()->write(report);
         shownText_ = QString::fromStdString(renderPlainText(report, systemNumberLocale()));
-        window_.chart()->setData(chartData(workspace_));
+        window_.chart()->setData(chartData(calculation_->results));
         window_.chart()->redraw();
     }
     window_.reportArea()->movePenToTopLeft();
@@ -57,6 +65,7 @@ void ResultsPresenter::startNewCalculation()
     if (!prompter().askYesNo(QString::fromUtf8(NewCalculationQuestion)))
         return;
     workspace_.ResultsReady = false;
+    calculation_.reset();
     window_.newCalculationButton()->setEnabled(false);
     window_.reportArea()->clear();
     shownText_.clear();

@@ -31,11 +31,14 @@ ProgramCommands::ProgramCommands(MainWindow &main) : QObject(&main), main_(main)
     connect(commands.help, &QAction::triggered, this, [] { showHelpWindow(); });
     connect(commands.about, &QAction::triggered, this, [this] { showAboutWindow(&main_); });
     main_.setSaveStep([this] { openSave(); });
+    // The calculation shown is printed; without one, whatever the workspace
+    // and the trip window hold.
     results_->setPrintAction([this] {
         const FieldTexts texts = main_.inputWindows().fieldTexts();
-        printResults(main_.workspace(), QString::fromStdString(texts[Input::Km]),
-                     QString::fromStdString(texts[Input::Vacio]), *main_.resultsWindow().chart(),
-                     *main_.resultsWindow().chartPictureArea());
+        const CalculatedResults shown = results_->calculation().value_or(
+            CalculatedResults{main_.workspace(), texts[Input::Km], texts[Input::Vacio]});
+        printResults(shown.results, QString::fromStdString(shown.kmText), QString::fromStdString(shown.vacioText),
+                     *main_.resultsWindow().chart(), *main_.resultsWindow().chartPictureArea());
     });
 }
 
@@ -47,7 +50,8 @@ void ProgramCommands::openCheck()
     actions.runCheck = [&ws, &inputs] { return runDataCheck(ws, inputs.fieldTexts()); };
     actions.print = printCheckReport;
     actions.calculate = [this, &ws, &inputs] {
-        runCalculateCommand({ws, inputs, main_.resultsFrame(), main_.frame(DataWindow::Trip)});
+        runCalculateCommand(
+            {ws, inputs, main_.resultsFrame(), main_.frame(DataWindow::Trip), [this] { results_->takeCalculation(); }});
     };
     openCheckWindow(&main_, std::move(actions));
 }

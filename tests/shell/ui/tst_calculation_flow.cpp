@@ -15,9 +15,11 @@
 #include "results/ui/results_window.h"
 #include "shell/ui/main_window.h"
 #include "shell/ui/program_commands.h"
+#include "storage/ui/data_file_actions.h"
 #include "storage/ui/data_file_window.h"
 #include "storage/ui/load_into_windows.h"
 
+#include "../../ui_support/pdf_printing.h"
 #include "../../ui_support/scripted_prompter.h"
 
 #include <QAbstractButton>
@@ -25,6 +27,7 @@
 #include <QApplication>
 #include <QClipboard>
 #include <QCloseEvent>
+#include <QGroupBox>
 #include <QLineEdit>
 #include <QMdiArea>
 #include <QMdiSubWindow>
@@ -177,7 +180,7 @@ private slots:
         QVERIFY(main->resultsWindow().newCalculationButton()->isEnabled());
         QCOMPARE(main->resultsWindow().chart()->data().size(), std::size_t(8));
 
-        // Activating it again draws the same report over itself.
+        // Activating it again draws the same report again on a cleared area.
         const QImage first = main->resultsWindow().reportArea()->picture();
         QVERIFY(hasInk(first));
         main->activateChild(main->frame(DataWindow::General));
@@ -264,6 +267,7 @@ private slots:
         QVERIFY(inputs.field(Input::Cosgas)->isReadOnly());   // still on the observatory
         QCOMPARE(main->resultsFrame()->isMinimized(), confirmed);
         QCOMPARE(hasInk(main->resultsWindow().reportArea()->picture()), !confirmed);
+        QCOMPARE(main->resultsWindow().reportArea()->written().empty(), confirmed);
         QCOMPARE(main->workspace().ServiceTotal, total);   // the figures stay until the next calculation
         if (confirmed) {
             main->restoreAndActivateChild(main->resultsFrame());
@@ -287,6 +291,87 @@ private slots:
         const Report shown = resultsScreenReport(main->workspace(), texts[Input::Km], texts[Input::Vacio]);
         QVERIFY(data->hasText());
         QCOMPARE(data->text(), QString::fromStdString(renderPlainText(shown, systemNumberLocale())));
+    }
+
+    // The results window keeps showing the calculation as it was made, even
+    // when a file with another class, service mode and trip has been loaded
+    // into the frozen windows since.
+    void loadingWhileResultsAreShownKeepsTheReportAndChart()
+    {
+        enterWorkedExample(true);
+        calculate();
+        const QImage calculated = main->resultsWindow().reportArea()->picture();
+
+        loadOtherTrip();
+        InputWindows &inputs = main->inputWindows();
+        QCOMPARE(inputs.field(Input::Km)->text(), QString("250"));
+        QVERIFY(inputs.busClassOption(1)->isChecked());
+        QVERIFY(inputs.serviceModeOption(false)->isChecked());
+
+        main->activateChild(main->frame(DataWindow::General));
+        main->activateChild(main->resultsFrame());
+
+        const Workspace original = fixtures::calculatedWorkedExample(true);
+        const std::vector<Report> &written = main->resultsWindow().reportArea()->written();
+        QCOMPARE(written.size(), std::size_t(1));
+        const NumberLocale locale;
+        QCOMPARE(renderPlainText(written.front(), locale),
+                 renderPlainText(resultsScreenReport(original, "100", "20"), locale));
+        QCOMPARE(main->resultsWindow().reportArea()->picture(), calculated);
+
+        const std::vector<ChartColumn> expected = chartData(original);
+        const std::vector<ChartColumn> &shown = main->resultsWindow().chart()->data();
+        QCOMPARE(shown.size(), expected.size());
+        for (std::size_t i = 0; i < expected.size(); ++i) {
+            QCOMPARE(shown[i].label, expected[i].label);
+            QCOMPARE(shown[i].value, expected[i].value);
+        }
+
+        for (Input input : AllInputs)
+            QVERIFY(inputs.field(input)->isReadOnly());
+        QVERIFY(!inputs.busClassFrame()->isEnabled());
+        QVERIFY(!inputs.serviceModeFrame()->isEnabled());
+        for (const SwitchGroup &group : switchGroups())
+            QVERIFY(!inputs.observatoryButton(group.id)->isEnabled());
+        QVERIFY(main->resultsWindow().newCalculationButton()->isEnabled());
+    }
+
+    // What was loaded into the frozen windows is calculated by a new Calcular,
+    // and then shown in place of the earlier results.
+    void calcularAfterLoadingShowsTheNewCalculation()
+    {
+        enterWorkedExample(true);
+        calculate();
+        loadOtherTrip();
+        calculate();
+        QVERIFY(main->workspace().ResultsReady);
+
+        Workspace loaded;
+        loaded.BusClass = 1;
+        loaded.ServiceMode = false;
+        loaded.ResultsReady = true;
+        QVERIFY(!Calculate(loaded, otherTripTexts()));
+        const std::vector<Report> &written = main->resultsWindow().reportArea()->written();
+        QCOMPARE(written.size(), std::size_t(1));
+        const NumberLocale locale;
+        QCOMPARE(renderPlainText(written.front(), locale),
+                 renderPlainText(resultsScreenReport(loaded, "250", "40"), locale));
+        QCOMPARE(main->resultsWindow().chart()->data().size(), chartData(loaded).size());
+    }
+
+    // "Imprimir" prints the calculation shown, not what was loaded since: the
+    // full service prints as two documents, unit costs as one.
+    void printingAfterLoadingPrintsTheCalculationShown()
+    {
+        enterWorkedExample(true);
+        calculate();
+        loadOtherTrip();
+        PdfPrinting printing;
+        main->resultsWindow().printButton()->click();
+        const QStringList printed = printing.printed();
+        QCOMPARE(printed.size(), 2);
+        const QString text = pdfPages(printed.front()).join(QLatin1Char('\n')).simplified();
+        QVERIFY2(text.contains("100 km con pasajeros, 20 km de posicionamiento"), qPrintable(text));
     }
 
     void loadingChoosesTheOptionsAndSkipsSwitchedGroups()
@@ -338,6 +423,27 @@ private:
             calcular->click();
         });
         commands->openCheck();
+    }
+
+    // Class 1, unit costs, 250 km with passengers and 40 positioning km.
+    static FieldTexts otherTripTexts()
+    {
+        FieldTexts texts = fixtures::workedExampleTexts();
+        texts[Input::Km] = "250";
+        texts[Input::Vacio] = "40";
+        return texts;
+    }
+
+    // Saves the other trip to a data file and loads it into the windows.
+    void loadOtherTrip()
+    {
+        QTemporaryDir dir;
+        const QString path = dir.filePath("otro viaje");
+        Workspace saved;
+        saved.BusClass = 1;
+        saved.ServiceMode = false;
+        QVERIFY(saveWorkspace(path, saved, otherTripTexts()));
+        QVERIFY(loadIntoWindows(path, main->workspace(), main->inputWindows()));
     }
 
     static bool hasInk(const QImage &image)
