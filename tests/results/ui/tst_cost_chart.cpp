@@ -5,12 +5,23 @@
 #include "results/chart_export.h"
 
 #include <QAbstractAxis>
+#include <QAction>
+#include <QBarCategoryAxis>
 #include <QBarSeries>
 #include <QBarSet>
 #include <QChart>
 #include <QClipboard>
+#include <QGraphicsScene>
+#include <QGraphicsTextItem>
 #include <QGuiApplication>
+#include <QHorizontalBarSeries>
+#include <QLegend>
+#include <QLegendMarker>
+#include <QLineSeries>
+#include <QMenu>
 #include <QMimeData>
+#include <QPieSeries>
+#include <QPieSlice>
 #include <QPointer>
 #include <QtTest>
 
@@ -26,6 +37,95 @@ QBarSeries *barsOf(CostChart &chart)
     return series.size() == 1 ? qobject_cast<QBarSeries *>(series.first()) : nullptr;
 }
 
+QAbstractSeries *onlySeries(CostChart &chart)
+{
+    const QList<QAbstractSeries *> series = chart.chart()->series();
+    return series.size() == 1 ? series.first() : nullptr;
+}
+
+// What the chart shows of each item, whatever its shape: the item's name (in
+// the legend or under its point) and its amount.
+struct Shown {
+    QStringList labels;
+    QList<double> values;
+    bool valuesVisible = false;
+};
+
+Shown shownBy(CostChart &chart)
+{
+    Shown shown;
+    QAbstractSeries *series = onlySeries(chart);
+    if (auto *bars = qobject_cast<QAbstractBarSeries *>(series)) {
+        for (QBarSet *set : bars->barSets()) {
+            shown.labels << set->label();
+            shown.values << (set->count() == 1 ? set->at(0) : -1);
+        }
+        shown.valuesVisible = bars->isLabelsVisible();
+    } else if (auto *pie = qobject_cast<QPieSeries *>(series)) {
+        for (QLegendMarker *marker : chart.chart()->legend()->markers(pie))
+            shown.labels << marker->label();
+        bool visible = !pie->slices().isEmpty();
+        for (QPieSlice *slice : pie->slices()) {
+            shown.values << slice->value();
+            visible = visible && slice->isLabelVisible();
+        }
+        shown.valuesVisible = visible;
+    } else if (auto *line = qobject_cast<QLineSeries *>(series)) {
+        for (QAbstractAxis *axis : line->attachedAxes())
+            if (auto *items = qobject_cast<QBarCategoryAxis *>(axis))
+                shown.labels = items->categories();
+        for (const QPointF &point : line->points())
+            shown.values << point.y();
+        shown.valuesVisible = line->pointLabelsVisible();
+    }
+    return shown;
+}
+
+// The texts drawn beside the plot area on the side of the amounts' axis.
+QStringList amountTicks(CostChart &chart, Qt::Alignment side)
+{
+    chart.resize(chart.sizeHint());
+    chart.picture();
+    const QRectF plot = chart.chart()->plotArea();
+    QList<std::pair<qreal, QString>> ticks;
+    for (QGraphicsItem *item : chart.scene()->items()) {
+        auto *text = dynamic_cast<QGraphicsTextItem *>(item);
+        if (!text || !text->isVisible() || text->toPlainText().isEmpty())
+            continue;
+        const QPointF centre = text->sceneBoundingRect().center();
+        if (side == Qt::AlignLeft && centre.x() < plot.left() && centre.y() > plot.top() - 8
+            && centre.y() < plot.bottom() + 8)
+            ticks << std::pair{-centre.y(), text->toPlainText()};
+        if (side == Qt::AlignBottom && centre.y() > plot.bottom() && centre.x() > plot.left() - 20
+            && centre.x() < plot.right() + 20)
+            ticks << std::pair{centre.x(), text->toPlainText()};
+    }
+    std::sort(ticks.begin(), ticks.end());
+    QStringList texts;
+    for (const auto &tick : ticks)
+        texts << tick.second;
+    return texts;
+}
+
+QString shapeName(ChartShape shape)
+{
+    switch (shape) {
+    case ChartShape::VerticalBars: return QStringLiteral("Barras verticales");
+    case ChartShape::HorizontalBars: return QStringLiteral("Barras horizontales");
+    case ChartShape::Pie: return QStringLiteral("Circular");
+    case ChartShape::Lines: return QStringLiteral("Líneas");
+    }
+    return {};
+}
+
+QAction *menuEntry(CostChart &chart, const QString &text)
+{
+    for (QAction *action : chart.menu()->actions())
+        if (action->text() == text)
+            return action;
+    return nullptr;
+}
+
 }   // namespace
 
 class CostChartTest : public QObject {
@@ -36,6 +136,15 @@ private slots:
     void copyPutsPictureAndData();
     void newDataFreesTheOldAxes_data();
     void newDataFreesTheOldAxes();
+    void eachShapeShowsTheSameItems_data();
+    void eachShapeShowsTheSameItems();
+    void shapeSurvivesNewData();
+    void legendAndValuesCanBeHidden_data();
+    void legendAndValuesCanBeHidden();
+    void menuChangesTheChart();
+    void newShapeFreesTheOldSeriesAndAxes();
+    void amountTicksReadDistinctly_data();
+    void amountTicksReadDistinctly();
 };
 
 void CostChartTest::oneLabelledColumnPerItem_data()
@@ -134,6 +243,177 @@ void CostChartTest::newDataFreesTheOldAxes()
         for (const QPointer<QAbstractAxis> &axis : old)
             QVERIFY(axis.isNull());
     }
+}
+
+void CostChartTest::eachShapeShowsTheSameItems_data()
+{
+    QTest::addColumn<ChartShape>("shape");
+    QTest::addColumn<QAbstractSeries::SeriesType>("type");
+    QTest::newRow("vertical bars") << ChartShape::VerticalBars << QAbstractSeries::SeriesTypeBar;
+    QTest::newRow("horizontal bars") << ChartShape::HorizontalBars << QAbstractSeries::SeriesTypeHorizontalBar;
+    QTest::newRow("pie") << ChartShape::Pie << QAbstractSeries::SeriesTypePie;
+    QTest::newRow("lines") << ChartShape::Lines << QAbstractSeries::SeriesTypeLine;
+}
+
+void CostChartTest::eachShapeShowsTheSameItems()
+{
+    QFETCH(ChartShape, shape);
+    QFETCH(QAbstractSeries::SeriesType, type);
+    CostChart chart;
+    chart.resize(chart.sizeHint());
+    chart.setData(chartData(rotavex::fixtures::calculatedWorkedExample(true)));
+    const Shown bars = shownBy(chart);
+    QCOMPARE(bars.labels.size(), 8);
+    QGuiApplication::clipboard()->clear();
+    chart.copyToClipboard();
+    QGuiApplication::clipboard()->clear();
+    chart.copyToClipboard();
+    const QImage barsPicture = qvariant_cast<QImage>(QGuiApplication::clipboard()->mimeData()->imageData());
+
+    chart.setStyle({shape, true, true});
+    QAbstractSeries *series = onlySeries(chart);
+    QVERIFY(series);
+    QCOMPARE(series->type(), type);
+    const Shown shown = shownBy(chart);
+    QCOMPARE(shown.labels, bars.labels);
+    QCOMPARE(shown.values, bars.values);
+    QVERIFY(shown.valuesVisible);
+    QVERIFY(chart.chart()->legend()->isVisible());
+
+    // What is copied (and so printed) is the chart in its new shape.
+    QGuiApplication::clipboard()->clear();
+    chart.copyToClipboard();
+    const QImage picture = qvariant_cast<QImage>(QGuiApplication::clipboard()->mimeData()->imageData());
+    QCOMPARE(picture.size(), chart.size());
+    QCOMPARE(picture == barsPicture, shape == ChartShape::VerticalBars);
+}
+
+// The results window sets the data on every activation: the shape chosen
+// before stays.
+void CostChartTest::shapeSurvivesNewData()
+{
+    CostChart chart;
+    chart.setData(chartData(rotavex::fixtures::calculatedWorkedExample(true)));
+    chart.setStyle({ChartShape::Pie, false, true});
+    chart.setData(chartData(rotavex::fixtures::calculatedWorkedExample(false)));
+    QVERIFY(qobject_cast<QPieSeries *>(onlySeries(chart)));
+    QCOMPARE(shownBy(chart).labels, (QStringList{"Kilométricos", "Horarios", "Generales"}));
+    QVERIFY(!chart.chart()->legend()->isVisible());
+    QVERIFY(menuEntry(chart, QStringLiteral("Circular"))->isChecked());
+    QVERIFY(!menuEntry(chart, QStringLiteral("Barras verticales"))->isChecked());
+    QVERIFY(!menuEntry(chart, QStringLiteral("Mostrar leyenda"))->isChecked());
+}
+
+void CostChartTest::legendAndValuesCanBeHidden_data()
+{
+    QTest::addColumn<ChartShape>("shape");
+    for (ChartShape shape : {ChartShape::VerticalBars, ChartShape::HorizontalBars, ChartShape::Pie, ChartShape::Lines})
+        QTest::newRow(qPrintable(shapeName(shape))) << shape;
+}
+
+void CostChartTest::legendAndValuesCanBeHidden()
+{
+    QFETCH(ChartShape, shape);
+    CostChart chart;
+    chart.setData(chartData(rotavex::fixtures::calculatedWorkedExample(true)));
+    for (const bool legend : {false, true})
+        for (const bool values : {false, true}) {
+            chart.setStyle({shape, legend, values});
+            QCOMPARE(chart.chart()->legend()->isVisible(), legend);
+            QCOMPARE(shownBy(chart).valuesVisible, values);
+        }
+}
+
+void CostChartTest::menuChangesTheChart()
+{
+    CostChart chart;
+    chart.setData(chartData(rotavex::fixtures::calculatedWorkedExample(true)));
+    QStringList entries;
+    for (QAction *action : chart.menu()->actions())
+        if (!action->isSeparator())
+            entries << action->text();
+    QCOMPARE(entries, (QStringList{"Barras verticales", "Barras horizontales", "Circular", "Líneas", "Mostrar leyenda",
+                                   "Mostrar valores"}));
+    for (QAction *action : chart.menu()->actions())
+        QCOMPARE(action->isChecked(), !action->isSeparator() && action->text() != "Barras horizontales"
+                                          && action->text() != "Circular" && action->text() != "Líneas");
+
+    const std::pair<ChartShape, QAbstractSeries::SeriesType> shapes[] = {
+        {ChartShape::Lines, QAbstractSeries::SeriesTypeLine},
+        {ChartShape::Pie, QAbstractSeries::SeriesTypePie},
+        {ChartShape::HorizontalBars, QAbstractSeries::SeriesTypeHorizontalBar},
+        {ChartShape::VerticalBars, QAbstractSeries::SeriesTypeBar},
+    };
+    for (const auto &[shape, type] : shapes) {
+        QAction *entry = menuEntry(chart, shapeName(shape));
+        entry->trigger();
+        QCOMPARE(chart.style().shape, shape);
+        QCOMPARE(onlySeries(chart)->type(), type);
+        // One shape at a time.
+        for (ChartShape other :
+             {ChartShape::VerticalBars, ChartShape::HorizontalBars, ChartShape::Pie, ChartShape::Lines})
+            QCOMPARE(menuEntry(chart, shapeName(other))->isChecked(), other == shape);
+    }
+
+    menuEntry(chart, QStringLiteral("Mostrar leyenda"))->trigger();
+    QVERIFY(!chart.chart()->legend()->isVisible());
+    menuEntry(chart, QStringLiteral("Mostrar valores"))->trigger();
+    QVERIFY(!shownBy(chart).valuesVisible);
+    menuEntry(chart, QStringLiteral("Mostrar leyenda"))->trigger();
+    QVERIFY(chart.chart()->legend()->isVisible());
+    QVERIFY(!shownBy(chart).valuesVisible);
+    QVERIFY(!chart.style().values);
+}
+
+// Nothing of one shape may outlive the change to the next.
+void CostChartTest::newShapeFreesTheOldSeriesAndAxes()
+{
+    CostChart chart;
+    chart.setData(chartData(rotavex::fixtures::calculatedWorkedExample(true)));
+    for (int round = 0; round < 10; ++round)
+        for (ChartShape shape :
+             {ChartShape::HorizontalBars, ChartShape::Pie, ChartShape::Lines, ChartShape::VerticalBars}) {
+            QList<QPointer<QObject>> old;
+            for (QAbstractAxis *axis : chart.chart()->axes())
+                old << axis;
+            for (QAbstractSeries *series : chart.chart()->series())
+                old << series;
+            chart.setStyle({shape, true, true});
+            QCOMPARE(chart.chart()->series().size(), 1);
+            QCOMPARE(chart.chart()->axes().size(), shape == ChartShape::Pie ? 0 : 2);
+            for (const QPointer<QObject> &object : old)
+                QVERIFY(object.isNull());
+        }
+}
+
+void CostChartTest::amountTicksReadDistinctly_data()
+{
+    QTest::addColumn<ChartShape>("shape");
+    QTest::addColumn<QList<double>>("values");
+    const QList<std::pair<const char *, QList<double>>> amounts = {
+        {"below one", {0.12, 0.3, 0.05}},
+        {"hundredths", {0.012, 0.03, 0.005}},
+        {"large", {250000, 1200000, 980000}},
+    };
+    for (ChartShape shape : {ChartShape::VerticalBars, ChartShape::HorizontalBars, ChartShape::Lines})
+        for (const auto &[name, values] : amounts)
+            QTest::newRow(qPrintable(shapeName(shape) + ", " + name)) << shape << values;
+}
+
+void CostChartTest::amountTicksReadDistinctly()
+{
+    QFETCH(ChartShape, shape);
+    QFETCH(QList<double>, values);
+    CostChart chart;
+    Columns columns;
+    for (double value : values)
+        columns.push_back({"Partida " + std::to_string(columns.size() + 1), value});
+    chart.setStyle({shape, true, false});
+    chart.setData(columns);
+    const QStringList ticks = amountTicks(chart, shape == ChartShape::HorizontalBars ? Qt::AlignBottom : Qt::AlignLeft);
+    QVERIFY2(ticks.size() >= 3, qPrintable(ticks.join(" | ")));
+    for (qsizetype i = 1; i < ticks.size(); ++i)
+        QVERIFY2(ticks.at(i) != ticks.at(i - 1), qPrintable(ticks.join(" | ")));
 }
 
 QTEST_MAIN(CostChartTest)
