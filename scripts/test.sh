@@ -7,10 +7,18 @@ set -euo pipefail
 cd "$(dirname "$0")/.."
 export QT_QPA_PLATFORM=offscreen
 
-# What only the tests need: clang with its sanitizer and fuzzer runtimes,
-# clang-format, ccache to share compiled objects between runs, Google
-# Benchmark, and pdftotext to read printed pages back.
-scripts/install-packages.sh clang libclang-rt-dev clang-format ccache libbenchmark-dev poppler-utils
+# What only the tests need, beyond what building and running need:
+# - clang with its sanitizer and fuzzer runtimes, clang-format, ccache to
+#   share compiled objects between runs, and Google Benchmark;
+# - an X server with a window manager and a key presser, for the tests that
+#   only a real X server can show;
+# - a print system with a PDF queue, and pdftotext to read printed pages back;
+# - the desktop's validators and file-type database, and the Debian package
+#   tools, for the installation tests.
+scripts/install-packages.sh clang libclang-rt-dev clang-format ccache libbenchmark-dev \
+    xvfb openbox xdotool x11-utils \
+    cups printer-driver-cups-pdf poppler-utils \
+    desktop-file-utils appstream shared-mime-info xdg-utils dpkg-dev file
 
 # The code keeps its layout.
 git ls-files -z '*.cpp' '*.h' | xargs -0 clang-format --dry-run --Werror
