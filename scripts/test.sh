@@ -14,11 +14,13 @@ export QT_QPA_PLATFORM=offscreen
 #   only a real X server can show;
 # - a print system with a PDF queue, and pdftotext to read printed pages back;
 # - the desktop's validators and file-type database, and the Debian package
-#   tools, for the installation tests.
+#   tools, for the installation tests;
+# - groff, to render the manual pages with every warning on.
 scripts/install-packages.sh clang libclang-rt-dev clang-format ccache libbenchmark-dev \
     xvfb openbox xdotool x11-utils \
     cups printer-driver-cups-pdf poppler-utils \
-    desktop-file-utils appstream shared-mime-info xdg-utils dpkg-dev file
+    desktop-file-utils appstream shared-mime-info xdg-utils dpkg-dev file \
+    groff-base
 
 # The code keeps its layout.
 git ls-files -z '*.cpp' '*.h' | xargs -0 clang-format --dry-run --Werror

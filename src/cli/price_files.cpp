@@ -10,42 +10,98 @@
 #include "storage/data_file_reader.h"
 #include "storage/valid_utf8.h"
 
+#include <cerrno>
 #include <charconv>
-#include <functional>
+#include <cmath>
+#include <cstdio>
+#include <cstring>
+#include <sstream>
+
+#include <unistd.h>
 
 namespace rotavex {
 
 namespace {
 
-constexpr const char *Usage = "Uso: rotavex-calc [--json | --csv] FICHERO...\n"
-                              "\n"
-                              "Calcula los costes de cada fichero de datos de ROTAVEX 2018 sin abrir las ventanas.\n"
-                              "Cada fichero se carga como en \"Cargar Datos Personalizados\"; un grupo guardado como\n"
-                              "\"Observatorio\" se calcula con los datos del Observatorio. Antes del cálculo se\n"
-                              "comprueban los datos: un fichero con datos que faltan o con ceros que impiden el\n"
-                              "cálculo no se calcula, y su comprobación se escribe en la salida de errores.\n"
-                              "\n"
-                              "Sin opción se escribe el informe de resultados de cada fichero, con el separador\n"
-                              "decimal de la configuración regional (LC_ALL, LC_NUMERIC, LANG).\n"
-                              "  --json   un objeto JSON por fichero y línea\n"
-                              "  --csv    una fila de cabecera y una fila por fichero\n"
-                              "  --help   muestra esta ayuda\n"
-                              "\n"
-                              "Estado de salida: 0 si se calcularon todos los ficheros; 1 si alguno no superó la\n"
-                              "comprobación o no pudo calcularse; 2 si la orden es incorrecta o algún fichero no\n"
-                              "se puede leer o no es de ROTAVEX.\n";
+constexpr const char
+    *Usage = "Uso: rotavex-calc [--json | --csv] FICHERO...\n"
+             "     rotavex-calc --help | --version\n"
+             "\n"
+             "Calcula los costes de cada fichero de datos de ROTAVEX 2018 sin abrir las ventanas.\n"
+             "Cada fichero se carga como en \"Cargar Datos Personalizados\", con la misma comprobación\n"
+             "y el mismo cálculo; un grupo guardado como \"Observatorio\" se calcula con los datos del\n"
+             "Observatorio, como si se hubiera pulsado el botón del Observatorio de ese grupo (al\n"
+             "cargarlo en las ventanas, el grupo queda vacío hasta que se pulsa). Antes del cálculo se\n"
+             "comprueban los datos: un fichero con datos que faltan o con ceros que impiden el\n"
+             "cálculo no se calcula, y su comprobación se escribe en la salida de errores.\n"
+             "El FICHERO \"-\" es la entrada estándar.\n"
+             "\n"
+             "Sin opción se escribe el informe de resultados de cada fichero, con el separador\n"
+             "decimal de la configuración regional (LC_ALL, LC_NUMERIC, LANG).\n"
+             "  --json     un objeto JSON por fichero y línea\n"
+             "  --csv      una fila de cabecera y una fila por fichero, con los mismos campos\n"
+             "  --help     muestra esta ayuda\n"
+             "  --version  muestra el nombre y la versión del programa\n"
+             "\n"
+             "Campos de --json y --csv (números con punto decimal, tan cortos como se pueda sin\n"
+             "cambiar su valor). Cada fichero nombrado tiene su línea o su fila, también el que\n"
+             "no se puede leer o no es de ROTAVEX:\n"
+             "  file                  el nombre del fichero, tal como se dio\n"
+             "  accepted              true si el fichero se leyó y sus datos superaron la comprobación\n"
+             "  error                 por qué el fichero no se leyó o no se pudo calcular (texto)\n"
+             "  BusClass              clase de vehículo: 1 menos de 22 plazas, 2 de 22 a 35 plazas,\n"
+             "                        3 de 36 a 55 plazas, 4 más de 55 plazas; 0 (u otro número):\n"
+             "                        ninguna elegida\n"
+             "  ServiceMode           true: coste del servicio descrito; false: solo costes unitarios\n"
+             "  check                 la comprobación (en CSV, sus cuatro columnas):\n"
+             "    missing             faltan datos\n"
+             "    blockingZero        algún dato que debe ser positivo vale cero\n"
+             "    allowedZero         algún dato vale cero sin impedir el cálculo\n"
+             "    negative            algún dato es negativo\n"
+             "  Resultados, solo de un fichero calculado (en CSV, vacíos si no):\n"
+             "  TotalKm               km con pasajeros más km de posicionamiento (km)\n"
+             "  ServiceHours          horas del servicio (horas)\n"
+             "  EffectiveAnnualHours  horas al año sobre las que se reparten los costes por hora (horas)\n"
+             "  DriverPerHour, AmortisationPerHour, FinancingPerHour, InsurancePerHour\n"
+             "                        conductor, amortización, financiación y seguros (euros por hora)\n"
+             "  FuelPerKm, MaintenancePerKm, TyresPerKm\n"
+             "                        combustible, mantenimiento y neumáticos (euros por km)\n"
+             "  DriverTotal, FuelTotal, AmortisationTotal, FinancingTotal, MaintenanceTotal,\n"
+             "  TyresTotal, InsuranceTotal\n"
+             "                        coste de cada partida en el servicio (euros)\n"
+             "  GeneralCosts          costes generales del servicio (euros)\n"
+             "  ServiceTotal          coste total del servicio, costes generales incluidos (euros)\n"
+             "  DriverPct, GeneralPct, FuelPct, AmortisationPct, FinancingPct, MaintenancePct,\n"
+             "  TyresPct, InsurancePct\n"
+             "                        parte de cada partida en ServiceTotal (porcentaje, de 0 a 100)\n"
+             "\n"
+             "Estado de salida: 0 si se calcularon todos los ficheros; 1 si alguno no superó la\n"
+             "comprobación o no pudo calcularse; 2 si la orden es incorrecta, algún fichero no se\n"
+             "puede leer o no es de ROTAVEX, o no se puede escribir la salida.\n";
 
 enum class Format { Text, Json, Csv };
 
+// A number as the shortest text that reads back to the same value; empty for
+// a value that is not finite (which the calculation never lets through).
+std::string numberText(float value)
+{
+    if (!std::isfinite(value))
+        return {};
+    char buffer[64];
+    return std::string(buffer, std::to_chars(buffer, buffer + sizeof buffer, value).ptr);
+}
+
+std::string numberText(int32_t value) { return std::to_string(value); }
+
 struct ResultField {
     const char *name;
-    std::function<double(const Workspace &)> value;
+    std::string (*text)(const Workspace &);
 };
 
 #define ROTAVEX_FIELD(f)                                                                                               \
     ResultField                                                                                                        \
     {                                                                                                                  \
-#f, [](const Workspace &ws) { return double(ws.f); }                                                           \
+#f, [](const Workspace &ws) { return numberText(ws.f); }                                                       \
     }
 
 const std::vector<ResultField> resultFields = {
@@ -80,13 +136,6 @@ const std::vector<ResultField> resultFields = {
 
 #undef ROTAVEX_FIELD
 
-std::string nineDigits(double value)
-{
-    char buffer[64];
-    const auto end = std::to_chars(buffer, buffer + sizeof buffer, value, std::chars_format::general, 9).ptr;
-    return std::string(buffer, end);
-}
-
 // Names are printed as UTF-8 whatever bytes the system gave them.
 std::string jsonString(const std::string &s)
 {
@@ -108,15 +157,65 @@ std::string jsonString(const std::string &s)
 
 const char *boolText(bool b) { return b ? "true" : "false"; }
 
+// The system's reason for an error, in Spanish for the usual ones.
+std::string systemReason(int error)
+{
+    switch (error) {
+    case EACCES:
+    case EPERM: return "permiso denegado";
+    case EIO: return "error de entrada/salida";
+    case ENOSPC: return "no queda espacio en el dispositivo";
+    case EDQUOT: return "se ha superado la cuota de disco";
+    case EPIPE: return "la tubería está cerrada";
+    case ELOOP: return "demasiados niveles de enlaces simbólicos";
+    case ENAMETOOLONG: return "el nombre es demasiado largo";
+    default: return std::strerror(error);
+    }
+}
+
+std::string readFailureMessage(const DataFileBytes &read)
+{
+    switch (*read.failure) {
+    case DataFileReadFailure::DoesNotExist: return "el fichero no existe";
+    case DataFileReadFailure::IsADirectory: return "es una carpeta, no un fichero de datos";
+    case DataFileReadFailure::NotARegularFile:
+        return "no es un fichero normal (es una tubería, un dispositivo o un socket)";
+    case DataFileReadFailure::CannotBeRead:
+        return read.systemError ? "no se puede leer: " + systemReason(read.systemError) : "no se puede leer";
+    }
+    return "no se puede leer";
+}
+
 // A file priced (or refused) as the windows would have done it.
 struct PricedFile {
     std::string name;
+    bool read = false;   // read, and a data file
     Workspace ws;
     FieldTexts texts;
     DataCheckResult check;
     bool calculated = false;
-    std::string fault;
+    std::string error;   // why it was not read or not calculated
 };
+
+// Writes text to out and flushes it, so that a full disk or a closed file is
+// seen at once and its reason is the one errno gives now; true when it all
+// reached the output, otherwise tells why on err. A reader that closes a
+// pipe early ends the program by SIGPIPE, quietly, as for any filter.
+bool emit(std::ostream &out, std::ostream &err, const std::string &text)
+{
+    errno = 0;
+    out << text;
+    out.flush();
+    if (out)
+        return true;
+    const int error = errno;
+    err << "rotavex-calc: no se puede escribir en la salida estándar" << (error ? ": " + systemReason(error) : "")
+        << "\n";
+    return false;
+}
+
+// The status of a run whose output failed.
+constexpr int OutputFailed = 2;
 
 class Calculator {
 public:
@@ -129,36 +228,42 @@ public:
     {
         if (format_ == Format::Csv)
             writeCsvHeader();
-        for (const std::string &name : files)
-            price(name, files.size() > 1);
+        for (const std::string &name : files) {
+            write(price(name), files.size() > 1);
+            if (!emit(out_, err_, pending_.str()))
+                return OutputFailed;
+            pending_.str({});
+        }
         return status_;
     }
 
 private:
-    void price(const std::string &name, bool several)
+    PricedFile price(const std::string &name)
     {
-        const DataFileBytes bytes = readDataFileFromDisk(name);
-        const auto content = bytes.failure ? std::nullopt : readDataFile(bytes.bytes);
-        if (!content) {
-            err_ << name << ": " << ForeignFileMessage << "\n";
-            status_ = 2;
-            return;
-        }
         PricedFile file;
         file.name = name;
+        const DataFileBytes bytes = name == "-" ? readDataFileFromDescriptor(STDIN_FILENO) : readDataFileFromDisk(name);
+        const auto content = bytes.failure ? std::nullopt : readDataFile(bytes.bytes);
+        if (!content) {
+            file.error = bytes.failure ? readFailureMessage(bytes) : std::string(ForeignFileMessage);
+            err_ << name << ": " << file.error << "\n";
+            status_ = 2;
+            return file;
+        }
+        file.read = true;
         applyDataFileWithObservatory(*content, file.ws, file.texts);
         file.check = runDataCheck(file.ws, file.texts);
         if (!file.check.calculationOffered()) {
             err_ << name << ":\n" << renderPlainText(checkScreenReport(file.check), locale_) << "\n";
             status_ = std::max(status_, 1);
         } else if (const auto fault = Calculate(file.ws, file.texts)) {
-            file.fault = calculationFaultMessage(*fault);
-            err_ << name << ": " << file.fault << "\n";
+            file.error = calculationFaultMessage(*fault);
+            err_ << name << ": " << file.error << "\n";
             status_ = std::max(status_, 1);
         } else {
             file.calculated = true;
         }
-        write(file, several);
+        return file;
     }
 
     void write(const PricedFile &file, bool several)
@@ -168,9 +273,9 @@ private:
             if (!file.calculated)
                 return;
             if (several)
-                out_ << "==> " << validUtf8(file.name) << " <==\n";
-            out_ << renderPlainText(resultsScreenReport(file.ws, file.texts[Input::Km], file.texts[Input::Vacio]),
-                                    locale_);
+                pending_ << "==> " << validUtf8(file.name) << " <==\n";
+            pending_ << renderAlignedPlainText(
+                resultsScreenReport(file.ws, file.texts[Input::Km], file.texts[Input::Vacio]), locale_);
             return;
         case Format::Json: writeJson(file); return;
         case Format::Csv: writeCsvRow(file); return;
@@ -179,45 +284,58 @@ private:
 
     void writeJson(const PricedFile &file)
     {
-        out_ << "{\"file\":" << jsonString(file.name) << ",\"accepted\":" << boolText(file.check.calculationOffered())
-             << ",\"BusClass\":" << file.ws.BusClass << ",\"ServiceMode\":" << boolText(file.ws.ServiceMode)
-             << ",\"check\":{\"missing\":" << boolText(file.check.missing)
-             << ",\"blockingZero\":" << boolText(file.check.blockingZero)
-             << ",\"allowedZero\":" << boolText(file.check.allowedZero)
-             << ",\"negative\":" << boolText(file.check.negative) << "}";
-        if (!file.fault.empty())
-            out_ << ",\"error\":" << jsonString(file.fault);
+        pending_ << "{\"file\":" << jsonString(file.name)
+                 << ",\"accepted\":" << boolText(file.read && file.check.calculationOffered());
+        if (file.read)
+            pending_ << ",\"BusClass\":" << file.ws.BusClass << ",\"ServiceMode\":" << boolText(file.ws.ServiceMode)
+                     << ",\"check\":{\"missing\":" << boolText(file.check.missing)
+                     << ",\"blockingZero\":" << boolText(file.check.blockingZero)
+                     << ",\"allowedZero\":" << boolText(file.check.allowedZero)
+                     << ",\"negative\":" << boolText(file.check.negative) << "}";
+        if (!file.error.empty())
+            pending_ << ",\"error\":" << jsonString(file.error);
         if (file.calculated)
-            for (const ResultField &field : resultFields)
-                out_ << ",\"" << field.name << "\":" << nineDigits(field.value(file.ws));
-        out_ << "}\n";
+            for (const ResultField &field : resultFields) {
+                const std::string number = field.text(file.ws);
+                pending_ << ",\"" << field.name << "\":" << (number.empty() ? "null" : number);
+            }
+        pending_ << "}\n";
     }
 
     void writeCsvHeader()
     {
-        out_ << "file,accepted,BusClass,ServiceMode,missing,blockingZero,allowedZero,negative";
+        pending_ << "file,accepted,BusClass,ServiceMode,missing,blockingZero,allowedZero,negative";
         for (const ResultField &field : resultFields)
-            out_ << "," << field.name;
-        out_ << "\n";
+            pending_ << "," << field.name;
+        pending_ << ",error\n";
     }
 
     void writeCsvRow(const PricedFile &file)
     {
-        out_ << csvField(validUtf8(file.name)) << "," << boolText(file.check.calculationOffered()) << ","
-             << file.ws.BusClass << "," << boolText(file.ws.ServiceMode) << "," << boolText(file.check.missing) << ","
-             << boolText(file.check.blockingZero) << "," << boolText(file.check.allowedZero) << ","
-             << boolText(file.check.negative);
+        pending_ << csvField(validUtf8(file.name)) << "," << boolText(file.read && file.check.calculationOffered());
+        if (file.read)
+            pending_ << "," << file.ws.BusClass << "," << boolText(file.ws.ServiceMode) << ","
+                     << boolText(file.check.missing) << "," << boolText(file.check.blockingZero) << ","
+                     << boolText(file.check.allowedZero) << "," << boolText(file.check.negative);
+        else
+            pending_ << ",,,,,,";
         for (const ResultField &field : resultFields)
-            out_ << "," << (file.calculated ? nineDigits(field.value(file.ws)) : "");
-        out_ << "\n";
+            pending_ << "," << (file.calculated ? field.text(file.ws) : "");
+        pending_ << "," << csvField(file.error) << "\n";
     }
 
     Format format_;
     std::ostream &out_;
     std::ostream &err_;
+    std::ostringstream pending_;   // what one file writes, sent out at once
     NumberLocale locale_;
     int status_ = 0;
 };
+
+void usageError(std::ostream &err, const std::string &message)
+{
+    err << "rotavex-calc: " << message << "\n\n" << Usage;
+}
 
 }   // namespace
 
@@ -233,17 +351,23 @@ int runCalculator(const std::vector<std::string> &args, std::ostream &out, std::
         } else if (arg == "--") {
             optionsEnded = true;
         } else if (arg == "--help" || arg == "-h") {
-            out << Usage;
-            return 0;
-        } else if ((arg == "--json" || arg == "--csv") && format == Format::Text) {
-            format = arg == "--json" ? Format::Json : Format::Csv;
+            return emit(out, err, Usage) ? 0 : OutputFailed;
+        } else if (arg == "--version") {
+            return emit(out, err, "rotavex-calc " ROTAVEX_VERSION "\n") ? 0 : OutputFailed;
+        } else if (arg == "--json" || arg == "--csv") {
+            const Format chosen = arg == "--json" ? Format::Json : Format::Csv;
+            if (format != Format::Text && format != chosen) {
+                usageError(err, "las opciones --json y --csv se excluyen mutuamente");
+                return 2;
+            }
+            format = chosen;
         } else {
-            err << "rotavex-calc: opción no válida: " << arg << "\n\n" << Usage;
+            usageError(err, "opción no válida: " + arg);
             return 2;
         }
     }
     if (files.empty()) {
-        err << "rotavex-calc: falta el nombre de algún fichero de datos\n\n" << Usage;
+        usageError(err, "falta el nombre de algún fichero de datos");
         return 2;
     }
     return Calculator(format, out, err, locale).run(files);

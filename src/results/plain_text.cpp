@@ -1,6 +1,8 @@
 #include "plain_text.h"
 
+#include <algorithm>
 #include <cstdio>
+#include <map>
 
 namespace rotavex {
 
@@ -93,17 +95,27 @@ std::string itemText(const ReportItem &item, const NumberLocale &locale)
     return {};
 }
 
-std::string renderPlainText(const Report &report, const NumberLocale &locale)
+namespace {
+
+// Column n -> where the items after a tab to n start.
+using TabStarts = std::map<int, std::size_t>;
+
+// Lays the report out with the given starts (a column without one pads to
+// itself, or one blank past it) and gathers, for each tab column, the start
+// its texts would need: the column, or one blank after the furthest text.
+std::string layOut(const Report &report, const NumberLocale &locale, const TabStarts &starts, TabStarts &needed)
 {
     std::string out;
     std::string line;
     for (const ReportItem &item : report.items) {
         if (const auto *t = std::get_if<TabItem>(&item)) {
-            const std::size_t column = columnsOf(line) + 1;
-            if (column <= std::size_t(t->column))
-                line.append(std::size_t(t->column) - column, ' ');
-            else
-                line += ' ';   // already past it: keep the items apart
+            const std::size_t pen = columnsOf(line) + 1;
+            const std::size_t natural = pen <= std::size_t(t->column) ? std::size_t(t->column) : pen + 1;
+            std::size_t &need = needed[t->column];
+            need = std::max(need, natural);
+            const auto start = starts.find(t->column);
+            const std::size_t target = start == starts.end() ? natural : std::max(start->second, natural);
+            line.append(target - pen, ' ');
         } else if (std::holds_alternative<LineBreak>(item)) {
             out += line + "\n";
             line.clear();
@@ -115,6 +127,39 @@ std::string renderPlainText(const Report &report, const NumberLocale &locale)
         }
     }
     return out + line;
+}
+
+}   // namespace
+
+std::string renderPlainText(const Report &report, const NumberLocale &locale)
+{
+    TabStarts needed;
+    return layOut(report, locale, {}, needed);
+}
+
+std::string renderAlignedPlainText(const Report &report, const NumberLocale &locale)
+{
+    // Moving one column's start can push a later column of the same line
+    // further, so the starts are sought until they hold. Columns that push
+    // each other in turn on different lines would never settle; a few rounds
+    // bound that, leaving the layout of the last one.
+    TabStarts starts;
+    std::string text;
+    for (int round = 0; round < 8; ++round) {
+        TabStarts needed;
+        text = layOut(report, locale, starts, needed);
+        // A later column keeps at least its distance from an earlier one
+        // that moved, so what stood apart on the line still does.
+        std::size_t shift = 0;
+        for (auto &[column, start] : needed) {
+            start = std::max(start, std::size_t(column) + shift);
+            shift = std::max(shift, start - std::size_t(column));
+        }
+        if (needed == starts)
+            break;
+        starts = std::move(needed);
+    }
+    return text;
 }
 
 }   // namespace rotavex

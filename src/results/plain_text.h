@@ -13,6 +13,14 @@ namespace rotavex {
 // feed; the chart picture is left out.
 std::string renderPlainText(const Report &report, const NumberLocale &locale);
 
+// Renders as renderPlainText, but every tab to the same column n pads to one
+// start common to the whole report: n itself, or, where the text before a tab
+// to n already reaches past it, one blank after the longest such text; a
+// later column moves at least as far as an earlier one did. The figures of a
+// column then line up in a terminal whatever their labels; the texts are the
+// same, only the blanks differ.
+std::string renderAlignedPlainText(const Report &report, const NumberLocale &locale);
+
 // The text an item writes (empty for tabs, font changes and breaks).
 std::string itemText(const ReportItem &item, const NumberLocale &locale);
 

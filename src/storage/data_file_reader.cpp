@@ -4,6 +4,7 @@
 
 #include <cerrno>
 #include <fcntl.h>
+#include <poll.h>
 #include <sys/stat.h>
 #include <unistd.h>
 
@@ -11,7 +12,7 @@ namespace rotavex {
 
 namespace {
 
-DataFileBytes failed(DataFileReadFailure failure) { return {std::string(), failure}; }
+DataFileBytes failed(DataFileReadFailure failure, int systemError = 0) { return {std::string(), failure, systemError}; }
 
 std::optional<DataFileReadFailure> refusalForKind(mode_t mode)
 {
@@ -53,6 +54,12 @@ bool readUpTo(int fd, std::size_t limit, std::string &bytes)
         const ssize_t got = ::read(fd, bytes.data() + filled, limit - filled);
         if (got < 0 && errno == EINTR)
             continue;
+        if (got < 0 && (errno == EAGAIN || errno == EWOULDBLOCK)) {
+            // A descriptor handed over in non-blocking mode: wait for data.
+            pollfd ready{fd, POLLIN, 0};
+            ::poll(&ready, 1, -1);
+            continue;
+        }
         if (got < 0)
             return false;
         if (got == 0)
@@ -63,19 +70,24 @@ bool readUpTo(int fd, std::size_t limit, std::string &bytes)
     return true;
 }
 
+DataFileBytes readUpToLimit(int fd)
+{
+    DataFileBytes result;
+    if (!readUpTo(fd, MaxDataFileBytes + 1, result.bytes))
+        return failed(DataFileReadFailure::CannotBeRead, errno);
+    return result;
+}
+
 DataFileBytes readOpenFile(int fd)
 {
     struct stat status {};
     if (::fstat(fd, &status) != 0)
-        return failed(DataFileReadFailure::CannotBeRead);
+        return failed(DataFileReadFailure::CannotBeRead, errno);
     // The kind is judged on what was opened, so nothing can be put in the
     // file's place between the look and the read.
     if (const auto refusal = refusalForKind(status.st_mode))
         return failed(*refusal);
-    DataFileBytes result;
-    if (!readUpTo(fd, MaxDataFileBytes + 1, result.bytes))
-        return failed(DataFileReadFailure::CannotBeRead);
-    return result;
+    return readUpToLimit(fd);
 }
 
 }   // namespace
@@ -90,11 +102,15 @@ DataFileBytes readDataFileFromDisk(const std::string &path)
             return failed(*refusal);
 
     const int fd = openWithoutWaiting(path);
-    if (fd < 0)
-        return failed(causeOfFailedOpen(path, errno));
+    if (fd < 0) {
+        const int openError = errno;
+        return failed(causeOfFailedOpen(path, openError), openError);
+    }
     DataFileBytes result = readOpenFile(fd);
     ::close(fd);
     return result;
 }
+
+DataFileBytes readDataFileFromDescriptor(int fd) { return readUpToLimit(fd); }
 
 }   // namespace rotavex

@@ -19,11 +19,16 @@ enum class DataFileReadFailure {
 struct DataFileBytes {
     std::string bytes;   // meaningful only without a failure
     std::optional<DataFileReadFailure> failure;
+    int systemError = 0;   // the errno behind CannotBeRead, where there is one
 };
 
 // The bytes of the file at path, at most one more than a data file can hold
 // (MaxDataFileBytes), so that a bigger file is still refused by the reader
 // of the content.
 DataFileBytes readDataFileFromDisk(const std::string &path);
+
+// The same from a descriptor already open, whatever it is (standard input is
+// usually a pipe); reading waits for the writer to end.
+DataFileBytes readDataFileFromDescriptor(int fd);
 
 }   // namespace rotavex

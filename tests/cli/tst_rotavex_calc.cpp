@@ -16,7 +16,7 @@ struct Run {
     QString err;
 };
 
-Run calc(const QStringList &args, const QString &lang = "C")
+Run calc(const QStringList &args, const QString &lang = "C", const QByteArray &input = {})
 {
     QProcess process;
     QProcessEnvironment env = QProcessEnvironment::systemEnvironment();
@@ -26,6 +26,8 @@ Run calc(const QStringList &args, const QString &lang = "C")
     process.setProcessEnvironment(env);
     process.setWorkingDirectory(ROTAVEX_SOURCE_DIR);
     process.start(ROTAVEX_CALC, args);
+    process.write(input);
+    process.closeWriteChannel();
     process.waitForFinished(30000);
     return {process.exitCode(), QString::fromUtf8(process.readAllStandardOutput()),
             QString::fromUtf8(process.readAllStandardError())};
@@ -88,11 +90,11 @@ QProcessEnvironment pointLocale()
 
 // Runs the calculator; a run that has not ended within five seconds is
 // stopped and counts as unfinished.
-RawRun calcWithinSeconds(const QStringList &args)
+RawRun calcWithinSeconds(const QStringList &args, const QString &program = ROTAVEX_CALC)
 {
     QProcess process;
     process.setProcessEnvironment(pointLocale());
-    process.start(ROTAVEX_CALC, args);
+    process.start(program, args);
     return finish(process);
 }
 
@@ -106,6 +108,34 @@ RawRun calcOnFolder(const QStringList &options, const QString &folder)
     process.setProcessEnvironment(env);
     process.start("/bin/sh", QStringList{"-c", "exec \"$0\" \"$@\" \"$FOLDER\"/*", ROTAVEX_CALC} + options);
     return finish(process);
+}
+
+// The keys of a JSON line and of its check object.
+QStringList keysOf(const QString &line)
+{
+    const QJsonObject object = QJsonDocument::fromJson(line.toUtf8()).object();
+    return object.keys() + object["check"].toObject().keys();
+}
+
+// The number texts of a JSON line.
+QStringList numbersOf(const QString &line)
+{
+    QStringList numbers;
+    QRegularExpressionMatchIterator it = QRegularExpression(":(-?[0-9][0-9.eE+-]*)").globalMatch(line);
+    while (it.hasNext())
+        numbers << it.next().captured(1);
+    return numbers;
+}
+
+// The number of significant digits a number text writes.
+int significantDigits(const QString &number)
+{
+    QString digits = number.section(QRegularExpression("[eE]"), 0, 0).remove('-').remove('.');
+    while (digits.startsWith('0'))
+        digits.remove(0, 1);
+    while (digits.endsWith('0'))
+        digits.chop(1);
+    return qMax(1, int(digits.size()));
 }
 
 bool isStrictUtf8(const QByteArray &bytes) { return QString::fromUtf8(bytes).toUtf8() == bytes; }
@@ -122,16 +152,16 @@ private slots:
         QTest::addColumn<QString>("line");
         QTest::newRow("full service, comma") << "examples/worked-example"
                                              << "es_ES.UTF-8"
-                                             << "      Coste total del trayecto:   279,03 euros   (100%)";
+                                             << "      Coste total del trayecto:        279,03 euros   (100%)";
         QTest::newRow("full service, point") << "examples/worked-example"
                                              << "C"
-                                             << "      Coste total del trayecto:   279.03 euros   (100%)";
+                                             << "      Coste total del trayecto:        279.03 euros   (100%)";
         QTest::newRow("unit costs, comma") << "examples/worked-example-unit-costs"
                                            << "es_ES.UTF-8"
-                                           << "            TOTAL:            279,03  euros";
+                                           << "            TOTAL:              279,03  euros";
         QTest::newRow("observatory") << "examples/worked-example-observatory"
                                      << "de_DE"
-                                     << "      Coste total del trayecto:   248,18 euros   (100%)";
+                                     << "      Coste total del trayecto:          248,18 euros   (100%)";
     }
     void textReportFollowsTheLocale()
     {
@@ -215,7 +245,7 @@ private slots:
         QCOMPARE(worked["accepted"].toBool(), true);
         QCOMPARE(worked["BusClass"].toInt(), 3);
         QCOMPARE(worked["TotalKm"].toInt(), 120);
-        QCOMPARE(worked["ServiceTotal"].toDouble(), 279.026886);
+        QCOMPARE(float(worked["ServiceTotal"].toDouble()), 279.026886f);
         QCOMPARE(worked["check"].toObject()["missing"].toBool(), false);
         QVERIFY(worked["check"].toObject().contains("negative"));
         for (const char *field : {"EffectiveAnnualHours", "InsurancePct", "GeneralCosts", "TyresPerKm"})
@@ -235,7 +265,7 @@ private slots:
         QCOMPARE(lines.size(), 3);
         QVERIFY(lines[0].startsWith(
             "file,accepted,BusClass,ServiceMode,missing,blockingZero,allowedZero,negative,TotalKm,"));
-        QVERIFY(lines[1].contains(",279.026886,"));
+        QVERIFY(lines[1].contains(",279.0269,"));
         QVERIFY(lines[2].startsWith('"' + refused + "\",false,0,"));
         QCOMPARE(lines[2].count(','), lines[0].count(',') + 1);   // one comma is inside the quoted name
     }
@@ -290,29 +320,6 @@ private slots:
         QVERIFY2(row.startsWith(expectedFile + ',') || row.startsWith('"' + expectedFile + "\","), qPrintable(row));
     }
 
-    void whatIsNotAPlainFileIsRefusedAtOnce_data()
-    {
-        QTest::addColumn<QString>("name");
-        QTest::newRow("pipe with no writer") << "tuberia";
-        QTest::newRow("folder") << "carpeta";
-        QTest::newRow("missing") << "no-existe";
-        QTest::newRow("/dev/null") << "/dev/null";
-        QTest::newRow("/dev/zero") << "/dev/zero";
-        QTest::newRow("/dev/tty") << "/dev/tty";
-    }
-    void whatIsNotAPlainFileIsRefusedAtOnce()
-    {
-        QFETCH(QString, name);
-        QTemporaryDir dir;
-        QCOMPARE(::mkfifo(QFile::encodeName(dir.filePath("tuberia")).constData(), 0644), 0);
-        QVERIFY(QDir(dir.path()).mkdir("carpeta"));
-        const QString path = name.startsWith('/') ? name : dir.filePath(name);
-        const RawRun run = calcWithinSeconds({path});
-        QVERIFY2(run.finished, "the calculator did not finish");
-        QCOMPARE(run.status, 2);
-        QCOMPARE(QString::fromUtf8(run.err), path + ": El fichero que intenta cargar no es de ROTAVEX\n");
-    }
-
     void aFolderWithAPipePricesItsDataFiles()
     {
         QTemporaryDir dir;
@@ -324,11 +331,16 @@ private slots:
         QVERIFY2(run.finished, "the calculator did not finish");
         QCOMPARE(run.status, 2);
         const QList<QByteArray> lines = run.out.split('\n');
-        QCOMPARE(lines.size(), 3);   // two objects and the end of the last line
-        QCOMPARE(QJsonDocument::fromJson(lines[0]).object()["file"].toString(), dir.filePath("a-empresa"));
-        QCOMPARE(QJsonDocument::fromJson(lines[1]).object()["file"].toString(), dir.filePath("d-empresa"));
-        const QString refused = ": El fichero que intenta cargar no es de ROTAVEX\n";
-        QCOMPARE(QString::fromUtf8(run.err), dir.filePath("b-tuberia") + refused + dir.filePath("c-carpeta") + refused);
+        QCOMPARE(lines.size(), 5);   // four objects and the end of the last line
+        const QStringList names{"a-empresa", "b-tuberia", "c-carpeta", "d-empresa"};
+        for (int i = 0; i < names.size(); ++i) {
+            const QJsonObject line = QJsonDocument::fromJson(lines[i]).object();
+            QCOMPARE(line["file"].toString(), dir.filePath(names[i]));
+            QCOMPARE(line["accepted"].toBool(), names[i].endsWith("empresa"));
+        }
+        QCOMPARE(QString::fromUtf8(run.err),
+                 dir.filePath("b-tuberia") + ": no es un fichero normal (es una tubería, un dispositivo o un socket)\n"
+                     + dir.filePath("c-carpeta") + ": es una carpeta, no un fichero de datos\n");
     }
 
     void exitStatus_data()
@@ -338,11 +350,13 @@ private slots:
         QTest::addColumn<QString>("message");
         QTest::newRow("no file") << QStringList{} << 2 << "falta";
         QTest::newRow("unknown option") << QStringList{"--xml", "examples/worked-example"} << 2 << "opción no válida";
-        QTest::newRow("missing file") << QStringList{"examples/nonexistent"} << 2
-                                      << "El fichero que intenta cargar no es de ROTAVEX";
+        QTest::newRow("missing file") << QStringList{"examples/nonexistent"} << 2 << "el fichero no existe";
         QTest::newRow("foreign file") << QStringList{"README.md"} << 2
                                       << "El fichero que intenta cargar no es de ROTAVEX";
-        QTest::newRow("folder") << QStringList{"examples"} << 2 << "El fichero que intenta cargar no es de ROTAVEX";
+        QTest::newRow("folder") << QStringList{"examples"} << 2 << "es una carpeta";
+        for (const QStringList &both : {QStringList{"--json", "--csv"}, QStringList{"--csv", "--json"}})
+            QTest::newRow(qPrintable(both.join(' '))) << both + QStringList{"examples/worked-example"} << 2
+                                                      << "rotavex-calc: las opciones --json y --csv se excluyen";
         QTest::newRow("all priced") << QStringList{"--json", "examples/complete-example"} << 0 << "";
         QTest::newRow("help") << QStringList{"--help"} << 0 << "";
     }
@@ -392,6 +406,227 @@ private slots:
         QCOMPARE(run.status, 1);
         QVERIFY2(run.err.contains("El fallo se produce en: suma de costes por km."), qPrintable(run.err));
         QVERIFY2(!run.out.contains("Costes por km"), qPrintable(run.out));
+    }
+
+    void versionNamesTheProgramAndItsVersion()
+    {
+        const Run run = calc({"--version"});
+        QCOMPARE(run.status, 0);
+        QCOMPARE(run.out, QStringLiteral("rotavex-calc " ROTAVEX_VERSION "\n"));
+    }
+
+    void dashReadsTheDataFileFromStandardInput_data()
+    {
+        QTest::addColumn<QByteArray>("input");
+        QTest::addColumn<int>("status");
+        QTest::addColumn<QString>("error");
+        QTest::newRow("a data file") << example("worked-example") << 0 << "";
+        QTest::newRow("nothing") << QByteArray() << 2 << "El fichero que intenta cargar no es de ROTAVEX";
+    }
+    void dashReadsTheDataFileFromStandardInput()
+    {
+        QFETCH(QByteArray, input);
+        QFETCH(int, status);
+        QFETCH(QString, error);
+        const Run fromInput = calc({"--json", "-"}, "C", input);
+        const Run fromFile = calc({"--json", "examples/worked-example"});
+        QCOMPARE(fromInput.status, status);
+        const QJsonObject line = QJsonDocument::fromJson(fromInput.out.toUtf8()).object();
+        QCOMPARE(line["file"].toString(), "-");
+        QCOMPARE(line["error"].toString(), error);
+        if (status == 0)
+            QCOMPARE(fromInput.out, QString(fromFile.out).replace("examples/worked-example", "-"));
+    }
+
+    // A standard input left in non-blocking mode by whoever started the
+    // calculator is waited on, not taken for an unreadable file.
+    void dashWaitsOnANonBlockingStandardInput()
+    {
+        QProcess process;
+        process.setProcessEnvironment(pointLocale());
+        process.setChildProcessModifier([] { ::fcntl(STDIN_FILENO, F_SETFL, O_NONBLOCK); });
+        process.start(ROTAVEX_CALC, {"--json", "-"});
+        QVERIFY(process.waitForStarted());
+        QTest::qWait(300);
+        process.write(example("worked-example"));
+        process.closeWriteChannel();
+        process.waitForFinished(5000);   // false too when it has already ended
+        QCOMPARE(process.state(), QProcess::NotRunning);
+        QVERIFY2(process.exitCode() == 0, process.readAllStandardError().constData());
+    }
+
+    // The message names the file and why it was not priced; nothing waits.
+    void messagesNameTheFileAndTheCause_data()
+    {
+        QTest::addColumn<QString>("name");
+        QTest::addColumn<QString>("cause");
+        const QString device = "no es un fichero normal (es una tubería, un dispositivo o un socket)";
+        QTest::newRow("pipe with no writer") << "tuberia" << device;
+        QTest::newRow("folder") << "carpeta"
+                                << "es una carpeta, no un fichero de datos";
+        QTest::newRow("missing") << "no-existe"
+                                 << "el fichero no existe";
+        QTest::newRow("in a missing folder") << "no-existe/datos"
+                                             << "el fichero no existe";
+        QTest::newRow("/dev/null") << "/dev/null" << device;
+        QTest::newRow("/dev/zero") << "/dev/zero" << device;
+        QTest::newRow("/dev/tty") << "/dev/tty" << device;
+        QTest::newRow("no permission") << "privado"
+                                       << "no se puede leer: permiso denegado";
+        // A regular file whose first bytes cannot be read: the process's
+        // memory at address 0.
+        QTest::newRow("read error") << "/proc/self/mem"
+                                    << "no se puede leer: error de entrada/salida";
+        QTest::newRow("not a data file") << "ajeno"
+                                         << "El fichero que intenta cargar no es de ROTAVEX";
+    }
+    void messagesNameTheFileAndTheCause()
+    {
+        QFETCH(QString, name);
+        QFETCH(QString, cause);
+        QTemporaryDir dir;
+        QCOMPARE(::mkfifo(QFile::encodeName(dir.filePath("tuberia")).constData(), 0644), 0);
+        QVERIFY(QDir(dir.path()).mkdir("carpeta"));
+        writeTemp(dir, "ajeno", "\"ROTAVEx\"\r\n");
+        const QString privado = writeTemp(dir, "privado", example("worked-example"));
+        QVERIFY(QFile::setPermissions(privado, {}));
+        QVERIFY(QFile::setPermissions(dir.path(), QFile::permissions(dir.path()) | QFile::ExeOther));
+        const QString path = name.startsWith('/') ? name : dir.filePath(name);
+        // Root reads any file: the calculator then runs as nobody.
+        const RawRun run = ::geteuid() == 0 ? calcWithinSeconds(
+                               {"--reuid=65534", "--regid=65534", "--clear-groups", ROTAVEX_CALC, path}, "setpriv")
+                                            : calcWithinSeconds({path});
+        QVERIFY2(run.finished, "the calculator did not finish");
+        QCOMPARE(run.status, 2);
+        QCOMPARE(QString::fromUtf8(run.err), path + ": " + cause + "\n");
+    }
+
+    // A consumer pricing many files sees a line or a row for every one.
+    void everyNamedFileHasItsLine_data()
+    {
+        QTest::addColumn<QString>("option");
+        QTest::addColumn<QString>("expected");
+        QTest::newRow("json") << "--json"
+                              << "every-file-named.json";
+        QTest::newRow("csv") << "--csv"
+                             << "every-file-named.csv";
+    }
+    void everyNamedFileHasItsLine()
+    {
+        QFETCH(QString, option);
+        QFETCH(QString, expected);
+        QFile file(QStringLiteral(ROTAVEX_SOURCE_DIR "/tests/cli/expected/") + expected);
+        QVERIFY(file.open(QIODevice::ReadOnly));
+        const Run run = calc({option, "examples/worked-example", "examples/no-existe", "examples", "README.md"});
+        QCOMPARE(run.status, 2);
+        QCOMPARE(run.out, QString::fromUtf8(file.readAll()));
+    }
+
+    void writeErrorOnStandardOutputEndsTheRun_data()
+    {
+        QTest::addColumn<QStringList>("args");
+        QTest::newRow("text") << QStringList{"examples/worked-example", "examples/complete-example"};
+        QTest::newRow("json") << QStringList{"--json", "examples/worked-example"};
+        QTest::newRow("csv") << QStringList{"--csv", "examples/worked-example"};
+        QTest::newRow("help") << QStringList{"--help"};
+        QTest::newRow("version") << QStringList{"--version"};
+    }
+    void writeErrorOnStandardOutputEndsTheRun()
+    {
+        QFETCH(QStringList, args);
+        QProcess process;
+        process.setProcessEnvironment(pointLocale());
+        process.setWorkingDirectory(ROTAVEX_SOURCE_DIR);
+        process.start("/bin/sh", QStringList{"-c", "exec \"$0\" \"$@\" >/dev/full", ROTAVEX_CALC} + args);
+        const RawRun run = finish(process);
+        QVERIFY(run.finished);
+        QCOMPARE(process.exitStatus(), QProcess::NormalExit);
+        QCOMPARE(run.status, 2);
+        QCOMPARE(QString::fromUtf8(run.err),
+                 "rotavex-calc: no se puede escribir en la salida estándar: no queda espacio en el dispositivo\n");
+    }
+
+    // Numbers read back to the same single-precision value, and no text with
+    // fewer significant digits would.
+    void numbersAreTheShortestThatReadBack_data()
+    {
+        QTest::addColumn<QString>("option");
+        QTest::newRow("json") << "--json";
+        QTest::newRow("csv") << "--csv";
+    }
+    void numbersAreTheShortestThatReadBack()
+    {
+        QFETCH(QString, option);
+        const Run run = calc(
+            {option, "examples/worked-example", "examples/worked-example-observatory", "examples/complete-example"});
+        QCOMPARE(run.status, 0);
+        QStringList numbers;
+        for (const QString &line : run.out.split('\n', Qt::SkipEmptyParts))
+            numbers += option == "--json" ? numbersOf(line) : line.split(',').filter(QRegularExpression("^[-0-9]"));
+        QVERIFY(numbers.size() > 60);
+        for (const QString &number : numbers) {
+            const float value = std::strtof(qPrintable(number), nullptr);
+            const int digits = significantDigits(number);
+            if (digits > 1) {
+                const QByteArray shorter = QByteArray::number(double(value), 'g', digits - 1);
+                QVERIFY2(std::strtof(shorter.constData(), nullptr) != value, qPrintable(number + " " + shorter));
+            }
+        }
+    }
+
+    // In every report and locale the figures after the labels of a block
+    // start in one column, counted in characters.
+    void figuresStartInOneColumn_data()
+    {
+        QTest::addColumn<QString>("file");
+        QTest::addColumn<QString>("lang");
+        for (const char *file : {"worked-example", "worked-example-unit-costs", "complete-example"})
+            for (const char *lang : {"C", "es_ES.UTF-8"})
+                QTest::newRow(qPrintable(QString(file) + ' ' + lang)) << QString("examples/") + file << lang;
+    }
+    void figuresStartInOneColumn()
+    {
+        QFETCH(QString, file);
+        QFETCH(QString, lang);
+        const Run run = calc({file}, lang);
+        QCOMPARE(run.status, 0);
+        std::set<qsizetype> starts;
+        const QRegularExpression figure("[0-9,.]+ +euros");
+        for (const QString &line : run.out.split('\n'))
+            if (const QRegularExpressionMatch match = figure.match(line); match.hasMatch())
+                starts.insert(match.capturedStart());
+        QVERIFY2(starts.size() == 1, qPrintable(run.out));
+    }
+
+    // Every field the program writes is explained in --help and the manual.
+    void everyOutputFieldIsDocumented()
+    {
+        QTemporaryDir dir;
+        const QString huge = writeTemp(dir, "huge", example("worked-example").replace("\"30000\"", "\"1e45\""));
+        const Run json = calc({"--json", "examples/worked-example", "examples/no-existe", huge});
+        const Run csv = calc({"--csv", "examples/worked-example"});
+        QStringList fields = csv.out.section('\n', 0, 0).split(',');
+        for (const QString &line : json.out.split('\n', Qt::SkipEmptyParts))
+            fields += keysOf(line);
+        QVERIFY(fields.size() > 70);
+        const QString help = calc({"--help"}).out;
+        QFile manual(ROTAVEX_SOURCE_DIR "/resources/man/rotavex-calc.1");
+        QVERIFY(manual.open(QIODevice::ReadOnly));
+        const QString manualText = QString::fromUtf8(manual.readAll());
+        for (const QString &field : fields) {
+            const QRegularExpression word("\\b" + field + "\\b");
+            QVERIFY2(help.contains(word), qPrintable(field + " not in --help"));
+            QVERIFY2(manualText.contains(word), qPrintable(field + " not in the manual"));
+        }
+    }
+
+    void manualRendersWithoutWarnings()
+    {
+        QProcess groff;
+        groff.start("groff", {"-man", "-ww", "-z", ROTAVEX_SOURCE_DIR "/resources/man/rotavex-calc.1"});
+        QVERIFY(groff.waitForFinished(30000));
+        QCOMPARE(groff.exitCode(), 0);
+        QCOMPARE(groff.readAllStandardError(), QByteArray());
     }
 };
 
