@@ -19,7 +19,7 @@ export QT_QPA_PLATFORM=offscreen
 scripts/install-packages.sh clang libclang-rt-dev clang-format ccache libbenchmark-dev \
     xvfb openbox xdotool x11-utils \
     cups printer-driver-cups-pdf poppler-utils \
-    desktop-file-utils appstream shared-mime-info xdg-utils dpkg-dev file \
+    desktop-file-utils appstream shared-mime-info xdg-utils libfile-mimeinfo-perl dpkg-dev file \
     groff-base
 
 # The code keeps its layout.

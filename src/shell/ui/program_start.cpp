@@ -2,11 +2,14 @@
 
 #include "main_window.h"
 #include "program_commands.h"
+#include "splash_window.h"
+#include "storage/ui/load_into_windows.h"
 #include "widgets/program_pictures.h"
 #include "widgets/prompter.h"
 
 #include <QApplication>
 #include <QLibraryInfo>
+#include <QTimer>
 #include <QTranslator>
 
 namespace rotavex {
@@ -26,6 +29,17 @@ QWidget *buildMainWindow()
     main->setAttribute(Qt::WA_DeleteOnClose);
     new ProgramCommands(*main);
     return main;
+}
+
+void loadWhenShown(SplashWindow &splash, const QString &path)
+{
+    QObject::connect(&splash, &SplashWindow::mainWindowShown, &splash, [path](QWidget *shown) {
+        auto *main = qobject_cast<MainWindow *>(shown);
+        if (!main)
+            return;
+        // Once the splash has gone, so that a refusal shows over the main window.
+        QTimer::singleShot(0, main, [main, path] { loadIntoWindows(path, main->workspace(), main->inputWindows()); });
+    });
 }
 
 }   // namespace rotavex

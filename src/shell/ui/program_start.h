@@ -3,6 +3,7 @@
 // measure of its start-up: one place, so the two cannot drift apart.
 
 class QApplication;
+class QString;
 class QWidget;
 
 namespace rotavex {
@@ -15,5 +16,12 @@ void prepareApplication(QApplication &app);
 // The main window with its commands, freed when it closes; the splash builds
 // it hidden and shows it when the user clicks or presses a key.
 QWidget *buildMainWindow();
+
+class SplashWindow;
+
+// `rotavex FILE`: once the splash has shown the main window, the data file
+// at path is loaded into it as "Cargar Datos Personalizados" loads a file,
+// with the same refusal of a file that is not a data file.
+void loadWhenShown(SplashWindow &splash, const QString &path);
 
 }   // namespace rotavex
