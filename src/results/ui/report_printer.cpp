@@ -37,7 +37,10 @@ public:
     explicit CupsJob(const QPrinterInfo &queue)
         : PrintJob(std::make_unique<QPrinter>(queue, QPrinter::HighResolution)), queue_(queue.printerName().toUtf8())
     {
+        // The queue's paper, which switching to a file would forget.
+        const QPageLayout paper = printer().pageLayout();
         printer().setOutputFormat(QPrinter::PdfFormat);
+        printer().setPageLayout(paper);
         printer().setOutputFileName(dir_.filePath(QStringLiteral("documento.pdf")));
     }
 
