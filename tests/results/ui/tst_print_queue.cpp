@@ -105,7 +105,7 @@ QStringList PrintQueueTest::printCheck(const QString &queue, QString *pdf)
     printSystem_->forgetWrittenFiles();
     const QString chosen = dir_.filePath(queue + QStringLiteral(".pdf"));
     PrintTarget target = systemPrintTarget();
-    target.choosePdfFile = [&](const QString &) { return chosen; };
+    target.choosePdfFile = [chosen](const QString &) { return chosen; };
     setPrintTarget(target);
     ScriptedPrompter prompter;
     printCheckReport(runDataCheck(Workspace{}, FieldTexts{}));
