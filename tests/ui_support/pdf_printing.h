@@ -24,8 +24,11 @@ public:
 
     PdfPrinting()
     {
-        setPrintTarget(
-            {[this] { return makePrinter(); }, [this](const QString &) { return ++dialogs, pdfFileAnswer; }});
+        setPrintTarget({[this] {
+                            auto printer = makePrinter();
+                            return printer ? std::make_unique<PrintJob>(std::move(printer)) : nullptr;
+                        },
+                        [this](const QString &) { return ++dialogs, pdfFileAnswer; }});
     }
     ~PdfPrinting() { restoreSystemPrintTarget(); }
 

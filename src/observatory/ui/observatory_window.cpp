@@ -36,8 +36,7 @@ ObservatoryWindow::ObservatoryWindow(QWidget *parent)
     table_ = new ReportArea(this);
     table_->setObjectName(QStringLiteral("pctObs"));
     table_->setGeometry(twipRect(1200, 120, 5775, 8175));
-    // First in the tab order, as a picture box is; it takes the focus but ignores keys.
-    table_->setFocusPolicy(Qt::TabFocus);
+    // First in the tab order, as a picture box is; with the focus, the keys scroll it.
 
     accept_ = addButton(this, "cmdAcept", QStringLiteral("Aceptar"), twipRect(120, 120, 975, 495));
     print_ = addButton(this, "cmdPrint", QStringLiteral("Imprimir"), twipRect(120, 720, 975, 495));

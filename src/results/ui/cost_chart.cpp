@@ -101,6 +101,9 @@ CostChart::CostChart(QWidget *parent) : QChartView(new QChart, parent)
     QChart *chart = this->chart();
     chart->setAnimationOptions(QChart::NoAnimation);
     chart->setBackgroundRoundness(0);
+    // A plain background rather than the theme's faint gradient: print
+    // systems turn a gradient into a coarse picture behind the chart.
+    chart->setBackgroundBrush(Qt::white);
     chart->setMargins(QMargins(2, 2, 2, 2));
     chart->layout()->setContentsMargins(0, 0, 0, 0);
     chart->setLocalizeNumbers(true);
@@ -320,18 +323,29 @@ void CostChart::redraw()
     viewport()->update();
 }
 
+// A chart that is not shown lays itself out only on its next paint; the
+// drawings of a former shape go, and the legend is laid out, only when
+// their posted events arrive.
+void CostChart::layOutIfHidden()
+{
+    if (isVisible())
+        return;
+    QCoreApplication::sendPostedEvents(nullptr, QEvent::DeferredDelete);
+    QCoreApplication::sendPostedEvents(nullptr, QEvent::LayoutRequest);
+    chart()->resize(viewport()->size());
+    chart()->layout()->activate();
+}
+
 QPixmap CostChart::picture()
 {
-    // A chart that is not shown lays itself out only on its next paint; the
-    // drawings of a former shape go, and the legend is laid out, only when
-    // their posted events arrive.
-    if (!isVisible()) {
-        QCoreApplication::sendPostedEvents(nullptr, QEvent::DeferredDelete);
-        QCoreApplication::sendPostedEvents(nullptr, QEvent::LayoutRequest);
-        chart()->resize(viewport()->size());
-        chart()->layout()->activate();
-    }
+    layOutIfHidden();
     return grab();
+}
+
+void CostChart::drawInto(QPainter &painter, const QRectF &box)
+{
+    layOutIfHidden();
+    render(&painter, box, viewport()->rect());
 }
 
 QMimeData *CostChart::mimeData()

@@ -51,6 +51,11 @@ public:
     // The chart as it shows, at its size on the screen.
     QPixmap picture();
 
+    // The chart as it shows, drawn straight into `box` of any painter (a
+    // printer's page, say), so its lines and letters are as sharp as the
+    // device can make them.
+    void drawInto(QPainter &painter, const QRectF &box);
+
     // Empties the clipboard and puts the chart on it as a picture together
     // with its data, so it can be pasted as an image or as figures.
     void copyToClipboard();
@@ -66,6 +71,7 @@ protected:
     void contextMenuEvent(QContextMenuEvent *event) override;
 
 private:
+    void layOutIfHidden();
     void styleTitle();
     void buildMenu();
     void showStyleInMenu();

@@ -10,6 +10,9 @@
 #include <QMimeData>
 #include <QPaintEvent>
 #include <QPainter>
+#include <QScrollBar>
+
+#include <cmath>
 
 namespace rotavex {
 
@@ -22,40 +25,58 @@ constexpr qreal ReportPoints = 8.25;
 ReportArea::ReportArea(QWidget *parent) : ReportArea(QRect(), parent) {}
 
 ReportArea::ReportArea(const QRect &place, QWidget *parent)
-    : QWidget(parent), painter_(reportAreaFont(ReportPoints), systemNumberLocale())
+    : QAbstractScrollArea(parent), painter_(reportAreaFont(ReportPoints), systemNumberLocale())
 {
+    setFrameShape(QFrame::NoFrame);
     if (place.isValid())
         setGeometry(place);
     setFont(reportAreaFont(ReportPoints));
-    setAttribute(Qt::WA_OpaquePaintEvent);
+    viewport()->setAttribute(Qt::WA_OpaquePaintEvent);
+    // Clicked or reached with Tab, the area takes the keys that scroll it.
+    setFocusPolicy(Qt::StrongFocus);
     painter_.setTextBackground(background());
-    growImageToWidget();
+    growImageToDrawing();
 }
 
 QColor ReportArea::background() const { return palette().color(QPalette::Window); }
 
 void ReportArea::write(const Report &report)
 {
-    growImageToWidget();
+    // A trial run on a scratch picture tells how far the report reaches, so
+    // the drawing can hold all of it before it is written.
+    ReportPainter trial = painter_;
+    trial.setFont(font());
+    QImage scratch(1, 1, QImage::Format_RGB32);
+    {
+        QPainter scratchPainter(&scratch);
+        trial.paint(scratchPainter, report);
+    }
+    const QSizeF reach = trial.reach();
+    reach_ = reach_.expandedTo(QSize(int(std::ceil(reach.width())), int(std::ceil(reach.height()))));
+    growImageToDrawing();
+
     QPainter painter(&image_);
     painter.setPen(palette().color(QPalette::WindowText));
     painter_.setFont(font());
     painter_.paint(painter, report);
     written_.push_back(report);
-    update();
+    updateScrollBars();
+    viewport()->update();
 }
 
 void ReportArea::clear()
 {
     image_.fill(background());
     written_.clear();
+    reach_ = QSize();
     movePenToTopLeft();
-    update();
+    updateScrollBars();
+    viewport()->update();
 }
 
 void ReportArea::movePenToTopLeft() { painter_.setPen(QPointF(0, 0)); }
 
-QImage ReportArea::picture() const { return image_.copy(rect()); }
+QImage ReportArea::picture() const { return image_.copy(QRect(QPoint(0, 0), drawingSize())); }
 
 void ReportArea::copyToClipboard(const QString &text) const
 {
@@ -72,28 +93,40 @@ QSize ReportArea::sizeHint() const { return twipSize(5655, 6135); }
 
 void ReportArea::paintEvent(QPaintEvent *event)
 {
-    QPainter painter(this);
-    painter.drawImage(event->rect(), image_, event->rect());
+    QPainter painter(viewport());
+    const QPoint offset(horizontalScrollBar()->value(), verticalScrollBar()->value());
+    painter.fillRect(event->rect(), background());
+    painter.drawImage(event->rect(), image_, event->rect().translated(offset));
 }
 
-void ReportArea::resizeEvent(QResizeEvent *event)
+// The viewport changes size with the area and whenever a scroll bar comes
+// or goes.
+bool ReportArea::viewportEvent(QEvent *event)
 {
-    growImageToWidget();
-    QWidget::resizeEvent(event);
+    if (event->type() == QEvent::Resize) {
+        growImageToDrawing();
+        updateScrollBars();
+    }
+    return QAbstractScrollArea::viewportEvent(event);
 }
 
 void ReportArea::changeEvent(QEvent *event)
 {
     if (event->type() == QEvent::PaletteChange)
         painter_.setTextBackground(background());
-    QWidget::changeEvent(event);
+    QAbstractScrollArea::changeEvent(event);
 }
+
+void ReportArea::scrollContentsBy(int, int) { viewport()->update(); }
+
+// The area, or the reports' reach where it is larger.
+QSize ReportArea::drawingSize() const { return maximumViewportSize().expandedTo(reach_).expandedTo(QSize(1, 1)); }
 
 // The image never shrinks, so a drawing cut off by a smaller window comes
 // back whole when the window grows again.
-void ReportArea::growImageToWidget()
+void ReportArea::growImageToDrawing()
 {
-    const QSize wanted = image_.size().expandedTo(size()).expandedTo(QSize(1, 1));
+    const QSize wanted = image_.size().expandedTo(drawingSize());
     if (wanted == image_.size())
         return;
     QImage grown(wanted, QImage::Format_RGB32);
@@ -103,6 +136,16 @@ void ReportArea::growImageToWidget()
         painter.drawImage(0, 0, image_);
     }
     image_ = std::move(grown);
+}
+
+void ReportArea::updateScrollBars()
+{
+    const QSize shown = viewport()->size();
+    horizontalScrollBar()->setRange(0, std::max(0, reach_.width() - shown.width()));
+    horizontalScrollBar()->setPageStep(shown.width());
+    verticalScrollBar()->setRange(0, std::max(0, reach_.height() - shown.height()));
+    verticalScrollBar()->setPageStep(shown.height());
+    verticalScrollBar()->setSingleStep(int(QFontMetricsF(font()).lineSpacing()));
 }
 
 }   // namespace rotavex

@@ -1,18 +1,20 @@
 #pragma once
 // A picture area that receives reports at a movable pen: what is written
 // goes into a retained image, which painting shows, so the drawing survives
-// being covered, and which can be handed out as a picture.
+// being covered, and which can be handed out as a picture. A report taller
+// or wider than the area scrolls, with the wheel, the keys or the scroll
+// bars that appear only then, so every line of it can be read.
 
 #include "report_painter.h"
 
+#include <QAbstractScrollArea>
 #include <QImage>
-#include <QWidget>
 
 #include <vector>
 
 namespace rotavex {
 
-class ReportArea : public QWidget {
+class ReportArea : public QAbstractScrollArea {
     Q_OBJECT
 public:
     explicit ReportArea(QWidget *parent = nullptr);
@@ -32,7 +34,8 @@ public:
     const std::vector<Report> &written() const { return written_; }
     QPointF pen() const { return painter_.pen(); }
 
-    // The drawing as the area shows it.
+    // The whole drawing: the part the area shows and, when the reports reach
+    // beyond it, the rest they need.
     QImage picture() const;
 
     // Empties the clipboard and puts the drawing on it as a picture and, when
@@ -44,15 +47,19 @@ public:
 
 protected:
     void paintEvent(QPaintEvent *event) override;
-    void resizeEvent(QResizeEvent *event) override;
+    bool viewportEvent(QEvent *event) override;
     void changeEvent(QEvent *event) override;
+    void scrollContentsBy(int dx, int dy) override;
 
 private:
     QColor background() const;
-    void growImageToWidget();
+    QSize drawingSize() const;
+    void growImageToDrawing();
+    void updateScrollBars();
 
     QImage image_;
     ReportPainter painter_;
+    QSize reach_;   // how far the reports written since the last clear reach
     std::vector<Report> written_;
 };
 

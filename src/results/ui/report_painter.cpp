@@ -71,10 +71,23 @@ void ReportPainter::drawPicture(QPainter &painter, const QImage &picture)
 {
     if (picture.isNull())
         return;
-    const QSizeF size = picture.deviceIndependentSize() * deviceScale(painter);
+    drawFigure(painter, picture.deviceIndependentSize(),
+               [&picture](QPainter &onto, const QRectF &box) { onto.drawImage(box, picture); });
+}
+
+void ReportPainter::drawFigure(QPainter &painter, const QSizeF &naturalSize,
+                               const std::function<void(QPainter &, const QRectF &)> &draw)
+{
+    if (naturalSize.isEmpty())
+        return;
+    const QSizeF size = naturalSize * deviceScale(painter);
     makeRoomFor(painter, size.height());
-    painter.drawImage(QRectF(pen_, size), picture);
-    pen_ = QPointF(0, pen_.y() + size.height());
+    const QRectF box(pen_, size);
+    painter.save();
+    draw(painter, box);
+    painter.restore();
+    reach_ = reach_.expandedTo(QSizeF(box.right(), box.bottom()));
+    pen_ = QPointF(0, box.bottom());
 }
 
 qreal reportColumnWidth(const QFontMetricsF &metrics)
@@ -105,6 +118,7 @@ void ReportPainter::writeText(QPainter &painter, const QString &text)
     painter.setFont(font_);
     painter.drawText(baseline, text);
     pen_.rx() += advance;
+    reach_ = reach_.expandedTo(QSizeF(pen_.x(), pen_.y() + metrics.lineSpacing()));
 }
 
 void ReportPainter::tabTo(QPainter &painter, int column)

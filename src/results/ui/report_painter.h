@@ -10,6 +10,8 @@
 #include <QColor>
 #include <QFont>
 #include <QPointF>
+#include <QRectF>
+#include <QSizeF>
 
 #include <functional>
 
@@ -38,6 +40,16 @@ public:
     // screen), on a new page when it does not fit below the text; the pen
     // then goes to the left edge below the picture.
     void drawPicture(QPainter &painter, const QImage &picture);
+
+    // The same for a figure that draws itself into the box it is given (a
+    // chart drawn straight onto the page, sharp at the page's resolution);
+    // `naturalSize` is its size on the screen in device-independent pixels.
+    void drawFigure(QPainter &painter, const QSizeF &naturalSize,
+                    const std::function<void(QPainter &, const QRectF &)> &draw);
+
+    // How far right and down anything has been written since the painter was
+    // made, in the painter's coordinates.
+    QSizeF reach() const { return reach_; }
 
     QPointF pen() const { return pen_; }
     void setPen(QPointF pen) { pen_ = pen; }
@@ -70,6 +82,7 @@ private:
     QFont font_;
     NumberLocale locale_;
     QPointF pen_;
+    QSizeF reach_;
     QColor textBackground_;
     bool pageBreakPending_ = false;
 };

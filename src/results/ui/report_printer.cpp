@@ -12,6 +12,13 @@
 #include <QPainter>
 #include <QPrinter>
 #include <QPrinterInfo>
+#include <QTemporaryDir>
+
+#ifdef ROTAVEX_CUPS
+#include <cups/cups.h>
+#endif
+
+#include <algorithm>
 
 namespace rotavex {
 
@@ -20,12 +27,55 @@ namespace {
 // The reports set their own sizes; this is only where the first item starts.
 constexpr qreal BasePoints = 12;
 
-std::unique_ptr<QPrinter> defaultPrinter()
+#ifdef ROTAVEX_CUPS
+// A job for a CUPS queue. Qt's own printer hands its file to the queue when
+// the painter ends and does not say whether the queue took it; so the page
+// is written to a file of ours, laid out for the queue's paper, and handed
+// over here, where the print system's answer can be heard.
+class CupsJob : public PrintJob {
+public:
+    explicit CupsJob(const QPrinterInfo &queue)
+        : PrintJob(std::make_unique<QPrinter>(queue, QPrinter::HighResolution)), queue_(queue.printerName().toUtf8())
+    {
+        // The queue's paper, which switching to a file would forget.
+        const QPageLayout paper = printer().pageLayout();
+        printer().setOutputFormat(QPrinter::PdfFormat);
+        printer().setPageLayout(paper);
+        printer().setOutputFileName(dir_.filePath(QStringLiteral("documento.pdf")));
+    }
+
+    bool ready() const { return dir_.isValid(); }
+
+    bool send() override
+    {
+        cups_option_t *options = nullptr;
+        const int count = cupsAddOption("media", printer().pageLayout().pageSize().key().toUtf8().constData(), 0,
+                                        &options);
+        const int job = cupsPrintFile(queue_.constData(), QFile::encodeName(printer().outputFileName()).constData(),
+                                      printer().docName().toUtf8().constData(), count, options);
+        cupsFreeOptions(count, options);
+        return job > 0;
+    }
+
+private:
+    QTemporaryDir dir_;
+    QByteArray queue_;
+};
+#endif
+
+std::unique_ptr<PrintJob> defaultPrinterJob()
 {
     const QPrinterInfo info = QPrinterInfo::defaultPrinter();
     if (info.isNull())
         return nullptr;
-    return std::make_unique<QPrinter>(info, QPrinter::HighResolution);
+#ifdef ROTAVEX_CUPS
+    auto job = std::make_unique<CupsJob>(info);
+    if (!job->ready())
+        return std::make_unique<PrintJob>(std::make_unique<QPrinter>(info, QPrinter::HighResolution));
+    return job;
+#else
+    return std::make_unique<PrintJob>(std::make_unique<QPrinter>(info, QPrinter::HighResolution));
+#endif
 }
 
 QString askForPdfFile(const QString &suggestedName)
@@ -47,7 +97,13 @@ PrintTarget &currentTarget()
 
 }   // namespace
 
-PrintTarget systemPrintTarget() { return PrintTarget{defaultPrinter, askForPdfFile}; }
+PrintJob::PrintJob(std::unique_ptr<QPrinter> printer) : printer_(std::move(printer)) {}
+
+PrintJob::~PrintJob() = default;
+
+bool PrintJob::send() { return true; }
+
+PrintTarget systemPrintTarget() { return PrintTarget{defaultPrinterJob, askForPdfFile}; }
 
 const PrintTarget &printTarget() { return currentTarget(); }
 
@@ -55,84 +111,103 @@ void setPrintTarget(PrintTarget target) { currentTarget() = std::move(target); }
 
 void restoreSystemPrintTarget() { currentTarget() = systemPrintTarget(); }
 
+// A printer that declares no margins of its own would otherwise get Qt's
+// few points, and the text would start at another place than in a PDF file.
+void setUpPage(QPrinter &printer)
+{
+    QPageLayout layout = printer.pageLayout();
+    layout.setUnits(QPageLayout::Millimeter);
+    const QMarginsF least = layout.minimumMargins();
+    const qreal m = PageMarginMillimetres;
+    printer.setFullPage(false);
+    printer.setPageMargins(QMarginsF(std::max(m, least.left()), std::max(m, least.top()), std::max(m, least.right()),
+                                     std::max(m, least.bottom())),
+                           QPageLayout::Millimeter);
+}
+
 ReportPrinter::ReportPrinter(QString documentName) : documentName_(std::move(documentName)) {}
 
 ReportPrinter::~ReportPrinter() = default;
+
+void ReportPrinter::setChart(QSizeF naturalSize, std::function<void(QPainter &, const QRectF &)> draw)
+{
+    chartSize_ = naturalSize;
+    drawChart_ = std::move(draw);
+}
 
 PrintOutcome ReportPrinter::print(const Report &report)
 {
     ReportPainter reportPainter(reportFont(BasePoints), systemNumberLocale());
     reportPainter.onChartPicture = [&](QPainter &painter) {
-        if (chartPicture_)
-            reportPainter.drawPicture(painter, chartPicture_());
+        if (drawChart_)
+            reportPainter.drawFigure(painter, chartSize_, drawChart_);
     };
 
-    printedOnPrinter_ = false;
-    QPainter painter;
-    bool complete = true;
+    bool printed = false;
+    QPainter pdfPainter;
+    std::unique_ptr<QPrinter> pdf;
     for (const Report &document : splitDocuments(report)) {
-        if (!openDocument(painter)) {
-            complete = false;
-            break;
+        if (!pdf) {
+            const Sent sent = printOnPrinter(reportPainter, document);
+            if (sent == Sent::Yes) {
+                printed = true;
+                continue;
+            }
+            pdf = openPdf(pdfPainter, sent == Sent::NoPrinter ? NoPrinterQuestion : PrinterRefusedQuestion);
+            if (!pdf)
+                return PrintOutcome::NotPrinted;
+        } else if (!pdf->newPage()) {
+            pdfPainter.end();
+            return PrintOutcome::NotPrinted;
         }
         reportPainter.setPen(QPointF(0, 0));
-        reportPainter.paint(painter, document);
-        if (!pdf_)
-            closeDocument(painter);
+        reportPainter.paint(pdfPainter, document);
     }
-    const bool savedAsPdf = pdf_ && complete;
-    closeDocument(painter);
-    pdf_.reset();
-    if (savedAsPdf)
-        return PrintOutcome::SavedAsPdf;
-    return complete && printedOnPrinter_ ? PrintOutcome::Printed : PrintOutcome::NotPrinted;
+    if (!pdf)
+        return printed ? PrintOutcome::Printed : PrintOutcome::NotPrinted;
+    return pdfPainter.end() ? PrintOutcome::SavedAsPdf : PrintOutcome::NotPrinted;
 }
 
-// A document on the printer is a job of its own; once the printout goes to a
-// PDF file, every further document starts a new page of that file.
-bool ReportPrinter::openDocument(QPainter &painter)
+// A document on the printer is a job of its own. A refused one leaves the
+// report painter as it found it, so the same document can go to a PDF file.
+ReportPrinter::Sent ReportPrinter::printOnPrinter(ReportPainter &reportPainter, const Report &document)
 {
-    if (pdf_)
-        return pdf_->newPage();
     const PrintTarget &target = printTarget();
-    printer_ = target.makePrinter ? target.makePrinter() : nullptr;
-    if (!printer_)
-        return openPdf(painter, NoPrinterQuestion);
-    printer_->setDocName(documentName_);
-    if (painter.begin(printer_.get())) {
-        printedOnPrinter_ = true;
-        return true;
-    }
-    printer_.reset();
-    return openPdf(painter, PrinterRefusedQuestion);
+    std::unique_ptr<PrintJob> job = target.openJob ? target.openJob() : nullptr;
+    if (!job)
+        return Sent::NoPrinter;
+    QPrinter &printer = job->printer();
+    printer.setDocName(documentName_);
+    setUpPage(printer);
+    QPainter painter;
+    if (!painter.begin(&printer))
+        return Sent::Refused;
+    const ReportPainter before = reportPainter;
+    reportPainter.setPen(QPointF(0, 0));
+    reportPainter.paint(painter, document);
+    if (painter.end() && job->send())
+        return Sent::Yes;
+    reportPainter = before;
+    return Sent::Refused;
 }
 
-bool ReportPrinter::openPdf(QPainter &painter, const QString &question)
+std::unique_ptr<QPrinter> ReportPrinter::openPdf(QPainter &painter, const QString &question)
 {
     if (!prompter().askYesNo(question))
-        return false;
+        return nullptr;
     const PrintTarget &target = printTarget();
     const QString path = target.choosePdfFile ? target.choosePdfFile(documentName_) : QString();
     if (path.isEmpty())
-        return false;
-    pdf_ = std::make_unique<QPrinter>(QPrinter::HighResolution);
-    pdf_->setOutputFormat(QPrinter::PdfFormat);
-    pdf_->setOutputFileName(path);
-    pdf_->setDocName(documentName_);
-    pdf_->setPageMargins(QMarginsF(20, 20, 20, 20), QPageLayout::Millimeter);
-    if (painter.begin(pdf_.get()))
-        return true;
-    pdf_.reset();
+        return nullptr;
+    auto pdf = std::make_unique<QPrinter>(QPrinter::HighResolution);
+    pdf->setOutputFormat(QPrinter::PdfFormat);
+    pdf->setOutputFileName(path);
+    pdf->setDocName(documentName_);
+    setUpPage(*pdf);
+    if (painter.begin(pdf.get()))
+        return pdf;
     prompter().inform(PdfNotWrittenMessage + QDir::toNativeSeparators(path));
-    return false;
-}
-
-// Ending the painter sends the job.
-void ReportPrinter::closeDocument(QPainter &painter)
-{
-    if (painter.isActive())
-        painter.end();
-    printer_.reset();
+    return nullptr;
 }
 
 }   // namespace rotavex

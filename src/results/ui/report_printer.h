@@ -1,13 +1,14 @@
 #pragma once
 // Printing a report on the default printer. Every document of the printout
 // (the parts between its EndDocument items) is a print job of its own. When
-// there is no printer, or the printer refuses a job, the user is asked
-// whether to write the printout to a PDF file instead; a printout written
-// that way goes whole into the one file, each document from a new page.
+// there is no printer, or the printer or its queue refuses a job, the user is
+// asked whether to write the printout to a PDF file instead; a printout
+// written that way goes whole into the one file, each document from a new
+// page. Every page, on paper or in the file, has the same margins.
 
 #include "results/report_lines.h"
 
-#include <QImage>
+#include <QSizeF>
 #include <QString>
 
 #include <functional>
@@ -15,14 +16,36 @@
 
 class QPainter;
 class QPrinter;
+class QRectF;
 
 namespace rotavex {
+
+class ReportPainter;
+
+// One document on its way to a printer: the page it is painted on and, once
+// painted, its handing over to the print system.
+class PrintJob {
+public:
+    explicit PrintJob(std::unique_ptr<QPrinter> printer);
+    virtual ~PrintJob();
+
+    QPrinter &printer() { return *printer_; }
+
+    // Called once the document is painted and its painter has ended. False
+    // when the print system refuses the job (a queue that does not accept
+    // jobs, a user it does not let print, ...). A printer that sends its job
+    // itself when the painter ends has nothing to add here.
+    virtual bool send();
+
+private:
+    std::unique_ptr<QPrinter> printer_;
+};
 
 // Where printouts go. Tests replace it to print into PDF files and to answer
 // the file dialog.
 struct PrintTarget {
-    // The printer of the next document; nullptr when no printer is available.
-    std::function<std::unique_ptr<QPrinter>()> makePrinter;
+    // The job of the next document; nullptr when no printer is available.
+    std::function<std::unique_ptr<PrintJob>()> openJob;
     // The PDF file to write instead, asked of the user; empty when they cancel.
     std::function<QString(const QString &suggestedName)> choosePdfFile;
 };
@@ -34,6 +57,11 @@ const PrintTarget &printTarget();
 void setPrintTarget(PrintTarget target);
 void restoreSystemPrintTarget();
 
+// The margins of every printed page, on paper or in a PDF file, in
+// millimetres; wider only where a printer cannot print so near the edge.
+inline constexpr qreal PageMarginMillimetres = 20;
+void setUpPage(QPrinter &printer);
+
 enum class PrintOutcome { Printed, SavedAsPdf, NotPrinted };
 
 class ReportPrinter {
@@ -43,9 +71,10 @@ public:
     explicit ReportPrinter(QString documentName);
     ~ReportPrinter();
 
-    // What a ChartPicture item draws at the pen, in its natural size. Unset,
-    // or giving a null image, the item draws nothing.
-    void setChartPicture(std::function<QImage()> picture) { chartPicture_ = std::move(picture); }
+    // What a ChartPicture item draws at the pen: a figure of the given size
+    // on the screen, drawing itself into the box it is given on the page.
+    // Unset, or of an empty size, the item draws nothing.
+    void setChart(QSizeF naturalSize, std::function<void(QPainter &, const QRectF &)> draw);
 
     // Printed: every document went to the printer (each step it refused is
     // skipped). SavedAsPdf: the rest of the printout went to a PDF file.
@@ -53,15 +82,13 @@ public:
     PrintOutcome print(const Report &report);
 
 private:
-    bool openDocument(QPainter &painter);
-    bool openPdf(QPainter &painter, const QString &question);
-    void closeDocument(QPainter &painter);
+    enum class Sent { Yes, NoPrinter, Refused };
+    Sent printOnPrinter(ReportPainter &reportPainter, const Report &document);
+    std::unique_ptr<QPrinter> openPdf(QPainter &painter, const QString &question);
 
     QString documentName_;
-    std::function<QImage()> chartPicture_;
-    std::unique_ptr<QPrinter> printer_;
-    std::unique_ptr<QPrinter> pdf_;
-    bool printedOnPrinter_ = false;
+    QSizeF chartSize_;
+    std::function<void(QPainter &, const QRectF &)> drawChart_;
 };
 
 inline const QString NoPrinterQuestion = QStringLiteral(

@@ -31,7 +31,9 @@ void printResults(const Workspace &ws, const QString &kmText, const QString &vac
     pictureArea.hold(QGuiApplication::clipboard()->image());
 
     ReportPrinter printer(QStringLiteral("Resultados"));
-    printer.setChartPicture([&pictureArea] { return pictureArea.picture(); });
+    // The chart itself, not its picture from the screen, goes onto the page,
+    // so it is as sharp as the printer prints.
+    printer.setChart(chart.size(), [&chart](QPainter &painter, const QRectF &box) { chart.drawInto(painter, box); });
     printer.print(resultsPaperReport(ws, kmText.toStdString(), vacioText.toStdString(), printedAt));
 }
 

@@ -13,8 +13,9 @@ class CostChart;
 // Prints what the workspace holds in the layout of its ServiceMode, stamped
 // with the moment of printing: the full service as two documents (the text,
 // then the chart alone), unit costs as one with the chart below the text.
-// The chart goes to the clipboard, which keeps it, and from there into
-// the picture area, from which it is printed in its size on the screen.
+// The chart's picture goes to the clipboard, which keeps it, and from there
+// into the picture area; the chart is drawn on the page in its size on the
+// screen, at the printer's resolution.
 void printResults(const Workspace &ws, const QString &kmText, const QString &vacioText, CostChart &chart,
                   ChartPictureArea &pictureArea);
 

@@ -1,11 +1,15 @@
 #include "results/ui/report_area.h"
 
+#include "check/data_check.h"
+#include "check/ui/check_window.h"
 #include "fixtures/worked_example.h"
+#include "observatory/ui/observatory_window.h"
 #include "results/results_report.h"
 
 #include <QClipboard>
 #include <QGuiApplication>
 #include <QMimeData>
+#include <QScrollBar>
 #include <QtTest>
 
 using namespace rotavex;
@@ -30,7 +34,34 @@ Report styledReport()
     return report;
 }
 
+// Where the report's last text line starts, below the area's top edge.
+qreal lastTextLineTop(const ReportArea &area)
+{
+    qreal lines = 0;
+    qreal lastText = 0;
+    for (const Report &report : area.written())
+        for (const ReportItem &item : report.items) {
+            if (std::holds_alternative<LineBreak>(item))
+                ++lines;
+            else if (const auto *text = std::get_if<TextItem>(&item); text && !text->text.empty())
+                lastText = lines;
+        }
+    return lastText * QFontMetricsF(area.font()).lineSpacing();
+}
+
+QScrollBar *scrollBar(const ReportArea &area, Qt::Orientation orientation)
+{
+    for (QScrollBar *bar : area.findChildren<QScrollBar *>())
+        if (bar->orientation() == orientation)
+            return bar;
+    return nullptr;
+}
+
+enum class Window { CheckEveryFieldZero, Observatory };
+
 }   // namespace
+
+Q_DECLARE_METATYPE(Window)
 
 class ReportAreaTest : public QObject {
     Q_OBJECT
@@ -42,6 +73,8 @@ private slots:
     void clearEmptiesTheArea();
     void drawingSurvivesPaintingAndResizing();
     void copyPutsAPictureOnTheClipboard();
+    void everyLineCanBeBroughtIntoView_data();
+    void everyLineCanBeBroughtIntoView();
 };
 
 void ReportAreaTest::writingAgainLandsOverItself_data()
@@ -91,8 +124,12 @@ void ReportAreaTest::drawingSurvivesPaintingAndResizing()
     // Painting the widget, as after being covered, shows the drawing itself.
     QCOMPARE(area.grab().toImage().convertToFormat(QImage::Format_RGB32), full);
 
+    // Made smaller than its report, the area scrolls; its picture keeps the
+    // whole report.
     area.resize(100, 60);
-    QCOMPARE(area.picture().size(), QSize(100, 60));
+    const QImage whole = area.picture();
+    QVERIFY(whole.width() > 100 && whole.height() >= area.pen().y());
+    QCOMPARE(whole, full.copy(whole.rect()));
     area.resize(full.size());
     QCOMPARE(area.picture(), full);
 }
@@ -130,6 +167,56 @@ void ReportAreaTest::everyLineKeepsItsFiguresOnIt()
     const auto lines = std::count_if(report.items.begin(), report.items.end(),
                                      [](const ReportItem &item) { return std::holds_alternative<LineBreak>(item); });
     QCOMPARE(area.pen().y(), lines * QFontMetricsF(area.font()).lineSpacing());
+}
+
+// With no class and every field 0 the check report runs far below its
+// area; the verdict at its end, which says why "Calcular" stays disabled,
+// must still be readable. A report that fits shows no scroll bar.
+void ReportAreaTest::everyLineCanBeBroughtIntoView_data()
+{
+    QTest::addColumn<Window>("window");
+    QTest::addColumn<bool>("taller");
+    QTest::newRow("check report, no class and every field 0") << Window::CheckEveryFieldZero << true;
+    QTest::newRow("observatory table") << Window::Observatory << false;
+}
+
+void ReportAreaTest::everyLineCanBeBroughtIntoView()
+{
+    QFETCH(Window, window);
+    QFETCH(bool, taller);
+    FieldTexts zeros;
+    zeros.texts.fill("0");
+    std::unique_ptr<QDialog> dialog;
+    ReportArea *area = nullptr;
+    if (window == Window::CheckEveryFieldZero) {
+        auto *check = new CheckWindow({[&] { return runDataCheck(Workspace{}, zeros); }, {}, {}});
+        area = check->reportArea();
+        dialog.reset(check);
+    } else {
+        auto *observatory = new ObservatoryWindow;
+        area = observatory->tableArea();
+        dialog.reset(observatory);
+    }
+    dialog->show();
+    QVERIFY(QTest::qWaitForWindowExposed(dialog.get()));
+    QCOMPARE(area->written().size(), std::size_t(1));
+
+    const qreal lineHeight = QFontMetricsF(area->font()).lineSpacing();
+    const qreal last = lastTextLineTop(*area);
+    QScrollBar *bar = scrollBar(*area, Qt::Vertical);
+    QCOMPARE(last + lineHeight > area->height(), taller);
+    QCOMPARE(bar && bar->isVisible(), taller);
+    if (!taller)
+        return;
+    QVERIFY(bar->maximum() > 0);
+    QTest::keyClick(area, Qt::Key_PageDown);
+    QVERIFY(bar->value() > 0);
+    bar->setValue(bar->maximum());
+    // The last line now lies whole inside the part of the area shown.
+    const QScrollBar *across = scrollBar(*area, Qt::Horizontal);
+    const int shownHeight = area->height() - (across && across->isVisible() ? across->height() : 0);
+    const qreal shownTop = last - bar->value();
+    QVERIFY2(shownTop >= 0 && shownTop + lineHeight <= shownHeight, qPrintable(QString::number(shownTop)));
 }
 
 QTEST_MAIN(ReportAreaTest)
