@@ -3,6 +3,7 @@
 #include "entry/field_check.h"
 #include "model/switch_groups.h"
 #include "model/workspace.h"
+#include "widgets/fitted_font.h"
 #include "widgets/prompter.h"
 
 #include <QApplication>
@@ -65,13 +66,8 @@ void NumericField::showText(const QString &text)
     setFont(QFont());   // back to the window's font
     if (text != QLatin1String(ObservatoryText.data(), qsizetype(ObservatoryText.size())))
         return;
-    QFont fitted = font();
-    bool shrunk = false;
-    while (QFontMetrics(fitted).horizontalAdvance(text) > textRoom() && fitted.pointSizeF() > 5.0) {
-        fitted.setPointSizeF(fitted.pointSizeF() - 0.25);
-        shrunk = true;
-    }
-    if (shrunk)
+    const QFont fitted = fontFitting(font(), text, textRoom());
+    if (fitted != font())
         setFont(fitted);
     setCursorPosition(0);
 }
@@ -133,10 +129,14 @@ void NumericField::focusOutEvent(QFocusEvent *event)
 
 bool NumericField::event(QEvent *event)
 {
-    // Ctrl+C is the Calcular command of the menu; the menu's shortcut wins
-    // over copying from the field.
+    // The menus' shortcut keys (Ctrl+P, Ctrl+C, Ctrl+E, Ctrl+M) work
+    // wherever the focus is, so the field claims no Ctrl combination ahead
+    // of the shortcuts, not even one its platform binds to editing (Ctrl+C
+    // copies; on X11 Ctrl+E goes to the end of the line). A combination no
+    // shortcut takes still comes to the field as a key press: Ctrl+V,
+    // Ctrl+Z and Ctrl+A edit as ever.
     if (event->type() == QEvent::ShortcutOverride
-        && static_cast<QKeyEvent *>(event)->keyCombination() == QKeyCombination(Qt::ControlModifier, Qt::Key_C)) {
+        && (static_cast<QKeyEvent *>(event)->modifiers() & Qt::ControlModifier)) {
         event->ignore();
         return true;
     }

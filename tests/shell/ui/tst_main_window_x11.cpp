@@ -1,0 +1,79 @@
+// The main window under a real X server and window manager, with keys and
+// clicks that go through the server: the menus' shortcut keys work from a
+// data field. Run by tests/ui_support/on_x_server.sh.
+
+#include "entry/ui/input_windows.h"
+#include "shell/ui/main_window.h"
+
+#include "../../ui_support/scripted_prompter.h"
+#include "../../ui_support/x_input.h"
+
+#include <QAction>
+#include <QLineEdit>
+#include <QMdiArea>
+#include <QMdiSubWindow>
+#include <QPushButton>
+#include <QSignalSpy>
+#include <QtTest>
+
+using namespace rotavex;
+
+namespace {
+
+using MenuCommand = QAction *MainCommands::*;
+
+}   // namespace
+
+Q_DECLARE_METATYPE(MenuCommand)
+Q_DECLARE_METATYPE(rotavex::Input)
+
+class MainWindowX11Test : public QObject {
+    Q_OBJECT
+
+private slots:
+    void init()
+    {
+        prompts = new ScriptedPrompter;
+        window = new MainWindow;
+        window->show();
+        QVERIFY(QTest::qWaitForWindowActive(window));
+    }
+    void cleanup()
+    {
+        delete window;
+        delete prompts;
+    }
+
+    void shortcutsFromAField_data()
+    {
+        QTest::addColumn<Input>("input");
+        QTest::addColumn<QString>("keys");
+        QTest::addColumn<MenuCommand>("command");
+        QTest::newRow("Ctrl+P") << Input::Salacon << "ctrl+p" << &MainCommands::check;
+        QTest::newRow("Ctrl+C") << Input::Salacon << "ctrl+c" << &MainCommands::calculate;
+        QTest::newRow("Ctrl+E") << Input::Salacon << "ctrl+e" << &MainCommands::inputLayout;
+        QTest::newRow("Ctrl+M") << Input::Salacon << "ctrl+m" << &MainCommands::minimise;
+        QTest::newRow("Ctrl+E, trip window") << Input::Horas << "ctrl+e" << &MainCommands::inputLayout;
+    }
+    void shortcutsFromAField()
+    {
+        QFETCH(Input, input);
+        QFETCH(QString, keys);
+        QFETCH(MenuCommand, command);
+        QLineEdit *field = window->inputWindows().field(input);
+        window->mdiArea()->setActiveSubWindow(qobject_cast<QMdiSubWindow *>(field->window()->parentWidget()));
+        field->setFocus();
+        field->setText("12");
+        QTRY_VERIFY(field->hasFocus());
+        QSignalSpy triggered(window->commands().*command, &QAction::triggered);
+        QVERIFY(x_input::key(keys));
+        QTRY_COMPARE(triggered.count(), 1);
+    }
+
+private:
+    ScriptedPrompter *prompts = nullptr;
+    MainWindow *window = nullptr;
+};
+
+QTEST_MAIN(MainWindowX11Test)
+#include "tst_main_window_x11.moc"
