@@ -1,6 +1,7 @@
 // The main window under a real X server and window manager, with keys and
 // clicks that go through the server: the menus' shortcut keys work from a
-// data field. Run by tests/ui_support/on_x_server.sh.
+// data field, and the toolbar brings a data window back with the focus on
+// the control the user left it on. Run by tests/ui_support/on_x_server.sh.
 
 #include "entry/ui/input_windows.h"
 #include "shell/ui/main_window.h"
@@ -21,11 +22,14 @@ using namespace rotavex;
 namespace {
 
 using MenuCommand = QAction *MainCommands::*;
+using ToolbarButton = QPushButton *MainToolbar::*;
 
 }   // namespace
 
 Q_DECLARE_METATYPE(MenuCommand)
+Q_DECLARE_METATYPE(ToolbarButton)
 Q_DECLARE_METATYPE(rotavex::Input)
+Q_DECLARE_METATYPE(rotavex::DataWindow)
 
 class MainWindowX11Test : public QObject {
     Q_OBJECT
@@ -68,6 +72,39 @@ private slots:
         QSignalSpy triggered(window->commands().*command, &QAction::triggered);
         QVERIFY(x_input::key(keys));
         QTRY_COMPARE(triggered.count(), 1);
+    }
+
+    void toolbarGivesTheFocusBack_data()
+    {
+        QTest::addColumn<DataWindow>("child");
+        QTest::addColumn<Input>("input");
+        QTest::addColumn<ToolbarButton>("button");
+        QTest::newRow("frmDatos") << DataWindow::General << Input::Cosgen << &MainToolbar::general;
+        QTest::newRow("frmVehi") << DataWindow::Vehicle << Input::Cosaut << &MainToolbar::vehicle;
+        QTest::newRow("frmMovi") << DataWindow::Running << Input::Cosgas << &MainToolbar::running;
+        QTest::newRow("frmTray") << DataWindow::Trip << Input::Km << &MainToolbar::trip;
+    }
+    void toolbarGivesTheFocusBack()
+    {
+        QFETCH(DataWindow, child);
+        QFETCH(Input, input);
+        QFETCH(ToolbarButton, button);
+        QMdiSubWindow *frame = window->frame(child);
+        QLineEdit *field = window->inputWindows().field(input);
+        window->mdiArea()->setActiveSubWindow(frame);
+        QVERIFY(x_input::click(field, field->rect().center()));
+        QVERIFY(x_input::key("1"));
+        QTRY_COMPARE(QApplication::focusWidget(), field);
+
+        // The window goes down to an icon, the user looks at the results,
+        // then comes back through the toolbar.
+        for (QPushButton *pressed : {window->toolbar().minimise, window->toolbar().results, window->toolbar().*button})
+            QVERIFY(x_input::click(pressed, pressed->rect().center()));
+
+        QTRY_VERIFY(!frame->isMinimized());
+        QCOMPARE(window->mdiArea()->activeSubWindow(), frame);
+        QTRY_COMPARE(QApplication::focusWidget(), field);
+        QCOMPARE(field->text(), QString("1"));
     }
 
 private:
