@@ -90,6 +90,7 @@ void DataFileWindow::buildControls()
     // A click opens the folder and shows its subfolders; a double click
     // does no more, rather than folding them away again.
     folderList_->setExpandsOnDoubleClick(false);
+    folderIcon_ = style()->standardIcon(QStyle::SP_DirIcon);
     connect(folderList_, &QTreeWidget::itemExpanded, this, &DataFileWindow::listSubfolders);
     connect(folderList_, &QTreeWidget::currentItemChanged, this,
             [this](QTreeWidgetItem *current) { folderSelected(current); });
@@ -186,7 +187,7 @@ QTreeWidgetItem *DataFileWindow::addFolderItem(QTreeWidgetItem *parent, const QS
 {
     auto *item = new QTreeWidgetItem(parent, {name});
     item->setData(0, PathRole, QDir(parent->data(0, PathRole).toString()).filePath(name));
-    item->setIcon(0, style()->standardIcon(QStyle::SP_DirIcon));
+    item->setIcon(0, folderIcon_);
     item->setChildIndicatorPolicy(QTreeWidgetItem::ShowIndicator);
     return item;
 }

@@ -75,6 +75,7 @@ private:
     QString folder_;
     QString volumeRoot_;
     bool showingFolder_ = false;   // the program, not the user, is choosing a folder in the list
+    QIcon folderIcon_;
 
     QListWidget *fileList_ = nullptr;
     QTreeWidget *folderList_ = nullptr;
