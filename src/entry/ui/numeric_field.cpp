@@ -3,7 +3,6 @@
 #include "entry/field_check.h"
 #include "model/switch_groups.h"
 #include "model/workspace.h"
-#include "widgets/fitted_font.h"
 #include "widgets/prompter.h"
 
 #include <QApplication>
@@ -66,8 +65,13 @@ void NumericField::showText(const QString &text)
     setFont(QFont());   // back to the window's font
     if (text != QLatin1String(ObservatoryText.data(), qsizetype(ObservatoryText.size())))
         return;
-    const QFont fitted = fontFitting(font(), text, textRoom());
-    if (fitted != font())
+    QFont fitted = font();
+    bool shrunk = false;
+    while (QFontMetrics(fitted).horizontalAdvance(text) > textRoom() && fitted.pointSizeF() > 5.0) {
+        fitted.setPointSizeF(fitted.pointSizeF() - 0.25);
+        shrunk = true;
+    }
+    if (shrunk)
         setFont(fitted);
     setCursorPosition(0);
 }

@@ -2,7 +2,6 @@
 
 #include "storage/data_file_path.h"
 #include "widgets/design_font.h"
-#include "widgets/fitted_font.h"
 #include "widgets/prompter.h"
 #include "widgets/twips.h"
 #include "widgets/window_placement.h"
@@ -100,14 +99,21 @@ void DataFileWindow::buildControls()
     driveList_->setGeometry(twipRect(3360, 3120, 3255, 315));
     connect(driveList_, &QComboBox::activated, this, &DataFileWindow::volumeChosen);
 
+    // "Nombre de Archivo" stays on one line in the window's font. Where the
+    // face is wider than the one the window was drawn for, the label takes
+    // the room it needs from the name field, whose right edge stays in line
+    // with the lists above it.
     nameLabel_ = new QLabel(QStringLiteral("Nombre de Archivo"), this);
     nameLabel_->setObjectName(QStringLiteral("Label1"));
-    nameLabel_->setGeometry(twipRect(0, 3600, 1095, 375));
-    nameLabel_->setFont(fontFitting(font(), nameLabel_->text(), nameLabel_->contentsRect().width()));
+    QRect label = twipRect(0, 3600, 1095, 375);
+    label.setWidth(std::max(label.width(), QFontMetrics(font()).horizontalAdvance(nameLabel_->text()) + 1));
+    nameLabel_->setGeometry(label);
 
     nameField_ = new QLineEdit(this);
     nameField_->setObjectName(QStringLiteral("txt") + suffix);
-    nameField_->setGeometry(twipRect(1200, 3600, 5415, 375));
+    QRect field = twipRect(1200, 3600, 5415, 375);
+    field.setLeft(std::max(field.left(), label.right() + 1 + twips(1200 - 1095)));
+    nameField_->setGeometry(field);
     nameField_->setToolTip(QStringLiteral("Escriba aquí el nombre del archivo"));
 
     mainButton_ = new QPushButton(mode_ == Mode::Save ? QStringLiteral("Guardar") : QStringLiteral("Cargar "), this);

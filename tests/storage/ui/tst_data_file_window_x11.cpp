@@ -8,6 +8,7 @@
 #include "storage/ui/data_file_window.h"
 
 #include <QLabel>
+#include <QLineEdit>
 #include <QTreeView>
 #include <QtTest>
 
@@ -103,7 +104,10 @@ private slots:
         QVERIFY2(metrics.horizontalAdvance(label->text()) <= label->contentsRect().width(),
                  qPrintable(label->font().toString()));
         QVERIFY(metrics.height() <= label->contentsRect().height());
-        QVERIFY(window.rect().contains(label->geometry()));
+        // In the window's own lettering, clear of the name field.
+        QCOMPARE(label->font(), window.font());
+        QVERIFY(label->geometry().right() < window.nameField()->geometry().left());
+        QVERIFY(window.rect().contains(window.nameField()->geometry()));
     }
 
 private:
