@@ -74,6 +74,22 @@ private slots:
         QTRY_COMPARE(triggered.count(), 1);
     }
 
+    void editingKeysStillEdit()
+    {
+        // Ctrl combinations that no menu takes still edit the field.
+        QLineEdit *field = window->inputWindows().field(Input::Salacon);
+        field->setFocus();
+        field->setText("12");
+        QTRY_VERIFY(field->hasFocus());
+        QVERIFY(x_input::key("ctrl+a"));
+        QCOMPARE(field->selectedText(), QString("12"));
+        QVERIFY(x_input::key("ctrl+x"));
+        QCOMPARE(field->text(), QString());
+        QVERIFY(x_input::key("ctrl+v"));
+        QVERIFY(x_input::key("ctrl+v"));
+        QCOMPARE(field->text(), QString("1212"));
+    }
+
     void toolbarGivesTheFocusBack_data()
     {
         QTest::addColumn<DataWindow>("child");
