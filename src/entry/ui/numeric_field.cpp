@@ -133,10 +133,14 @@ void NumericField::focusOutEvent(QFocusEvent *event)
 
 bool NumericField::event(QEvent *event)
 {
-    // Ctrl+C is the Calcular command of the menu; the menu's shortcut wins
-    // over copying from the field.
+    // The menus' shortcut keys (Ctrl+P, Ctrl+C, Ctrl+E, Ctrl+M) work
+    // wherever the focus is, so the field claims no Ctrl combination ahead
+    // of the shortcuts, not even one its platform binds to editing (Ctrl+C
+    // copies; on X11 Ctrl+E goes to the end of the line). A combination no
+    // shortcut takes still comes to the field as a key press: Ctrl+V,
+    // Ctrl+Z and Ctrl+A edit as ever.
     if (event->type() == QEvent::ShortcutOverride
-        && static_cast<QKeyEvent *>(event)->keyCombination() == QKeyCombination(Qt::ControlModifier, Qt::Key_C)) {
+        && (static_cast<QKeyEvent *>(event)->modifiers() & Qt::ControlModifier)) {
         event->ignore();
         return true;
     }

@@ -275,9 +275,12 @@ void MainWindow::activateChild(QMdiSubWindow *frame) { mdi_->setActiveSubWindow(
 
 void MainWindow::restoreAndActivateChild(QMdiSubWindow *frame)
 {
+    // Activated first, as the Ventanas menu does, then restored as its
+    // title bar would restore it: the frame gives the focus back to the
+    // control the user left it on.
+    activateChild(frame);
     if (frame->isMinimized())
         frame->showNormal();
-    mdi_->setActiveSubWindow(frame);
 }
 
 void MainWindow::minimiseActiveChild()

@@ -1,25 +1,21 @@
 #include "data_file_window.h"
 
+#include "storage/data_file_path.h"
+#include "widgets/design_font.h"
+#include "widgets/prompter.h"
 #include "widgets/twips.h"
 #include "widgets/window_placement.h"
-
-#include "storage/data_file_path.h"
-#include "widgets/prompter.h"
 
 #include <QComboBox>
 #include <QDir>
 #include <QFileInfo>
-#include <QFileSystemModel>
-#include <QGuiApplication>
 #include <QLabel>
 #include <QLineEdit>
-#include <QListView>
 #include <QPushButton>
-#include <QScreen>
-#include <QSortFilterProxyModel>
+#include <QShowEvent>
 #include <QStorageInfo>
+#include <QStyle>
 #include <QTimer>
-#include <QTreeView>
 
 #include <algorithm>
 #include <utility>
@@ -28,13 +24,8 @@ namespace rotavex {
 
 namespace {
 
-// True when path is inside folder or is folder itself ("/"-separated, clean).
-bool isWithin(const QString &path, const QString &folder)
-{
-    if (folder.endsWith(QLatin1Char('/')))
-        return path.startsWith(folder) || path + QLatin1Char('/') == folder;
-    return path == folder || path.startsWith(folder + QLatin1Char('/'));
-}
+constexpr int PathRole = Qt::UserRole;         // the folder an item stands for
+constexpr int ListedRole = Qt::UserRole + 1;   // its subfolders are in the list
 
 // The root of the mounted volume that holds path.
 QString volumeRootOf(const QString &path)
@@ -49,30 +40,6 @@ QString volumeRootOf(const QString &path)
 
 }   // namespace
 
-// The folder list shows one volume: its root as the top item and the folders
-// under it, nothing beside it.
-class VolumeTreeFilter : public QSortFilterProxyModel {
-public:
-    using QSortFilterProxyModel::QSortFilterProxyModel;
-
-    void setVolumeRoot(const QString &root)
-    {
-        root_ = root;
-        invalidateFilter();
-    }
-
-protected:
-    bool filterAcceptsRow(int row, const QModelIndex &parent) const override
-    {
-        const auto *files = static_cast<const QFileSystemModel *>(sourceModel());
-        const QString path = QDir::cleanPath(files->filePath(files->index(row, 0, parent)));
-        return isWithin(path, root_) || isWithin(root_, path);
-    }
-
-private:
-    QString root_;
-};
-
 DataFileWindow::DataFileWindow(Mode mode, DataFileAction action, QWidget *parent)
     : QDialog(parent, Qt::Dialog | Qt::CustomizeWindowHint | Qt::WindowTitleHint), mode_(mode),
       action_(std::move(action))
@@ -81,6 +48,7 @@ DataFileWindow::DataFileWindow(Mode mode, DataFileAction action, QWidget *parent
     setObjectName(save ? QStringLiteral("frmGuardarD") : QStringLiteral("frmCargar"));
     setWindowTitle(save ? QStringLiteral("Guardar datos personalizados")
                         : QStringLiteral("Cargar datos personalizados"));
+    setFont(designFont());
     const QSize clientArea = save ? twipSize(6675, 4845) : twipSize(6690, 4785);
     if (save)
         fixAndCentreOnScreen(this, clientArea);
@@ -98,55 +66,54 @@ void DataFileWindow::buildControls()
 {
     const QString suffix = mode_ == Mode::Save ? QStringLiteral("GuardarD") : QStringLiteral("CargarD");
 
-    fileModel_ = new QFileSystemModel(this);
-    fileModel_->setFilter(QDir::Files | QDir::NoDotAndDotDot);
-    fileList_ = new QListView(this);
+    // Both lists are read from the disk when they change, while the user
+    // waits: they are complete and in place before the next click, so a
+    // click always lands on what the user saw under the pointer.
+    fileList_ = new QListWidget(this);
     fileList_->setObjectName(QStringLiteral("fil") + suffix);
     fileList_->setGeometry(twipRect(240, 240, 2895, 3210));
-    fileList_->setModel(fileModel_);
     fileList_->setSelectionMode(QAbstractItemView::SingleSelection);
-    fileList_->setEditTriggers(QAbstractItemView::NoEditTriggers);
-    connect(fileList_, &QListView::clicked, this, &DataFileWindow::fileChosen);
-    connect(fileList_->selectionModel(), &QItemSelectionModel::selectionChanged, this,
-            [this](const QItemSelection &selected) {
-                if (!selected.indexes().isEmpty())
-                    fileChosen(selected.indexes().first());
-            });
+    connect(fileList_, &QListWidget::itemClicked, this,
+            [this](const QListWidgetItem *item) { nameField_->setText(item->text()); });
+    connect(fileList_, &QListWidget::itemSelectionChanged, this, [this] {
+        const QList<QListWidgetItem *> selected = fileList_->selectedItems();
+        if (!selected.isEmpty())
+            nameField_->setText(selected.first()->text());
+    });
 
-    folderModel_ = new QFileSystemModel(this);
-    folderModel_->setFilter(QDir::AllDirs | QDir::Drives | QDir::NoDotAndDotDot);
-    folderFilter_ = new VolumeTreeFilter(this);
-    folderFilter_->setSourceModel(folderModel_);
-    folderList_ = new QTreeView(this);
+    folderList_ = new QTreeWidget(this);
     folderList_->setObjectName(QStringLiteral("Dir") + suffix);
     folderList_->setGeometry(twipRect(3360, 240, 3255, 2790));
-    folderList_->setModel(folderFilter_);
     folderList_->setHeaderHidden(true);
-    for (int column = 1; column < folderModel_->columnCount(); ++column)
-        folderList_->hideColumn(column);
-    folderList_->setEditTriggers(QAbstractItemView::NoEditTriggers);
-    connect(folderList_->selectionModel(), &QItemSelectionModel::currentChanged, this,
-            [this](const QModelIndex &current) { folderSelected(current); });
-    // The folders are read in the background; the current one can only be
-    // opened in the list once its parents have been read.
-    connect(folderModel_, &QFileSystemModel::directoryLoaded, this, [this](const QString &loaded) {
-        if (isWithin(folder_, QDir::cleanPath(loaded)))
-            showFolderInTree();
-    });
+    folderList_->setColumnCount(1);
+    // A click opens the folder and shows its subfolders; a double click
+    // does no more, rather than folding them away again.
+    folderList_->setExpandsOnDoubleClick(false);
+    folderIcon_ = style()->standardIcon(QStyle::SP_DirIcon);
+    connect(folderList_, &QTreeWidget::itemExpanded, this, &DataFileWindow::listSubfolders);
+    connect(folderList_, &QTreeWidget::currentItemChanged, this,
+            [this](QTreeWidgetItem *current) { folderSelected(current); });
 
     driveList_ = new QComboBox(this);
     driveList_->setObjectName(QStringLiteral("drv") + suffix);
     driveList_->setGeometry(twipRect(3360, 3120, 3255, 315));
     connect(driveList_, &QComboBox::activated, this, &DataFileWindow::volumeChosen);
 
+    // "Nombre de Archivo" stays on one line in the window's font. Where the
+    // face is wider than the one the window was drawn for, the label takes
+    // the room it needs from the name field, whose right edge stays in line
+    // with the lists above it.
     nameLabel_ = new QLabel(QStringLiteral("Nombre de Archivo"), this);
     nameLabel_->setObjectName(QStringLiteral("Label1"));
-    nameLabel_->setGeometry(twipRect(0, 3600, 1095, 375));
-    nameLabel_->setWordWrap(true);
+    QRect label = twipRect(0, 3600, 1095, 375);
+    label.setWidth(std::max(label.width(), QFontMetrics(font()).horizontalAdvance(nameLabel_->text()) + 1));
+    nameLabel_->setGeometry(label);
 
     nameField_ = new QLineEdit(this);
     nameField_->setObjectName(QStringLiteral("txt") + suffix);
-    nameField_->setGeometry(twipRect(1200, 3600, 5415, 375));
+    QRect field = twipRect(1200, 3600, 5415, 375);
+    field.setLeft(std::max(field.left(), label.right() + 1 + twips(1200 - 1095)));
+    nameField_->setGeometry(field);
     nameField_->setToolTip(QStringLiteral("Escriba aquí el nombre del archivo"));
 
     mainButton_ = new QPushButton(mode_ == Mode::Save ? QStringLiteral("Guardar") : QStringLiteral("Cargar "), this);
@@ -207,39 +174,100 @@ void DataFileWindow::selectVolumeOf(const QString &root)
     driveList_->setCurrentIndex(row);
 }
 
+// The folder list shows one volume: its root as the top item and the
+// folders under it.
 void DataFileWindow::showVolume(const QString &volumeRoot)
 {
     volumeRoot_ = volumeRoot;
-    folderModel_->setRootPath(volumeRoot);
-    folderFilter_->setVolumeRoot(volumeRoot);
-    folderList_->setRootIndex(folderFilter_->mapFromSource(folderModel_->index(volumeRoot).parent()));
+    showingFolder_ = true;
+    folderList_->clear();
+    auto *root = new QTreeWidgetItem(folderList_, {QDir::toNativeSeparators(volumeRoot)});
+    root->setData(0, PathRole, volumeRoot);
+    root->setIcon(0, style()->standardIcon(QStyle::SP_DriveHDIcon));
+    root->setChildIndicatorPolicy(QTreeWidgetItem::ShowIndicator);
+    showingFolder_ = false;
     selectVolumeOf(volumeRoot);
 }
 
-QString DataFileWindow::folderAt(const QModelIndex &proxyIndex) const
+QTreeWidgetItem *DataFileWindow::addFolderItem(QTreeWidgetItem *parent, const QString &name)
 {
-    if (!proxyIndex.isValid())
-        return QString();
-    return QDir::cleanPath(folderModel_->filePath(folderFilter_->mapToSource(proxyIndex)));
+    auto *item = new QTreeWidgetItem(parent, {name});
+    item->setData(0, PathRole, QDir(parent->data(0, PathRole).toString()).filePath(name));
+    item->setIcon(0, folderIcon_);
+    item->setChildIndicatorPolicy(QTreeWidgetItem::ShowIndicator);
+    return item;
 }
 
-void DataFileWindow::showFolderInTree()
+// Subfolders are read when a folder is first opened or unfolded.
+void DataFileWindow::listSubfolders(QTreeWidgetItem *item)
 {
-    const QModelIndex inTree = folderFilter_->mapFromSource(folderModel_->index(folder_));
-    if (!inTree.isValid())
+    if (item->data(0, ListedRole).toBool())
         return;
-    folderList_->setCurrentIndex(inTree);
-    for (QModelIndex folder = inTree; folder.isValid(); folder = folder.parent())
-        folderList_->expand(folder);
-    // The list is laid out once the window shows; scrolling waits for that.
-    QTimer::singleShot(0, this, [this] {
-        const QModelIndex current = folderList_->currentIndex();
-        if (current.isValid())
-            folderList_->scrollTo(current, QAbstractItemView::PositionAtCenter);
-    });
+    item->setData(0, ListedRole, true);
+    const QDir folder(item->data(0, PathRole).toString());
+    for (const QString &name :
+         folder.entryList(QDir::Dirs | QDir::NoDotAndDotDot, QDir::Name | QDir::IgnoreCase | QDir::LocaleAware))
+        addFolderItem(item, name);
+    if (item->childCount() == 0)
+        item->setChildIndicatorPolicy(QTreeWidgetItem::DontShowIndicatorWhenChildless);
 }
 
-bool DataFileWindow::openFolder(const QString &path)
+// The item of a folder of the volume shown, its parents' subfolders read on
+// the way (a hidden folder on the way is added, so that the folder can
+// always be shown).
+QTreeWidgetItem *DataFileWindow::folderItem(const QString &folder)
+{
+    QTreeWidgetItem *item = folderList_->topLevelItem(0);
+    const QString below = QDir(volumeRoot_).relativeFilePath(folder);
+    for (const QString &name : below.split(QLatin1Char('/'), Qt::SkipEmptyParts)) {
+        if (name == QLatin1String("."))
+            continue;
+        listSubfolders(item);
+        QTreeWidgetItem *next = nullptr;
+        for (int i = 0; i < item->childCount() && !next; ++i)
+            if (item->child(i)->text(0) == name)
+                next = item->child(i);
+        item = next ? next : addFolderItem(item, name);
+    }
+    return item;
+}
+
+void DataFileWindow::showFolderInTree(bool centre)
+{
+    QTreeWidgetItem *item = folderItem(folder_);
+    showingFolder_ = true;
+    for (QTreeWidgetItem *folder = item; folder; folder = folder->parent())
+        folder->setExpanded(true);
+    folderList_->setCurrentItem(item);
+    showingFolder_ = false;
+    if (centre)
+        centreCurrentFolder();
+}
+
+void DataFileWindow::centreCurrentFolder()
+{
+    // Before the window shows, the list has no size to centre in; showing
+    // the window centres it then.
+    if (QTreeWidgetItem *item = folderList_->currentItem(); item && folderList_->isVisible())
+        folderList_->scrollToItem(item, QAbstractItemView::PositionAtCenter);
+}
+
+void DataFileWindow::showEvent(QShowEvent *event)
+{
+    QDialog::showEvent(event);
+    if (!event->spontaneous())
+        centreCurrentFolder();
+}
+
+void DataFileWindow::listFiles()
+{
+    fileList_->clear();
+    fileList_->addItems(QDir(folder_).entryList(QDir::Files, QDir::Name | QDir::IgnoreCase | QDir::LocaleAware));
+}
+
+bool DataFileWindow::openFolder(const QString &path) { return changeFolder(path, Origin::Elsewhere); }
+
+bool DataFileWindow::changeFolder(const QString &path, Origin origin)
 {
     const QFileInfo info(path);
     if (path.isEmpty() || !info.isDir() || !QDir(info.absoluteFilePath()).isReadable())
@@ -250,12 +278,16 @@ bool DataFileWindow::openFolder(const QString &path)
 
     if (volumeRoot != volumeRoot_)
         showVolume(volumeRoot);
-    showFolderInTree();
-
-    fileModel_->setRootPath(folder);
-    fileList_->setRootIndex(fileModel_->index(folder));
-    fileList_->clearSelection();
-    fileList_->setCurrentIndex(QModelIndex());
+    if (origin == Origin::FolderList) {
+        // The folder the user opened is already chosen in the list, under
+        // the pointer; its subfolders unfold below it, and nothing moves.
+        QTreeWidgetItem *item = folderList_->currentItem();
+        listSubfolders(item);
+        item->setExpanded(true);
+    } else {
+        showFolderInTree(true);
+    }
+    listFiles();
 
     // After a change of folder no file is selected, so the name field is
     // emptied, except that saving offers the root of a volume by its text.
@@ -274,21 +306,17 @@ void DataFileWindow::volumeChosen(int row)
     }
 }
 
-void DataFileWindow::folderSelected(const QModelIndex &proxyIndex)
+void DataFileWindow::folderSelected(QTreeWidgetItem *item)
 {
-    const QString path = folderAt(proxyIndex);
-    if (path.isEmpty() || path == folder_)
+    if (showingFolder_ || !item)
         return;
-    if (!openFolder(path)) {
+    const QString path = item->data(0, PathRole).toString();
+    if (path == folder_)
+        return;
+    if (!changeFolder(path, Origin::FolderList)) {
         // The folder cannot be read: point the list back at the one shown.
-        QTimer::singleShot(0, this, [this] { showFolderInTree(); });
+        QTimer::singleShot(0, this, [this] { showFolderInTree(false); });
     }
-}
-
-void DataFileWindow::fileChosen(const QModelIndex &index)
-{
-    if (index.isValid())
-        nameField_->setText(fileModel_->fileName(index));
 }
 
 QString DataFileWindow::folder() const { return QDir::toNativeSeparators(folder_); }

@@ -5,20 +5,17 @@
 // and hands the full path to the action it was given.
 
 #include <QDialog>
+#include <QListWidget>
+#include <QTreeWidget>
 
 #include <functional>
 
 class QComboBox;
-class QFileSystemModel;
 class QLabel;
 class QLineEdit;
-class QListView;
 class QPushButton;
-class QTreeView;
 
 namespace rotavex {
-
-class VolumeTreeFilter;
 
 // Runs the save or load with the full path; false when it did not succeed.
 using DataFileAction = std::function<bool(const QString &path)>;
@@ -36,6 +33,8 @@ public:
 
     QLineEdit *nameField() const { return nameField_; }
     QListView *fileList() const { return fileList_; }
+    QTreeView *folderList() const { return folderList_; }
+    QLabel *nameLabel() const { return nameLabel_; }
     QPushButton *actionButton() const { return mainButton_; }   // "Guardar" or "Cargar"
     QPushButton *cancelButton() const { return cancelButton_; }
 
@@ -47,30 +46,39 @@ public slots:
     // Escape does not close this window; only its two buttons do.
     void reject() override;
 
+protected:
+    void showEvent(QShowEvent *event) override;
+
 private:
+    // Who asked for the folder: the user in the folder list itself, or
+    // anything else (opening the window, the drive list).
+    enum class Origin { FolderList, Elsewhere };
+
     void buildControls();
     void setTabOrders();
     void fillVolumes();
     void showVolume(const QString &volumeRoot);
-    void showFolderInTree();
-    QString folderAt(const QModelIndex &proxyIndex) const;
+    QTreeWidgetItem *addFolderItem(QTreeWidgetItem *parent, const QString &name);
+    void listSubfolders(QTreeWidgetItem *item);
+    QTreeWidgetItem *folderItem(const QString &folder);
+    void showFolderInTree(bool centre);
+    void centreCurrentFolder();
+    void listFiles();
+    bool changeFolder(const QString &path, Origin origin);
     void selectVolumeOf(const QString &path);
     void volumeChosen(int row);
-    void folderSelected(const QModelIndex &proxyIndex);
-    void fileChosen(const QModelIndex &index);
+    void folderSelected(QTreeWidgetItem *item);
     void runAction();
 
     const Mode mode_;
     const DataFileAction action_;
     QString folder_;
     QString volumeRoot_;
+    bool showingFolder_ = false;   // the program, not the user, is choosing a folder in the list
+    QIcon folderIcon_;
 
-    QFileSystemModel *fileModel_ = nullptr;
-    QFileSystemModel *folderModel_ = nullptr;
-    VolumeTreeFilter *folderFilter_ = nullptr;
-
-    QListView *fileList_ = nullptr;
-    QTreeView *folderList_ = nullptr;
+    QListWidget *fileList_ = nullptr;
+    QTreeWidget *folderList_ = nullptr;
     QComboBox *driveList_ = nullptr;
     QLabel *nameLabel_ = nullptr;
     QLineEdit *nameField_ = nullptr;

@@ -6,7 +6,6 @@
 
 #include <QCloseEvent>
 #include <QComboBox>
-#include <QFileSystemModel>
 #include <QLineEdit>
 #include <QListView>
 #include <QPushButton>
@@ -34,6 +33,16 @@ struct OpenWindow {
     QStringList paths;
     DataFileWindow window;
 };
+
+// The names the file list shows.
+QStringList listed(const QListView *list)
+{
+    QStringList names;
+    const QAbstractItemModel *model = list->model();
+    for (int row = 0; row < model->rowCount(list->rootIndex()); ++row)
+        names << model->index(row, 0, list->rootIndex()).data().toString();
+    return names;
+}
 
 }   // namespace
 
@@ -76,9 +85,8 @@ private slots:
         OpenWindow open(mode);
         QVERIFY(QTest::qWaitForWindowExposed(&open.window));
         QListView *list = open.fileList();
-        auto *files = static_cast<QFileSystemModel *>(list->model());
-        QTRY_COMPARE(files->rowCount(list->rootIndex()), 1);
-        const QModelIndex file = files->index(folder_ + "/empresa1");
+        QTRY_COMPARE(listed(list), QStringList{"empresa1"});
+        const QModelIndex file = list->model()->index(0, 0, list->rootIndex());
         QTest::mouseClick(list->viewport(), Qt::LeftButton, {}, list->visualRect(file).center());
         QCOMPARE(open.nameField()->text(), QString("empresa1"));
         QCOMPARE(open.window.fullPath(), QDir::toNativeSeparators(folder_ + "/empresa1"));
@@ -107,6 +115,11 @@ private slots:
         QCOMPARE(open.nameField()->text(), rootTextOffered ? open.window.folder() : QString());
         QVERIFY(open.fileList()->selectionModel()->selectedIndexes().isEmpty());
         QCOMPARE(QDir::currentPath(), folder_);
+        // Files only: never the folder just left, nor any other folder.
+        if (!volumeRoot)
+            QTRY_COMPARE(listed(open.fileList()), QStringList{"dentro"});
+        for (const QString &name : listed(open.fileList()))
+            QVERIFY2(!QFileInfo(QDir(target).filePath(name)).isDir(), qPrintable(name));
     }
 
     void unreadableFolderChangesNothing()

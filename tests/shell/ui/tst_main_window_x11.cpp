@@ -1,0 +1,132 @@
+// The main window under a real X server and window manager, with keys and
+// clicks that go through the server: the menus' shortcut keys work from a
+// data field, and the toolbar brings a data window back with the focus on
+// the control the user left it on. Run by tests/ui_support/on_x_server.sh.
+
+#include "entry/ui/input_windows.h"
+#include "shell/ui/main_window.h"
+
+#include "../../ui_support/scripted_prompter.h"
+#include "../../ui_support/x_input.h"
+
+#include <QAction>
+#include <QLineEdit>
+#include <QMdiArea>
+#include <QMdiSubWindow>
+#include <QPushButton>
+#include <QSignalSpy>
+#include <QtTest>
+
+using namespace rotavex;
+
+namespace {
+
+using MenuCommand = QAction *MainCommands::*;
+using ToolbarButton = QPushButton *MainToolbar::*;
+
+}   // namespace
+
+Q_DECLARE_METATYPE(MenuCommand)
+Q_DECLARE_METATYPE(ToolbarButton)
+Q_DECLARE_METATYPE(rotavex::Input)
+Q_DECLARE_METATYPE(rotavex::DataWindow)
+
+class MainWindowX11Test : public QObject {
+    Q_OBJECT
+
+private slots:
+    void init()
+    {
+        prompts = new ScriptedPrompter;
+        window = new MainWindow;
+        window->show();
+        QVERIFY(QTest::qWaitForWindowActive(window));
+    }
+    void cleanup()
+    {
+        delete window;
+        delete prompts;
+    }
+
+    void shortcutsFromAField_data()
+    {
+        QTest::addColumn<Input>("input");
+        QTest::addColumn<QString>("keys");
+        QTest::addColumn<MenuCommand>("command");
+        QTest::newRow("Ctrl+P") << Input::Salacon << "ctrl+p" << &MainCommands::check;
+        QTest::newRow("Ctrl+C") << Input::Salacon << "ctrl+c" << &MainCommands::calculate;
+        QTest::newRow("Ctrl+E") << Input::Salacon << "ctrl+e" << &MainCommands::inputLayout;
+        QTest::newRow("Ctrl+M") << Input::Salacon << "ctrl+m" << &MainCommands::minimise;
+        QTest::newRow("Ctrl+E, trip window") << Input::Horas << "ctrl+e" << &MainCommands::inputLayout;
+    }
+    void shortcutsFromAField()
+    {
+        QFETCH(Input, input);
+        QFETCH(QString, keys);
+        QFETCH(MenuCommand, command);
+        QLineEdit *field = window->inputWindows().field(input);
+        window->mdiArea()->setActiveSubWindow(qobject_cast<QMdiSubWindow *>(field->window()->parentWidget()));
+        field->setFocus();
+        field->setText("12");
+        QTRY_VERIFY(field->hasFocus());
+        QSignalSpy triggered(window->commands().*command, &QAction::triggered);
+        QVERIFY(x_input::key(keys));
+        QTRY_COMPARE(triggered.count(), 1);
+    }
+
+    void editingKeysStillEdit()
+    {
+        // Ctrl combinations that no menu takes still edit the field.
+        QLineEdit *field = window->inputWindows().field(Input::Salacon);
+        field->setFocus();
+        field->setText("12");
+        QTRY_VERIFY(field->hasFocus());
+        QVERIFY(x_input::key("ctrl+a"));
+        QCOMPARE(field->selectedText(), QString("12"));
+        QVERIFY(x_input::key("ctrl+x"));
+        QCOMPARE(field->text(), QString());
+        QVERIFY(x_input::key("ctrl+v"));
+        QVERIFY(x_input::key("ctrl+v"));
+        QCOMPARE(field->text(), QString("1212"));
+    }
+
+    void toolbarGivesTheFocusBack_data()
+    {
+        QTest::addColumn<DataWindow>("child");
+        QTest::addColumn<Input>("input");
+        QTest::addColumn<ToolbarButton>("button");
+        QTest::newRow("frmDatos") << DataWindow::General << Input::Cosgen << &MainToolbar::general;
+        QTest::newRow("frmVehi") << DataWindow::Vehicle << Input::Cosaut << &MainToolbar::vehicle;
+        QTest::newRow("frmMovi") << DataWindow::Running << Input::Cosgas << &MainToolbar::running;
+        QTest::newRow("frmTray") << DataWindow::Trip << Input::Km << &MainToolbar::trip;
+    }
+    void toolbarGivesTheFocusBack()
+    {
+        QFETCH(DataWindow, child);
+        QFETCH(Input, input);
+        QFETCH(ToolbarButton, button);
+        QMdiSubWindow *frame = window->frame(child);
+        QLineEdit *field = window->inputWindows().field(input);
+        window->mdiArea()->setActiveSubWindow(frame);
+        QVERIFY(x_input::click(field, field->rect().center()));
+        QVERIFY(x_input::key("1"));
+        QTRY_COMPARE(QApplication::focusWidget(), field);
+
+        // The window goes down to an icon, the user looks at the results,
+        // then comes back through the toolbar.
+        for (QPushButton *pressed : {window->toolbar().minimise, window->toolbar().results, window->toolbar().*button})
+            QVERIFY(x_input::click(pressed, pressed->rect().center()));
+
+        QTRY_VERIFY(!frame->isMinimized());
+        QCOMPARE(window->mdiArea()->activeSubWindow(), frame);
+        QTRY_COMPARE(QApplication::focusWidget(), field);
+        QCOMPARE(field->text(), QString("1"));
+    }
+
+private:
+    ScriptedPrompter *prompts = nullptr;
+    MainWindow *window = nullptr;
+};
+
+QTEST_MAIN(MainWindowX11Test)
+#include "tst_main_window_x11.moc"
