@@ -29,34 +29,34 @@ trap stop EXIT
 trap 'exit 130' INT
 trap 'exit 143' TERM
 
+# wait_for WHAT PID LOG CONDITION...: waits until CONDITION holds, for at
+# most 10 s and only while the process PID lives; otherwise shows its LOG.
+wait_for() {
+    what=$1 pid=$2 log=$3
+    shift 3
+    tries=0
+    until "$@"; do
+        tries=$((tries + 1))
+        if [ $tries -gt 200 ] || ! kill -0 "$pid" 2>/dev/null; then
+            echo "The $what did not start:" >&2
+            cat "$log" >&2
+            exit 1
+        fi
+        sleep 0.05
+    done
+}
+
 # Xvfb writes its display number once it accepts connections.
 Xvfb -displayfd 3 -screen 0 1280x1024x24 -nolisten tcp -noreset 3>"$work/display" 2>"$work/server.log" &
 server=$!
-tries=0
-until [ -s "$work/display" ] && grep -q . "$work/display"; do
-    tries=$((tries + 1))
-    if [ $tries -gt 200 ] || ! kill -0 "$server" 2>/dev/null; then
-        echo "The X server did not start:" >&2
-        cat "$work/server.log" >&2
-        exit 1
-    fi
-    sleep 0.05
-done
+wait_for "X server" "$server" "$work/server.log" grep -q . "$work/display"
 DISPLAY=:$(head -n 1 "$work/display")
 export DISPLAY
 
 # The window manager is ready once it names itself on the root window.
+named_on_root() { xprop -root _NET_SUPPORTING_WM_CHECK 2>/dev/null | grep -q 'window id'; }
 openbox --sm-disable >"$work/manager.log" 2>&1 &
 manager=$!
-tries=0
-until xprop -root _NET_SUPPORTING_WM_CHECK 2>/dev/null | grep -q 'window id'; do
-    tries=$((tries + 1))
-    if [ $tries -gt 200 ] || ! kill -0 "$manager" 2>/dev/null; then
-        echo "The window manager did not start:" >&2
-        cat "$work/manager.log" >&2
-        exit 1
-    fi
-    sleep 0.05
-done
+wait_for "window manager" "$manager" "$work/manager.log" named_on_root
 
 QT_QPA_PLATFORM=xcb "$@"
