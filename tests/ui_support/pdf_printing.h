@@ -75,17 +75,23 @@ inline QStringList pdfPages(const QString &pdf)
     return pages;
 }
 
-// The page of each picture in the file (soft masks aside).
-inline QList<int> pdfPicturePages(const QString &pdf)
+// A picture in a PDF file: its page and its horizontal resolution (dpi).
+struct PdfPicture {
+    int page = 0;
+    int ppi = 0;
+};
+
+// Each picture in the file (soft masks aside), as pdfimages lists it.
+inline QList<PdfPicture> pdfPictures(const QString &pdf)
 {
-    QList<int> pages;
+    QList<PdfPicture> pictures;
     const QStringList rows = popplerOutput(QStringLiteral("pdfimages"), {QStringLiteral("-list"), pdf}).split('\n');
     for (const QString &row : rows.mid(2)) {
         const QStringList fields = row.simplified().split(QLatin1Char(' '));
-        if (fields.size() > 2 && fields[2] == QLatin1String("image"))
-            pages << fields[0].toInt();
+        if (fields.size() > 12 && fields[2] == QLatin1String("image"))
+            pictures << PdfPicture{fields[0].toInt(), fields[12].toInt()};
     }
-    return pages;
+    return pictures;
 }
 
 }   // namespace rotavex

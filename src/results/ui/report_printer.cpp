@@ -69,13 +69,11 @@ std::unique_ptr<PrintJob> defaultPrinterJob()
     if (info.isNull())
         return nullptr;
 #ifdef ROTAVEX_CUPS
-    auto job = std::make_unique<CupsJob>(info);
-    if (!job->ready())
-        return std::make_unique<PrintJob>(std::make_unique<QPrinter>(info, QPrinter::HighResolution));
-    return job;
-#else
-    return std::make_unique<PrintJob>(std::make_unique<QPrinter>(info, QPrinter::HighResolution));
+    if (auto job = std::make_unique<CupsJob>(info); job->ready())
+        return job;
 #endif
+    // Without a file of ours, Qt's printer sends the job itself.
+    return std::make_unique<PrintJob>(std::make_unique<QPrinter>(info, QPrinter::HighResolution));
 }
 
 QString askForPdfFile(const QString &suggestedName)

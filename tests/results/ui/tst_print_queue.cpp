@@ -58,19 +58,6 @@ QRectF inkBox(const QString &pdf)
     return QRectF(QPointF(ink.topLeft()) / 2, QSizeF(ink.size()) / 2);
 }
 
-// The resolution of each picture in the file, in dots per inch.
-QList<int> pictureResolutions(const QString &pdf)
-{
-    QList<int> resolutions;
-    const QStringList rows = popplerOutput(QStringLiteral("pdfimages"), {QStringLiteral("-list"), pdf}).split('\n');
-    for (const QString &row : rows.mid(2)) {
-        const QStringList fields = row.simplified().split(QLatin1Char(' '));
-        if (fields.size() > 13 && fields[2] == QLatin1String("image"))
-            resolutions << fields[12].toInt();
-    }
-    return resolutions;
-}
-
 }   // namespace
 
 class PrintQueueTest : public QObject {
@@ -176,8 +163,8 @@ void PrintQueueTest::chartIsDrawnAtThePrintersResolution()
     QCOMPARE(prompter.shown, QStringList());
     const QStringList printed = printSystem_->writtenFiles();
     QCOMPARE(printed.size(), 2);   // the text, then the chart alone
-    for (int resolution : pictureResolutions(printed[1]))
-        QVERIFY2(resolution >= 300, qPrintable(QString::number(resolution)));
+    for (const PdfPicture &picture : pdfPictures(printed[1]))
+        QVERIFY2(picture.ppi >= 300, qPrintable(QString::number(picture.ppi)));
     const QList<QRectF> words = wordBoxes(printed[1]);
     QVERIFY2(words.size() >= 9, qPrintable(QString::number(words.size())));   // title and eight items at least
     QRectF letters;

@@ -135,7 +135,7 @@ void ReportPrinterTest::documents()
     for (qsizetype i = 0; i < documents.size(); ++i) {
         const QStringList pages = pdfPages(documents[i]);
         QCOMPARE(missingInOrder(pages, texts[i]), QString());
-        QCOMPARE(pdfPicturePages(documents[i]).size(), pictures[i]);
+        QCOMPARE(pdfPictures(documents[i]).size(), pictures[i]);
     }
     const QStringList first = pdfPages(documents.first());
     QVERIFY(first.size() >= minPages);
