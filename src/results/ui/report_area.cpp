@@ -1,9 +1,12 @@
 #include "report_area.h"
 
 #include "regional/number_locale.h"
+#include "report_area_accessible.h"
 #include "report_font.h"
+#include "results/plain_text.h"
 #include "widgets/twips.h"
 
+#include <QAccessible>
 #include <QClipboard>
 #include <QEvent>
 #include <QGuiApplication>
@@ -19,6 +22,14 @@ namespace rotavex {
 namespace {
 
 constexpr qreal ReportPoints = 8.25;
+
+QString alignedText(const std::vector<Report> &reports)
+{
+    Report all;
+    for (const Report &report : reports)
+        all.append(report);
+    return QString::fromStdString(renderAlignedPlainText(all, systemNumberLocale()));
+}
 
 }   // namespace
 
@@ -36,6 +47,7 @@ ReportArea::ReportArea(const QRect &place, QWidget *parent)
     setFocusPolicy(Qt::StrongFocus);
     painter_.setTextBackground(background());
     growImageToDrawing();
+    installReportAreaAccessibility();
 }
 
 QColor ReportArea::background() const { return palette().color(QPalette::Window); }
@@ -47,6 +59,7 @@ void ReportArea::write(const Report &report)
     ReportPainter trial = painter_;
     trial.setFont(font());
     QImage scratch(1, 1, QImage::Format_RGB32);
+    scratch.setDevicePixelRatio(image_.devicePixelRatio());
     {
         QPainter scratchPainter(&scratch);
         trial.paint(scratchPainter, report);
@@ -60,6 +73,7 @@ void ReportArea::write(const Report &report)
     painter_.setFont(font());
     painter_.paint(painter, report);
     written_.push_back(report);
+    setText(alignedText(written_));
     updateScrollBars();
     viewport()->update();
 }
@@ -68,6 +82,7 @@ void ReportArea::clear()
 {
     image_.fill(background());
     written_.clear();
+    setText(QString());
     reach_ = QSize();
     movePenToTopLeft();
     updateScrollBars();
@@ -76,16 +91,30 @@ void ReportArea::clear()
 
 void ReportArea::movePenToTopLeft() { painter_.setPen(QPointF(0, 0)); }
 
-QImage ReportArea::picture() const { return image_.copy(QRect(QPoint(0, 0), drawingSize())); }
+// Screen readers are told what changed, so they read the new report.
+void ReportArea::setText(QString text)
+{
+    if (text == text_)
+        return;
+    QAccessibleTextUpdateEvent event(this, 0, text_, text);
+    text_ = std::move(text);
+    QAccessible::updateAccessibility(&event);
+}
 
-void ReportArea::copyToClipboard(const QString &text) const
+QImage ReportArea::picture() const
+{
+    const QSizeF pixels = QSizeF(drawingSize()) * image_.devicePixelRatio();
+    return image_.copy(QRect(QPoint(0, 0), QSize(int(std::ceil(pixels.width())), int(std::ceil(pixels.height())))));
+}
+
+void ReportArea::copyToClipboard() const
 {
     QClipboard *clipboard = QGuiApplication::clipboard();
     clipboard->clear();
     auto *data = new QMimeData;
     data->setImageData(picture());
-    if (!text.isEmpty())
-        data->setText(text);
+    if (!text_.isEmpty())
+        data->setText(text_);
     clipboard->setMimeData(data);
 }
 
@@ -96,7 +125,8 @@ void ReportArea::paintEvent(QPaintEvent *event)
     QPainter painter(viewport());
     const QPoint offset(horizontalScrollBar()->value(), verticalScrollBar()->value());
     painter.fillRect(event->rect(), background());
-    painter.drawImage(event->rect(), image_, event->rect().translated(offset));
+    painter.setClipRect(event->rect());
+    painter.drawImage(QPointF(-offset), image_);
 }
 
 // The viewport changes size with the area and whenever a scroll bar comes
@@ -123,13 +153,17 @@ void ReportArea::scrollContentsBy(int, int) { viewport()->update(); }
 QSize ReportArea::drawingSize() const { return maximumViewportSize().expandedTo(reach_).expandedTo(QSize(1, 1)); }
 
 // The image never shrinks, so a drawing cut off by a smaller window comes
-// back whole when the window grows again.
+// back whole when the window grows again. It is made in the screen's pixels;
+// moved to a screen of another density, what is drawn keeps its size.
 void ReportArea::growImageToDrawing()
 {
-    const QSize wanted = image_.size().expandedTo(drawingSize());
-    if (wanted == image_.size())
+    const qreal ratio = devicePixelRatioF();
+    const QSize wanted = image_.deviceIndependentSize().toSize().expandedTo(drawingSize());
+    if (wanted == image_.deviceIndependentSize().toSize() && ratio == image_.devicePixelRatio())
         return;
-    QImage grown(wanted, QImage::Format_RGB32);
+    const QSizeF pixels = QSizeF(wanted) * ratio;
+    QImage grown(QSize(int(std::ceil(pixels.width())), int(std::ceil(pixels.height()))), QImage::Format_RGB32);
+    grown.setDevicePixelRatio(ratio);
     grown.fill(background());
     if (!image_.isNull()) {
         QPainter painter(&grown);

@@ -1,9 +1,12 @@
 #pragma once
 // A picture area that receives reports at a movable pen: what is written
 // goes into a retained image, which painting shows, so the drawing survives
-// being covered, and which can be handed out as a picture. A report taller
-// or wider than the area scrolls, with the wheel, the keys or the scroll
-// bars that appear only then, so every line of it can be read.
+// being covered, and which can be handed out as a picture. The image has the
+// screen's pixel density, so the report is as sharp as the labels beside it.
+// A report taller or wider than the area scrolls, with the wheel, the keys or
+// the scroll bars that appear only then, so every line of it can be read.
+// The area also keeps what it shows as text, for screen readers and for the
+// clipboard.
 
 #include "report_painter.h"
 
@@ -34,14 +37,18 @@ public:
     const std::vector<Report> &written() const { return written_; }
     QPointF pen() const { return painter_.pen(); }
 
+    // The reports written since the area was last cleared, as text whose
+    // figures line up in columns; empty when nothing is written.
+    const QString &text() const { return text_; }
+
     // The whole drawing: the part the area shows and, when the reports reach
-    // beyond it, the rest they need.
+    // beyond it, the rest they need, at the screen's pixel density.
     QImage picture() const;
 
     // Empties the clipboard and puts the drawing on it as a picture and, when
-    // given, the same report as plain text, for pasting where pictures go and
-    // where only text goes.
-    void copyToClipboard(const QString &text = QString()) const;
+    // something is written, the same reports as text, for pasting where
+    // pictures go and where only text goes.
+    void copyToClipboard() const;
 
     QSize sizeHint() const override;
 
@@ -56,11 +63,13 @@ private:
     QSize drawingSize() const;
     void growImageToDrawing();
     void updateScrollBars();
+    void setText(QString text);
 
     QImage image_;
     ReportPainter painter_;
     QSize reach_;   // how far the reports written since the last clear reach
     std::vector<Report> written_;
+    QString text_;
 };
 
 }   // namespace rotavex

@@ -6,8 +6,6 @@
 
 #include "entry/ui/input_windows.h"
 #include "model/workspace.h"
-#include "regional/number_locale.h"
-#include "results/plain_text.h"
 #include "results/results_report.h"
 #include "widgets/prompter.h"
 
@@ -26,8 +24,7 @@ ResultsPresenter::ResultsPresenter(Workspace &workspace, InputWindows &inputs, R
             if (active == frame_)
                 drawResults();
         });
-    connect(window_.copyTextButton(), &QPushButton::clicked, this,
-            [this] { window_.reportArea()->copyToClipboard(shownText_); });
+    connect(window_.copyTextButton(), &QPushButton::clicked, this, [this] { window_.reportArea()->copyToClipboard(); });
     connect(window_.copyChartButton(), &QPushButton::clicked, window_.chart(), &CostChart::copyToClipboard);
     connect(window_.newCalculationButton(), &QPushButton::clicked, this, &ResultsPresenter::startNewCalculation);
     connect(window_.printButton(), &QPushButton::clicked, this, [this] {
@@ -53,7 +50,6 @@ void ResultsPresenter::drawResults()
         const Report report = resultsScreenReport(calculation_->results, calculation_->kmText, calculation_->vacioText);
         window_.reportArea()->clear();
         window_.reportArea()->write(report);
-        shownText_ = QString::fromStdString(renderPlainText(report, systemNumberLocale()));
         window_.chart()->setData(chartData(calculation_->results));
         window_.chart()->redraw();
     }
@@ -68,9 +64,24 @@ void ResultsPresenter::startNewCalculation()
     calculation_.reset();
     window_.newCalculationButton()->setEnabled(false);
     window_.reportArea()->clear();
-    shownText_.clear();
     frame_->showMinimized();
     inputs_.unfreezeInputs();
+    activateFrontDataWindow();
+}
+
+// The results window gone to its icon, the keyboard goes on in the data
+// window in front, where the user edits the data for the next calculation.
+void ResultsPresenter::activateFrontDataWindow()
+{
+    QMdiArea *area = frame_->mdiArea();
+    if (!area)
+        return;
+    const QList<QMdiSubWindow *> stacked = area->subWindowList(QMdiArea::StackingOrder);
+    for (auto it = stacked.rbegin(); it != stacked.rend(); ++it)
+        if (*it != frame_ && !(*it)->isMinimized()) {
+            area->setActiveSubWindow(*it);
+            return;
+        }
 }
 
 }   // namespace rotavex

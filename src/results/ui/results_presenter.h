@@ -43,12 +43,13 @@ public:
     void startNewCalculation();
 
 private:
+    void activateFrontDataWindow();
+
     Workspace &workspace_;
     InputWindows &inputs_;
     ResultsWindow &window_;
     QMdiSubWindow *frame_;
     std::function<void()> print_;
-    QString shownText_;   // the drawn report as plain text, for copying
     std::optional<CalculatedResults> calculation_;
 };
 

@@ -41,6 +41,7 @@ ResultsWindow::ResultsWindow(QWidget *parent) : QWidget(parent)
 
     reportArea_ = new ReportArea(twipRect(120, 120, 5655, 6135), this);
     reportArea_->setObjectName(QStringLiteral("pctResul"));
+    reportArea_->setAccessibleName(QStringLiteral("Informe de resultados"));
     // Created before the chart, so the chart lies above it.
     chartPicture_ = new ChartPictureArea(this);
     place(chartPicture_, "pctGraf", twipRect(6000, 120, 4575, 3855),

@@ -6,6 +6,7 @@
 #include "observatory/ui/observatory_window.h"
 #include "results/results_report.h"
 
+#include <QAccessible>
 #include <QClipboard>
 #include <QGuiApplication>
 #include <QMimeData>
@@ -57,7 +58,45 @@ QScrollBar *scrollBar(const ReportArea &area, Qt::Orientation orientation)
     return nullptr;
 }
 
-enum class Window { CheckEveryFieldZero, Observatory };
+enum class Window { CheckEveryFieldZero, CheckWorkedExample, Observatory };
+
+// The window's dialog and its report area, with the report written.
+struct OpenWindow {
+    std::unique_ptr<QDialog> dialog;
+    ReportArea *area = nullptr;
+};
+
+OpenWindow openWindow(Window window)
+{
+    FieldTexts texts;
+    Workspace workspace;
+    if (window == Window::CheckWorkedExample) {
+        texts = fixtures::workedExampleTexts();
+        workspace = fixtures::classThree();
+    } else {
+        texts.texts.fill("0");
+    }
+    OpenWindow open;
+    if (window == Window::Observatory) {
+        auto *observatory = new ObservatoryWindow;
+        open.area = observatory->tableArea();
+        open.dialog.reset(observatory);
+    } else {
+        auto *check = new CheckWindow({[=] { return runDataCheck(workspace, texts); }, {}, {}});
+        open.area = check->reportArea();
+        open.dialog.reset(check);
+    }
+    open.dialog->show();
+    if (!QTest::qWaitForWindowExposed(open.dialog.get()))
+        qFatal("the window did not show");
+    return open;
+}
+
+QAccessibleTextInterface *readerText(ReportArea *area)
+{
+    QAccessibleInterface *reader = QAccessible::queryAccessibleInterface(area);
+    return reader ? reader->textInterface() : nullptr;
+}
 
 }   // namespace
 
@@ -75,6 +114,9 @@ private slots:
     void copyPutsAPictureOnTheClipboard();
     void everyLineCanBeBroughtIntoView_data();
     void everyLineCanBeBroughtIntoView();
+    void aScreenReaderReadsTheReport_data();
+    void aScreenReaderReadsTheReport();
+    void aScreenReaderFollowsWritingAndClearing();
 };
 
 void ReportAreaTest::writingAgainLandsOverItself_data()
@@ -145,8 +187,9 @@ void ReportAreaTest::copyPutsAPictureOnTheClipboard()
     const QMimeData *mime = QGuiApplication::clipboard()->mimeData();
     QVERIFY(mime);
     QVERIFY(mime->hasImage());
-    QVERIFY(!mime->hasText());
     QCOMPARE(QGuiApplication::clipboard()->image().convertToFormat(QImage::Format_RGB32), area.picture());
+    QVERIFY(mime->hasText());
+    QCOMPARE(mime->text(), area.text());
 }
 
 // A label that ran past its tab column would push its figure onto a line of
@@ -184,21 +227,8 @@ void ReportAreaTest::everyLineCanBeBroughtIntoView()
 {
     QFETCH(Window, window);
     QFETCH(bool, taller);
-    FieldTexts zeros;
-    zeros.texts.fill("0");
-    std::unique_ptr<QDialog> dialog;
-    ReportArea *area = nullptr;
-    if (window == Window::CheckEveryFieldZero) {
-        auto *check = new CheckWindow({[&] { return runDataCheck(Workspace{}, zeros); }, {}, {}});
-        area = check->reportArea();
-        dialog.reset(check);
-    } else {
-        auto *observatory = new ObservatoryWindow;
-        area = observatory->tableArea();
-        dialog.reset(observatory);
-    }
-    dialog->show();
-    QVERIFY(QTest::qWaitForWindowExposed(dialog.get()));
+    const OpenWindow open = openWindow(window);
+    ReportArea *area = open.area;
     QCOMPARE(area->written().size(), std::size_t(1));
 
     const qreal lineHeight = QFontMetricsF(area->font()).lineSpacing();
@@ -217,6 +247,55 @@ void ReportAreaTest::everyLineCanBeBroughtIntoView()
     const int shownHeight = area->height() - (across && across->isVisible() ? across->height() : 0);
     const qreal shownTop = last - bar->value();
     QVERIFY2(shownTop >= 0 && shownTop + lineHeight <= shownHeight, qPrintable(QString::number(shownTop)));
+}
+
+// A screen reader finds each report area named, read-only, and holding the
+// report's lines as text: the verdict of the check, the observatory's
+// figures.
+void ReportAreaTest::aScreenReaderReadsTheReport_data()
+{
+    QTest::addColumn<Window>("window");
+    QTest::addColumn<QString>("line");
+    QTest::newRow("check verdict") << Window::CheckWorkedExample
+                                   << QStringLiteral("No faltan datos por introducir, puede realizar los cálculos");
+    QTest::newRow("check, a missing class")
+        << Window::CheckEveryFieldZero << QStringLiteral("Algunos datos con valor cero impiden realizar");
+    QTest::newRow("observatory amortisation per hour")
+        << Window::Observatory << QStringLiteral("de 36 a 55 plazas:13,06 euros por hora");
+}
+
+void ReportAreaTest::aScreenReaderReadsTheReport()
+{
+    QFETCH(Window, window);
+    QFETCH(QString, line);
+    const OpenWindow open = openWindow(window);
+    QAccessibleInterface *reader = QAccessible::queryAccessibleInterface(open.area);
+    QVERIFY(reader);
+    QVERIFY(!reader->text(QAccessible::Name).isEmpty());
+    QVERIFY(reader->state().readOnly && reader->state().multiLine);
+    QAccessibleTextInterface *text = reader->textInterface();
+    QVERIFY(text);
+    const QString all = text->text(0, text->characterCount());
+    QVERIFY2(all.contains(line), qPrintable(all));
+    // Line by line, as a reader moves through it.
+    int start = -1, end = -1;
+    const QString found = text->textAtOffset(int(all.indexOf(line)), QAccessible::LineBoundary, &start, &end);
+    QVERIFY2(found.contains(line), qPrintable(found));
+}
+
+void ReportAreaTest::aScreenReaderFollowsWritingAndClearing()
+{
+    ReportArea area;
+    area.resize(area.sizeHint());
+    QAccessibleTextInterface *text = readerText(&area);
+    QVERIFY(text);
+    QCOMPARE(text->characterCount(), 0);
+    area.write(resultsScreenReport(fixtures::calculatedWorkedExample(true), "100", "20"));
+    const QString shown = text->text(0, text->characterCount());
+    QVERIFY2(shown.contains(QRegularExpression(QStringLiteral("Coste total del trayecto: +279[.,]03 euros"))),
+             qPrintable(shown));
+    area.clear();
+    QCOMPARE(text->characterCount(), 0);
 }
 
 QTEST_MAIN(ReportAreaTest)
