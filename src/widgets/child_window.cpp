@@ -1,6 +1,8 @@
 #include "child_window.h"
 
+#include <QApplication>
 #include <QCloseEvent>
+#include <QKeyEvent>
 
 namespace rotavex {
 
@@ -13,12 +15,27 @@ ChildWindow::ChildWindow(QWidget *content, QWidget *parent)
     setSystemMenu(nullptr);
     setOption(QMdiSubWindow::RubberBandResize, false);
     fitToContent();
+    // Going to its icon moves the focus on from the control the user left;
+    // that move does not count.
+    connect(qApp, &QApplication::focusChanged, this, [this](QWidget *, QWidget *now) {
+        if (now && !isMinimized() && widget() && widget()->isAncestorOf(now))
+            leftOn_ = now;
+    });
 }
 
 void ChildWindow::fitToContent()
 {
     ensurePolished();
     resize(widget()->minimumSize().grownBy(contentsMargins()));
+}
+
+void ChildWindow::restore()
+{
+    if (isMinimized())
+        showNormal();
+    QWidget *left = leftOn_ ? leftOn_.data() : widget()->focusWidget();
+    if (left && QApplication::focusWidget() != left)
+        left->setFocus(Qt::OtherFocusReason);
 }
 
 void ChildWindow::showEvent(QShowEvent *event)
@@ -30,5 +47,16 @@ void ChildWindow::showEvent(QShowEvent *event)
 }
 
 void ChildWindow::closeEvent(QCloseEvent *event) { event->ignore(); }
+
+void ChildWindow::keyPressEvent(QKeyEvent *event)
+{
+    const bool restoreKey = event->key() == Qt::Key_Return || event->key() == Qt::Key_Enter
+                            || event->key() == Qt::Key_Space;
+    if (isMinimized() && restoreKey && !(event->modifiers() & ~Qt::KeypadModifier)) {
+        restore();
+        return;
+    }
+    QMdiSubWindow::keyPressEvent(event);
+}
 
 }   // namespace rotavex

@@ -8,6 +8,8 @@
 # status 77).
 #
 #   on_x_server.sh PROGRAM [ARGUMENT...]
+#
+# ROTAVEX_X_SCREEN sets the screen's size and depth (1280x1024x24 unless set).
 
 for tool in Xvfb openbox xprop xdotool; do
     if ! command -v $tool >/dev/null 2>&1; then
@@ -47,7 +49,7 @@ wait_for() {
 }
 
 # Xvfb writes its display number once it accepts connections.
-Xvfb -displayfd 3 -screen 0 1280x1024x24 -nolisten tcp -noreset 3>"$work/display" 2>"$work/server.log" &
+Xvfb -displayfd 3 -screen 0 "${ROTAVEX_X_SCREEN:-1280x1024x24}" -nolisten tcp -noreset 3>"$work/display" 2>"$work/server.log" &
 server=$!
 wait_for "X server" "$server" "$work/server.log" grep -q . "$work/display"
 DISPLAY=:$(head -n 1 "$work/display")

@@ -9,19 +9,20 @@
 #include "widgets/design_font.h"
 #include "widgets/prompter.h"
 #include "widgets/twips.h"
+#include "widgets/window_placement.h"
 #include "widgets/wrapping_button.h"
 
 #include <QAction>
+#include <QApplication>
 #include <QCloseEvent>
 #include <QDate>
-#include <QGuiApplication>
 #include <QLabel>
 #include <QLocale>
 #include <QMdiArea>
 #include <QMdiSubWindow>
 #include <QMenuBar>
 #include <QPushButton>
-#include <QScreen>
+#include <QShortcut>
 #include <QStatusBar>
 #include <QStyle>
 #include <QVBoxLayout>
@@ -64,6 +65,22 @@ constexpr LayoutPlace InputLayout[] = {
     {DataWindow::Vehicle, 7365, 120},
 };
 
+// The toolbar strip keeps Tab and Shift+Tab among its own buttons, round
+// and round, as a child window keeps them among its controls; F6 leaves it.
+class ToolbarStrip : public QWidget {
+public:
+    bool focusNextPrevChild(bool next) override
+    {
+        const QList<QPushButton *> buttons = findChildren<QPushButton *>(Qt::FindDirectChildrenOnly);
+        const qsizetype at = buttons.indexOf(qobject_cast<QPushButton *>(QApplication::focusWidget()));
+        if (at < 0 || buttons.isEmpty())
+            return QWidget::focusNextPrevChild(next);
+        const qsizetype count = buttons.size();
+        buttons[(at + (next ? 1 : count - 1)) % count]->setFocus(next ? Qt::TabFocusReason : Qt::BacktabFocusReason);
+        return true;
+    }
+};
+
 }   // namespace
 
 MainWindow::MainWindow(QWidget *parent) : QMainWindow(parent)
@@ -82,6 +99,8 @@ MainWindow::MainWindow(QWidget *parent) : QMainWindow(parent)
     layout->addWidget(createToolbar());
     mdi_ = new QMdiArea;
     mdi_->setObjectName(QStringLiteral("MDIClient"));
+    mdi_->setHorizontalScrollBarPolicy(Qt::ScrollBarAsNeeded);
+    mdi_->setVerticalScrollBarPolicy(Qt::ScrollBarAsNeeded);
     layout->addWidget(mdi_, 1);
     setCentralWidget(client);
 
@@ -92,11 +111,10 @@ MainWindow::MainWindow(QWidget *parent) : QMainWindow(parent)
     connectToolbar();
 
     // The client area (toolbar, child windows and status bar) has its design
-    // size, centred on the screen; the menu bar comes on top of it.
-    const QSize size(twips(11895), twips(8550) + menuBar()->sizeHint().height());
-    resize(size);
-    if (QScreen *screen = QGuiApplication::primaryScreen())
-        move(screen->availableGeometry().center() - QPoint(size.width() / 2, size.height() / 2));
+    // size, centred on the screen; the menu bar comes on top of it. A screen
+    // too small for it gets the window within its free area, and the work
+    // area scrolls to the child windows beyond.
+    sizeAndCentreOnScreen(this, QSize(twips(11895), twips(8550) + menuBar()->sizeHint().height()));
 }
 
 MainWindow::~MainWindow()
@@ -171,11 +189,13 @@ void MainWindow::connectMenus()
     connect(commands_.inputLayout, &QAction::triggered, this, &MainWindow::showInputLayout);
     connect(commands_.minimise, &QAction::triggered, this, &MainWindow::minimiseActiveChild);
     connect(commands_.cascade, &QAction::triggered, mdi_, &QMdiArea::cascadeSubWindows);
+    auto *toToolbar = new QShortcut(QKeySequence(Qt::Key_F6), this);
+    connect(toToolbar, &QShortcut::activated, this, &MainWindow::switchFocusToOrFromToolbar);
 }
 
 QWidget *MainWindow::createToolbar()
 {
-    auto *strip = new QWidget;
+    auto *strip = new ToolbarStrip;
     strip->setObjectName(QStringLiteral("Picture1"));
     strip->setFixedHeight(twips(540));
     for (const ToolbarButton &design : ToolbarButtons) {
@@ -185,11 +205,27 @@ QWidget *MainWindow::createToolbar()
         button->setGeometry(twipRect(design.left, 0, design.width, 495));
         button->setFont(designFont(true));
         button->setToolTip(QString::fromUtf8(design.tooltip));
-        // The toolbar acts on the active child; it does not take the focus
-        // from it.
-        button->setFocusPolicy(Qt::NoFocus);
+        // Clicked, a button acts on the active child and leaves the focus
+        // with it; the keyboard reaches the buttons with F6, then Tab.
+        button->setFocusPolicy(Qt::TabFocus);
     }
+    toolbarStrip_ = strip;
     return strip;
+}
+
+// F6 goes from the active child to the toolbar and back, as it goes from
+// pane to pane in most desktop programs: a child window keeps Tab among
+// its own controls.
+void MainWindow::switchFocusToOrFromToolbar()
+{
+    if (!toolbarStrip_->isAncestorOf(QApplication::focusWidget())) {
+        toolbar_.general->setFocus(Qt::ShortcutFocusReason);
+        return;
+    }
+    if (QMdiSubWindow *active = mdi_->activeSubWindow()) {
+        QWidget *last = active->widget()->focusWidget();
+        (last ? last : static_cast<QWidget *>(active))->setFocus(Qt::ShortcutFocusReason);
+    }
 }
 
 void MainWindow::connectToolbar()
@@ -279,7 +315,9 @@ void MainWindow::restoreAndActivateChild(QMdiSubWindow *frame)
     // title bar would restore it: the frame gives the focus back to the
     // control the user left it on.
     activateChild(frame);
-    if (frame->isMinimized())
+    if (auto *child = qobject_cast<ChildWindow *>(frame))
+        child->restore();
+    else if (frame->isMinimized())
         frame->showNormal();
 }
 

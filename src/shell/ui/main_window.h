@@ -99,6 +99,7 @@ private:
     void connectMenus();
     QWidget *createToolbar();
     void connectToolbar();
+    void switchFocusToOrFromToolbar();
     void createStatusBar();
     void createChildWindows();
     QMdiSubWindow *addChild(QWidget *content);
@@ -113,6 +114,7 @@ private:
     QMdiSubWindow *resultsFrame_ = nullptr;
     MainCommands commands_;
     MainToolbar toolbar_;
+    QWidget *toolbarStrip_ = nullptr;
     StatusIndicators *indicators_ = nullptr;
     QLabel *datePanel_ = nullptr;
     std::function<void()> saveStep_;

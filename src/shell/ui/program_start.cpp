@@ -4,6 +4,7 @@
 #include "program_commands.h"
 #include "splash_window.h"
 #include "storage/ui/load_into_windows.h"
+#include "widgets/modal_reach.h"
 #include "widgets/program_pictures.h"
 #include "widgets/prompter.h"
 
@@ -18,6 +19,7 @@ void prepareApplication(QApplication &app)
 {
     QApplication::setApplicationName(ApplicationTitle);
     QApplication::setWindowIcon(applicationIcon());
+    keepModalWindowsInReach(app);
     auto *qtSpanish = new QTranslator(&app);
     if (qtSpanish->load(QStringLiteral("qtbase_es"), QLibraryInfo::path(QLibraryInfo::TranslationsPath)))
         QApplication::installTranslator(qtSpanish);

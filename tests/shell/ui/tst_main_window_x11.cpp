@@ -1,10 +1,14 @@
 // The main window under a real X server and window manager, with keys and
 // clicks that go through the server: the menus' shortcut keys work from a
-// data field, and the toolbar brings a data window back with the focus on
-// the control the user left it on. Run by tests/ui_support/on_x_server.sh.
+// data field, the toolbar brings a data window back with the focus on the
+// control the user left it on, the keyboard alone brings back a window
+// reduced to an icon, and a modal window sent to an icon comes back. Run by
+// tests/ui_support/on_x_server.sh.
 
+#include "check/ui/check_window.h"
 #include "entry/ui/input_windows.h"
 #include "shell/ui/main_window.h"
+#include "widgets/modal_reach.h"
 
 #include "../../ui_support/scripted_prompter.h"
 #include "../../ui_support/x_input.h"
@@ -35,6 +39,7 @@ class MainWindowX11Test : public QObject {
     Q_OBJECT
 
 private slots:
+    void initTestCase() { keepModalWindowsInReach(*qApp); }
     void init()
     {
         prompts = new ScriptedPrompter;
@@ -121,6 +126,88 @@ private slots:
         QCOMPARE(window->mdiArea()->activeSubWindow(), frame);
         QTRY_COMPARE(QApplication::focusWidget(), field);
         QCOMPARE(field->text(), QString("1"));
+    }
+
+    // A keyboard user reaches a child window reduced to an icon through the
+    // Ventanas menu or Ctrl+M, which leave it an icon; Enter (or Space) then
+    // brings it back.
+    void enterRestoresTheActiveIcon_data()
+    {
+        QTest::addColumn<QStringList>("reach");
+        QTest::addColumn<QString>("restore");
+        QTest::addColumn<bool>("results");
+        const QStringList resultsByMenu{"alt+v", "r"};
+        QTest::newRow("Resultados from the menu, Return") << resultsByMenu << "Return" << true;
+        QTest::newRow("Resultados from the menu, keypad Enter") << resultsByMenu << "KP_Enter" << true;
+        QTest::newRow("Resultados after Ctrl+E, Space") << QStringList{"ctrl+e", "alt+v", "r"} << "space" << true;
+        QTest::newRow("frmDatos after Ctrl+M, Return") << QStringList{"ctrl+m"} << "Return" << false;
+    }
+    void enterRestoresTheActiveIcon()
+    {
+        QFETCH(QStringList, reach);
+        QFETCH(QString, restore);
+        QFETCH(bool, results);
+        QMdiSubWindow *frame = results ? window->resultsFrame() : window->frame(DataWindow::General);
+        QLineEdit *field = window->inputWindows().field(Input::Salacon);
+        QVERIFY(x_input::click(field, field->rect().center()));
+        QTRY_COMPARE(QApplication::focusWidget(), field);
+        for (const QString &keys : reach)
+            QVERIFY(x_input::key(keys));
+        QTRY_COMPARE(window->mdiArea()->activeSubWindow(), frame);
+        QVERIFY(frame->isMinimized());
+
+        QVERIFY(x_input::key(restore));
+        QTRY_VERIFY(!frame->isMinimized());
+        QCOMPARE(window->mdiArea()->activeSubWindow(), frame);
+        if (!results)
+            QTRY_COMPARE(QApplication::focusWidget(), field);
+    }
+
+    // F6 leads from a data window's controls to the toolbar's buttons, Tab
+    // goes along them, Return presses one, and F6 leads back.
+    void f6ReachesTheToolbar()
+    {
+        QLineEdit *field = window->inputWindows().field(Input::Salacon);
+        QVERIFY(x_input::click(field, field->rect().center()));
+        QTRY_COMPARE(QApplication::focusWidget(), field);
+        QVERIFY(x_input::key("F6"));
+        QTRY_COMPARE(QApplication::focusWidget(), window->toolbar().general);
+        QVERIFY(x_input::key("F6"));
+        QTRY_COMPARE(QApplication::focusWidget(), field);
+
+        window->minimiseActiveChild();
+        QVERIFY(window->frame(DataWindow::General)->isMinimized());
+        QVERIFY(x_input::key("F6"));
+        QVERIFY(x_input::key("Tab"));
+        QTRY_COMPARE(QApplication::focusWidget(), window->toolbar().vehicle);
+        QVERIFY(x_input::key("shift+Tab"));
+        QTRY_COMPARE(QApplication::focusWidget(), window->toolbar().general);
+        QVERIFY(x_input::key("shift+Tab"));
+        QTRY_COMPARE(QApplication::focusWidget(), window->toolbar().inputLayout);
+        QVERIFY(x_input::key("Tab"));
+        QTRY_COMPARE(QApplication::focusWidget(), window->toolbar().general);
+        QVERIFY(x_input::key("Return"));
+        QTRY_VERIFY(!window->frame(DataWindow::General)->isMinimized());
+        QTRY_COMPARE(QApplication::focusWidget(), field);
+    }
+
+    // The window manager offers a minimise button on the check window's
+    // title bar; pressed, it would take the whole program out of sight.
+    void aModalWindowSentToAnIconComesBack()
+    {
+        CheckWindow check({[] { return DataCheckResult{}; }, {}, {}}, window);
+        bool comesBack = false;
+        QTimer::singleShot(0, &check, [&] {
+            QVERIFY(QTest::qWaitForWindowActive(&check));
+            QVERIFY(x_input::xdotool({"windowminimize", QString::number(check.winId())}));
+            comesBack = QTest::qWaitFor([&] { return check.isVisible() && !check.isMinimized(); }, 5000)
+                        && QTest::qWaitFor([&] { return !window->isMinimized(); }, 5000)
+                        && QTest::qWaitForWindowActive(&check);
+            check.acceptButton()->click();
+        });
+        check.exec();
+        QVERIFY(comesBack);
+        QVERIFY(!window->isMinimized());
     }
 
 private:
