@@ -3,6 +3,7 @@
 // cost item (a column by default; a bar, a slice or a point in the shape the
 // user picks from its right-click menu), under its title (ChartTitle).
 
+#include "chart_figure_labels.h"
 #include "results/results_report.h"
 
 #include <QChartView>
@@ -87,6 +88,7 @@ private:
     std::vector<std::pair<ChartShape, QAction *>> shapeActions_;
     QAction *legendAction_ = nullptr;
     QAction *valuesAction_ = nullptr;
+    ChartFigureLabels figures_;
 };
 
 }   // namespace rotavex
