@@ -136,4 +136,15 @@ double visibleLength(double amount, double whole)
     return std::copysign(least, amount);
 }
 
+std::string chartDescription(const std::vector<ChartColumn> &columns, const std::string &decimalSeparator)
+{
+    std::string description;
+    for (const ChartColumn &column : columns) {
+        if (!description.empty())
+            description += "; ";
+        description += column.label + ": " + formatAmount(column.value, decimalSeparator) + " euros";
+    }
+    return description;
+}
+
 }   // namespace rotavex

@@ -1,6 +1,7 @@
 #pragma once
 // How the cost chart measures and writes its amounts: how far the axis of
-// amounts reaches and what its ticks read, and how long an amount is drawn.
+// amounts reaches and what its ticks read, how long an amount is drawn, and
+// the chart told in words for a screen reader.
 
 #include "results_report.h"
 
@@ -42,5 +43,9 @@ std::string tickText(const AmountAxis &axis, int index, const std::string &decim
 // or the total of a pie): its own, but never less than a small share of the
 // whole, so that no amount but nought vanishes from sight.
 double visibleLength(double amount, double whole);
+
+// "label: amount euros" for each item, separated by "; ", each amount as the
+// results report rounds it.
+std::string chartDescription(const std::vector<ChartColumn> &columns, const std::string &decimalSeparator);
 
 }   // namespace rotavex

@@ -94,6 +94,7 @@ bool towardsNegatives(double amount, const AmountAxis &scale)
 // replaces a default one that the view then no longer owns and never frees.
 CostChart::CostChart(QWidget *parent) : QChartView(new QChart, parent), figures_(chart())
 {
+    setAccessibleName(ChartTitle);
     QChart *chart = this->chart();
     chart->setAnimationOptions(QChart::NoAnimation);
     chart->setBackgroundRoundness(0);
@@ -177,6 +178,7 @@ void CostChart::styleTitle()
 void CostChart::setData(const std::vector<ChartColumn> &columns)
 {
     columns_ = columns;
+    setAccessibleDescription(QString::fromStdString(chartDescription(columns_, decimalSeparator())));
     rebuild();
 }
 

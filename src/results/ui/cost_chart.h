@@ -35,7 +35,9 @@ public:
     explicit CostChart(QWidget *parent = nullptr);
 
     // One column per item, in the given order, each in its own colour and
-    // named in the legend, drawn in the current style.
+    // named in the legend, drawn in the current style. A screen reader reads
+    // the chart's title as its name and the items with their amounts as its
+    // description.
     void setData(const std::vector<ChartColumn> &columns);
     const std::vector<ChartColumn> &data() const { return columns_; }
 

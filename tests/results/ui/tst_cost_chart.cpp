@@ -5,6 +5,7 @@
 #include "results/chart_export.h"
 
 #include <QAbstractAxis>
+#include <QAccessible>
 #include <QAction>
 #include <QBarCategoryAxis>
 #include <QBarSeries>
@@ -226,6 +227,7 @@ private slots:
     void amountTicksReadInFull();
     void figuresAreTheReportsAmounts_data();
     void figuresAreTheReportsAmounts();
+    void screenReadersHearTheFigures();
 };
 
 void CostChartTest::oneLabelledColumnPerItem_data()
@@ -656,6 +658,23 @@ void CostChartTest::figuresAreTheReportsAmounts()
         expected << localised(figure);
     expected.sort();
     QCOMPARE(figuresOf(chart), expected);
+}
+
+void CostChartTest::screenReadersHearTheFigures()
+{
+    CostChart chart;
+    QAccessibleInterface *reader = QAccessible::queryAccessibleInterface(&chart);
+    QVERIFY(reader);
+    QCOMPARE(reader->text(QAccessible::Name), QStringLiteral("Distribución de costes"));
+
+    chart.setData({{"Mantenimiento", 740740.75}, {"Amortización", -1800.75}, {"Generales", 0.125}});
+    QCOMPARE(reader->text(QAccessible::Description),
+             localised("Mantenimiento: 740740.75 euros; Amortización: -1800.75 euros; Generales: 0.12 euros"));
+    chart.setData({{"Kilométricos", 1e30}, {"Horarios", 0}});
+    QCOMPARE(reader->text(QAccessible::Description), localised("Kilométricos: 1E+30 euros; Horarios: 0 euros"));
+    chart.setData({});
+    QVERIFY(chart.accessibleDescription().isEmpty());
+    QCOMPARE(reader->text(QAccessible::Name), QStringLiteral("Distribución de costes"));
 }
 
 QTEST_MAIN(CostChartTest)
