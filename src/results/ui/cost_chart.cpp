@@ -57,6 +57,16 @@ std::string decimalSeparator() { return systemNumberLocale().decimalSeparator; }
 // draw: the legend is too narrow to hold it on one.
 const QString NotDrawnInPie = QStringLiteral("<br>(negativo,<br>no se dibuja)");
 
+// Where along the axis the chart is told an amount lies. The chart takes an
+// axis shorter than about 10^-12 for none at all, so on so short an axis the
+// amounts are given in steps of the axis; the ticks' labels are written from
+// the amounts all the same.
+double onAxis(double amount, const AmountAxis &scale)
+{
+    const bool tiny = scale.max() - scale.min() < 1e-6;
+    return tiny ? amount / scale.step() : amount;
+}
+
 // The axis of amounts with a labelled tick at every step. Each label is the
 // end of one interval, so the lowest tick gets its own below the axis's
 // reach, where it is never drawn. Lying down, labels side by side would be
@@ -71,11 +81,11 @@ QCategoryAxis *amountsAxis(const AmountAxis &scale, const QFont &font, bool lyin
     if (lying)
         axis->setLabelsAngle(-90);
     const double margin = lying ? scale.step() / 2 : 0;
-    axis->setRange(scale.min() - margin, scale.max() + margin);
-    axis->setStartValue(scale.tick(scale.lowestTick - 1));
+    axis->setRange(onAxis(scale.min() - margin, scale), onAxis(scale.max() + margin, scale));
+    axis->setStartValue(onAxis(scale.tick(scale.lowestTick - 1), scale));
     const std::string separator = decimalSeparator();
     for (int tick = scale.lowestTick; tick <= scale.highestTick; ++tick)
-        axis->append(QString::fromStdString(tickText(scale, tick, separator)), scale.tick(tick));
+        axis->append(QString::fromStdString(tickText(scale, tick, separator)), onAxis(scale.tick(tick), scale));
     return axis;
 }
 
@@ -236,7 +246,7 @@ void CostChart::addBars()
     for (std::size_t i = 0; i < columns_.size(); ++i) {
         auto *set = new QBarSet(QString::fromStdString(columns_[i].label));
         const double amount = columns_[i].value;
-        const double length = visibleLength(amount, scale.max() - scale.min());
+        const double length = onAxis(visibleLength(amount, scale.max() - scale.min()), scale);
         *set << length;
         set->setColor(colourOf(i));
         set->setBorderColor(colourOf(i).darker(130));
@@ -308,7 +318,7 @@ void CostChart::addLine()
     std::vector<ChartFigure> figures;
     for (std::size_t i = 0; i < columns_.size(); ++i) {
         const double amount = columns_[i].value;
-        const QPointF point(qreal(i), std::isfinite(amount) ? amount : 0);
+        const QPointF point(qreal(i), std::isfinite(amount) ? onAxis(amount, scale) : 0);
         line->append(point);
         items->append(QString::fromStdString(columns_[i].label));
         figures.push_back({point, figureText(amount), towardsNegatives(amount, scale)});

@@ -593,6 +593,7 @@ void CostChartTest::amountTicksReadInFull_data()
         {"huge", {1e30, 5e29, 2.5e29}},
         {"hundredths of a cent", {1e-4, 3e-4, 2e-4}},
         {"below a thousand millionth", {1e-10, 3e-10, 2e-10}},
+        {"near the least a single-precision amount holds", {1e-38, 3e-38, 2e-38}},
         {"negative amortisation", {5200, -1800.75, 300}},
         {"all nought", {0, 0, 0}},
     };
