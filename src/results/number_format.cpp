@@ -17,6 +17,17 @@ std::string formatItem(double value, int digits, const NumberLocale &locale)
     return value < 0 ? number + " " : " " + number + " ";
 }
 
+double roundHalfEven(double value, int decimals)
+{
+    const double scale = std::pow(10.0, decimals);
+    const double scaled = value * scale;
+    // Beyond 2^53 a double holds no fraction to round, and the scaling could
+    // overflow.
+    if (!(std::abs(scaled) < 0x1p53))
+        return value;
+    return (scaled - std::remainder(scaled, 1.0)) / scale;
+}
+
 }   // namespace
 
 std::string formatGeneral(double value, int digits, const std::string &decimalSeparator)
@@ -44,11 +55,14 @@ std::string formatNumberItem(float value, const NumberLocale &locale) { return f
 
 std::string formatNumberItem(double value, const NumberLocale &locale) { return formatItem(value, 15, locale); }
 
-double Round(float value, int decimals)
+// Exact: a float has 24 bits of mantissa, so its scaled value is a double
+// with no rounding.
+double Round(float value, int decimals) { return roundHalfEven(value, decimals); }
+
+std::string formatAmount(double value, const std::string &decimalSeparator)
 {
-    const double scale = std::pow(10.0, decimals);
-    const double scaled = double(value) * scale;   // exact: a float has 24 bits of mantissa
-    return (scaled - std::remainder(scaled, 1.0)) / scale;
+    const double cents = roundHalfEven(value, 2);
+    return formatGeneral(cents == 0 ? 0.0 : cents, 15, decimalSeparator);   // no "-0"
 }
 
 }   // namespace rotavex

@@ -32,4 +32,9 @@ std::string formatNumberItem(double value, const NumberLocale &locale);
 // going to the even digit.
 double Round(float value, int decimals);
 
+// An amount as the reports show one: rounded to cents as Round does, in the
+// general format with 15 significant digits ("740740,75", "12,5", "1250",
+// "1E+30"), without the blanks of a number item.
+std::string formatAmount(double value, const std::string &decimalSeparator);
+
 }   // namespace rotavex

@@ -2,17 +2,21 @@
 
 #include "regional/number_locale.h"
 #include "results/chart_export.h"
+#include "results/chart_figures.h"
+#include "results/number_format.h"
 #include "widgets/twips.h"
 
 #include <QActionGroup>
 #include <QBarCategoryAxis>
 #include <QBarSeries>
 #include <QBarSet>
+#include <QCategoryAxis>
 #include <QChart>
 #include <QClipboard>
 #include <QContextMenuEvent>
 #include <QCoreApplication>
 #include <QEvent>
+#include <QFontMetricsF>
 #include <QGraphicsLayout>
 #include <QGuiApplication>
 #include <QHorizontalBarSeries>
@@ -23,9 +27,8 @@
 #include <QMimeData>
 #include <QPieSeries>
 #include <QPieSlice>
-#include <QValueAxis>
+#include <QtMath>
 
-#include <algorithm>
 #include <array>
 #include <cmath>
 
@@ -46,68 +49,69 @@ QFont sized(QFont font, qreal points, bool bold = false)
     return font;
 }
 
-// The chart's own number texts (axis and bar labels) follow the user's
-// decimal separator, without thousands separators, as the report does.
-QLocale chartLocale()
-{
-    QLocale locale = QLocale::system();
-    locale.setNumberOptions(QLocale::OmitGroupSeparator);
-    return locale;
-}
-
 QColor colourOf(std::size_t item) { return ColumnColours[item % ColumnColours.size()]; }
 
-// The amount as the report shows it: in cents.
-double inCents(double value) { return std::round(value * 100) / 100; }
+std::string decimalSeparator() { return systemNumberLocale().decimalSeparator; }
 
-// The fewest decimals that still tell one tick from the next: none for steps
-// of whole units, one for tenths, two for hundredths...
-int tickDecimals(double step)
+// Marks, on lines of its own, the legend's name of an item the pie cannot
+// draw: the legend is too narrow to hold it on one.
+const QString NotDrawnInPie = QStringLiteral("<br>(negativo,<br>no se dibuja)");
+
+// Where along the axis the chart is told an amount lies. The chart takes an
+// axis shorter than about 10^-12 for none at all, so on so short an axis the
+// amounts are given in steps of the axis; the ticks' labels are written from
+// the amounts all the same.
+double onAxis(double amount, const AmountAxis &scale)
 {
-    if (!(step > 0) || !std::isfinite(step))
-        return 0;
-    int decimals = std::max(0, int(std::ceil(-std::log10(step) - 1e-9)));
-    while (decimals < 10) {
-        const double scaled = step * std::pow(10.0, decimals);
-        if (std::abs(scaled - std::round(scaled)) <= 1e-6 * scaled)
-            break;
-        ++decimals;
-    }
-    return decimals;
+    const bool tiny = scale.max() - scale.min() < 1e-6;
+    return tiny ? amount / scale.step() : amount;
 }
 
-// The axis of amounts, from nought to above the highest, with head room for
-// the label at the end of the longest bar. Lying down, the labels are written
-// side by side, so there are fewer of them and more room at the end.
-QValueAxis *amountAxis(double highest, const QFont &font, bool lying = false)
+// The axis of amounts with a labelled tick at every step. Each label is the
+// end of one interval, so the lowest tick gets its own below the axis's
+// reach, where it is never drawn. Lying down, labels side by side would be
+// cut short to the room between two ticks, so they read upwards; and one
+// that reaches past the left end is not shown, so the axis reaches half a
+// step beyond the ticks at both ends.
+QCategoryAxis *amountsAxis(const AmountAxis &scale, const QFont &font, bool lying)
 {
-    auto *axis = new QValueAxis;
+    auto *axis = new QCategoryAxis;
     axis->setLabelsFont(font);
-    axis->setRange(0, highest > 0 ? highest * (lying ? 1.4 : 1.25) : 1);
-    axis->applyNiceNumbers();
+    axis->setLabelsPosition(QCategoryAxis::AxisLabelsPositionOnValue);
     if (lying)
-        axis->setTickCount(3);
-    const double step = (axis->max() - axis->min()) / std::max(1, axis->tickCount() - 1);
-    axis->setLabelFormat(QStringLiteral("%.%1f").arg(tickDecimals(step)));
+        axis->setLabelsAngle(-90);
+    const double margin = lying ? scale.step() / 2 : 0;
+    axis->setRange(onAxis(scale.min() - margin, scale), onAxis(scale.max() + margin, scale));
+    axis->setStartValue(onAxis(scale.tick(scale.lowestTick - 1), scale));
+    const std::string separator = decimalSeparator();
+    for (int tick = scale.lowestTick; tick <= scale.highestTick; ++tick)
+        axis->append(QString::fromStdString(tickText(scale, tick, separator)), onAxis(scale.tick(tick), scale));
     return axis;
+}
+
+QString figureText(double amount) { return QString::fromStdString(formatAmount(amount, decimalSeparator())); }
+
+// A figure stands past the end of its bar; that of nought on the side of the
+// positive amounts, unless the axis reaches no higher than nought.
+bool towardsNegatives(double amount, const AmountAxis &scale)
+{
+    return amount < 0 || (amount == 0 && scale.max() <= 0);
 }
 
 }   // namespace
 
 // The view is given its chart when it is built: a chart set afterwards
 // replaces a default one that the view then no longer owns and never frees.
-CostChart::CostChart(QWidget *parent) : QChartView(new QChart, parent)
+CostChart::CostChart(QWidget *parent) : QChartView(new QChart, parent), figures_(chart())
 {
+    setAccessibleName(ChartTitle);
     QChart *chart = this->chart();
     chart->setAnimationOptions(QChart::NoAnimation);
     chart->setBackgroundRoundness(0);
     // A plain background rather than the theme's faint gradient: print
     // systems turn a gradient into a coarse picture behind the chart.
     chart->setBackgroundBrush(Qt::white);
-    chart->setMargins(QMargins(2, 2, 2, 2));
     chart->layout()->setContentsMargins(0, 0, 0, 0);
-    chart->setLocalizeNumbers(true);
-    chart->setLocale(chartLocale());
     chart->legend()->setAlignment(Qt::AlignRight);
     chart->legend()->setFont(sized(font(), 7));
     chart->legend()->setMarkerShape(QLegend::MarkerShapeRectangle);
@@ -184,6 +188,7 @@ void CostChart::styleTitle()
 void CostChart::setData(const std::vector<ChartColumn> &columns)
 {
     columns_ = columns;
+    setAccessibleDescription(QString::fromStdString(chartDescription(columns_, decimalSeparator())));
     rebuild();
 }
 
@@ -196,6 +201,7 @@ void CostChart::setStyle(const ChartStyle &style)
 
 void CostChart::clear()
 {
+    figures_.clear();
     QChart *chart = this->chart();
     chart->removeAllSeries();
     // Removing an axis hands it back to us; the series went with removeAllSeries.
@@ -209,6 +215,11 @@ void CostChart::rebuild()
 {
     clear();
     chart()->legend()->setVisible(style_.legend);
+    // Upright bars stand on the bottom edge of the plot, where the label of
+    // the lowest tick is centred: half of it needs room below.
+    const int below = style_.shape == ChartShape::VerticalBars ? qCeil(QFontMetricsF(sized(font(), 7)).height() / 2)
+                                                               : 0;
+    chart()->setMargins(QMargins(2, 2, 2, 2 + below));
     if (columns_.empty())
         return;
     switch (style_.shape) {
@@ -222,30 +233,31 @@ void CostChart::rebuild()
 void CostChart::addBars()
 {
     const bool horizontal = style_.shape == ChartShape::HorizontalBars;
+    // Lying down, the figures are written side by side with the bars, so
+    // there are fewer ticks and more room at the ends.
+    const AmountAxis scale = amountAxis(columns_, horizontal ? 0.4 : 0.25, horizontal ? 4 : 5);
     QAbstractBarSeries *series = nullptr;
     if (horizontal)
         series = new QHorizontalBarSeries;
     else
         series = new QBarSeries;
-    double highest = 0;
+    series->setBarWidth(0.9);
+    std::vector<ChartFigure> figures;
     for (std::size_t i = 0; i < columns_.size(); ++i) {
         auto *set = new QBarSet(QString::fromStdString(columns_[i].label));
-        // The bar is labelled with the amount in cents, as the report shows it.
-        *set << inCents(columns_[i].value);
+        const double amount = columns_[i].value;
+        const double length = onAxis(visibleLength(amount, scale.max() - scale.min()), scale);
+        *set << length;
         set->setColor(colourOf(i));
         set->setBorderColor(colourOf(i).darker(130));
-        set->setLabelColor(Qt::black);
-        set->setLabelFont(sized(font(), 6.5));
         series->append(set);
-        highest = std::max(highest, columns_[i].value);
+        // The bar's place across the row, as the series lays its bars out.
+        const qreal across = series->barWidth() * ((qreal(i) + 0.5) / qreal(columns_.size()) - 0.5);
+        figures.push_back({horizontal ? QPointF(length, across) : QPointF(across, length), figureText(amount),
+                           towardsNegatives(amount, scale)});
     }
-    series->setBarWidth(0.9);
-    series->setLabelsVisible(style_.values);
-    series->setLabelsPrecision(7);
-    series->setLabelsPosition(QAbstractBarSeries::LabelsOutsideEnd);
-    // Upright labels side by side would run into each other.
-    if (!horizontal && columns_.size() > 4)
-        series->setLabelsAngle(-90);
+    // The series' own labels would print the drawn lengths.
+    series->setLabelsVisible(false);
     chart()->addSeries(series);
 
     // A single row carries no label of its own.
@@ -256,25 +268,34 @@ void CostChart::addBars()
     chart()->addAxis(row, horizontal ? Qt::AlignLeft : Qt::AlignBottom);
     series->attachAxis(row);
 
-    QValueAxis *amounts = amountAxis(highest, sized(font(), 7), horizontal);
+    QCategoryAxis *amounts = amountsAxis(scale, sized(font(), 7), horizontal);
     chart()->addAxis(amounts, horizontal ? Qt::AlignBottom : Qt::AlignLeft);
     series->attachAxis(amounts);
+
+    // Upright figures side by side would run into each other.
+    if (style_.values)
+        figures_.show(series, figures, horizontal ? Qt::Horizontal : Qt::Vertical, !horizontal && columns_.size() > 4,
+                      sized(font(), 6.5));
 }
 
 void CostChart::addPie()
 {
-    const QLocale locale = chartLocale();
+    double positive = 0;
+    for (const ChartColumn &column : columns_)
+        if (std::isfinite(column.value) && column.value > 0)
+            positive += column.value;
     auto *pie = new QPieSeries;
     for (std::size_t i = 0; i < columns_.size(); ++i) {
-        const double value = inCents(columns_[i].value);
+        const double amount = columns_[i].value;
+        const bool drawn = std::isfinite(amount) && amount > 0;
         // The slice carries the amount; the legend names the item.
-        QPieSlice *slice = pie->append(locale.toString(value, 'g', 7), value);
+        QPieSlice *slice = pie->append(figureText(amount), drawn ? visibleLength(amount, positive) : 0);
         slice->setColor(colourOf(i));
-        slice->setBorderColor(colourOf(i).darker(130));
+        slice->setBorderColor(drawn ? colourOf(i).darker(130) : QColor(Qt::transparent));
         slice->setLabelColor(Qt::black);
         slice->setLabelFont(sized(font(), 6.5));
         slice->setLabelArmLengthFactor(0.08);
-        slice->setLabelVisible(style_.values);
+        slice->setLabelVisible(style_.values && drawn);
     }
     // Small enough to leave room for the labels round it, which would
     // otherwise be cut short.
@@ -282,27 +303,28 @@ void CostChart::addPie()
     pie->setHorizontalPosition(0.5);
     chart()->addSeries(pie);
     const QList<QLegendMarker *> markers = chart()->legend()->markers(pie);
-    for (qsizetype i = 0; i < markers.size() && std::size_t(i) < columns_.size(); ++i)
-        markers[i]->setLabel(QString::fromStdString(columns_[std::size_t(i)].label));
+    for (qsizetype i = 0; i < markers.size() && std::size_t(i) < columns_.size(); ++i) {
+        const ChartColumn &column = columns_[std::size_t(i)];
+        markers[i]->setLabel(QString::fromStdString(column.label) + (column.value < 0 ? NotDrawnInPie : QString()));
+    }
 }
 
 void CostChart::addLine()
 {
+    const AmountAxis scale = amountAxis(columns_, 0.25, 5);
     auto *line = new QLineSeries;
     line->setName(QStringLiteral("Coste"));
     auto *items = new QBarCategoryAxis;
-    double highest = 0;
+    std::vector<ChartFigure> figures;
     for (std::size_t i = 0; i < columns_.size(); ++i) {
-        line->append(qreal(i), inCents(columns_[i].value));
+        const double amount = columns_[i].value;
+        const QPointF point(qreal(i), std::isfinite(amount) ? onAxis(amount, scale) : 0);
+        line->append(point);
         items->append(QString::fromStdString(columns_[i].label));
-        highest = std::max(highest, columns_[i].value);
+        figures.push_back({point, figureText(amount), towardsNegatives(amount, scale)});
     }
     line->setColor(colourOf(0));
     line->setPointsVisible(true);
-    line->setPointLabelsFormat(QStringLiteral("@yPoint"));
-    line->setPointLabelsFont(sized(font(), 6.5));
-    line->setPointLabelsColor(Qt::black);
-    line->setPointLabelsVisible(style_.values);
     chart()->addSeries(line);
 
     // Upright, the names of even three items are cut short.
@@ -311,9 +333,12 @@ void CostChart::addLine()
     chart()->addAxis(items, Qt::AlignBottom);
     line->attachAxis(items);
 
-    QValueAxis *amounts = amountAxis(highest, sized(font(), 7));
+    QCategoryAxis *amounts = amountsAxis(scale, sized(font(), 7), false);
     chart()->addAxis(amounts, Qt::AlignLeft);
     line->attachAxis(amounts);
+
+    if (style_.values)
+        figures_.show(line, figures, Qt::Vertical, false, sized(font(), 6.5));
 }
 
 void CostChart::redraw()

@@ -3,6 +3,7 @@
 // cost item (a column by default; a bar, a slice or a point in the shape the
 // user picks from its right-click menu), under its title (ChartTitle).
 
+#include "chart_figure_labels.h"
 #include "results/results_report.h"
 
 #include <QChartView>
@@ -34,7 +35,9 @@ public:
     explicit CostChart(QWidget *parent = nullptr);
 
     // One column per item, in the given order, each in its own colour and
-    // named in the legend, drawn in the current style.
+    // named in the legend, drawn in the current style. A screen reader reads
+    // the chart's title as its name and the items with their amounts as its
+    // description.
     void setData(const std::vector<ChartColumn> &columns);
     const std::vector<ChartColumn> &data() const { return columns_; }
 
@@ -87,6 +90,7 @@ private:
     std::vector<std::pair<ChartShape, QAction *>> shapeActions_;
     QAction *legendAction_ = nullptr;
     QAction *valuesAction_ = nullptr;
+    ChartFigureLabels figures_;
 };
 
 }   // namespace rotavex

@@ -5,6 +5,7 @@
 #include "results/chart_export.h"
 
 #include <QAbstractAxis>
+#include <QAccessible>
 #include <QAction>
 #include <QBarCategoryAxis>
 #include <QBarSeries>
@@ -23,6 +24,8 @@
 #include <QPieSeries>
 #include <QPieSlice>
 #include <QPointer>
+#include <QTextDocument>
+#include <QValueAxis>
 #include <QtTest>
 
 using namespace rotavex;
@@ -43,41 +46,64 @@ QAbstractSeries *onlySeries(CostChart &chart)
     return series.size() == 1 ? series.first() : nullptr;
 }
 
+// The amounts written on the plot beside the bars or points, or on the
+// slices of the pie, in alphabetical order.
+QStringList figuresOf(CostChart &chart)
+{
+    chart.resize(chart.sizeHint());
+    chart.picture();
+    QStringList figures;
+    if (auto *pie = qobject_cast<QPieSeries *>(onlySeries(chart))) {
+        for (QPieSlice *slice : pie->slices())
+            if (slice->isLabelVisible())
+                figures << slice->label();
+    } else {
+        const QRectF plot = chart.chart()->plotArea();
+        for (QGraphicsItem *item : chart.scene()->items()) {
+            if (!item->isVisible() || !plot.contains(item->sceneBoundingRect().center()))
+                continue;
+            if (auto *text = dynamic_cast<QGraphicsTextItem *>(item))
+                figures << text->toPlainText();
+            else if (auto *simple = dynamic_cast<QGraphicsSimpleTextItem *>(item))
+                figures << simple->text();
+        }
+        figures.removeAll(QString());
+    }
+    figures.sort();
+    return figures;
+}
+
 // What the chart shows of each item, whatever its shape: the item's name (in
 // the legend or under its point) and its amount.
 struct Shown {
     QStringList labels;
-    QList<double> values;
-    bool valuesVisible = false;
+    QStringList figures;
 };
+
+// A name as the legend shows it, on one line.
+QString asRead(const QString &legendLabel)
+{
+    QTextDocument document;
+    document.setHtml(legendLabel);
+    return document.toPlainText().simplified();
+}
 
 Shown shownBy(CostChart &chart)
 {
     Shown shown;
     QAbstractSeries *series = onlySeries(chart);
     if (auto *bars = qobject_cast<QAbstractBarSeries *>(series)) {
-        for (QBarSet *set : bars->barSets()) {
+        for (QBarSet *set : bars->barSets())
             shown.labels << set->label();
-            shown.values << (set->count() == 1 ? set->at(0) : -1);
-        }
-        shown.valuesVisible = bars->isLabelsVisible();
     } else if (auto *pie = qobject_cast<QPieSeries *>(series)) {
         for (QLegendMarker *marker : chart.chart()->legend()->markers(pie))
-            shown.labels << marker->label();
-        bool visible = !pie->slices().isEmpty();
-        for (QPieSlice *slice : pie->slices()) {
-            shown.values << slice->value();
-            visible = visible && slice->isLabelVisible();
-        }
-        shown.valuesVisible = visible;
+            shown.labels << asRead(marker->label());
     } else if (auto *line = qobject_cast<QLineSeries *>(series)) {
         for (QAbstractAxis *axis : line->attachedAxes())
             if (auto *items = qobject_cast<QBarCategoryAxis *>(axis))
                 shown.labels = items->categories();
-        for (const QPointF &point : line->points())
-            shown.values << point.y();
-        shown.valuesVisible = line->pointLabelsVisible();
     }
+    shown.figures = figuresOf(chart);
     return shown;
 }
 
@@ -118,6 +144,54 @@ QString shapeName(ChartShape shape)
     return {};
 }
 
+Columns columnsOf(const QList<double> &values)
+{
+    Columns columns;
+    for (double value : values)
+        columns.push_back({"Partida " + std::to_string(columns.size() + 1), value});
+    return columns;
+}
+
+// An amount as the user reads it: with the decimal separator of the locale.
+QString localised(QString text)
+{
+    return text.replace('.', QString::fromStdString(systemNumberLocale().decimalSeparator));
+}
+
+QValueAxis *amountsAxis(CostChart &chart)
+{
+    for (QAbstractAxis *axis : chart.chart()->axes())
+        if (auto *amounts = qobject_cast<QValueAxis *>(axis))
+            return amounts;
+    return nullptr;
+}
+
+// Where the chart shows a colour inside its plot area: how many pixels, and
+// the box round them, in the chart's own coordinates.
+struct Paint {
+    int pixels = 0;
+    QRectF box;
+};
+
+Paint paintOf(CostChart &chart, const QColor &colour)
+{
+    const QImage image = chart.picture().toImage();
+    const qreal ratio = image.devicePixelRatio();
+    const QRect plot = QRectF(chart.chart()->plotArea().topLeft() * ratio, chart.chart()->plotArea().size() * ratio)
+                           .toAlignedRect()
+                           .intersected(image.rect());
+    Paint paint;
+    QRect box;
+    for (int y = plot.top(); y <= plot.bottom(); ++y)
+        for (int x = plot.left(); x <= plot.right(); ++x)
+            if (image.pixelColor(x, y).rgb() == colour.rgb()) {
+                ++paint.pixels;
+                box |= QRect(x, y, 1, 1);
+            }
+    paint.box = QRectF(QPointF(box.topLeft()) / ratio, QSizeF(box.size()) / ratio);
+    return paint;
+}
+
 QAction *menuEntry(CostChart &chart, const QString &text)
 {
     for (QAction *action : chart.menu()->actions())
@@ -145,6 +219,15 @@ private slots:
     void newShapeFreesTheOldSeriesAndAxes();
     void amountTicksReadDistinctly_data();
     void amountTicksReadDistinctly();
+    void everyAmountIsDrawn_data();
+    void everyAmountIsDrawn();
+    void pieTellsWhatItCannotDraw_data();
+    void pieTellsWhatItCannotDraw();
+    void amountTicksReadInFull_data();
+    void amountTicksReadInFull();
+    void figuresAreTheReportsAmounts_data();
+    void figuresAreTheReportsAmounts();
+    void screenReadersHearTheFigures();
 };
 
 void CostChartTest::oneLabelledColumnPerItem_data()
@@ -276,8 +359,8 @@ void CostChartTest::eachShapeShowsTheSameItems()
     QCOMPARE(series->type(), type);
     const Shown shown = shownBy(chart);
     QCOMPARE(shown.labels, bars.labels);
-    QCOMPARE(shown.values, bars.values);
-    QVERIFY(shown.valuesVisible);
+    QCOMPARE(shown.figures, bars.figures);
+    QCOMPARE(shown.figures.size(), 8);
     QVERIFY(chart.chart()->legend()->isVisible());
 
     // What is copied (and so printed) is the chart in its new shape.
@@ -320,7 +403,7 @@ void CostChartTest::legendAndValuesCanBeHidden()
         for (const bool values : {false, true}) {
             chart.setStyle({shape, legend, values});
             QCOMPARE(chart.chart()->legend()->isVisible(), legend);
-            QCOMPARE(shownBy(chart).valuesVisible, values);
+            QCOMPARE(!shownBy(chart).figures.isEmpty(), values);
         }
 }
 
@@ -358,10 +441,10 @@ void CostChartTest::menuChangesTheChart()
     menuEntry(chart, QStringLiteral("Mostrar leyenda"))->trigger();
     QVERIFY(!chart.chart()->legend()->isVisible());
     menuEntry(chart, QStringLiteral("Mostrar valores"))->trigger();
-    QVERIFY(!shownBy(chart).valuesVisible);
+    QVERIFY(shownBy(chart).figures.isEmpty());
     menuEntry(chart, QStringLiteral("Mostrar leyenda"))->trigger();
     QVERIFY(chart.chart()->legend()->isVisible());
-    QVERIFY(!shownBy(chart).valuesVisible);
+    QVERIFY(shownBy(chart).figures.isEmpty());
     QVERIFY(!chart.style().values);
 }
 
@@ -405,15 +488,194 @@ void CostChartTest::amountTicksReadDistinctly()
     QFETCH(ChartShape, shape);
     QFETCH(QList<double>, values);
     CostChart chart;
-    Columns columns;
-    for (double value : values)
-        columns.push_back({"Partida " + std::to_string(columns.size() + 1), value});
     chart.setStyle({shape, true, false});
-    chart.setData(columns);
+    chart.setData(columnsOf(values));
     const QStringList ticks = amountTicks(chart, shape == ChartShape::HorizontalBars ? Qt::AlignBottom : Qt::AlignLeft);
     QVERIFY2(ticks.size() >= 3, qPrintable(ticks.join(" | ")));
     for (qsizetype i = 1; i < ticks.size(); ++i)
         QVERIFY2(ticks.at(i) != ticks.at(i - 1), qPrintable(ticks.join(" | ")));
+}
+
+void CostChartTest::everyAmountIsDrawn_data()
+{
+    QTest::addColumn<ChartShape>("shape");
+    QTest::addColumn<QList<double>>("values");
+    const QList<std::pair<const char *, QList<double>>> amounts = {
+        {"negative amortisation", {812.4, 2300.5, 120.25, 300, 150, -1800.75, 5200, 3703.7}},
+        {"every amount a hundredth of a cent", {1e-4, 1e-4, 1e-4, 1e-4, 1e-4, 1e-4, 1e-4, 1e-4}},
+        {"a hundredth of a cent beside large amounts", {740740.75, 1e-4, 5200, -0.003}},
+        {"every amount negative", {-10, -20.5, -0.5}},
+        {"huge", {1e30, 5e29, 2.5e29}},
+    };
+    for (ChartShape shape : {ChartShape::VerticalBars, ChartShape::HorizontalBars, ChartShape::Lines})
+        for (const auto &[name, values] : amounts)
+            QTest::newRow(qPrintable(shapeName(shape) + ", " + name)) << shape << values;
+}
+
+// Every amount that is not nought can be seen, on its own side of nought.
+void CostChartTest::everyAmountIsDrawn()
+{
+    QFETCH(ChartShape, shape);
+    QFETCH(QList<double>, values);
+    CostChart chart;
+    chart.resize(chart.sizeHint());
+    chart.setStyle({shape, true, true});
+    chart.setData(columnsOf(values));
+    chart.picture();
+
+    QValueAxis *amounts = amountsAxis(chart);
+    QVERIFY(amounts);
+    const double lowest = std::min(0.0, *std::min_element(values.begin(), values.end()));
+    const double highest = std::max(0.0, *std::max_element(values.begin(), values.end()));
+    QVERIFY2(amounts->min() <= lowest && amounts->max() >= highest,
+             qPrintable(QString("%1 to %2").arg(amounts->min()).arg(amounts->max())));
+
+    QAbstractSeries *series = onlySeries(chart);
+    const QPointF nought = chart.chart()->mapToPosition(QPointF(0, 0), series);
+    const QRectF plot = chart.chart()->plotArea().adjusted(-1, -1, 1, 1);
+    if (auto *line = qobject_cast<QLineSeries *>(series)) {
+        QCOMPARE(line->count(), values.size());
+        for (qsizetype i = 0; i < values.size(); ++i) {
+            QCOMPARE(line->at(int(i)).y(), values.at(i));
+            QVERIFY(plot.contains(chart.chart()->mapToPosition(line->at(int(i)), series)));
+        }
+        return;
+    }
+    const QList<QBarSet *> sets = qobject_cast<QAbstractBarSeries *>(series)->barSets();
+    QCOMPARE(sets.size(), values.size());
+    for (qsizetype i = 0; i < values.size(); ++i) {
+        const Paint bar = paintOf(chart, sets.at(i)->color());
+        QVERIFY2(bar.pixels >= 10, qPrintable(QString("item %1: %2 pixels").arg(i + 1).arg(bar.pixels)));
+        if (values.at(i) < 0 && shape == ChartShape::VerticalBars)
+            QVERIFY(bar.box.top() >= nought.y() - 1);
+        if (values.at(i) < 0 && shape == ChartShape::HorizontalBars)
+            QVERIFY(bar.box.right() <= nought.x() + 1);
+    }
+}
+
+void CostChartTest::pieTellsWhatItCannotDraw_data()
+{
+    QTest::addColumn<QList<double>>("values");
+    QTest::addColumn<QStringList>("legend");
+    QTest::newRow("negative amortisation")
+        << QList<double>{812.4, -1800.75, 5200}
+        << QStringList{"Partida 1", "Partida 2 (negativo, no se dibuja)", "Partida 3"};
+    QTest::newRow("a hundredth of a cent beside large amounts")
+        << QList<double>{740740.75, 1e-4, 5200} << QStringList{"Partida 1", "Partida 2", "Partida 3"};
+}
+
+// A slice cannot show a negative amount: the legend says so; every positive
+// amount has a slice that can be seen.
+void CostChartTest::pieTellsWhatItCannotDraw()
+{
+    QFETCH(QList<double>, values);
+    QFETCH(QStringList, legend);
+    CostChart chart;
+    chart.resize(chart.sizeHint());
+    chart.setStyle({ChartShape::Pie, true, true});
+    chart.setData(columnsOf(values));
+    QCOMPARE(shownBy(chart).labels, legend);
+    const QList<QPieSlice *> slices = qobject_cast<QPieSeries *>(onlySeries(chart))->slices();
+    for (qsizetype i = 0; i < values.size(); ++i) {
+        const int pixels = paintOf(chart, slices.at(i)->color()).pixels;
+        if (values.at(i) < 0)
+            QCOMPARE(pixels, 0);
+        else
+            QVERIFY2(pixels >= 10, qPrintable(QString("item %1: %2 pixels").arg(i + 1).arg(pixels)));
+    }
+}
+
+void CostChartTest::amountTicksReadInFull_data()
+{
+    QTest::addColumn<ChartShape>("shape");
+    QTest::addColumn<QList<double>>("values");
+    const QList<std::pair<const char *, QList<double>>> amounts = {
+        {"huge", {1e30, 5e29, 2.5e29}},
+        {"hundredths of a cent", {1e-4, 3e-4, 2e-4}},
+        {"below a thousand millionth", {1e-10, 3e-10, 2e-10}},
+        {"near the least a single-precision amount holds", {1e-38, 3e-38, 2e-38}},
+        {"negative amortisation", {5200, -1800.75, 300}},
+        {"all nought", {0, 0, 0}},
+    };
+    for (ChartShape shape : {ChartShape::VerticalBars, ChartShape::HorizontalBars, ChartShape::Lines})
+        for (const auto &[name, values] : amounts)
+            QTest::newRow(qPrintable(shapeName(shape) + ", " + name)) << shape << values;
+}
+
+// Each tick is written in full, as a number of the user's locale, and the
+// ticks run from below the lowest amount to above the highest.
+void CostChartTest::amountTicksReadInFull()
+{
+    QFETCH(ChartShape, shape);
+    QFETCH(QList<double>, values);
+    CostChart chart;
+    chart.setStyle({shape, true, true});
+    chart.setData(columnsOf(values));
+    const QStringList ticks = amountTicks(chart, shape == ChartShape::HorizontalBars ? Qt::AlignBottom : Qt::AlignLeft);
+    QVERIFY2(ticks.size() >= 3, qPrintable(ticks.join(" | ")));
+    QList<double> read;
+    for (const QString &tick : ticks) {
+        bool number = false;
+        read << QLocale::system().toDouble(tick, &number);
+        QVERIFY2(number, qPrintable(ticks.join(" | ")));
+    }
+    for (qsizetype i = 1; i < read.size(); ++i)
+        QVERIFY2(read.at(i) > read.at(i - 1), qPrintable(ticks.join(" | ")));
+    QVERIFY2(read.first() <= std::min(0.0, *std::min_element(values.begin(), values.end())),
+             qPrintable(ticks.join(" | ")));
+    QVERIFY2(read.last() >= *std::max_element(values.begin(), values.end()), qPrintable(ticks.join(" | ")));
+}
+
+void CostChartTest::figuresAreTheReportsAmounts_data()
+{
+    QTest::addColumn<ChartShape>("shape");
+    QTest::addColumn<QList<double>>("values");
+    QTest::addColumn<QStringList>("figures");
+    const QList<std::tuple<const char *, QList<double>, QStringList>> amounts = {
+        {"cents", {740740.75, 12.5, 1250}, {"12.5", "1250", "740740.75"}},
+        {"half a cent goes to the even cent", {0.125, 0.375, 2}, {"0.12", "0.38", "2"}},
+        {"huge", {1e30, 2.5e29, 5e29}, {"1E+30", "2.5E+29", "5E+29"}},
+    };
+    for (ChartShape shape : {ChartShape::VerticalBars, ChartShape::HorizontalBars, ChartShape::Pie, ChartShape::Lines})
+        for (const auto &[name, values, figures] : amounts)
+            QTest::newRow(qPrintable(shapeName(shape) + ", " + name)) << shape << values << figures;
+    QTest::newRow(qPrintable(shapeName(ChartShape::VerticalBars) + ", a negative amount"))
+        << ChartShape::VerticalBars << QList<double>{-1800.75, 5200} << QStringList{"-1800.75", "5200"};
+}
+
+// The figures written on the chart are the amounts as the results report
+// shows them: in euros and cents.
+void CostChartTest::figuresAreTheReportsAmounts()
+{
+    QFETCH(ChartShape, shape);
+    QFETCH(QList<double>, values);
+    QFETCH(QStringList, figures);
+    CostChart chart;
+    chart.resize(chart.sizeHint());
+    chart.setStyle({shape, true, true});
+    chart.setData(columnsOf(values));
+    QStringList expected;
+    for (const QString &figure : figures)
+        expected << localised(figure);
+    expected.sort();
+    QCOMPARE(figuresOf(chart), expected);
+}
+
+void CostChartTest::screenReadersHearTheFigures()
+{
+    CostChart chart;
+    QAccessibleInterface *reader = QAccessible::queryAccessibleInterface(&chart);
+    QVERIFY(reader);
+    QCOMPARE(reader->text(QAccessible::Name), QStringLiteral("Distribución de costes"));
+
+    chart.setData({{"Mantenimiento", 740740.75}, {"Amortización", -1800.75}, {"Generales", 0.125}});
+    QCOMPARE(reader->text(QAccessible::Description),
+             localised("Mantenimiento: 740740.75 euros; Amortización: -1800.75 euros; Generales: 0.12 euros"));
+    chart.setData({{"Kilométricos", 1e30}, {"Horarios", 0}});
+    QCOMPARE(reader->text(QAccessible::Description), localised("Kilométricos: 1E+30 euros; Horarios: 0 euros"));
+    chart.setData({});
+    QVERIFY(chart.accessibleDescription().isEmpty());
+    QCOMPARE(reader->text(QAccessible::Name), QStringLiteral("Distribución de costes"));
 }
 
 QTEST_MAIN(CostChartTest)
