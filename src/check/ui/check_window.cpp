@@ -24,6 +24,7 @@ CheckWindow::CheckWindow(Actions actions, QWidget *parent)
     pctCheck_ = new ReportArea(this);
     pctCheck_->setObjectName("pctCheck");
     pctCheck_->setToolTip(QStringLiteral("En esta ventana se muestran los datos que faltan"));
+    pctCheck_->setAccessibleName(QStringLiteral("Informe de la comprobación de datos"));
     pctCheck_->setGeometry(twipRect(1560, 0, 4692, 7935));
 
     const auto button = [&](const char *name, const QString &caption, QRect place, const QFont &buttonFont) {

@@ -50,9 +50,14 @@ InputForm::InputForm(const FormDesign &design, Workspace &workspace, QWidget *pa
         widget->setGeometry(twipRect(control.left, control.top, control.width, control.height));
         if (*control.tooltip)
             widget->setToolTip(QString::fromUtf8(control.tooltip));
+        if (*control.description)
+            widget->setAccessibleDescription(QString::fromUtf8(control.description));
         if (takesFocus(control.kind))
             focusable.emplace_back(control.tab, widget);
     }
+    // A screen reader names each field by its label.
+    for (NumericField *field : fields_)
+        label(field->input())->setBuddy(field);
     std::stable_sort(focusable.begin(), focusable.end(),
                      [](const auto &a, const auto &b) { return a.first < b.first; });
     for (const auto &entry : focusable)

@@ -35,6 +35,7 @@ ObservatoryWindow::ObservatoryWindow(QWidget *parent)
 
     table_ = new ReportArea(this);
     table_->setObjectName(QStringLiteral("pctObs"));
+    table_->setAccessibleName(QStringLiteral("Tabla de costes medios del Observatorio"));
     table_->setGeometry(twipRect(1200, 120, 5775, 8175));
     // First in the tab order, as a picture box is; with the focus, the keys scroll it.
 

@@ -41,6 +41,7 @@ ResultsWindow::ResultsWindow(QWidget *parent) : QWidget(parent)
 
     reportArea_ = new ReportArea(twipRect(120, 120, 5655, 6135), this);
     reportArea_->setObjectName(QStringLiteral("pctResul"));
+    reportArea_->setAccessibleName(QStringLiteral("Informe de resultados"));
     // Created before the chart, so the chart lies above it.
     chartPicture_ = new ChartPictureArea(this);
     place(chartPicture_, "pctGraf", twipRect(6000, 120, 4575, 3855),
@@ -50,6 +51,7 @@ ResultsWindow::ResultsWindow(QWidget *parent) : QWidget(parent)
     // usual font rather than the window's design font.
     chart_ = new CostChart;
     chart_->setParent(this);
+    chart_->setAccessibleName(QStringLiteral("Gráfico de distribución de costes"));
     place(chart_, "Grafico", twipRect(6000, 120, 4575, 3855),
           QStringLiteral("Recuerde que puede modificar la forma del gráfico y también copiarlo con el "
                          "botón \"Copiar gráfico al portapapeles\""));
