@@ -5,6 +5,7 @@
 #include "report_area.h"
 
 #include "widgets/design_font.h"
+#include "widgets/enter_key.h"
 #include "widgets/twips.h"
 #include "widgets/wrapping_button.h"
 
@@ -66,6 +67,7 @@ ResultsWindow::ResultsWindow(QWidget *parent) : QWidget(parent)
     newCalculation_ = placeButton(this, "cmdNuevo", QStringLiteral("Nuevo Cálculo"), twipRect(6000, 5640, 4575, 735));
     newCalculation_->setFont(designFont(true));
     newCalculation_->setEnabled(false);
+    pressFocusedButtonOnEnter(this);
 }
 
 }   // namespace rotavex

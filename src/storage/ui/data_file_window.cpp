@@ -2,6 +2,7 @@
 
 #include "storage/data_file_path.h"
 #include "widgets/design_font.h"
+#include "widgets/enter_key.h"
 #include "widgets/prompter.h"
 #include "widgets/twips.h"
 #include "widgets/window_placement.h"
@@ -56,6 +57,7 @@ DataFileWindow::DataFileWindow(Mode mode, DataFileAction action, QWidget *parent
         setFixedSize(clientArea);
 
     buildControls();
+    pressFocusedButtonOnEnter(this);
     fillVolumes();
     openFolder(QDir::currentPath());
     nameField_->setText(save ? QString() : folder());
@@ -134,12 +136,6 @@ void DataFileWindow::buildControls()
     cancelButton_->setObjectName(QStringLiteral("cmdCancel"));
     cancelButton_->setGeometry(twipRect(5400, 4200, 1215, 495));
     connect(cancelButton_, &QPushButton::clicked, this, [this] { done(QDialog::Rejected); });
-
-    // Enter presses no button of its own accord.
-    for (QPushButton *button : {mainButton_, cancelButton_}) {
-        button->setAutoDefault(false);
-        button->setDefault(false);
-    }
 }
 
 void DataFileWindow::setTabOrders()
