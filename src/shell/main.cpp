@@ -21,56 +21,85 @@ constexpr const char *Usage = "Uso: rotavex [FICHERO]\n"
 // an optional data file to load once the main window shows (as the desktop
 // opens a data file).
 struct CommandLine {
-    int exitStatus = -1;   // set when the program ends without its windows
+    enum Request { Program, Help, Version, UsageError } request = Program;
+    QString error;   // for a usage error
     QString dataFile;
 };
 
-// An option's name as it is typed: -v, --version.
-QString dashed(const QString &name) { return (name.size() == 1 ? QStringLiteral("-") : QStringLiteral("--")) + name; }
-
-// Read before the windows exist, so that --help and --version answer with no
-// display, from a terminal or a packaging script.
-CommandLine readCommandLine(int argc, char *argv[])
+// The option as the user typed it: "-style" for "-style=Fusion".
+QString typedOption(const QStringList &arguments, const QString &name)
 {
-    QStringList arguments;
-    for (int i = 0; i < argc; ++i)
-        arguments << QString::fromLocal8Bit(argv[i]);
+    for (const QString &argument : arguments.mid(1)) {
+        if (argument == QLatin1String("--"))
+            break;
+        const QString option = argument.section(QLatin1Char('='), 0, 0);
+        if (option.startsWith(QLatin1Char('-')) && option.mid(option.startsWith(QLatin1String("--")) ? 2 : 1) == name)
+            return option;
+    }
+    return QLatin1Char('-') + name;
+}
+
+CommandLine readCommandLine(const QStringList &arguments)
+{
     QCommandLineParser parser;
+    // One dash or two name one option: "-style" is not -s -t -y -l -e.
+    parser.setSingleDashWordOptionMode(QCommandLineParser::ParseAsLongOptions);
     const QCommandLineOption help(QStringList{QStringLiteral("h"), QStringLiteral("help")});
     const QCommandLineOption version(QStringList{QStringLiteral("v"), QStringLiteral("version")});
     parser.addOption(help);
     parser.addOption(version);
+    const bool parsed = parser.parse(arguments);
     CommandLine line;
-    if (!parser.parse(arguments) || parser.positionalArguments().size() > 1) {
-        const QString error = parser.unknownOptionNames().isEmpty()
-                                  ? QStringLiteral("solo se puede cargar un fichero")
-                                  : QStringLiteral("opción desconocida: %1")
-                                        .arg(dashed(parser.unknownOptionNames().constFirst()));
-        std::fprintf(stderr, "rotavex: %s\n%s", qUtf8Printable(error), Usage);
-        line.exitStatus = 2;
-    } else if (parser.isSet(help)) {
-        std::printf("%s\n%s", Description, Usage);
-        line.exitStatus = 0;
+    if (parser.isSet(help)) {
+        line.request = CommandLine::Help;
     } else if (parser.isSet(version)) {
-        std::printf("rotavex %s\n", ROTAVEX_VERSION);
-        line.exitStatus = 0;
+        line.request = CommandLine::Version;
+    } else if (!parsed) {
+        line.request = CommandLine::UsageError;
+        line.error = QStringLiteral("opción desconocida: %1")
+                         .arg(typedOption(arguments, parser.unknownOptionNames().value(0)));
+    } else if (parser.positionalArguments().size() > 1) {
+        line.request = CommandLine::UsageError;
+        line.error = QStringLiteral("solo se puede cargar un fichero");
     } else if (!parser.positionalArguments().isEmpty()) {
         line.dataFile = parser.positionalArguments().constFirst();
     }
-    if (line.exitStatus >= 0 && std::fflush(stdout) != 0)
-        line.exitStatus = 2;
     return line;
+}
+
+// The exit status of a command line that ends the program before its
+// windows, or -1.
+int answer(const CommandLine &line)
+{
+    switch (line.request) {
+    case CommandLine::Program: return -1;
+    case CommandLine::Help: std::printf("%s\n%s", Description, Usage); break;
+    case CommandLine::Version: std::printf("rotavex %s\n", ROTAVEX_VERSION); break;
+    case CommandLine::UsageError: std::fprintf(stderr, "rotavex: %s\n%s", qUtf8Printable(line.error), Usage); return 2;
+    }
+    return std::fflush(stdout) == 0 ? 0 : 2;
 }
 
 }   // namespace
 
 int main(int argc, char *argv[])
 {
-    const CommandLine line = readCommandLine(argc, argv);
-    if (line.exitStatus >= 0)
-        return line.exitStatus;
+    // The help and the version answer before any window system is reached,
+    // so they work with no display, from a terminal or a packaging script.
+    // Qt's own options (-style, -platform, ...) are not known yet, so only
+    // these two are looked for.
+    QStringList arguments;
+    for (int i = 0; i < argc; ++i)
+        arguments << QString::fromLocal8Bit(argv[i]);
+    CommandLine line = readCommandLine(arguments);
+    if (line.request == CommandLine::Help || line.request == CommandLine::Version)
+        return answer(line);
 
+    // QApplication takes its own options out of the arguments; the rest are ours.
     QApplication app(argc, argv);
+    line = readCommandLine(QApplication::arguments());
+    if (const int status = answer(line); status >= 0)
+        return status;
     QApplication::setApplicationVersion(QStringLiteral(ROTAVEX_VERSION));
     rotavex::prepareApplication(app);
 

@@ -1,6 +1,5 @@
 #include "wrapping_button.h"
 
-#include <QKeyEvent>
 #include <QStyleOptionButton>
 #include <QStylePainter>
 
@@ -52,16 +51,6 @@ void WrappingButton::paintEvent(QPaintEvent *)
                        style()->pixelMetric(QStyle::PM_ButtonShiftVertical, &option, this));
     painter.setFont(captionFont(caption));
     painter.drawItemText(area, CaptionFlags, palette(), isEnabled(), caption, QPalette::ButtonText);
-}
-
-void WrappingButton::keyPressEvent(QKeyEvent *event)
-{
-    const bool enter = event->key() == Qt::Key_Return || event->key() == Qt::Key_Enter;
-    if (enter && !(event->modifiers() & ~Qt::KeypadModifier) && !event->isAutoRepeat()) {
-        click();
-        return;
-    }
-    QPushButton::keyPressEvent(event);
 }
 
 WrappingRadioButton::WrappingRadioButton(const QString &caption, QWidget *parent) : QRadioButton(caption, parent) {}

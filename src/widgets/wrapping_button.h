@@ -2,8 +2,7 @@
 // Push and option buttons whose captions break onto as many lines as the
 // button needs, the way the program's narrow buttons show their long texts.
 // A word wider than the button is drawn in a slightly smaller size rather
-// than cut off. With the focus, a push button is pressed by Enter as by
-// Space, in the main window and its child windows as in a dialog.
+// than cut off.
 
 #include <QPushButton>
 #include <QRadioButton>
@@ -20,7 +19,6 @@ public:
 
 protected:
     void paintEvent(QPaintEvent *event) override;
-    void keyPressEvent(QKeyEvent *event) override;
 };
 
 class WrappingRadioButton : public QRadioButton {

@@ -3,6 +3,7 @@
 #include "check/check_report.h"
 #include "results/ui/report_area.h"
 #include "widgets/design_font.h"
+#include "widgets/enter_key.h"
 #include "widgets/window_placement.h"
 
 #include <QCloseEvent>
@@ -24,6 +25,7 @@ CheckWindow::CheckWindow(Actions actions, QWidget *parent)
     pctCheck_ = new ReportArea(this);
     pctCheck_->setObjectName("pctCheck");
     pctCheck_->setToolTip(QStringLiteral("En esta ventana se muestran los datos que faltan"));
+    pctCheck_->setAccessibleName(QStringLiteral("Informe de la comprobación de datos"));
     pctCheck_->setGeometry(twipRect(1560, 0, 4692, 7935));
 
     const auto button = [&](const char *name, const QString &caption, QRect place, const QFont &buttonFont) {
@@ -31,7 +33,6 @@ CheckWindow::CheckWindow(Actions actions, QWidget *parent)
         b->setObjectName(name);
         b->setGeometry(place);
         b->setFont(buttonFont);
-        b->setAutoDefault(false);
         return b;
     };
     cmdCkprint_ = button("cmdCkprint", QStringLiteral("Imprimir"), twipRect(240, 720, 1095, 495), normalFont);
@@ -40,6 +41,7 @@ CheckWindow::CheckWindow(Actions actions, QWidget *parent)
     cmdCalc_->setEnabled(false);
     setTabOrder(cmdCkprint_, cmdCkacep_);
     setTabOrder(cmdCkacep_, cmdCalc_);
+    pressFocusedButtonOnEnter(this);
 
     connect(cmdCkacep_, &QPushButton::clicked, this, &CheckWindow::accept);
     connect(cmdCkprint_, &QPushButton::clicked, this, &CheckWindow::printReport);

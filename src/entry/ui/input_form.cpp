@@ -2,6 +2,7 @@
 
 #include "numeric_field.h"
 #include "widgets/design_font.h"
+#include "widgets/enter_key.h"
 #include "widgets/twips.h"
 #include "widgets/wrapping_button.h"
 
@@ -50,9 +51,15 @@ InputForm::InputForm(const FormDesign &design, Workspace &workspace, QWidget *pa
         widget->setGeometry(twipRect(control.left, control.top, control.width, control.height));
         if (*control.tooltip)
             widget->setToolTip(QString::fromUtf8(control.tooltip));
+        if (*control.description)
+            widget->setAccessibleDescription(QString::fromUtf8(control.description));
         if (takesFocus(control.kind))
             focusable.emplace_back(control.tab, widget);
     }
+    // A screen reader names each field by its label.
+    for (NumericField *field : fields_)
+        label(field->input())->setBuddy(field);
+    pressFocusedButtonOnEnter(this);
     std::stable_sort(focusable.begin(), focusable.end(),
                      [](const auto &a, const auto &b) { return a.first < b.first; });
     for (const auto &entry : focusable)

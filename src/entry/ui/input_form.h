@@ -32,6 +32,9 @@ struct ControlDesign {
     int left = 0, top = 0, width = 0, height = 0;   // twips, within the window or the frame
     int optionId = 0;           // the value an option chooses; an option sits in the frame listed before it
     ObservatoryGroup group{};   // the group an observatory button switches
+    // What a screen reader tells besides the caption: for an observatory
+    // button, whose caption every group shares, the data it switches.
+    const char *description = "";
 };
 
 struct FormDesign {

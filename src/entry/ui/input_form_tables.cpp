@@ -15,10 +15,12 @@ constexpr const char *ClassTip =
 
 using K = ControlKind;
 
-// Every observatory button has the same caption and size.
-ControlDesign observatoryButton(const char *name, ObservatoryGroup group, int tab, int left, int top)
+// Every observatory button has the same caption and size; its description
+// names the data it switches, in the words of the fields' labels.
+ControlDesign observatoryButton(const char *name, ObservatoryGroup group, const char *description, int tab, int left,
+                                int top)
 {
-    return {K::ObservatoryButton, name, Observatory, "", tab, left, top, 1335, 975, 0, group};
+    return {K::ObservatoryButton, name, Observatory, "", tab, left, top, 1335, 975, 0, group, description};
 }
 
 }   // namespace
@@ -41,12 +43,14 @@ const FormDesign &generalDataForm()
             {K::Field, "txtSalacon", "", "", 1, 3840, 1470, 1575, 375},
             {K::Label, "lblHtraba", "Horas de trabajo anuales del conductor", "", 6, 120, 2070, 3600, 255},
             {K::Field, "txtHtraba", "", "", 2, 4215, 2010, 1200, 375},
-            observatoryButton("cmdCocon", ObservatoryGroup::Driver, 3, 5535, 1455),
+            observatoryButton("cmdCocon", ObservatoryGroup::Driver, "Datos del conductor: salario y horas", 3, 5535,
+                              1455),
             {K::Line, "Line2", "", "", -1, 120, 2640, 6750, 30},
             {K::Label, "lblCosgen", "Costes generales            (porcentaje de coste total)", "", 7, 120, 3000, 2700,
              450},
             {K::Field, "txtCosgen", "", "", 4, 4215, 3030, 1200, 375},
-            observatoryButton("cmdCogen", ObservatoryGroup::General, 5, 5535, 2760),
+            observatoryButton("cmdCogen", ObservatoryGroup::General, "Costes generales: porcentaje del coste total", 5,
+                              5535, 2760),
         }};
     return form;
 }
@@ -59,7 +63,8 @@ const FormDesign &vehicleForm()
         6984,
         5052,
         {
-            observatoryButton("cmdKm", ObservatoryGroup::AnnualKm, 2, 5535, 90),
+            observatoryButton("cmdKm", ObservatoryGroup::AnnualKm, "Kilómetros recorridos al año por el vehículo", 2,
+                              5535, 90),
             {K::Label, "lblKmaut", "Kilómetros recorridos al año por el vehículo", "", 11, 120, 450, 3960, 255},
             {K::Field, "txtKmaut", "", "", 1, 4200, 390, 1215, 375},
             {K::Line, "Line3", "", "", -1, 120, 1170, 6750, 30},
@@ -67,14 +72,17 @@ const FormDesign &vehicleForm()
             {K::Field, "txtCosaut", "", "", 3, 4200, 1320, 1215, 375},
             {K::Label, "lblVidaut", "Vida útil del vehículo (Años)", "", 10, 120, 1920, 3960, 255},
             {K::Field, "txtVidaut", "", "", 4, 4200, 1860, 1215, 375},
-            observatoryButton("cmdCosaut", ObservatoryGroup::Vehicle, 7, 5535, 1830),
+            observatoryButton("cmdCosaut", ObservatoryGroup::Vehicle,
+                              "Datos del vehículo: coste de adquisición, vida útil, coste y plazo de financiación", 7,
+                              5535, 1830),
             {K::Label, "lblCosfin", "Coste de la financiación del vehículo (En porcentaje, por ejemplo TAE)", "", 13,
              120, 2370, 3960, 450},
             {K::Field, "txtCosfin", "", "", 5, 4200, 2400, 1215, 375},
             {K::Label, "lblPlafin", "Plazo de financiación (Años)", "", 14, 120, 3000, 3960, 255},
             {K::Field, "txtPlafin", "", "", 6, 4200, 2940, 1215, 375},
             {K::Line, "Line1", "", "", -1, 120, 3480, 6750, 30},
-            observatoryButton("cmdCosman", ObservatoryGroup::Maintenance, 9, 5535, 3660),
+            observatoryButton("cmdCosman", ObservatoryGroup::Maintenance, "Coste anual de mantenimiento del vehículo",
+                              9, 5535, 3660),
             {K::Label, "lblCosman", "Coste anual de mantenimiento del vehículo (Euros)", "", 12, 120, 3900, 3960, 450},
             {K::Field, "txtCosman", "", "", 8, 4200, 3960, 1215, 375},
         }};
@@ -89,17 +97,19 @@ const FormDesign &runningCostForm()
         6984,
         3684,
         {
-            observatoryButton("cmdCogas", ObservatoryGroup::Fuel, 2, 5535, 90),
+            observatoryButton("cmdCogas", ObservatoryGroup::Fuel, "Coste de combustible", 2, 5535, 90),
             {K::Label, "lblCosgas", "Coste de combustible en Euros por litro", "", 0, 120, 450, 3960, 255},
             {K::Field, "txtCosgas", "", "", 1, 4440, 390, 975, 375},
             {K::Line, "Line1", "", "", -1, 120, 1170, 6750, 30},
-            observatoryButton("cmdCosseg", ObservatoryGroup::Insurance, 5, 5535, 1290),
+            observatoryButton("cmdCosseg", ObservatoryGroup::Insurance, "Coste anual del seguro del vehículo", 5, 5535,
+                              1290),
             {K::Label, "lblCosseg", "Coste anual del seguro del vehículo", "", 3, 120, 1650, 3720, 255},
             {K::Field, "txtCosseg", "", "", 4, 3960, 1590, 1455, 375},
             {K::Line, "Line2", "", "", -1, 120, 2370, 6750, 30},
             {K::Label, "lblCosneu", "Coste de cada neumático del vehículo (Euros)", "", 6, 120, 2490, 3960, 450},
             {K::Field, "txtCosneu", "", "", 7, 4440, 2520, 975, 375},
-            observatoryButton("cmdCosneu", ObservatoryGroup::Tyres, 10, 5535, 2490),
+            observatoryButton("cmdCosneu", ObservatoryGroup::Tyres, "Neumáticos: coste y vida útil de cada neumático",
+                              10, 5535, 2490),
             {K::Label, "lblVidneu", "Vida útil de cada neumático (Kilómetros)", "", 8, 120, 3120, 3960, 255},
             {K::Field, "txtVidneu", "", "", 9, 4440, 3060, 975, 375},
         }};

@@ -4,6 +4,7 @@
 #include "results/ui/report_area.h"
 #include "results/ui/report_printer.h"
 #include "widgets/design_font.h"
+#include "widgets/enter_key.h"
 #include "widgets/program_pictures.h"
 #include "widgets/twips.h"
 #include "widgets/window_placement.h"
@@ -35,6 +36,7 @@ ObservatoryWindow::ObservatoryWindow(QWidget *parent)
 
     table_ = new ReportArea(this);
     table_->setObjectName(QStringLiteral("pctObs"));
+    table_->setAccessibleName(QStringLiteral("Tabla de costes medios del Observatorio"));
     table_->setGeometry(twipRect(1200, 120, 5775, 8175));
     // First in the tab order, as a picture box is; with the focus, the keys scroll it.
 
@@ -42,6 +44,7 @@ ObservatoryWindow::ObservatoryWindow(QWidget *parent)
     print_ = addButton(this, "cmdPrint", QStringLiteral("Imprimir"), twipRect(120, 720, 975, 495));
     setTabOrder(table_, accept_);
     setTabOrder(accept_, print_);
+    pressFocusedButtonOnEnter(this);
 
     connect(accept_, &QPushButton::clicked, this, [this] {
         table_->clear();

@@ -5,6 +5,7 @@
 #include "report_area.h"
 
 #include "widgets/design_font.h"
+#include "widgets/enter_key.h"
 #include "widgets/twips.h"
 #include "widgets/wrapping_button.h"
 
@@ -51,6 +52,7 @@ ResultsWindow::ResultsWindow(QWidget *parent) : QWidget(parent)
     // usual font rather than the window's design font.
     chart_ = new CostChart;
     chart_->setParent(this);
+    chart_->setAccessibleName(QStringLiteral("Gráfico de distribución de costes"));
     place(chart_, "Grafico", twipRect(6000, 120, 4575, 3855),
           QStringLiteral("Recuerde que puede modificar la forma del gráfico y también copiarlo con el "
                          "botón \"Copiar gráfico al portapapeles\""));
@@ -65,6 +67,7 @@ ResultsWindow::ResultsWindow(QWidget *parent) : QWidget(parent)
     newCalculation_ = placeButton(this, "cmdNuevo", QStringLiteral("Nuevo Cálculo"), twipRect(6000, 5640, 4575, 735));
     newCalculation_->setFont(designFont(true));
     newCalculation_->setEnabled(false);
+    pressFocusedButtonOnEnter(this);
 }
 
 }   // namespace rotavex

@@ -1,5 +1,6 @@
 #include "shell/ui/about_window.h"
 
+#include "widgets/enter_key.h"
 #include "widgets/program_fonts.h"
 #include "widgets/program_pictures.h"
 #include "widgets/window_placement.h"
@@ -54,6 +55,7 @@ AboutWindow::AboutWindow(QWidget *parent)
     accept_->setGeometry(twipRect(120, 6720, 7575, 495));
     accept_->setDefault(true);
     connect(accept_, &QPushButton::clicked, this, &QDialog::accept);
+    pressFocusedButtonOnEnter(this);
 
     fixAndCentreOnScreen(this, twipSize(7905, 7320));
 }

@@ -7,6 +7,7 @@
 #include "status_indicators.h"
 #include "widgets/child_window.h"
 #include "widgets/design_font.h"
+#include "widgets/enter_key.h"
 #include "widgets/prompter.h"
 #include "widgets/twips.h"
 #include "widgets/window_placement.h"
@@ -209,6 +210,7 @@ QWidget *MainWindow::createToolbar()
         // with it; the keyboard reaches the buttons with F6, then Tab.
         button->setFocusPolicy(Qt::TabFocus);
     }
+    pressFocusedButtonOnEnter(strip);
     toolbarStrip_ = strip;
     return strip;
 }

@@ -2,6 +2,7 @@
 
 #include "storage/data_file_path.h"
 #include "widgets/design_font.h"
+#include "widgets/enter_key.h"
 #include "widgets/prompter.h"
 #include "widgets/twips.h"
 #include "widgets/window_placement.h"
@@ -56,6 +57,7 @@ DataFileWindow::DataFileWindow(Mode mode, DataFileAction action, QWidget *parent
         setFixedSize(clientArea);
 
     buildControls();
+    pressFocusedButtonOnEnter(this);
     fillVolumes();
     openFolder(QDir::currentPath());
     nameField_->setText(save ? QString() : folder());
@@ -71,6 +73,7 @@ void DataFileWindow::buildControls()
     // click always lands on what the user saw under the pointer.
     fileList_ = new QListWidget(this);
     fileList_->setObjectName(QStringLiteral("fil") + suffix);
+    fileList_->setAccessibleName(QStringLiteral("Archivos"));
     fileList_->setGeometry(twipRect(240, 240, 2895, 3210));
     fileList_->setSelectionMode(QAbstractItemView::SingleSelection);
     connect(fileList_, &QListWidget::itemClicked, this,
@@ -83,6 +86,7 @@ void DataFileWindow::buildControls()
 
     folderList_ = new QTreeWidget(this);
     folderList_->setObjectName(QStringLiteral("Dir") + suffix);
+    folderList_->setAccessibleName(QStringLiteral("Carpetas"));
     folderList_->setGeometry(twipRect(3360, 240, 3255, 2790));
     folderList_->setHeaderHidden(true);
     folderList_->setColumnCount(1);
@@ -97,6 +101,12 @@ void DataFileWindow::buildControls()
     driveList_ = new QComboBox(this);
     driveList_->setObjectName(QStringLiteral("drv") + suffix);
     driveList_->setGeometry(twipRect(3360, 3120, 3255, 315));
+    // A screen reader names a drop-down list after the label linked to it
+    // (on Linux its own name is the item it shows). The drive list has no
+    // label on screen, so it has one that only assistive technology meets.
+    auto *driveLabel = new QLabel(QStringLiteral("Unidades"), this);
+    driveLabel->setBuddy(driveList_);
+    driveLabel->hide();
     connect(driveList_, &QComboBox::activated, this, &DataFileWindow::volumeChosen);
 
     // "Nombre de Archivo" stays on one line in the window's font. Where the
@@ -115,6 +125,7 @@ void DataFileWindow::buildControls()
     field.setLeft(std::max(field.left(), label.right() + 1 + twips(1200 - 1095)));
     nameField_->setGeometry(field);
     nameField_->setToolTip(QStringLiteral("Escriba aquí el nombre del archivo"));
+    nameLabel_->setBuddy(nameField_);
 
     mainButton_ = new QPushButton(mode_ == Mode::Save ? QStringLiteral("Guardar") : QStringLiteral("Cargar "), this);
     mainButton_->setObjectName(QStringLiteral("cmdGuardarD"));
@@ -125,12 +136,6 @@ void DataFileWindow::buildControls()
     cancelButton_->setObjectName(QStringLiteral("cmdCancel"));
     cancelButton_->setGeometry(twipRect(5400, 4200, 1215, 495));
     connect(cancelButton_, &QPushButton::clicked, this, [this] { done(QDialog::Rejected); });
-
-    // Enter presses no button of its own accord.
-    for (QPushButton *button : {mainButton_, cancelButton_}) {
-        button->setAutoDefault(false);
-        button->setDefault(false);
-    }
 }
 
 void DataFileWindow::setTabOrders()

@@ -1,6 +1,8 @@
 // `rotavex FILE`: the program starts with its splash as always, and the data
 // file named on the command line is loaded into the main window when it
-// shows, as "Cargar Datos Personalizados" would load it.
+// shows, as "Cargar Datos Personalizados" would load it. Qt's own options
+// (-style, -platform, ...) are Qt's; the help and the version answer with no
+// display at all.
 
 #include "shell/ui/main_window.h"
 #include "shell/ui/program_start.h"
@@ -11,10 +13,40 @@
 #include "../../ui_support/scripted_prompter.h"
 
 #include <QFile>
+#include <QProcess>
 #include <QTemporaryDir>
 #include <QtTest>
 
 using namespace rotavex;
+
+namespace {
+
+struct Run {
+    bool finished;   // false: still running after a while, as the windows wait for the user
+    int status;
+    QString out;
+    QString err;
+};
+
+// Runs the program with no display of any kind unless an argument names one.
+Run runProgram(const QStringList &args)
+{
+    QProcess process;
+    QProcessEnvironment env = QProcessEnvironment::systemEnvironment();
+    for (const char *name : {"DISPLAY", "WAYLAND_DISPLAY", "QT_QPA_PLATFORM"})
+        env.remove(name);
+    process.setProcessEnvironment(env);
+    process.start(ROTAVEX_PROGRAM, args);
+    const bool finished = process.waitForFinished(3000);
+    if (!finished) {
+        process.kill();
+        process.waitForFinished();
+    }
+    return {finished, process.exitCode(), QString::fromUtf8(process.readAllStandardOutput()),
+            QString::fromUtf8(process.readAllStandardError())};
+}
+
+}   // namespace
 
 class ProgramStartTest : public QObject {
     Q_OBJECT
@@ -24,6 +56,9 @@ class ProgramStartTest : public QObject {
 private slots:
     void dataFileOnCommandLine_data();
     void dataFileOnCommandLine();
+    void commandLine_data();
+    void commandLine();
+    void qtOptionsStartTheWindows();
 };
 
 void ProgramStartTest::dataFileOnCommandLine_data()
@@ -73,6 +108,72 @@ void ProgramStartTest::dataFileOnCommandLine()
     }
     QVERIFY(!ws.DataSaved);
     delete main;
+}
+
+void ProgramStartTest::commandLine_data()
+{
+    QTest::addColumn<QStringList>("args");
+    QTest::addColumn<int>("status");
+    QTest::addColumn<QString>("out");   // the start of standard output
+    QTest::addColumn<QString>("err");   // the program's message on standard error
+
+    const QString version = "rotavex " ROTAVEX_VERSION "\n";
+    const QString help = "ROTAVEX 2018: calculadora de costes";
+    const QString offscreen = "-platform offscreen";
+    const auto args = [](const QString &line) { return line.split(' '); };
+    QTest::newRow("--version") << args("--version") << 0 << version << "";
+    QTest::newRow("-v") << args("-v") << 0 << version << "";
+    QTest::newRow("--help") << args("--help") << 0 << help << "";
+    QTest::newRow("-h") << args("-h") << 0 << help << "";
+    QTest::newRow("-style Fusion --version") << args("-style Fusion --version") << 0 << version << "";
+    QTest::newRow("-style=Fusion -reverse --help") << args("-style=Fusion -reverse --help") << 0 << help << "";
+    QTest::newRow("-platform xcb -v") << args("-platform xcb -v") << 0 << version << "";
+
+    QTest::newRow("-bogus") << args(offscreen + " -bogus") << 2 << ""
+                            << "rotavex: opción desconocida: -bogus";
+    QTest::newRow("--bogus") << args(offscreen + " --bogus") << 2 << ""
+                             << "rotavex: opción desconocida: --bogus";
+    QTest::newRow("-x=1") << args(offscreen + " -x=1") << 2 << ""
+                          << "rotavex: opción desconocida: -x";
+    QTest::newRow("two files") << args(offscreen + " uno dos") << 2 << ""
+                               << "rotavex: solo se puede cargar un fichero";
+    // Had Qt left any of its options, the first would be reported unknown.
+    QTest::newRow("Qt's options, two files")
+        << args(offscreen + " -style Fusion -style=Windows -reverse -stylesheet=no.qss --style Fusion uno dos") << 2
+        << ""
+        << "rotavex: solo se puede cargar un fichero";
+}
+
+void ProgramStartTest::commandLine()
+{
+    QFETCH(QStringList, args);
+    QFETCH(int, status);
+    QFETCH(QString, out);
+    QFETCH(QString, err);
+    const Run run = runProgram(args);
+    QVERIFY(run.finished);
+    QCOMPARE(run.status, status);
+    if (out.isEmpty())
+        QCOMPARE(run.out, QString());
+    else
+        QVERIFY2(run.out.startsWith(out), qPrintable(run.out));
+    if (err.isEmpty()) {
+        QCOMPARE(run.err, QString());
+    } else {
+        // Qt may have a word of its own to say before.
+        QCOMPARE(run.err.split('\n').filter(QRegularExpression("^rotavex: ")), QStringList{err});
+    }
+    if (status == 2)   // the usage follows the error
+        QVERIFY2(run.err.contains("Uso: rotavex [FICHERO]"), qPrintable(run.err));
+}
+
+void ProgramStartTest::qtOptionsStartTheWindows()
+{
+    // The splash waits for the user: the program is still running.
+    const Run run = runProgram({"-platform", "offscreen", "-style", "Fusion", "-reverse", "-stylesheet=no.qss",
+                                ROTAVEX_SOURCE_DIR "/examples/worked-example"});
+    QVERIFY2(!run.finished, qPrintable(run.err));
+    QVERIFY2(!run.err.contains("rotavex:"), qPrintable(run.err));
 }
 
 QTEST_MAIN(ProgramStartTest)
