@@ -12,6 +12,26 @@ GroupSums groupSums(const Workspace &ws)
     return sums;
 }
 
+float unitCostOf(const GroupSums &sums, CostGroup group)
+{
+    switch (group) {
+    case CostGroup::PerKm: return sums.perKm;
+    case CostGroup::PerHour: return sums.perHour;
+    case CostGroup::General: break;
+    }
+    return 0;
+}
+
+float shareOf(const GroupSums &sums, CostGroup group)
+{
+    switch (group) {
+    case CostGroup::PerKm: return sums.perKmPct;
+    case CostGroup::PerHour: return sums.perHourPct;
+    case CostGroup::General: break;
+    }
+    return 0;
+}
+
 UnitCostColumns unitCostColumns(const Workspace &ws)
 {
     const double perKm = double(ws.MaintenancePerKm) + ws.FuelPerKm + ws.TyresPerKm;

@@ -4,6 +4,7 @@
 // per hour. The reports add them in single precision, item after item; the
 // calculation checks every one before it accepts its results.
 
+#include "cost_items.h"
 #include "workspace.h"
 
 namespace rotavex {
@@ -18,6 +19,11 @@ struct GroupSums {
 // The same on screen and on paper: each further item is added to the
 // single-precision partial sum.
 GroupSums groupSums(const Workspace &ws);
+
+// A group's unit cost (per km or per hour) and share of the total; nought
+// for general costs, which have neither.
+float unitCostOf(const GroupSums &sums, CostGroup group);
+float shareOf(const GroupSums &sums, CostGroup group);
 
 // The chart's two unit-cost columns in euros: the per-km and per-hour sums,
 // here in double precision, times the trip's kilometres and hours.

@@ -2,6 +2,7 @@
 
 #include "number_format.h"
 
+#include "model/cost_items.h"
 #include "model/group_sums.h"
 
 namespace rotavex {
@@ -34,9 +35,6 @@ void serviceLine(Report &report, const Workspace &ws, const std::string &kmText,
 
 void fullServiceBody(Report &report, const Workspace &ws, const std::string &kmText, const std::string &vacioText)
 {
-    const auto amount = [&](const char *label, float value) {
-        report.line({text(label), tab(AmountColumn), number(Round(value, 2)), text("euros")});
-    };
     report.line("Costes calculados para un servicio de:");
     serviceLine(report, ws, kmText, vacioText);
     report.line("en un vehículo de " + busClassPhrase(ws.BusClass));
@@ -48,47 +46,45 @@ void fullServiceBody(Report &report, const Workspace &ws, const std::string &kmT
     report.line();
 
     const GroupSums sums = groupSums(ws);
-    report.line({text("Costes por Km ("), number(Round(sums.perKmPct, 1)), text("%)")});
-    report.line(std::string(13, '-'));
-    amount("Coste de mantenimiento: ", ws.MaintenanceTotal);
-    amount("Coste del combustible: ", ws.FuelTotal);
-    amount("Coste de neumáticos: ", ws.TyresTotal);
-    report.line();
-
-    // The printed per-hour heading has always closed with a stray quotation mark.
-    report.line({text("Costes por Hora ("), number(Round(sums.perHourPct, 1)), text("%)\"")});
-    report.line(std::string(15, '-'));
-    amount("Costes financieros: ", ws.FinancingTotal);
-    amount("Coste de seguros: ", ws.InsuranceTotal);
-    amount("Coste de amortización: ", ws.AmortisationTotal);
-    amount("Coste del conductor: ", ws.DriverTotal);
-    report.line();
-    report.line({text("Costes generales: "), tab(AmountColumn), number(Round(ws.GeneralCosts, 2)), text("euros"),
-                 tab(ShareColumn), text("("), number(Round(ws.GeneralPct, 1)), text("%)")});
+    for (CostGroup group : {CostGroup::PerKm, CostGroup::PerHour}) {
+        const CostGroupLabels &labels = costGroup(group);
+        // The printed per-hour heading has always closed with a stray quotation mark.
+        report.line({text(std::string(labels.heading)), number(Round(shareOf(sums, group), 1)),
+                     text(group == CostGroup::PerHour ? "%)\"" : "%)")});
+        report.line(std::string(labels.rule));
+        for (const CostItem &item : costItems())
+            if (item.group == group)
+                report.line({text(std::string(item.reportLabel)), tab(AmountColumn), number(Round(ws.*item.total, 2)),
+                             text("euros")});
+        report.line();
+    }
+    report.line({text(std::string(generalCostItem().reportLabel)), tab(AmountColumn), number(Round(ws.GeneralCosts, 2)),
+                 text("euros"), tab(ShareColumn), text("("), number(Round(ws.GeneralPct, 1)), text("%)")});
     report.line();
 }
 
 void unitCostBody(Report &report, const Workspace &ws, const std::string &kmText, const std::string &vacioText)
 {
     const GroupSums sums = groupSums(ws);
-    const auto amount = [&](const char *label, float value) {
-        report.line({text(label), tab(AmountColumn), number(Round(value, 2)), text(" euros")});
+    const auto amount = [&](std::string_view label, float value) {
+        report.line({text(std::string(label)), tab(AmountColumn), number(Round(value, 2)), text(" euros")});
     };
+    const std::string_view general = generalCostItem().reportLabel;
     report.line("Costes unitarios por vehículo:");
     report.line("Costes calculados para un servicio de:");
     serviceLine(report, ws, kmText, vacioText);
     report.line();
-    amount("Costes por km: ", sums.perKm);
-    amount("Costes por hora: ", sums.perHour);
-    amount("Costes generales: ", ws.GeneralCosts);
+    for (CostGroup group : {CostGroup::PerKm, CostGroup::PerHour})
+        amount(costGroup(group).unitLabel, unitCostOf(sums, group));
+    amount(general, ws.GeneralCosts);
     report.line();
     report.line("Costes totales del servicio:");
     report.line();
-    report.line({text("Costes/km:  "), tab(AmountColumn), number(Round(sums.perKm, 2)), text("euros x "),
-                 number(double(ws.TotalKm)), text("km")});
-    report.line({text("Costes/hora: "), tab(AmountColumn), number(Round(sums.perHour, 2)), text("euros x "),
-                 number(ws.ServiceHours), text(" horas")});
-    amount("Costes generales: ", ws.GeneralCosts);
+    report.line({text(std::string(costGroup(CostGroup::PerKm).rateLabel)), tab(AmountColumn),
+                 number(Round(sums.perKm, 2)), text("euros x "), number(double(ws.TotalKm)), text("km")});
+    report.line({text(std::string(costGroup(CostGroup::PerHour).rateLabel)), tab(AmountColumn),
+                 number(Round(sums.perHour, 2)), text("euros x "), number(ws.ServiceHours), text(" horas")});
+    amount(general, ws.GeneralCosts);
     report.line({tab(AmountColumn), text(std::string(10, '-'))});
     amount("TOTAL: ", ws.ServiceTotal);
     report.line();

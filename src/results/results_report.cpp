@@ -2,6 +2,7 @@
 
 #include "number_format.h"
 
+#include "model/cost_items.h"
 #include "model/group_sums.h"
 
 namespace rotavex {
@@ -18,10 +19,18 @@ Report &serviceLine(Report &report, const std::string &indent, const Workspace &
                         number(ws.ServiceHours), text("horas,")});
 }
 
+// The amounts of the items of one group, one line each.
+template <typename Amount> void itemLines(CostGroup group, const Workspace &ws, const Amount &amount)
+{
+    for (const CostItem &costItem : costItems())
+        if (costItem.group == group)
+            amount(std::string(costItem.reportLabel), ws.*costItem.total);
+}
+
 void fullServiceBody(Report &report, const Workspace &ws, const std::string &kmText, const std::string &vacioText)
 {
     const std::string item = std::string(12, ' ');
-    const auto amount = [&](const char *label, float value) {
+    const auto amount = [&](const std::string &label, float value) {
         report.line({text(item + label), tab(34), number(Round(value, 2)), text("euros")});
     };
     report.line("        Costes calculados para un servicio de:");
@@ -34,21 +43,15 @@ void fullServiceBody(Report &report, const Workspace &ws, const std::string &kmT
     report.add(BoldItem{false});
     report.line();
     const GroupSums sums = groupSums(ws);
-    report.line({text(item + "Costes por Km ("), number(Round(sums.perKmPct, 1)), text("%)")});
-    report.line(item + std::string(13, '-'));
-    amount("Coste de mantenimiento: ", ws.MaintenanceTotal);
-    amount("Coste del combustible: ", ws.FuelTotal);
-    amount("Coste de neumáticos: ", ws.TyresTotal);
-    report.line();
-    report.line({text(item + "Costes por Hora ("), number(Round(sums.perHourPct, 1)), text("%)")});
-    report.line(item + std::string(15, '-'));
-    amount("Costes financieros: ", ws.FinancingTotal);
-    amount("Coste de seguros: ", ws.InsuranceTotal);
-    amount("Coste de amortización: ", ws.AmortisationTotal);
-    amount("Coste del conductor: ", ws.DriverTotal);
-    report.line();
-    report.line({text(item + "Costes generales: ("), number(Round(ws.GeneralPct, 1)), text("%)"), tab(34),
-                 number(Round(ws.GeneralCosts, 2)), text("euros")});
+    for (CostGroup group : {CostGroup::PerKm, CostGroup::PerHour}) {
+        const CostGroupLabels &labels = costGroup(group);
+        report.line({text(item + std::string(labels.heading)), number(Round(shareOf(sums, group), 1)), text("%)")});
+        report.line(item + std::string(labels.rule));
+        itemLines(group, ws, amount);
+        report.line();
+    }
+    report.line({text(item + std::string(generalCostItem().reportLabel) + "("), number(Round(ws.GeneralPct, 1)),
+                 text("%)"), tab(34), number(Round(ws.GeneralCosts, 2)), text("euros")});
     report.line();
     report.line(Rule);
 }
@@ -57,25 +60,26 @@ void unitCostBody(Report &report, const Workspace &ws, const std::string &kmText
 {
     const std::string item = std::string(12, ' ');
     const GroupSums sums = groupSums(ws);
-    const auto amount = [&](const char *label, float value) {
-        report.line({text(item + label), tab(30), number(Round(value, 2)), text(" euros")});
+    const auto amount = [&](std::string_view label, float value) {
+        report.line({text(item + std::string(label)), tab(30), number(Round(value, 2)), text(" euros")});
     };
+    const std::string_view general = generalCostItem().reportLabel;
     report.line("          Costes unitarios por vehículo");
     report.line("          calculados para un servicio de:");
     serviceLine(report, "          ", ws, kmText, vacioText);
     report.line("          en un vehículo de " + busClassPhrase(ws.BusClass));
     report.line();
-    amount("Costes por km: ", sums.perKm);
-    amount("Costes por hora: ", sums.perHour);
-    amount("Costes generales: ", ws.GeneralCosts);
+    for (CostGroup group : {CostGroup::PerKm, CostGroup::PerHour})
+        amount(costGroup(group).unitLabel, unitCostOf(sums, group));
+    amount(general, ws.GeneralCosts);
     report.line();
     report.line(item + "Costes totales del servicio:");
     report.line();
-    report.line({text(item + "Costes/km:  "), tab(30), number(Round(sums.perKm, 2)), text("euros x "),
-                 number(double(ws.TotalKm)), text("km")});
-    report.line({text(item + "Costes/hora: "), tab(30), number(Round(sums.perHour, 2)), text("euros x "),
-                 number(ws.ServiceHours), text(" horas")});
-    amount("Costes generales: ", ws.GeneralCosts);
+    report.line({text(item + std::string(costGroup(CostGroup::PerKm).rateLabel)), tab(30), number(Round(sums.perKm, 2)),
+                 text("euros x "), number(double(ws.TotalKm)), text("km")});
+    report.line({text(item + std::string(costGroup(CostGroup::PerHour).rateLabel)), tab(30),
+                 number(Round(sums.perHour, 2)), text("euros x "), number(ws.ServiceHours), text(" horas")});
+    amount(general, ws.GeneralCosts);
     report.line({tab(30), text(std::string(10, '-'))});
     amount("TOTAL: ", ws.ServiceTotal);
     report.line();
@@ -112,19 +116,19 @@ Report resultsScreenReport(const Workspace &ws, const std::string &kmText, const
 
 std::vector<ChartColumn> chartData(const Workspace &ws)
 {
-    if (ws.ServiceMode)
-        return {
-            {"Mantenimiento", ws.MaintenanceTotal}, {"Combustible", ws.FuelTotal},
-            {"Neumáticos", ws.TyresTotal},          {"Financieros", ws.FinancingTotal},
-            {"Seguros", ws.InsuranceTotal},         {"Amortización", ws.AmortisationTotal},
-            {"Conductor", ws.DriverTotal},          {"Generales", ws.GeneralCosts},
-        };
-    const UnitCostColumns columns = unitCostColumns(ws);
-    return {
-        {"Kilométricos", columns.kilometric},
-        {"Horarios", columns.hourly},
-        {"Generales", ws.GeneralCosts},
-    };
+    std::vector<ChartColumn> columns;
+    if (ws.ServiceMode) {
+        for (const CostItem &item : costItems())
+            columns.push_back({std::string(item.chartLabel), ws.*item.total, item.colour});
+        return columns;
+    }
+    const UnitCostColumns unit = unitCostColumns(ws);
+    for (const auto &[group, value] :
+         {std::pair{CostGroup::PerKm, unit.kilometric}, std::pair{CostGroup::PerHour, unit.hourly}})
+        columns.push_back({std::string(costGroup(group).chartLabel), value, costGroup(group).colour});
+    columns.push_back(
+        {std::string(generalCostItem().chartLabel), double(ws.GeneralCosts), costGroup(CostGroup::General).colour});
+    return columns;
 }
 
 }   // namespace rotavex

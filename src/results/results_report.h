@@ -4,6 +4,7 @@
 #include "model/workspace.h"
 #include "report_lines.h"
 
+#include <cstdint>
 #include <string>
 #include <vector>
 
@@ -33,6 +34,7 @@ Report resultsPaperReport(const Workspace &ws, const std::string &kmText, const 
 struct ChartColumn {
     std::string label;
     double value;
+    std::uint32_t colour = 0;   // 0xRRGGBB; nought lets the chart choose
 };
 
 // One labelled column per cost item: eight for the full service, three

@@ -1,5 +1,6 @@
 #include "cost_chart.h"
 
+#include "model/cost_items.h"
 #include "regional/number_locale.h"
 #include "results/chart_export.h"
 #include "results/chart_figures.h"
@@ -36,12 +37,6 @@ namespace rotavex {
 
 namespace {
 
-// One clear colour for each of up to eight items, distinct side by side.
-const std::array<QColor, 8> ColumnColours = {
-    QColor(0x1f, 0x77, 0xb4), QColor(0xff, 0x7f, 0x0e), QColor(0x2c, 0xa0, 0x2c), QColor(0xd6, 0x27, 0x28),
-    QColor(0x94, 0x67, 0xbd), QColor(0x8c, 0x56, 0x4b), QColor(0xe3, 0x77, 0xc2), QColor(0x7f, 0x7f, 0x7f),
-};
-
 QFont sized(QFont font, qreal points, bool bold = false)
 {
     font.setPointSizeF(points);
@@ -49,7 +44,14 @@ QFont sized(QFont font, qreal points, bool bold = false)
     return font;
 }
 
-QColor colourOf(std::size_t item) { return ColumnColours[item % ColumnColours.size()]; }
+// A column's own colour, else the colour of the cost item in its place.
+QColor colourOf(const std::vector<ChartColumn> &columns, std::size_t item)
+{
+    const std::uint32_t colour = item < columns.size() && columns[item].colour
+                                     ? columns[item].colour
+                                     : costItems()[item % costItems().size()].colour;
+    return QColor::fromRgb(QRgb(colour));
+}
 
 std::string decimalSeparator() { return systemNumberLocale().decimalSeparator; }
 
@@ -248,8 +250,8 @@ void CostChart::addBars()
         const double amount = columns_[i].value;
         const double length = onAxis(visibleLength(amount, scale.max() - scale.min()), scale);
         *set << length;
-        set->setColor(colourOf(i));
-        set->setBorderColor(colourOf(i).darker(130));
+        set->setColor(colourOf(columns_, i));
+        set->setBorderColor(colourOf(columns_, i).darker(130));
         series->append(set);
         // The bar's place across the row, as the series lays its bars out.
         const qreal across = series->barWidth() * ((qreal(i) + 0.5) / qreal(columns_.size()) - 0.5);
@@ -290,8 +292,8 @@ void CostChart::addPie()
         const bool drawn = std::isfinite(amount) && amount > 0;
         // The slice carries the amount; the legend names the item.
         QPieSlice *slice = pie->append(figureText(amount), drawn ? visibleLength(amount, positive) : 0);
-        slice->setColor(colourOf(i));
-        slice->setBorderColor(drawn ? colourOf(i).darker(130) : QColor(Qt::transparent));
+        slice->setColor(colourOf(columns_, i));
+        slice->setBorderColor(drawn ? colourOf(columns_, i).darker(130) : QColor(Qt::transparent));
         slice->setLabelColor(Qt::black);
         slice->setLabelFont(sized(font(), 6.5));
         slice->setLabelArmLengthFactor(0.08);
@@ -323,7 +325,7 @@ void CostChart::addLine()
         items->append(QString::fromStdString(columns_[i].label));
         figures.push_back({point, figureText(amount), towardsNegatives(amount, scale)});
     }
-    line->setColor(colourOf(0));
+    line->setColor(colourOf(columns_, 0));
     line->setPointsVisible(true);
     chart()->addSeries(line);
 
