@@ -10,14 +10,6 @@
 
 namespace rotavex {
 
-// A calculation as it was made: its results, with the bus class and service
-// mode it ran with, and the trip window's Km and Vacio texts as they stood.
-// The windows may show other data later; the results stay those of the run.
-struct CalculatedResults {
-    Workspace results;
-    std::string kmText, vacioText;
-};
-
 // "menos de 22 plazas." ... for classes 1 to 4; empty for any other value.
 std::string busClassPhrase(int busClass);
 

@@ -1,7 +1,7 @@
 #include "calculate_command.h"
 
 #include "entry/ui/input_windows.h"
-#include "model/calculation.h"
+#include "study/cost_study.h"
 #include "widgets/prompter.h"
 
 #include <QMdiArea>
@@ -14,16 +14,16 @@ void runCalculateCommand(const CalculationWindows &windows)
     windows.results->showMinimized();
     if (QMdiArea *area = windows.trip->mdiArea())
         area->setActiveSubWindow(windows.trip);
-    windows.workspace.ResultsReady = true;
+    Workspace &ws = windows.study.workspace();
+    ws.ResultsReady = true;
     windows.inputs.freezeInputs();
-    if (const auto fault = Calculate(windows.workspace, windows.inputs.fieldTexts())) {
-        windows.workspace.ResultsReady = false;
+    windows.study.texts = windows.inputs.fieldTexts();
+    if (const auto fault = windows.study.calculate()) {
+        ws.ResultsReady = false;
         windows.inputs.unfreezeInputs();
         prompter().inform(QString::fromStdString(calculationFaultMessage(*fault)));
         return;
     }
-    if (windows.calculated)
-        windows.calculated();
     windows.results->showNormal();
     if (QMdiArea *area = windows.results->mdiArea())
         area->setActiveSubWindow(windows.results);

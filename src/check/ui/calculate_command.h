@@ -2,22 +2,18 @@
 // "Calcular" of the check window: freezes the inputs, calculates and brings
 // up the results.
 
-#include <functional>
-
 class QMdiSubWindow;
 
 namespace rotavex {
 
-struct Workspace;
+class CostStudy;
 class InputWindows;
 
 struct CalculationWindows {
-    Workspace &workspace;
+    CostStudy &study;
     InputWindows &inputs;
     QMdiSubWindow *results;   // frmResul
     QMdiSubWindow *trip;      // frmTray
-    // Told once the calculation has succeeded, before the results come up.
-    std::function<void()> calculated;
 };
 
 // Runs once the check window has closed. When the calculation stops on a

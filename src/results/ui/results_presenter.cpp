@@ -5,8 +5,8 @@
 #include "results_window.h"
 
 #include "entry/ui/input_windows.h"
-#include "model/workspace.h"
 #include "results/results_report.h"
+#include "study/cost_study.h"
 #include "widgets/prompter.h"
 
 #include <QMdiArea>
@@ -15,9 +15,8 @@
 
 namespace rotavex {
 
-ResultsPresenter::ResultsPresenter(Workspace &workspace, InputWindows &inputs, ResultsWindow &window,
-                                   QMdiSubWindow *frame)
-    : QObject(&window), workspace_(workspace), inputs_(inputs), window_(window), frame_(frame)
+ResultsPresenter::ResultsPresenter(CostStudy &study, InputWindows &inputs, ResultsWindow &window, QMdiSubWindow *frame)
+    : QObject(&window), study_(study), inputs_(inputs), window_(window), frame_(frame)
 {
     if (QMdiArea *area = frame_->mdiArea())
         connect(area, &QMdiArea::subWindowActivated, this, [this](QMdiSubWindow *active) {
@@ -33,24 +32,17 @@ ResultsPresenter::ResultsPresenter(Workspace &workspace, InputWindows &inputs, R
     });
 }
 
-void ResultsPresenter::takeCalculation()
-{
-    const FieldTexts texts = inputs_.fieldTexts();
-    calculation_ = CalculatedResults{workspace_, texts[Input::Km], texts[Input::Vacio]};
-}
-
 // The area is cleared first, so the report is drawn once on a clean area
 // whatever was drawn before.
 void ResultsPresenter::drawResults()
 {
-    if (workspace_.ResultsReady) {
-        if (!calculation_)
-            takeCalculation();
+    const std::optional<CalculatedResults> &calculation = study_.lastCalculation();
+    if (study_.workspace().ResultsReady && calculation) {
         window_.newCalculationButton()->setEnabled(true);
-        const Report report = resultsScreenReport(calculation_->results, calculation_->kmText, calculation_->vacioText);
+        const Report report = resultsScreenReport(calculation->results, calculation->kmText, calculation->vacioText);
         window_.reportArea()->clear();
         window_.reportArea()->write(report);
-        window_.chart()->setData(chartData(calculation_->results));
+        window_.chart()->setData(chartData(calculation->results));
         window_.chart()->redraw();
     }
     window_.reportArea()->movePenToTopLeft();
@@ -60,8 +52,8 @@ void ResultsPresenter::startNewCalculation()
 {
     if (!prompter().askYesNo(QString::fromUtf8(NewCalculationQuestion)))
         return;
-    workspace_.ResultsReady = false;
-    calculation_.reset();
+    study_.workspace().ResultsReady = false;
+    study_.forgetCalculation();
     window_.newCalculationButton()->setEnabled(false);
     window_.reportArea()->clear();
     frame_->showMinimized();

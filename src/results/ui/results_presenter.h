@@ -11,15 +11,13 @@
 #include <QObject>
 #include <QString>
 
-#include "results/results_report.h"
-
 #include <functional>
-#include <optional>
 
 class QMdiSubWindow;
 
 namespace rotavex {
 
+class CostStudy;
 class InputWindows;
 class ResultsWindow;
 
@@ -29,15 +27,10 @@ inline const char *const NewCalculationQuestion =
 class ResultsPresenter : public QObject {
     Q_OBJECT
 public:
-    ResultsPresenter(Workspace &workspace, InputWindows &inputs, ResultsWindow &window, QMdiSubWindow *frame);
+    ResultsPresenter(CostStudy &study, InputWindows &inputs, ResultsWindow &window, QMdiSubWindow *frame);
 
     // What "Imprimir" does.
     void setPrintAction(std::function<void()> print) { print_ = std::move(print); }
-
-    // Takes the workspace's results and the trip window's texts as the
-    // calculation to show; called once a calculation has succeeded.
-    void takeCalculation();
-    const std::optional<CalculatedResults> &calculation() const { return calculation_; }
 
     void drawResults();
     void startNewCalculation();
@@ -45,12 +38,11 @@ public:
 private:
     void activateFrontDataWindow();
 
-    Workspace &workspace_;
+    CostStudy &study_;
     InputWindows &inputs_;
     ResultsWindow &window_;
     QMdiSubWindow *frame_;
     std::function<void()> print_;
-    std::optional<CalculatedResults> calculation_;
 };
 
 }   // namespace rotavex

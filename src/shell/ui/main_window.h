@@ -5,6 +5,7 @@
 
 #include "entry/ui/input_windows.h"
 #include "model/workspace.h"
+#include "study/cost_study.h"
 
 #include <QMainWindow>
 
@@ -64,6 +65,8 @@ public:
     ~MainWindow() override;
 
     Workspace &workspace() { return workspace_; }
+    // The calculation's steps over the workspace and the data windows' texts.
+    CostStudy &study() { return study_; }
     InputWindows &inputWindows() { return *inputs_; }
     ResultsWindow &resultsWindow() { return *results_; }
     QMdiArea *mdiArea() const { return mdi_; }
@@ -107,6 +110,7 @@ private:
                             const QKeySequence &shortcut = QKeySequence());
 
     Workspace workspace_;
+    CostStudy study_{workspace_};
     std::unique_ptr<InputWindows> inputs_;
     ResultsWindow *results_ = nullptr;
     QMdiArea *mdi_ = nullptr;

@@ -22,7 +22,7 @@ namespace rotavex {
 
 ProgramCommands::ProgramCommands(MainWindow &main) : QObject(&main), main_(main)
 {
-    results_ = new ResultsPresenter(main.workspace(), main.inputWindows(), main.resultsWindow(), main.resultsFrame());
+    results_ = new ResultsPresenter(main.study(), main.inputWindows(), main.resultsWindow(), main.resultsFrame());
     const MainCommands &commands = main.commands();
     connect(commands.check, &QAction::triggered, this, &ProgramCommands::openCheck);
     connect(commands.observatory, &QAction::triggered, this, [this] { openObservatoryWindow(&main_); });
@@ -35,7 +35,7 @@ ProgramCommands::ProgramCommands(MainWindow &main) : QObject(&main), main_(main)
     // and the trip window hold.
     results_->setPrintAction([this] {
         const FieldTexts texts = main_.inputWindows().fieldTexts();
-        const CalculatedResults shown = results_->calculation().value_or(
+        const CalculatedResults shown = main_.study().lastCalculation().value_or(
             CalculatedResults{main_.workspace(), texts[Input::Km], texts[Input::Vacio]});
         printResults(shown.results, QString::fromStdString(shown.kmText), QString::fromStdString(shown.vacioText),
                      *main_.resultsWindow().chart(), *main_.resultsWindow().chartPictureArea());
@@ -44,14 +44,16 @@ ProgramCommands::ProgramCommands(MainWindow &main) : QObject(&main), main_(main)
 
 void ProgramCommands::openCheck()
 {
-    Workspace &ws = main_.workspace();
+    CostStudy &study = main_.study();
     InputWindows &inputs = main_.inputWindows();
     CheckWindow::Actions actions;
-    actions.runCheck = [&ws, &inputs] { return runDataCheck(ws, inputs.fieldTexts()); };
+    actions.runCheck = [&study, &inputs] {
+        study.texts = inputs.fieldTexts();
+        return study.check();
+    };
     actions.print = printCheckReport;
-    actions.calculate = [this, &ws, &inputs] {
-        runCalculateCommand(
-            {ws, inputs, main_.resultsFrame(), main_.frame(DataWindow::Trip), [this] { results_->takeCalculation(); }});
+    actions.calculate = [this, &study, &inputs] {
+        runCalculateCommand({study, inputs, main_.resultsFrame(), main_.frame(DataWindow::Trip)});
     };
     openCheckWindow(&main_, std::move(actions));
 }

@@ -1,0 +1,29 @@
+#include "cost_study.h"
+
+namespace rotavex {
+
+std::optional<CalculationFault> CostStudy::calculate()
+{
+    if (auto fault = Calculate(ws_, texts))
+        return fault;
+    last_ = CalculatedResults{ws_, texts[Input::Km], texts[Input::Vacio]};
+    return std::nullopt;
+}
+
+CostStudy::Pricing CostStudy::checkAndCalculate()
+{
+    Pricing pricing{check(), std::nullopt};
+    if (pricing.check.calculationOffered())
+        pricing.fault = calculate();
+    return pricing;
+}
+
+void CostStudy::load(const DataFileContent &content, SavedObservatoryGroups groups)
+{
+    if (groups == SavedObservatoryGroups::SwitchedOn)
+        applyDataFileWithObservatory(content, ws_, texts);
+    else
+        applyDataFile(content, ws_, texts);
+}
+
+}   // namespace rotavex

@@ -1,0 +1,70 @@
+#pragma once
+// One cost study: the inputs of a calculation (the sixteen field texts, with
+// the bus class, the service mode and the observatory switches the workspace
+// holds), their data check, the calculation, and the calculation it last
+// made. The windows gather their texts into it and show what it returns;
+// rotavex-calc runs the same steps on each data file.
+
+#include "check/data_check.h"
+#include "model/calculation.h"
+#include "storage/data_file.h"
+
+#include <optional>
+#include <string>
+#include <string_view>
+
+namespace rotavex {
+
+// A calculation as it was made: its results, with the bus class and service
+// mode it ran with, and the trip's Km and Vacio texts as they stood. The
+// windows may show other data later; the results stay those of the run.
+struct CalculatedResults {
+    Workspace results;
+    std::string kmText, vacioText;
+};
+
+class CostStudy {
+public:
+    explicit CostStudy(Workspace &workspace) : ws_(workspace) {}
+
+    Workspace &workspace() { return ws_; }
+    const Workspace &workspace() const { return ws_; }
+
+    // The inputs as the fields hold them.
+    FieldTexts texts;
+
+    DataCheckResult check() const { return runDataCheck(ws_, texts); }
+
+    // Prices the inputs. On success the workspace holds the results, and
+    // the study keeps them with the trip's texts as its last calculation; at
+    // a fault neither changes and the fault says where it stopped.
+    std::optional<CalculationFault> calculate();
+
+    // Checks, then calculates when the check allows it: what rotavex-calc
+    // does with a file. Refused or faulty, no calculation is kept.
+    struct Pricing {
+        DataCheckResult check;
+        std::optional<CalculationFault> fault;
+        bool priced() const { return check.calculationOffered() && !fault; }
+    };
+    Pricing checkAndCalculate();
+
+    const std::optional<CalculatedResults> &lastCalculation() const { return last_; }
+    // "Nuevo Cálculo": the figures stay in the workspace until the next one.
+    void forgetCalculation() { last_.reset(); }
+
+    // The data file of the inputs.
+    std::string save() const { return writeDataFile(ws_, texts); }
+
+    // Takes a data file's content as the inputs. Groups the file saved as
+    // "Observatorio" are emptied, or switched to the observatory as their
+    // button would.
+    enum class SavedObservatoryGroups { Emptied, SwitchedOn };
+    void load(const DataFileContent &content, SavedObservatoryGroups groups);
+
+private:
+    Workspace &ws_;
+    std::optional<CalculatedResults> last_;
+};
+
+}   // namespace rotavex
