@@ -53,6 +53,26 @@ DataWindow windowOf(Input input)
     }
 }
 
+// The eight observatory buttons: the fields each switches, and whether it
+// needs a bus class (only the driver's and the general costs have averages
+// for every class).
+struct ObservatoryButton {
+    const char *name;
+    ObservatoryGroup group;
+    QList<Input> fields;
+    bool needsClass;
+};
+const ObservatoryButton ObservatoryButtons[] = {
+    {"cmdCocon", ObservatoryGroup::Driver, {Input::Salacon, Input::Htraba}, false},
+    {"cmdCogen", ObservatoryGroup::General, {Input::Cosgen}, false},
+    {"cmdKm", ObservatoryGroup::AnnualKm, {Input::Kmaut}, true},
+    {"cmdCosaut", ObservatoryGroup::Vehicle, {Input::Cosaut, Input::Vidaut, Input::Cosfin, Input::Plafin}, true},
+    {"cmdCosman", ObservatoryGroup::Maintenance, {Input::Cosman}, true},
+    {"cmdCogas", ObservatoryGroup::Fuel, {Input::Cosgas}, true},
+    {"cmdCosseg", ObservatoryGroup::Insurance, {Input::Cosseg}, true},
+    {"cmdCosneu", ObservatoryGroup::Tyres, {Input::Cosneu, Input::Vidneu}, true},
+};
+
 }   // namespace
 
 class InputWindowsTest : public QObject {
@@ -70,7 +90,6 @@ private slots:
     void clickingTheObservatoryButtonChecksTheFieldFirst();
     void observatoryButtons_data();
     void observatoryButtons();
-    void observatoryButtonTwiceGivesEmptyFields();
     void observatoryShownWhole_data();
     void observatoryShownWhole();
 
@@ -228,74 +247,59 @@ void InputWindowsTest::clickingTheObservatoryButtonChecksTheFieldFirst()
 void InputWindowsTest::observatoryButtons_data()
 {
     QTest::addColumn<ObservatoryGroup>("id");
+    QTest::addColumn<QString>("name");
+    QTest::addColumn<QList<Input>>("fields");
     QTest::addColumn<int>("busClass");
     QTest::addColumn<bool>("refused");
-
-    // Only the driver's and the general costs have averages for every class.
-    Workspace scratch;
-    const InputWindows named(scratch);
-    for (const SwitchGroup &group : switchGroups()) {
-        const QString name = named.observatoryButton(group.id)->objectName();
-        const bool needsClass = group.id != ObservatoryGroup::Driver && group.id != ObservatoryGroup::General;
-        QTest::newRow(qPrintable(name + " without class")) << group.id << 0 << needsClass;
-        QTest::newRow(qPrintable(name + " with class 2")) << group.id << 2 << false;
+    for (const ObservatoryButton &button : ObservatoryButtons) {
+        QTest::addRow("%s without class", button.name)
+            << button.group << button.name << button.fields << 0 << button.needsClass;
+        QTest::addRow("%s with class 2", button.name) << button.group << button.name << button.fields << 2 << false;
     }
 }
 
 void InputWindowsTest::observatoryButtons()
 {
     QFETCH(ObservatoryGroup, id);
+    QFETCH(QString, name);
+    QFETCH(QList<Input>, fields);
     QFETCH(int, busClass);
     QFETCH(bool, refused);
 
     windows->selectBusClass(busClass);
-    const SwitchGroup &group = switchGroup(id);
     for (Input input : AllInputs)
         windows->setFieldText(input, QStringLiteral("5"));
+    QPushButton *button = windows->observatoryButton(id);
+    QCOMPARE(button->objectName(), name);
 
-    windows->observatoryButton(id)->click();
+    button->click();
 
     QCOMPARE(prompts->shown, refused ? QStringList{NeedsClass} : QStringList());
-    QCOMPARE(windows->observatoryButton(id)->text(), refused ? UseObservatory : UseOwnData);
-    for (const SwitchPart &part : group.parts) {
-        QCOMPARE(switchFlag(ws, part.sw), !refused);
-        for (Input input : part.fields) {
-            QCOMPARE(windows->field(input)->text(), refused ? QStringLiteral("5") : QStringLiteral("Observatorio"));
-            QCOMPARE(windows->field(input)->isReadOnly(), !refused);
-            QCOMPARE(windows->label(input)->isEnabled(), refused);
-        }
+    QCOMPARE(button->text(), refused ? UseObservatory : UseOwnData);
+    for (Input input : AllInputs) {
+        const bool switched = !refused && fields.contains(input);
+        QCOMPARE(windows->field(input)->text(), switched ? QStringLiteral("Observatorio") : QStringLiteral("5"));
+        QCOMPARE(windows->field(input)->isReadOnly(), switched);
+        QCOMPARE(windows->label(input)->isEnabled(), !switched);
     }
-}
 
-void InputWindowsTest::observatoryButtonTwiceGivesEmptyFields()
-{
-    windows->selectBusClass(3);
-    const std::vector<Input> fourFields = {Input::Cosaut, Input::Vidaut, Input::Cosfin, Input::Plafin};
-    for (Input input : fourFields)
-        windows->setFieldText(input, QStringLiteral("7"));
-    QPushButton *button = windows->observatoryButton(ObservatoryGroup::Vehicle);
+    // Pressed again, the group is the user's, with its fields empty.
     button->click();
-    QVERIFY(ws.ObsVehicle && ws.ObsFinancing);
-    button->click();
-    QVERIFY(!ws.ObsVehicle && !ws.ObsFinancing);
     QCOMPARE(button->text(), UseObservatory);
-    for (Input input : fourFields) {
-        QCOMPARE(windows->field(input)->text(), QString());
+    for (Input input : fields) {
+        QCOMPARE(windows->field(input)->text(), refused ? QStringLiteral("5") : QString());
         QVERIFY(!windows->field(input)->isReadOnly());
+        QVERIFY(windows->label(input)->isEnabled());
     }
-    QVERIFY(prompts->shown.isEmpty());
 }
 
 void InputWindowsTest::observatoryShownWhole_data()
 {
     QTest::addColumn<ObservatoryGroup>("id");
     QTest::addColumn<Input>("input");
-    Workspace scratch;
-    const InputWindows named(scratch);
-    for (const SwitchGroup &group : switchGroups())
-        for (const SwitchPart &part : group.parts)
-            for (Input input : part.fields)
-                QTest::newRow(qPrintable(named.field(input)->objectName())) << group.id << input;
+    for (const ObservatoryButton &button : ObservatoryButtons)
+        for (Input input : button.fields)
+            QTest::addRow("%s, %s", button.name, inputName(input).data()) << button.group << input;
 }
 
 // The locked field shows the whole word from its first letter, in the
@@ -401,8 +405,8 @@ void InputWindowsTest::freezeAndUnfreeze()
     windows->freezeInputs();
     for (Input input : AllInputs)
         QVERIFY(windows->field(input)->isReadOnly());
-    for (const SwitchGroup &group : switchGroups())
-        QVERIFY(!windows->observatoryButton(group.id)->isEnabled());
+    for (const ObservatoryButton &button : ObservatoryButtons)
+        QVERIFY(!windows->observatoryButton(button.group)->isEnabled());
     QWidget *classFrame = windows->busClassFrame();
     QWidget *serviceFrame = windows->serviceModeFrame();
     QVERIFY(!classFrame->isEnabled());
@@ -415,8 +419,8 @@ void InputWindowsTest::freezeAndUnfreeze()
                                  != underObservatory.end();
         QCOMPARE(windows->field(input)->isReadOnly(), stillLocked);
     }
-    for (const SwitchGroup &group : switchGroups())
-        QVERIFY(windows->observatoryButton(group.id)->isEnabled());
+    for (const ObservatoryButton &button : ObservatoryButtons)
+        QVERIFY(windows->observatoryButton(button.group)->isEnabled());
     QVERIFY(classFrame->isEnabled());
     QVERIFY(serviceFrame->isEnabled());
     QCOMPARE(windows->field(Input::Cosgas)->text(), QStringLiteral("Observatorio"));
