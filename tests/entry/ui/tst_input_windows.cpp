@@ -2,7 +2,6 @@
 // the observatory buttons, the class and service choices, the focus order
 // and freezing the inputs while results are shown.
 
-#include "entry/field_check.h"
 #include "entry/ui/input_form.h"
 #include "entry/ui/input_windows.h"
 #include "entry/ui/numeric_field.h"
@@ -30,11 +29,11 @@ Q_DECLARE_METATYPE(rotavex::ObservatoryGroup)
 
 namespace {
 
-const QString Negative = QString::fromUtf8(NegativeValueMessage.data(), int(NegativeValueMessage.size()));
-const QString NotANumber = QString::fromUtf8(NotANumberMessage.data(), int(NotANumberMessage.size()));
-const QString NeedsClass = QString::fromUtf8(NeedsBusClassMessage.data(), int(NeedsBusClassMessage.size()));
-const QString UseObservatory = QString::fromUtf8(UseObservatoryCaption.data(), int(UseObservatoryCaption.size()));
-const QString UseOwnData = QString::fromUtf8(UseOwnDataCaption.data(), int(UseOwnDataCaption.size()));
+const QString Negative = "Por favor, no introduzca valores negativos";
+const QString NotANumber = "Por favor, introduzca sólo números.";
+const QString NeedsClass = "Debe seleccionar un tipo de autobus en los Datos Generales";
+const QString UseObservatory = "Pulse aquí para utilizar los datos del Observatorio";
+const QString UseOwnData = "Pulse aquí para introducir sus datos personalizados";
 
 DataWindow windowOf(Input input)
 {
