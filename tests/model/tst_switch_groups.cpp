@@ -1,3 +1,4 @@
+#include "fixtures/observatory_buttons.h"
 #include "model/switch_groups.h"
 
 #include <QtTest>
@@ -18,8 +19,7 @@ class SwitchGroupsTest : public QObject {
     Q_OBJECT
 private slots:
     // Each button, pressed twice, with no class, a class no table knows and
-    // class 2: which switches it drives (the vehicle's first, then the
-    // financing's), which fields it fills, and which buttons need a class.
+    // class 2.
     void pressingAButtonTwice_data()
     {
         QTest::addColumn<ObservatoryGroup>("group");
@@ -27,23 +27,10 @@ private slots:
         QTest::addColumn<QList<Switch>>("switches");
         QTest::addColumn<QList<Input>>("fields");
         QTest::addColumn<bool>("needsClass");
-        using G = ObservatoryGroup;
-        using I = Input;
-        const auto rows = [](const char *button, G group, QList<Switch> switches, QList<Input> fields,
-                             bool needsClass) {
+        for (const fixtures::ObservatoryButton &button : fixtures::ObservatoryButtons)
             for (int busClass : {0, 9, 2})
-                QTest::addRow("%s, class %d", button, busClass)
-                    << group << busClass << switches << fields << needsClass;
-        };
-        rows("cmdCocon", G::Driver, {Switch::Driver}, {I::Salacon, I::Htraba}, false);
-        rows("cmdCogen", G::General, {Switch::General}, {I::Cosgen}, false);
-        rows("cmdCosaut", G::Vehicle, {Switch::Vehicle, Switch::Financing},
-             {I::Cosaut, I::Vidaut, I::Cosfin, I::Plafin}, true);
-        rows("cmdCosman", G::Maintenance, {Switch::Maintenance}, {I::Cosman}, true);
-        rows("cmdKm", G::AnnualKm, {Switch::AnnualKm}, {I::Kmaut}, true);
-        rows("cmdCogas", G::Fuel, {Switch::Fuel}, {I::Cosgas}, true);
-        rows("cmdCosneu", G::Tyres, {Switch::Tyres}, {I::Cosneu, I::Vidneu}, true);
-        rows("cmdCosseg", G::Insurance, {Switch::Insurance}, {I::Cosseg}, true);
+                QTest::addRow("%s, class %d", button.name, busClass)
+                    << button.group << busClass << button.switches << button.fields << button.needsClass;
     }
     void pressingAButtonTwice()
     {

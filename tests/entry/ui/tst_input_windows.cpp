@@ -9,6 +9,7 @@
 #include "model/workspace.h"
 #include "widgets/wrapping_button.h"
 
+#include "../../fixtures/observatory_buttons.h"
 #include "../../ui_support/scripted_prompter.h"
 
 #include <QAbstractButton>
@@ -22,6 +23,8 @@
 #include <QtTest>
 
 using namespace rotavex;
+using fixtures::ObservatoryButton;
+using fixtures::ObservatoryButtons;
 
 Q_DECLARE_METATYPE(Input)
 Q_DECLARE_METATYPE(rotavex::DataWindow)
@@ -51,26 +54,6 @@ DataWindow windowOf(Input input)
     default: return DataWindow::Vehicle;
     }
 }
-
-// The eight observatory buttons: the fields each switches, and whether it
-// needs a bus class (only the driver's and the general costs have averages
-// for every class).
-struct ObservatoryButton {
-    const char *name;
-    ObservatoryGroup group;
-    QList<Input> fields;
-    bool needsClass;
-};
-const ObservatoryButton ObservatoryButtons[] = {
-    {"cmdCocon", ObservatoryGroup::Driver, {Input::Salacon, Input::Htraba}, false},
-    {"cmdCogen", ObservatoryGroup::General, {Input::Cosgen}, false},
-    {"cmdKm", ObservatoryGroup::AnnualKm, {Input::Kmaut}, true},
-    {"cmdCosaut", ObservatoryGroup::Vehicle, {Input::Cosaut, Input::Vidaut, Input::Cosfin, Input::Plafin}, true},
-    {"cmdCosman", ObservatoryGroup::Maintenance, {Input::Cosman}, true},
-    {"cmdCogas", ObservatoryGroup::Fuel, {Input::Cosgas}, true},
-    {"cmdCosseg", ObservatoryGroup::Insurance, {Input::Cosseg}, true},
-    {"cmdCosneu", ObservatoryGroup::Tyres, {Input::Cosneu, Input::Vidneu}, true},
-};
 
 }   // namespace
 

@@ -4,6 +4,7 @@
 
 #include "check/ui/check_window.h"
 #include "entry/ui/input_windows.h"
+#include "fixtures/observatory_buttons.h"
 #include "fixtures/worked_example.h"
 #include "model/workspace.h"
 #include "regional/number_locale.h"
@@ -341,8 +342,8 @@ private slots:
             QVERIFY(inputs.field(input)->isReadOnly());
         QVERIFY(!inputs.busClassFrame()->isEnabled());
         QVERIFY(!inputs.serviceModeFrame()->isEnabled());
-        for (const SwitchGroup &group : switchGroups())
-            QVERIFY(!inputs.observatoryButton(group.id)->isEnabled());
+        for (const fixtures::ObservatoryButton &button : fixtures::ObservatoryButtons)
+            QVERIFY(!inputs.observatoryButton(button.group)->isEnabled());
         QVERIFY(main->resultsWindow().newCalculationButton()->isEnabled());
     }
 
