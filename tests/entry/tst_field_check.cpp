@@ -40,8 +40,8 @@ private slots:
         QTest::addColumn<bool>("locked");
         QTest::addColumn<QString>("after");
         QTest::addColumn<QString>("message");
-        const QString negative = QString::fromUtf8(NegativeValueMessage.data(), int(NegativeValueMessage.size()));
-        const QString notNumber = QString::fromUtf8(NotANumberMessage.data(), int(NotANumberMessage.size()));
+        const QString negative = "Por favor, no introduzca valores negativos";
+        const QString notNumber = "Por favor, introduzca sólo números.";
         QTest::newRow("comma becomes point") << "12,5" << false << "12.5"
                                              << "";
         QTest::newRow("point stays") << "12.5" << false << "12.5"

@@ -1,82 +1,68 @@
+#include "fixtures/observatory_buttons.h"
 #include "model/switch_groups.h"
 
 #include <QtTest>
 
-Q_DECLARE_METATYPE(rotavex::ObservatoryGroup)
-
 using namespace rotavex;
+
+namespace {
+
+const std::string Five = "5";
+const std::string Observatory = "Observatorio";
+constexpr Switch AllSwitches[] = {Switch::Driver,  Switch::General,   Switch::Fuel,
+                                  Switch::Vehicle, Switch::Financing, Switch::Maintenance,
+                                  Switch::Tyres,   Switch::Insurance, Switch::AnnualKm};
+
+}   // namespace
 
 class SwitchGroupsTest : public QObject {
     Q_OBJECT
 private slots:
-    void classDependentButtonsNeedAClass_data()
+    // Each button, pressed twice, with no class, a class no table knows and
+    // class 2.
+    void pressingAButtonTwice_data()
     {
         QTest::addColumn<ObservatoryGroup>("group");
+        QTest::addColumn<int>("busClass");
+        QTest::addColumn<QList<Switch>>("switches");
+        QTest::addColumn<QList<Input>>("fields");
         QTest::addColumn<bool>("needsClass");
-        QTest::newRow("driver") << ObservatoryGroup::Driver << false;
-        QTest::newRow("general costs") << ObservatoryGroup::General << false;
-        QTest::newRow("vehicle") << ObservatoryGroup::Vehicle << true;
-        QTest::newRow("maintenance") << ObservatoryGroup::Maintenance << true;
-        QTest::newRow("annual km") << ObservatoryGroup::AnnualKm << true;
-        QTest::newRow("fuel") << ObservatoryGroup::Fuel << true;
-        QTest::newRow("tyres") << ObservatoryGroup::Tyres << true;
-        QTest::newRow("insurance") << ObservatoryGroup::Insurance << true;
+        for (const fixtures::ObservatoryButton &button : fixtures::ObservatoryButtons)
+            for (int busClass : {0, 9, 2})
+                QTest::addRow("%s, class %d", button.name, busClass)
+                    << button.group << busClass << button.switches << button.fields << button.needsClass;
     }
-    void classDependentButtonsNeedAClass()
+    void pressingAButtonTwice()
     {
         QFETCH(ObservatoryGroup, group);
+        QFETCH(int, busClass);
+        QFETCH(QList<Switch>, switches);
+        QFETCH(QList<Input>, fields);
         QFETCH(bool, needsClass);
+        const bool refused = needsClass && busClass != 2;
         Workspace ws;
+        ws.BusClass = int16_t(busClass);
         FieldTexts texts;
         for (Input input : AllInputs)
-            texts[input] = "5";
-        const ToggleOutcome outcome = ToggleObservatorySource(ws, switchGroup(group), texts);
-        QCOMPARE(outcome.refused, needsClass);
-        for (const SwitchPart &part : switchGroup(group).parts) {
-            QCOMPARE(switchFlag(ws, part.sw), !needsClass);
-            for (Input field : part.fields)
-                QCOMPARE(texts[field], needsClass ? std::string("5") : std::string("Observatorio"));
-        }
-    }
+            texts[input] = Five;
 
-    void switchingBackEmptiesTheFields()
-    {
-        Workspace ws;
-        ws.BusClass = 2;
-        FieldTexts texts;
-        texts[Input::Cosneu] = "400";
-        texts[Input::Vidneu] = "90000";
-        const SwitchGroup &tyres = switchGroup(ObservatoryGroup::Tyres);
-        ToggleObservatorySource(ws, tyres, texts);
-        QVERIFY(ws.ObsTyres);
-        ToggleObservatorySource(ws, tyres, texts);
-        QVERIFY(!ws.ObsTyres);
-        QCOMPARE(texts[Input::Cosneu], std::string());
-        QCOMPARE(texts[Input::Vidneu], std::string());
-    }
+        const ToggleOutcome on = ToggleObservatorySource(ws, switchGroup(group), texts);
+        QCOMPARE(on.refused, refused);
+        QList<Switch> changed;
+        for (const ToggleOutcome::PartChange &change : on.changes)
+            changed << change.part->sw;
+        QCOMPARE(changed, refused ? QList<Switch>() : switches);
+        for (Switch sw : AllSwitches)
+            QCOMPARE(switchFlag(ws, sw), !refused && switches.contains(sw));
+        for (Input input : AllInputs)
+            QCOMPARE(texts[input], !refused && fields.contains(input) ? Observatory : Five);
 
-    void vehicleButtonDrivesBothGroups()
-    {
-        Workspace ws;
-        ws.BusClass = 3;
-        FieldTexts texts;
-        const SwitchGroup &vehicle = switchGroup(ObservatoryGroup::Vehicle);
-        const ToggleOutcome on = ToggleObservatorySource(ws, vehicle, texts);
-        QCOMPARE(on.changes.size(), std::size_t(2));
-        QVERIFY(ws.ObsVehicle && ws.ObsFinancing);
-        for (Input field : {Input::Cosaut, Input::Vidaut, Input::Cosfin, Input::Plafin})
-            QCOMPARE(texts[field], std::string("Observatorio"));
-        ToggleObservatorySource(ws, vehicle, texts);
-        QVERIFY(!ws.ObsVehicle && !ws.ObsFinancing);
-    }
-
-    void unknownClassCountsAsNone()
-    {
-        Workspace ws;
-        ws.BusClass = 9;
-        FieldTexts texts;
-        QVERIFY(ToggleObservatorySource(ws, switchGroup(ObservatoryGroup::Fuel), texts).refused);
-        QVERIFY(!ws.ObsFuel);
+        // Switched back, the fields are empty: the earlier texts are gone.
+        ToggleObservatorySource(ws, switchGroup(group), texts);
+        for (Switch sw : AllSwitches)
+            QVERIFY(!switchFlag(ws, sw));
+        for (Input input : AllInputs)
+            QCOMPARE(texts[input], !refused && fields.contains(input) ? std::string() : Five);
     }
 
     void turningOffNeedsNoClass()

@@ -91,9 +91,11 @@ private slots:
         texts[Input::Vacio] = "20";
         const auto content = readDataFile(writeDataFile(ws, texts));
         QVERIFY(content);
-        QCOMPARE(content->groups.size(), fileGroups().size());
-        for (std::size_t g = 0; g < fileGroups().size(); ++g)
-            QCOMPARE(content->groups[g].size(), fileGroups()[g].items.size());
+        // Lines 3 to 11, item for item: no quotation mark split or joined one.
+        QList<std::size_t> items;
+        for (const auto &group : content->groups)
+            items << group.size();
+        QCOMPARE(items, QList<std::size_t>({2, 2, 1, 1, 2, 1, 2, 2, 1}));
         QCOMPARE(content->groups[0][1], std::optional<std::string>("1800"));
         QCOMPARE(content->horas, std::optional<std::string>("4"));
         QCOMPARE(content->vacio, std::optional<std::string>("20"));
@@ -178,7 +180,8 @@ private slots:
         QCOMPARE(texts[Input::Salacon], std::string("32000"));
         QCOMPARE(texts[Input::Km], std::string("120"));
         QVERIFY(!ws.ObsInsurance && !ws.DataSaved && !ws.ResultsReady);
-        QCOMPARE(observatory.size(), std::size_t(4));   // insurance, vehicle, financing, maintenance
+        // Insurance, vehicle, financing and maintenance, by their place among lines 3 to 11.
+        QCOMPARE(observatory, std::vector<std::size_t>({3, 6, 7, 8}));
     }
 
     // The groups a file saved as "Observatorio" come back on, as the
@@ -186,26 +189,31 @@ private slots:
     void savedObservatoryGroupsComeBackOn_data()
     {
         QTest::addColumn<QString>("busClass");
-        QTest::addColumn<QStringList>("savedLines");   // lines of the file written as "Observatorio"
-        QTest::addColumn<QList<int>>("on");            // switches on afterwards, as Switch values
-        const auto sw = [](Switch s) { return int(s); };
-        QTest::newRow("none") << "3" << QStringList{} << QList<int>{};
+        QTest::addColumn<QStringList>("savedLines");     // lines of the file written as "Observatorio"
+        QTest::addColumn<QList<Switch>>("on");           // switches on afterwards
+        QTest::addColumn<QList<Input>>("observatory");   // fields that show "Observatorio" afterwards
+        QTest::newRow("none") << "3" << QStringList{} << QList<Switch>{} << QList<Input>{};
         QTest::newRow("driver and fuel") << "3" << QStringList{"\"30000\",\"1800\"", "\"1.2\""}
-                                         << QList<int>{sw(Switch::Driver), sw(Switch::Fuel)};
+                                         << QList<Switch>{Switch::Driver, Switch::Fuel}
+                                         << QList<Input>{Input::Salacon, Input::Htraba, Input::Cosgas};
+        const QList<Switch> vehicle{Switch::Vehicle, Switch::Financing};
+        const QList<Input> vehicleFields{Input::Cosaut, Input::Vidaut, Input::Cosfin, Input::Plafin};
         QTest::newRow("vehicle alone brings financing")
-            << "3" << QStringList{"\"200000\",\"10\""} << QList<int>{sw(Switch::Vehicle), sw(Switch::Financing)};
+            << "3" << QStringList{"\"200000\",\"10\""} << vehicle << vehicleFields;
         QTest::newRow("financing alone brings the vehicle")
-            << "3" << QStringList{"\"5\",\"5\""} << QList<int>{sw(Switch::Vehicle), sw(Switch::Financing)};
-        QTest::newRow("both, one press") << "3" << QStringList{"\"200000\",\"10\"", "\"5\",\"5\""}
-                                         << QList<int>{sw(Switch::Vehicle), sw(Switch::Financing)};
+            << "3" << QStringList{"\"5\",\"5\""} << vehicle << vehicleFields;
+        QTest::newRow("both, one press") << "3" << QStringList{"\"200000\",\"10\"", "\"5\",\"5\""} << vehicle
+                                         << vehicleFields;
         QTest::newRow("no class: only groups without one")
-            << "0" << QStringList{"\"10\",\"10\"", "\"6000\"", "\"60000\""} << QList<int>{sw(Switch::General)};
+            << "0" << QStringList{"\"10\",\"10\"", "\"6000\"", "\"60000\""} << QList<Switch>{Switch::General}
+            << QList<Input>{Input::Cosgen};
     }
     void savedObservatoryGroupsComeBackOn()
     {
         QFETCH(QString, busClass);
         QFETCH(QStringList, savedLines);
-        QFETCH(QList<int>, on);
+        QFETCH(QList<Switch>, on);
+        QFETCH(QList<Input>, observatory);
         std::string bytes = exampleBytes("worked-example");
         bytes.replace(bytes.find("\r\n3\r\n"), 5, "\r\n" + busClass.toStdString() + "\r\n");
         for (const QString &line : savedLines) {
@@ -220,15 +228,13 @@ private slots:
         Workspace ws;
         FieldTexts texts;
         applyDataFileWithObservatory(*content, ws, texts);
-        QList<int> switchedOn;
+        QList<Switch> switchedOn;
         for (int s = 0; s < int(SwitchCount); ++s)
             if (switchFlag(ws, Switch(s)))
-                switchedOn << s;
+                switchedOn << Switch(s);
         QCOMPARE(switchedOn, on);
-        for (const SwitchGroup &group : switchGroups())
-            for (const SwitchPart &part : group.parts)
-                for (Input field : part.fields)
-                    QCOMPARE(texts[field] == ObservatoryText, switchFlag(ws, part.sw));
+        for (Input input : AllInputs)
+            QCOMPARE(texts[input] == "Observatorio", observatory.contains(input));
         QCOMPARE(texts[Input::Km], std::string("100"));
     }
 

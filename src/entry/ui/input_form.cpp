@@ -18,15 +18,16 @@ namespace rotavex {
 
 namespace {
 
-// A field is named after its input with "txt" before it, its label with
-// "lbl" (txtSalacon, lblSalacon).
-Input inputNamed(const char *prefix, const char *name)
+// A label and a field are named after their input (lblSalacon, txtSalacon).
+QString controlName(const ControlDesign &control)
 {
-    for (Input input : AllInputs)
-        if (QString::fromUtf8(name)
-            == QString::fromLatin1(prefix) + QString::fromUtf8(inputName(input).data(), int(inputName(input).size())))
-            return input;
-    throw std::logic_error("a control of the data windows that belongs to no input");
+    const std::string_view input = inputName(control.input);
+    const QString inputText = QString::fromUtf8(input.data(), int(input.size()));
+    switch (control.kind) {
+    case ControlKind::Label: return QStringLiteral("lbl") + inputText;
+    case ControlKind::Field: return QStringLiteral("txt") + inputText;
+    default: return QString::fromUtf8(control.name);
+    }
 }
 
 bool takesFocus(ControlKind kind)
@@ -47,7 +48,7 @@ InputForm::InputForm(const FormDesign &design, Workspace &workspace, QWidget *pa
     std::vector<std::pair<int, QWidget *>> focusable;
     for (const ControlDesign &control : design.controls) {
         QWidget *widget = build(control, workspace);
-        widget->setObjectName(QString::fromUtf8(control.name));
+        widget->setObjectName(controlName(control));
         widget->setGeometry(twipRect(control.left, control.top, control.width, control.height));
         if (*control.tooltip)
             widget->setToolTip(QString::fromUtf8(control.tooltip));
@@ -112,11 +113,11 @@ QWidget *InputForm::build(const ControlDesign &control, Workspace &workspace)
         auto *label = new QLabel(caption, this);
         label->setWordWrap(true);
         label->setAlignment(Qt::AlignLeft | Qt::AlignTop);
-        labels_.emplace_back(inputNamed("lbl", control.name), label);
+        labels_.emplace_back(control.input, label);
         return label;
     }
     case ControlKind::Field: {
-        auto *field = new NumericField(inputNamed("txt", control.name), workspace, this);
+        auto *field = new NumericField(control.input, workspace, this);
         fields_.push_back(field);
         return field;
     }

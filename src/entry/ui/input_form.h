@@ -25,7 +25,7 @@ enum class ControlKind { Frame, Option, Label, Field, ObservatoryButton, Line };
 
 struct ControlDesign {
     ControlKind kind;
-    const char *name;
+    const char *name;           // none for a label or a field: they are named after their input (lblX, txtX)
     const char *caption = "";   // UTF-8, exactly as shown
     const char *tooltip = "";
     int tab = -1;                                   // focus order among the controls that take the focus
@@ -35,6 +35,7 @@ struct ControlDesign {
     // What a screen reader tells besides the caption: for an observatory
     // button, whose caption every group shares, the data it switches.
     const char *description = "";
+    Input input{};   // the input a label or a field stands for
 };
 
 struct FormDesign {

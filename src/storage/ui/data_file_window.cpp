@@ -3,9 +3,7 @@
 #include "storage/data_file_path.h"
 #include "widgets/design_font.h"
 #include "widgets/enter_key.h"
-#include "widgets/prompter.h"
 #include "widgets/twips.h"
-#include "widgets/window_placement.h"
 
 #include <QComboBox>
 #include <QDir>
@@ -41,33 +39,18 @@ QString volumeRootOf(const QString &path)
 
 }   // namespace
 
-DataFileWindow::DataFileWindow(Mode mode, DataFileAction action, QWidget *parent)
-    : QDialog(parent, Qt::Dialog | Qt::CustomizeWindowHint | Qt::WindowTitleHint), mode_(mode),
-      action_(std::move(action))
+DataFileWindow::DataFileWindow(const QString &controlSuffix, const QString &actionCaption, DataFileAction action,
+                               QWidget *parent)
+    : QDialog(parent, Qt::Dialog | Qt::CustomizeWindowHint | Qt::WindowTitleHint), action_(std::move(action))
 {
-    const bool save = mode_ == Mode::Save;
-    setObjectName(save ? QStringLiteral("frmGuardarD") : QStringLiteral("frmCargar"));
-    setWindowTitle(save ? QStringLiteral("Guardar datos personalizados")
-                        : QStringLiteral("Cargar datos personalizados"));
     setFont(designFont());
-    const QSize clientArea = save ? twipSize(6675, 4845) : twipSize(6690, 4785);
-    if (save)
-        fixAndCentreOnScreen(this, clientArea);
-    else
-        setFixedSize(clientArea);
-
-    buildControls();
+    buildControls(controlSuffix, actionCaption);
     pressFocusedButtonOnEnter(this);
     fillVolumes();
-    openFolder(QDir::currentPath());
-    nameField_->setText(save ? QString() : folder());
-    setTabOrders();
 }
 
-void DataFileWindow::buildControls()
+void DataFileWindow::buildControls(const QString &suffix, const QString &actionCaption)
 {
-    const QString suffix = mode_ == Mode::Save ? QStringLiteral("GuardarD") : QStringLiteral("CargarD");
-
     // Both lists are read from the disk when they change, while the user
     // waits: they are complete and in place before the next click, so a
     // click always lands on what the user saw under the pointer.
@@ -127,7 +110,7 @@ void DataFileWindow::buildControls()
     nameField_->setToolTip(QStringLiteral("Escriba aquí el nombre del archivo"));
     nameLabel_->setBuddy(nameField_);
 
-    mainButton_ = new QPushButton(mode_ == Mode::Save ? QStringLiteral("Guardar") : QStringLiteral("Cargar "), this);
+    mainButton_ = new QPushButton(actionCaption, this);
     mainButton_->setObjectName(QStringLiteral("cmdGuardarD"));
     mainButton_->setGeometry(twipRect(3960, 4200, 1335, 495));
     connect(mainButton_, &QPushButton::clicked, this, &DataFileWindow::runAction);
@@ -138,11 +121,8 @@ void DataFileWindow::buildControls()
     connect(cancelButton_, &QPushButton::clicked, this, [this] { done(QDialog::Rejected); });
 }
 
-void DataFileWindow::setTabOrders()
+void DataFileWindow::setFocusOrder(const QList<QWidget *> &order)
 {
-    QList<QWidget *> order{fileList_, driveList_, folderList_, nameField_, mainButton_, cancelButton_};
-    if (mode_ == Mode::Load)
-        order = {cancelButton_, mainButton_, nameField_, folderList_, driveList_, fileList_};
     for (int i = 1; i < order.size(); ++i)
         setTabOrder(order[i - 1], order[i]);
     order.first()->setFocus();
@@ -294,12 +274,7 @@ bool DataFileWindow::changeFolder(const QString &path, Origin origin)
     }
     listFiles();
 
-    // After a change of folder no file is selected, so the name field is
-    // emptied, except that saving offers the root of a volume by its text.
-    QString name;
-    if (mode_ == Mode::Save && folder == volumeRoot)
-        name = this->folder();
-    nameField_->setText(name);
+    nameField_->setText(nameAfterFolderChange(folder == volumeRoot));
     return true;
 }
 
@@ -337,22 +312,9 @@ void DataFileWindow::runAction()
         accept();
         return;
     }
-    if (mode_ == Mode::Save)
-        prompter().inform(SaveFailedMessage);
+    actionFailed();
 }
 
 void DataFileWindow::reject() {}
-
-void openSaveWindow(QWidget *parent, DataFileAction saveTo)
-{
-    DataFileWindow window(DataFileWindow::Mode::Save, std::move(saveTo), parent);
-    window.exec();
-}
-
-void openLoadWindow(QWidget *parent, DataFileAction loadFrom)
-{
-    DataFileWindow window(DataFileWindow::Mode::Load, std::move(loadFrom), parent);
-    window.exec();
-}
 
 }   // namespace rotavex

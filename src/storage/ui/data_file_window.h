@@ -1,8 +1,8 @@
 #pragma once
-// frmGuardarD and frmCargar: the twin windows that choose where the data file
-// is written and which one is read. A drive list, a folder list, a file list,
-// a name field and two buttons; the window knows nothing of the data itself
-// and hands the full path to the action it was given.
+// What the save and load windows (frmGuardarD, frmCargar) share: a drive
+// list, a folder list, a file list, a name field and two buttons. The window
+// knows nothing of the data itself and hands the full path to the action it
+// was given; each twin adds its own title, size, focus order and name rules.
 
 #include <QDialog>
 #include <QListWidget>
@@ -23,11 +23,6 @@ using DataFileAction = std::function<bool(const QString &path)>;
 class DataFileWindow : public QDialog {
     Q_OBJECT
 public:
-    enum class Mode { Save, Load };
-
-    DataFileWindow(Mode mode, DataFileAction action, QWidget *parent = nullptr);
-
-    Mode mode() const { return mode_; }
     QString folder() const;     // the folder of the file list, native separators
     QString fullPath() const;   // folder and name field joined
 
@@ -47,6 +42,20 @@ public slots:
     void reject() override;
 
 protected:
+    // The controls are named after the window (filGuardarD, DirCargarD, ...)
+    // by controlSuffix; the main button reads actionCaption.
+    DataFileWindow(const QString &controlSuffix, const QString &actionCaption, DataFileAction action, QWidget *parent);
+
+    QComboBox *driveList() const { return driveList_; }
+    // The focus visits the controls in this order; the first one has it.
+    void setFocusOrder(const QList<QWidget *> &order);
+
+    // What the name field shows once the folder has changed; no file is
+    // selected then.
+    virtual QString nameAfterFolderChange(bool volumeRoot) const = 0;
+    // The action did not succeed; the window stays open.
+    virtual void actionFailed() = 0;
+
     void showEvent(QShowEvent *event) override;
 
 private:
@@ -54,8 +63,7 @@ private:
     // anything else (opening the window, the drive list).
     enum class Origin { FolderList, Elsewhere };
 
-    void buildControls();
-    void setTabOrders();
+    void buildControls(const QString &controlSuffix, const QString &actionCaption);
     void fillVolumes();
     void showVolume(const QString &volumeRoot);
     QTreeWidgetItem *addFolderItem(QTreeWidgetItem *parent, const QString &name);
@@ -70,7 +78,6 @@ private:
     void folderSelected(QTreeWidgetItem *item);
     void runAction();
 
-    const Mode mode_;
     const DataFileAction action_;
     QString folder_;
     QString volumeRoot_;
@@ -85,12 +92,5 @@ private:
     QPushButton *mainButton_ = nullptr;
     QPushButton *cancelButton_ = nullptr;
 };
-
-// Opens the window modally; it is gone when these return.
-void openSaveWindow(QWidget *parent, DataFileAction saveTo);
-void openLoadWindow(QWidget *parent, DataFileAction loadFrom);
-
-inline const QString SaveFailedMessage = QStringLiteral(
-    "No se han podido guardar los datos en el fichero indicado. Compruebe el nombre y la carpeta.");
 
 }   // namespace rotavex

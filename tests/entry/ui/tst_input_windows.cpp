@@ -2,7 +2,6 @@
 // the observatory buttons, the class and service choices, the focus order
 // and freezing the inputs while results are shown.
 
-#include "entry/field_check.h"
 #include "entry/ui/input_form.h"
 #include "entry/ui/input_windows.h"
 #include "entry/ui/numeric_field.h"
@@ -10,6 +9,7 @@
 #include "model/workspace.h"
 #include "widgets/wrapping_button.h"
 
+#include "../../fixtures/observatory_buttons.h"
 #include "../../ui_support/scripted_prompter.h"
 
 #include <QAbstractButton>
@@ -23,6 +23,8 @@
 #include <QtTest>
 
 using namespace rotavex;
+using fixtures::ObservatoryButton;
+using fixtures::ObservatoryButtons;
 
 Q_DECLARE_METATYPE(Input)
 Q_DECLARE_METATYPE(rotavex::DataWindow)
@@ -30,11 +32,11 @@ Q_DECLARE_METATYPE(rotavex::ObservatoryGroup)
 
 namespace {
 
-const QString Negative = QString::fromUtf8(NegativeValueMessage.data(), int(NegativeValueMessage.size()));
-const QString NotANumber = QString::fromUtf8(NotANumberMessage.data(), int(NotANumberMessage.size()));
-const QString NeedsClass = QString::fromUtf8(NeedsBusClassMessage.data(), int(NeedsBusClassMessage.size()));
-const QString UseObservatory = QString::fromUtf8(UseObservatoryCaption.data(), int(UseObservatoryCaption.size()));
-const QString UseOwnData = QString::fromUtf8(UseOwnDataCaption.data(), int(UseOwnDataCaption.size()));
+const QString Negative = "Por favor, no introduzca valores negativos";
+const QString NotANumber = "Por favor, introduzca sólo números.";
+const QString NeedsClass = "Debe seleccionar un tipo de autobus en los Datos Generales";
+const QString UseObservatory = "Pulse aquí para utilizar los datos del Observatorio";
+const QString UseOwnData = "Pulse aquí para introducir sus datos personalizados";
 
 DataWindow windowOf(Input input)
 {
@@ -70,7 +72,6 @@ private slots:
     void clickingTheObservatoryButtonChecksTheFieldFirst();
     void observatoryButtons_data();
     void observatoryButtons();
-    void observatoryButtonTwiceGivesEmptyFields();
     void observatoryShownWhole_data();
     void observatoryShownWhole();
 
@@ -228,74 +229,59 @@ void InputWindowsTest::clickingTheObservatoryButtonChecksTheFieldFirst()
 void InputWindowsTest::observatoryButtons_data()
 {
     QTest::addColumn<ObservatoryGroup>("id");
+    QTest::addColumn<QString>("name");
+    QTest::addColumn<QList<Input>>("fields");
     QTest::addColumn<int>("busClass");
     QTest::addColumn<bool>("refused");
-
-    // Only the driver's and the general costs have averages for every class.
-    Workspace scratch;
-    const InputWindows named(scratch);
-    for (const SwitchGroup &group : switchGroups()) {
-        const QString name = named.observatoryButton(group.id)->objectName();
-        const bool needsClass = group.id != ObservatoryGroup::Driver && group.id != ObservatoryGroup::General;
-        QTest::newRow(qPrintable(name + " without class")) << group.id << 0 << needsClass;
-        QTest::newRow(qPrintable(name + " with class 2")) << group.id << 2 << false;
+    for (const ObservatoryButton &button : ObservatoryButtons) {
+        QTest::addRow("%s without class", button.name)
+            << button.group << button.name << button.fields << 0 << button.needsClass;
+        QTest::addRow("%s with class 2", button.name) << button.group << button.name << button.fields << 2 << false;
     }
 }
 
 void InputWindowsTest::observatoryButtons()
 {
     QFETCH(ObservatoryGroup, id);
+    QFETCH(QString, name);
+    QFETCH(QList<Input>, fields);
     QFETCH(int, busClass);
     QFETCH(bool, refused);
 
     windows->selectBusClass(busClass);
-    const SwitchGroup &group = switchGroup(id);
     for (Input input : AllInputs)
         windows->setFieldText(input, QStringLiteral("5"));
+    QPushButton *button = windows->observatoryButton(id);
+    QCOMPARE(button->objectName(), name);
 
-    windows->observatoryButton(id)->click();
+    button->click();
 
     QCOMPARE(prompts->shown, refused ? QStringList{NeedsClass} : QStringList());
-    QCOMPARE(windows->observatoryButton(id)->text(), refused ? UseObservatory : UseOwnData);
-    for (const SwitchPart &part : group.parts) {
-        QCOMPARE(switchFlag(ws, part.sw), !refused);
-        for (Input input : part.fields) {
-            QCOMPARE(windows->field(input)->text(), refused ? QStringLiteral("5") : QStringLiteral("Observatorio"));
-            QCOMPARE(windows->field(input)->isReadOnly(), !refused);
-            QCOMPARE(windows->label(input)->isEnabled(), refused);
-        }
+    QCOMPARE(button->text(), refused ? UseObservatory : UseOwnData);
+    for (Input input : AllInputs) {
+        const bool switched = !refused && fields.contains(input);
+        QCOMPARE(windows->field(input)->text(), switched ? QStringLiteral("Observatorio") : QStringLiteral("5"));
+        QCOMPARE(windows->field(input)->isReadOnly(), switched);
+        QCOMPARE(windows->label(input)->isEnabled(), !switched);
     }
-}
 
-void InputWindowsTest::observatoryButtonTwiceGivesEmptyFields()
-{
-    windows->selectBusClass(3);
-    const std::vector<Input> fourFields = {Input::Cosaut, Input::Vidaut, Input::Cosfin, Input::Plafin};
-    for (Input input : fourFields)
-        windows->setFieldText(input, QStringLiteral("7"));
-    QPushButton *button = windows->observatoryButton(ObservatoryGroup::Vehicle);
+    // Pressed again, the group is the user's, with its fields empty.
     button->click();
-    QVERIFY(ws.ObsVehicle && ws.ObsFinancing);
-    button->click();
-    QVERIFY(!ws.ObsVehicle && !ws.ObsFinancing);
     QCOMPARE(button->text(), UseObservatory);
-    for (Input input : fourFields) {
-        QCOMPARE(windows->field(input)->text(), QString());
+    for (Input input : fields) {
+        QCOMPARE(windows->field(input)->text(), refused ? QStringLiteral("5") : QString());
         QVERIFY(!windows->field(input)->isReadOnly());
+        QVERIFY(windows->label(input)->isEnabled());
     }
-    QVERIFY(prompts->shown.isEmpty());
 }
 
 void InputWindowsTest::observatoryShownWhole_data()
 {
     QTest::addColumn<ObservatoryGroup>("id");
     QTest::addColumn<Input>("input");
-    Workspace scratch;
-    const InputWindows named(scratch);
-    for (const SwitchGroup &group : switchGroups())
-        for (const SwitchPart &part : group.parts)
-            for (Input input : part.fields)
-                QTest::newRow(qPrintable(named.field(input)->objectName())) << group.id << input;
+    for (const ObservatoryButton &button : ObservatoryButtons)
+        for (Input input : button.fields)
+            QTest::addRow("%s, %s", button.name, inputName(input).data()) << button.group << input;
 }
 
 // The locked field shows the whole word from its first letter, in the
@@ -401,8 +387,8 @@ void InputWindowsTest::freezeAndUnfreeze()
     windows->freezeInputs();
     for (Input input : AllInputs)
         QVERIFY(windows->field(input)->isReadOnly());
-    for (const SwitchGroup &group : switchGroups())
-        QVERIFY(!windows->observatoryButton(group.id)->isEnabled());
+    for (const ObservatoryButton &button : ObservatoryButtons)
+        QVERIFY(!windows->observatoryButton(button.group)->isEnabled());
     QWidget *classFrame = windows->busClassFrame();
     QWidget *serviceFrame = windows->serviceModeFrame();
     QVERIFY(!classFrame->isEnabled());
@@ -415,8 +401,8 @@ void InputWindowsTest::freezeAndUnfreeze()
                                  != underObservatory.end();
         QCOMPARE(windows->field(input)->isReadOnly(), stillLocked);
     }
-    for (const SwitchGroup &group : switchGroups())
-        QVERIFY(windows->observatoryButton(group.id)->isEnabled());
+    for (const ObservatoryButton &button : ObservatoryButtons)
+        QVERIFY(windows->observatoryButton(button.group)->isEnabled());
     QVERIFY(classFrame->isEnabled());
     QVERIFY(serviceFrame->isEnabled());
     QCOMPARE(windows->field(Input::Cosgas)->text(), QStringLiteral("Observatorio"));

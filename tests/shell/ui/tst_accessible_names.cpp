@@ -10,7 +10,8 @@
 #include "observatory/ui/observatory_window.h"
 #include "results/ui/results_window.h"
 #include "shell/ui/about_window.h"
-#include "storage/ui/data_file_window.h"
+#include "storage/ui/load_data_window.h"
+#include "storage/ui/save_data_window.h"
 
 #include "../../ui_support/scripted_prompter.h"
 
@@ -166,9 +167,9 @@ void AccessibleNamesTest::everyControlNamed()
     else if (window == "frmObs")
         owned = std::make_unique<ObservatoryWindow>();
     else if (window == "frmGuardarD")
-        owned = std::make_unique<DataFileWindow>(DataFileWindow::Mode::Save, noFile);
+        owned = std::make_unique<SaveDataWindow>(noFile);
     else if (window == "frmCargar")
-        owned = std::make_unique<DataFileWindow>(DataFileWindow::Mode::Load, noFile);
+        owned = std::make_unique<LoadDataWindow>(noFile);
     else if (window == "frmAcerca")
         owned = std::make_unique<AboutWindow>();
     else if (window == "frmResul")

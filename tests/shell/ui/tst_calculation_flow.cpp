@@ -4,6 +4,7 @@
 
 #include "check/ui/check_window.h"
 #include "entry/ui/input_windows.h"
+#include "fixtures/observatory_buttons.h"
 #include "fixtures/worked_example.h"
 #include "model/workspace.h"
 #include "regional/number_locale.h"
@@ -16,7 +17,6 @@
 #include "shell/ui/main_window.h"
 #include "shell/ui/program_commands.h"
 #include "storage/ui/data_file_actions.h"
-#include "storage/ui/data_file_window.h"
 #include "storage/ui/load_into_windows.h"
 
 #include "../../ui_support/pdf_printing.h"
@@ -75,29 +75,24 @@ private slots:
         QTest::addColumn<MenuCommand>("command");
         QTest::addColumn<QString>("opened");   // the class of the window that opens
         QTest::addColumn<bool>("modal");
-        QTest::addColumn<bool>("saving");   // for the file window: saving, not loading
 
-        QTest::newRow("Guardar") << &MainCommands::save << "rotavex::DataFileWindow" << true << true;
-        QTest::newRow("Cargar") << &MainCommands::load << "rotavex::DataFileWindow" << true << false;
-        QTest::newRow("Observatorio") << &MainCommands::observatory << "rotavex::ObservatoryWindow" << true << false;
-        QTest::newRow("Comprobar datos") << &MainCommands::check << "rotavex::CheckWindow" << true << false;
-        QTest::newRow("Acerca de") << &MainCommands::about << "rotavex::AboutWindow" << true << false;
+        QTest::newRow("Guardar") << &MainCommands::save << "rotavex::SaveDataWindow" << true;
+        QTest::newRow("Cargar") << &MainCommands::load << "rotavex::LoadDataWindow" << true;
+        QTest::newRow("Observatorio") << &MainCommands::observatory << "rotavex::ObservatoryWindow" << true;
+        QTest::newRow("Comprobar datos") << &MainCommands::check << "rotavex::CheckWindow" << true;
+        QTest::newRow("Acerca de") << &MainCommands::about << "rotavex::AboutWindow" << true;
         // Help opens beside the program, not over it.
-        QTest::newRow("Ayuda") << &MainCommands::help << "rotavex::HelpWindow" << false << false;
+        QTest::newRow("Ayuda") << &MainCommands::help << "rotavex::HelpWindow" << false;
     }
     void menuCommandsOpenTheirWindows()
     {
         QFETCH(MenuCommand, command);
         QFETCH(QString, opened);
         QFETCH(bool, modal);
-        QFETCH(bool, saving);
         QString seen;
-        bool savingSeen = false;
         if (modal) {
             whenModalOpens([&](QWidget *window) {
                 seen = QString::fromLatin1(window->metaObject()->className());
-                if (auto *files = qobject_cast<DataFileWindow *>(window))
-                    savingSeen = files->mode() == DataFileWindow::Mode::Save;
                 static_cast<QDialog *>(window)->done(QDialog::Rejected);
             });
         }
@@ -112,7 +107,6 @@ private slots:
             QCoreApplication::sendPostedEvents(nullptr, QEvent::DeferredDelete);
         }
         QCOMPARE(seen, opened);
-        QCOMPARE(savingSeen, saving);
         QVERIFY(!main->workspace().ResultsReady);
     }
 
@@ -348,8 +342,8 @@ private slots:
             QVERIFY(inputs.field(input)->isReadOnly());
         QVERIFY(!inputs.busClassFrame()->isEnabled());
         QVERIFY(!inputs.serviceModeFrame()->isEnabled());
-        for (const SwitchGroup &group : switchGroups())
-            QVERIFY(!inputs.observatoryButton(group.id)->isEnabled());
+        for (const fixtures::ObservatoryButton &button : fixtures::ObservatoryButtons)
+            QVERIFY(!inputs.observatoryButton(button.group)->isEnabled());
         QVERIFY(main->resultsWindow().newCalculationButton()->isEnabled());
     }
 

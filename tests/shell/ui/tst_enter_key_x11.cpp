@@ -11,7 +11,8 @@
 #include "observatory/ui/observatory_window.h"
 #include "results/ui/results_window.h"
 #include "shell/ui/about_window.h"
-#include "storage/ui/data_file_window.h"
+#include "storage/ui/load_data_window.h"
+#include "storage/ui/save_data_window.h"
 
 #include "../../ui_support/scripted_prompter.h"
 #include "../../ui_support/x_input.h"
@@ -83,9 +84,9 @@ QWidget *EnterKeyX11Test::showWindow(const QString &name)
     } else if (name == "frmObs") {
         owned_ = std::make_unique<ObservatoryWindow>();
     } else if (name == "frmGuardarD") {
-        owned_ = std::make_unique<DataFileWindow>(DataFileWindow::Mode::Save, record("save"));
+        owned_ = std::make_unique<SaveDataWindow>(record("save"));
     } else if (name == "frmCargar") {
-        owned_ = std::make_unique<DataFileWindow>(DataFileWindow::Mode::Load, record("load"));
+        owned_ = std::make_unique<LoadDataWindow>(record("load"));
     } else if (name == "frmAcerca") {
         owned_ = std::make_unique<AboutWindow>();
     } else if (name == "frmResul") {

@@ -7,7 +7,6 @@
 #include "shell/ui/main_window.h"
 #include "shell/ui/program_start.h"
 #include "shell/ui/splash_window.h"
-#include "storage/data_file.h"
 
 #include "../../fixtures/worked_example.h"
 #include "../../ui_support/scripted_prompter.h"
@@ -94,7 +93,7 @@ void ProgramStartTest::dataFileOnCommandLine()
     QTest::keyClick(&splash, Qt::Key_Return);
     QVERIFY(main->isVisible());
 
-    const QStringList refusal{QString::fromUtf8(ForeignFileMessage.data(), qsizetype(ForeignFileMessage.size()))};
+    const QStringList refusal{"El fichero que intenta cargar no es de ROTAVEX"};
     const Workspace &ws = main->workspace();
     if (accepted) {
         QTRY_COMPARE(ws.BusClass, int16_t(3));

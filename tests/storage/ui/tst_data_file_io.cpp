@@ -14,7 +14,7 @@ using rotavex::fixtures::writeFile;
 
 namespace {
 
-const QString Foreign = QString::fromUtf8(ForeignFileMessage.data(), ForeignFileMessage.size());
+const QString Foreign = "El fichero que intenta cargar no es de ROTAVEX";
 
 }   // namespace
 

@@ -1,8 +1,8 @@
+#include "../../ui_support/either_data_file_window.h"
 #include "../../ui_support/scripted_prompter.h"
 #include "fixtures/full_volume.h"
 #include "fixtures/worked_example.h"
 #include "storage/ui/data_file_actions.h"
-#include "storage/ui/data_file_window.h"
 
 #include <QCloseEvent>
 #include <QComboBox>
@@ -13,25 +13,24 @@
 #include <QtTest>
 
 using namespace rotavex;
-using Mode = DataFileWindow::Mode;
 
 namespace {
 
 // A window with its action recorded and answered.
 struct OpenWindow {
     explicit OpenWindow(Mode mode, bool succeeds = false)
-        : window(mode, [this, succeeds](const QString &path) {
+        : window(makeDataFileWindow(mode, [this, succeeds](const QString &path) {
               paths << path;
               return succeeds;
-          })
+          }))
     {
-        window.show();
+        window->show();
     }
-    QLineEdit *nameField() { return window.nameField(); }
-    QListView *fileList() { return window.fileList(); }
+    QLineEdit *nameField() { return window->nameField(); }
+    QListView *fileList() { return window->fileList(); }
 
     QStringList paths;
-    DataFileWindow window;
+    const std::unique_ptr<DataFileWindow> window;
 };
 
 // The names the file list shows.
@@ -74,7 +73,7 @@ private slots:
     {
         QFETCH(Mode, mode);
         OpenWindow open(mode);
-        QCOMPARE(open.window.folder(), QDir::toNativeSeparators(folder_));
+        QCOMPARE(open.window->folder(), QDir::toNativeSeparators(folder_));
         QCOMPARE(open.nameField()->text(), mode == Mode::Save ? QString() : QDir::toNativeSeparators(folder_));
     }
 
@@ -83,13 +82,13 @@ private slots:
     {
         QFETCH(Mode, mode);
         OpenWindow open(mode);
-        QVERIFY(QTest::qWaitForWindowExposed(&open.window));
+        QVERIFY(QTest::qWaitForWindowExposed(open.window.get()));
         QListView *list = open.fileList();
         QTRY_COMPARE(listed(list), QStringList{"empresa1"});
         const QModelIndex file = list->model()->index(0, 0, list->rootIndex());
         QTest::mouseClick(list->viewport(), Qt::LeftButton, {}, list->visualRect(file).center());
         QCOMPARE(open.nameField()->text(), QString("empresa1"));
-        QCOMPARE(open.window.fullPath(), QDir::toNativeSeparators(folder_ + "/empresa1"));
+        QCOMPARE(open.window->fullPath(), QDir::toNativeSeparators(folder_ + "/empresa1"));
     }
 
     void changingFolder_data()
@@ -110,9 +109,9 @@ private slots:
         OpenWindow open(mode);
         open.nameField()->setText("empresa1");
         const QString target = volumeRoot ? QStorageInfo(folder_).rootPath() : folder_ + "/sub";
-        QVERIFY(open.window.openFolder(target));
-        QCOMPARE(open.window.folder(), QDir::toNativeSeparators(QDir::cleanPath(target)));
-        QCOMPARE(open.nameField()->text(), rootTextOffered ? open.window.folder() : QString());
+        QVERIFY(open.window->openFolder(target));
+        QCOMPARE(open.window->folder(), QDir::toNativeSeparators(QDir::cleanPath(target)));
+        QCOMPARE(open.nameField()->text(), rootTextOffered ? open.window->folder() : QString());
         QVERIFY(open.fileList()->selectionModel()->selectedIndexes().isEmpty());
         QCOMPARE(QDir::currentPath(), folder_);
         // Files only: never the folder just left, nor any other folder.
@@ -126,9 +125,9 @@ private slots:
     {
         OpenWindow open(Mode::Save);
         open.nameField()->setText("empresa1");
-        QVERIFY(!open.window.openFolder(folder_ + "/empresa1"));
-        QVERIFY(!open.window.openFolder(folder_ + "/no-existe"));
-        QCOMPARE(open.window.folder(), QDir::toNativeSeparators(folder_));
+        QVERIFY(!open.window->openFolder(folder_ + "/empresa1"));
+        QVERIFY(!open.window->openFolder(folder_ + "/no-existe"));
+        QCOMPARE(open.window->folder(), QDir::toNativeSeparators(folder_));
         QCOMPARE(open.nameField()->text(), QString("empresa1"));
     }
 
@@ -152,10 +151,10 @@ private slots:
         QFETCH(QStringList, told);
         OpenWindow open(mode, succeeds);
         const QString name = open.nameField()->text();
-        open.window.actionButton()->click();
+        open.window->actionButton()->click();
         // The load window opens with the folder's own text as name, which names no file.
         QCOMPARE(open.paths, QStringList{QDir::toNativeSeparators(folder_ + "/" + name)});
-        QCOMPARE(open.window.isVisible(), !closes);
+        QCOMPARE(open.window->isVisible(), !closes);
         QCOMPARE(prompter_.shown, told);
         QCOMPARE(open.nameField()->text(), name);
     }
@@ -174,11 +173,11 @@ private slots:
         QFETCH(Mode, mode);
         QFETCH(QStringList, order);
         OpenWindow open(mode);
-        QVERIFY(QTest::qWaitForWindowActive(&open.window));
+        QVERIFY(QTest::qWaitForWindowActive(open.window.get()));
         QStringList visited;
         for (int i = 0; i < order.size(); ++i) {
-            visited << open.window.focusWidget()->objectName();
-            QTest::keyClick(open.window.focusWidget(), Qt::Key_Tab);
+            visited << open.window->focusWidget()->objectName();
+            QTest::keyClick(open.window->focusWidget(), Qt::Key_Tab);
         }
         QCOMPARE(visited, order);
     }
@@ -188,19 +187,19 @@ private slots:
     {
         QFETCH(Mode, mode);
         OpenWindow open(mode, true);
-        QVERIFY(QTest::qWaitForWindowExposed(&open.window));
-        QTest::keyClick(&open.window, Qt::Key_Escape);
+        QVERIFY(QTest::qWaitForWindowExposed(open.window.get()));
+        QTest::keyClick(open.window.get(), Qt::Key_Escape);
         QTest::keyClick(open.nameField(), Qt::Key_Return);
-        QVERIFY(open.window.isVisible());
+        QVERIFY(open.window->isVisible());
         // The title bar's close button and Alt+F4 ask the window to close.
-        QVERIFY(!open.window.close());
+        QVERIFY(!open.window->close());
         QCloseEvent request;
-        QCoreApplication::sendEvent(&open.window, &request);
+        QCoreApplication::sendEvent(open.window.get(), &request);
         QVERIFY(!request.isAccepted());
-        QVERIFY(open.window.isVisible());
-        open.window.cancelButton()->click();
-        QVERIFY(!open.window.isVisible());
-        QCOMPARE(open.window.result(), int(QDialog::Rejected));
+        QVERIFY(open.window->isVisible());
+        open.window->cancelButton()->click();
+        QVERIFY(!open.window->isVisible());
+        QCOMPARE(open.window->result(), int(QDialog::Rejected));
         QVERIFY(open.paths.isEmpty());
     }
 
@@ -221,7 +220,7 @@ private slots:
         ws.DataSaved = false;
         texts[Input::Km] = "250";
         {
-            DataFileWindow window(Mode::Save, [&](const QString &path) { return saveWorkspace(path, ws, texts); });
+            SaveDataWindow window([&](const QString &path) { return saveWorkspace(path, ws, texts); });
             window.show();
             QVERIFY(window.openFolder(volume.path()));
             window.nameField()->setText("empresa");

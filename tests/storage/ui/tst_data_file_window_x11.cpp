@@ -3,9 +3,9 @@
 // under the pointer and stays where it is, and it shows the current folder
 // as soon as the window opens. Run by tests/ui_support/on_x_server.sh.
 
+#include "../../ui_support/either_data_file_window.h"
 #include "../../ui_support/scripted_prompter.h"
 #include "../../ui_support/x_input.h"
-#include "storage/ui/data_file_window.h"
 
 #include <QLabel>
 #include <QLineEdit>
@@ -13,7 +13,6 @@
 #include <QtTest>
 
 using namespace rotavex;
-using Mode = DataFileWindow::Mode;
 
 namespace {
 
@@ -52,10 +51,10 @@ private slots:
     {
         QFETCH(Mode, mode);
         QFETCH(int, clicks);
-        DataFileWindow window(mode, [](const QString &) { return false; });
-        window.show();
-        QVERIFY(QTest::qWaitForWindowActive(&window));
-        QTreeView *tree = window.folderList();
+        const auto window = makeDataFileWindow(mode, [](const QString &) { return false; });
+        window->show();
+        QVERIFY(QTest::qWaitForWindowActive(window.get()));
+        QTreeView *tree = window->folderList();
         QWidget *viewport = tree->viewport();
 
         // As soon as the window is there, the current folder is chosen and
@@ -78,12 +77,12 @@ private slots:
         const QPoint pointer = tree->visualRect(target).center();
         QVERIFY(x_input::click(viewport, pointer, clicks));
 
-        QCOMPARE(window.folder(), QDir::toNativeSeparators(base_ + "/" + name));
+        QCOMPARE(window->folder(), QDir::toNativeSeparators(base_ + "/" + name));
         // The list did not move under the pointer, then or later.
         QCOMPARE(nameAt(tree->indexAt(pointer)), name);
         QTest::qWait(1000);
         QCOMPARE(nameAt(tree->indexAt(pointer)), name);
-        QCOMPARE(window.folder(), QDir::toNativeSeparators(base_ + "/" + name));
+        QCOMPARE(window->folder(), QDir::toNativeSeparators(base_ + "/" + name));
     }
 
     void nameLabelOnOneLine_data()
@@ -95,19 +94,19 @@ private slots:
     void nameLabelOnOneLine()
     {
         QFETCH(Mode, mode);
-        DataFileWindow window(mode, [](const QString &) { return false; });
-        window.show();
-        QVERIFY(QTest::qWaitForWindowExposed(&window));
-        const QLabel *label = window.nameLabel();
+        const auto window = makeDataFileWindow(mode, [](const QString &) { return false; });
+        window->show();
+        QVERIFY(QTest::qWaitForWindowExposed(window.get()));
+        const QLabel *label = window->nameLabel();
         const QFontMetrics metrics(label->font());
         QCOMPARE(label->text(), QString("Nombre de Archivo"));
         QVERIFY2(metrics.horizontalAdvance(label->text()) <= label->contentsRect().width(),
                  qPrintable(label->font().toString()));
         QVERIFY(metrics.height() <= label->contentsRect().height());
         // In the window's own lettering, clear of the name field.
-        QCOMPARE(label->font(), window.font());
-        QVERIFY(label->geometry().right() < window.nameField()->geometry().left());
-        QVERIFY(window.rect().contains(window.nameField()->geometry()));
+        QCOMPARE(label->font(), window->font());
+        QVERIFY(label->geometry().right() < window->nameField()->geometry().left());
+        QVERIFY(window->rect().contains(window->nameField()->geometry()));
     }
 
 private:

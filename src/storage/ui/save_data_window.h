@@ -1,0 +1,24 @@
+#pragma once
+// frmGuardarD: chooses where the data file is written.
+
+#include "data_file_window.h"
+
+namespace rotavex {
+
+class SaveDataWindow final : public DataFileWindow {
+    Q_OBJECT
+public:
+    explicit SaveDataWindow(DataFileAction saveTo, QWidget *parent = nullptr);
+
+private:
+    QString nameAfterFolderChange(bool volumeRoot) const override;
+    void actionFailed() override;
+};
+
+// Opens the window modally; it is gone when this returns.
+void openSaveWindow(QWidget *parent, DataFileAction saveTo);
+
+inline const QString SaveFailedMessage = QStringLiteral(
+    "No se han podido guardar los datos en el fichero indicado. Compruebe el nombre y la carpeta.");
+
+}   // namespace rotavex
