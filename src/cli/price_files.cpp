@@ -3,6 +3,7 @@
 #include "check/check_report.h"
 #include "check/data_check.h"
 #include "model/calculation.h"
+#include "model/result_fields.h"
 #include "results/chart_export.h"
 #include "results/plain_text.h"
 #include "results/results_report.h"
@@ -58,26 +59,12 @@ constexpr const char
              "    blockingZero        algún dato que debe ser positivo vale cero\n"
              "    allowedZero         algún dato vale cero sin impedir el cálculo\n"
              "    negative            algún dato es negativo\n"
-             "  Resultados, solo de un fichero calculado (en CSV, vacíos si no):\n"
-             "  TotalKm               km con pasajeros más km de posicionamiento (km)\n"
-             "  ServiceHours          horas del servicio (horas)\n"
-             "  EffectiveAnnualHours  horas al año sobre las que se reparten los costes por hora (horas)\n"
-             "  DriverPerHour, AmortisationPerHour, FinancingPerHour, InsurancePerHour\n"
-             "                        conductor, amortización, financiación y seguros (euros por hora)\n"
-             "  FuelPerKm, MaintenancePerKm, TyresPerKm\n"
-             "                        combustible, mantenimiento y neumáticos (euros por km)\n"
-             "  DriverTotal, FuelTotal, AmortisationTotal, FinancingTotal, MaintenanceTotal,\n"
-             "  TyresTotal, InsuranceTotal\n"
-             "                        coste de cada partida en el servicio (euros)\n"
-             "  GeneralCosts          costes generales del servicio (euros)\n"
-             "  ServiceTotal          coste total del servicio, costes generales incluidos (euros)\n"
-             "  DriverPct, GeneralPct, FuelPct, AmortisationPct, FinancingPct, MaintenancePct,\n"
-             "  TyresPct, InsurancePct\n"
-             "                        parte de cada partida en ServiceTotal (porcentaje, de 0 a 100)\n"
-             "\n"
-             "Estado de salida: 0 si se calcularon todos los ficheros; 1 si alguno no superó la\n"
-             "comprobación o no pudo calcularse; 2 si la orden es incorrecta, algún fichero no se\n"
-             "puede leer o no es de ROTAVEX, o no se puede escribir la salida.\n";
+             "  Resultados, solo de un fichero calculado (en CSV, vacíos si no):\n";
+
+constexpr const char *UsageEnd = "\n"
+                                 "Estado de salida: 0 si se calcularon todos los ficheros; 1 si alguno no superó la\n"
+                                 "comprobación o no pudo calcularse; 2 si la orden es incorrecta, algún fichero no se\n"
+                                 "puede leer o no es de ROTAVEX, o no se puede escribir la salida.\n";
 
 enum class Format { Text, Json, Csv };
 
@@ -93,48 +80,51 @@ std::string numberText(float value)
 
 std::string numberText(int32_t value) { return std::to_string(value); }
 
-struct ResultField {
-    const char *name;
-    std::string (*text)(const Workspace &);
-};
+// A result as the shortest text that reads back to the same value.
+std::string numberText(const Workspace &ws, const ResultField &field)
+{
+    return field.whole ? numberText(ws.*field.whole) : numberText(ws.*field.real);
+}
 
-#define ROTAVEX_FIELD(f)                                                                                               \
-    ResultField                                                                                                        \
-    {                                                                                                                  \
-#f, [](const Workspace &ws) { return numberText(ws.f); }                                                       \
+// The result fields with what each holds, those that share a meaning listed
+// together within lines of at most 80 characters.
+std::string resultFieldList()
+{
+    constexpr std::size_t Width = 80;
+    constexpr std::size_t MeaningColumn = 24;
+    const std::vector<ResultField> &fields = resultFields();
+    std::string list;
+    for (std::size_t first = 0; first < fields.size();) {
+        std::size_t end = first + 1;
+        while (end < fields.size() && !*fields[end].meaning)
+            ++end;
+        const std::string indent = "  ";
+        std::string line = indent;
+        for (std::size_t i = first; i < end; ++i) {
+            const std::string name = fields[i].name + std::string(i + 1 < end ? "," : "");
+            if (line.size() > indent.size() && line.size() + 1 + name.size() > Width) {
+                list += line + "\n";
+                line = indent;
+            } else if (line.size() > indent.size()) {
+                line += ' ';
+            }
+            line += name;
+        }
+        if (end - first == 1 && line.size() + 2 <= MeaningColumn)
+            list += line + std::string(MeaningColumn - line.size(), ' ');
+        else
+            list += line + "\n" + std::string(MeaningColumn, ' ');
+        list += fields[first].meaning + std::string("\n");
+        first = end;
     }
+    return list;
+}
 
-const std::vector<ResultField> resultFields = {
-    ROTAVEX_FIELD(TotalKm),
-    ROTAVEX_FIELD(ServiceHours),
-    ROTAVEX_FIELD(EffectiveAnnualHours),
-    ROTAVEX_FIELD(DriverPerHour),
-    ROTAVEX_FIELD(AmortisationPerHour),
-    ROTAVEX_FIELD(FinancingPerHour),
-    ROTAVEX_FIELD(InsurancePerHour),
-    ROTAVEX_FIELD(FuelPerKm),
-    ROTAVEX_FIELD(MaintenancePerKm),
-    ROTAVEX_FIELD(TyresPerKm),
-    ROTAVEX_FIELD(DriverTotal),
-    ROTAVEX_FIELD(FuelTotal),
-    ROTAVEX_FIELD(AmortisationTotal),
-    ROTAVEX_FIELD(FinancingTotal),
-    ROTAVEX_FIELD(MaintenanceTotal),
-    ROTAVEX_FIELD(TyresTotal),
-    ROTAVEX_FIELD(InsuranceTotal),
-    ROTAVEX_FIELD(GeneralCosts),
-    ROTAVEX_FIELD(ServiceTotal),
-    ROTAVEX_FIELD(DriverPct),
-    ROTAVEX_FIELD(GeneralPct),
-    ROTAVEX_FIELD(FuelPct),
-    ROTAVEX_FIELD(AmortisationPct),
-    ROTAVEX_FIELD(FinancingPct),
-    ROTAVEX_FIELD(MaintenancePct),
-    ROTAVEX_FIELD(TyresPct),
-    ROTAVEX_FIELD(InsurancePct),
-};
-
-#undef ROTAVEX_FIELD
+const std::string &usage()
+{
+    static const std::string text = Usage + resultFieldList() + UsageEnd;
+    return text;
+}
 
 // Names are printed as UTF-8 whatever bytes the system gave them.
 std::string jsonString(const std::string &s)
@@ -295,8 +285,8 @@ private:
         if (!file.error.empty())
             pending_ << ",\"error\":" << jsonString(file.error);
         if (file.calculated)
-            for (const ResultField &field : resultFields) {
-                const std::string number = field.text(file.ws);
+            for (const ResultField &field : resultFields()) {
+                const std::string number = numberText(file.ws, field);
                 pending_ << ",\"" << field.name << "\":" << (number.empty() ? "null" : number);
             }
         pending_ << "}\n";
@@ -305,7 +295,7 @@ private:
     void writeCsvHeader()
     {
         pending_ << "file,accepted,BusClass,ServiceMode,missing,blockingZero,allowedZero,negative";
-        for (const ResultField &field : resultFields)
+        for (const ResultField &field : resultFields())
             pending_ << "," << field.name;
         pending_ << ",error\n";
     }
@@ -319,8 +309,8 @@ private:
                      << boolText(file.check.allowedZero) << "," << boolText(file.check.negative);
         else
             pending_ << ",,,,,,";
-        for (const ResultField &field : resultFields)
-            pending_ << "," << (file.calculated ? field.text(file.ws) : "");
+        for (const ResultField &field : resultFields())
+            pending_ << "," << (file.calculated ? numberText(file.ws, field) : "");
         pending_ << "," << csvField(file.error) << "\n";
     }
 
@@ -334,7 +324,7 @@ private:
 
 void usageError(std::ostream &err, const std::string &message)
 {
-    err << "rotavex-calc: " << message << "\n\n" << Usage;
+    err << "rotavex-calc: " << message << "\n\n" << usage();
 }
 
 }   // namespace
@@ -351,7 +341,7 @@ int runCalculator(const std::vector<std::string> &args, std::ostream &out, std::
         } else if (arg == "--") {
             optionsEnded = true;
         } else if (arg == "--help" || arg == "-h") {
-            return emit(out, err, Usage) ? 0 : OutputFailed;
+            return emit(out, err, usage()) ? 0 : OutputFailed;
         } else if (arg == "--version") {
             return emit(out, err, "rotavex-calc " ROTAVEX_VERSION "\n") ? 0 : OutputFailed;
         } else if (arg == "--json" || arg == "--csv") {
