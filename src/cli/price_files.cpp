@@ -100,7 +100,7 @@ struct PricedFile {
     FieldTexts texts;
     DataCheckResult check;
     bool calculated = false;
-    std::string error;   // why it was not read or not calculated
+    std::string error;   // why it was not read, was refused or could not be calculated
 };
 
 class Calculator {
@@ -140,6 +140,7 @@ private:
         applyDataFileWithObservatory(*content, file.ws, file.texts);
         file.check = runDataCheck(file.ws, file.texts);
         if (!file.check.calculationOffered()) {
+            file.error = refusalReason(file.check.verdict);
             err_ << name << ":\n" << renderPlainText(checkScreenReport(file.check), locale_) << "\n";
             status_ = std::max(status_, 1);
         } else if (const auto fault = Calculate(file.ws, file.texts)) {
@@ -170,8 +171,7 @@ private:
 
     void writeJson(const PricedFile &file)
     {
-        pending_ << "{\"file\":" << jsonString(file.name)
-                 << ",\"accepted\":" << boolText(file.read && file.check.calculationOffered());
+        pending_ << "{\"file\":" << jsonString(file.name) << ",\"accepted\":" << boolText(file.calculated);
         if (file.read)
             pending_ << ",\"BusClass\":" << file.ws.BusClass << ",\"ServiceMode\":" << boolText(file.ws.ServiceMode)
                      << ",\"check\":{\"missing\":" << boolText(file.check.missing)
@@ -198,7 +198,7 @@ private:
 
     void writeCsvRow(const PricedFile &file)
     {
-        pending_ << csvField(validUtf8(file.name)) << "," << boolText(file.read && file.check.calculationOffered());
+        pending_ << csvField(validUtf8(file.name)) << "," << boolText(file.calculated);
         if (file.read)
             pending_ << "," << file.ws.BusClass << "," << boolText(file.ws.ServiceMode) << ","
                      << boolText(file.check.missing) << "," << boolText(file.check.blockingZero) << ","

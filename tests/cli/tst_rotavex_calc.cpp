@@ -394,6 +394,42 @@ private slots:
         QVERIFY(!run.out.contains("inf") && !run.out.contains("nan"));
     }
 
+    // A file is accepted when it was priced; one that was not says why, a
+    // refused one as the check's verdict does.
+    void acceptedOnlyWhenPriced_data()
+    {
+        QTest::addColumn<QByteArray>("salaryAndHours");
+        QTest::addColumn<bool>("accepted");
+        QTest::addColumn<QString>("error");
+        QTest::newRow("priced") << QByteArray("\"30000\",\"1800\"") << true << "";
+        QTest::newRow("arithmetic fault")
+            << QByteArray("\"30000\",\"1e45\"") << false
+            << "No se ha podido realizar el cálculo con estos datos. El fallo se produce en: horas anuales efectivas. "
+               "Revise los datos introducidos.";
+        QTest::newRow("blocking zero") << QByteArray("\"30000\",\"0\"") << false
+                                       << "Algunos datos con valor cero impiden realizar los cálculos";
+        QTest::newRow("missing") << QByteArray("\"30000\",\"\"") << false << "Faltan datos por introducir";
+        QTest::newRow("both") << QByteArray("\"\",\"0\"") << false
+                              << "Algunos datos con valor cero impiden realizar los cálculos. Faltan datos por "
+                                 "introducir";
+    }
+    void acceptedOnlyWhenPriced()
+    {
+        QFETCH(QByteArray, salaryAndHours);
+        QFETCH(bool, accepted);
+        QFETCH(QString, error);
+        QTemporaryDir dir;
+        const QString path = writeTemp(dir, "datos",
+                                       example("worked-example").replace("\"30000\",\"1800\"", salaryAndHours));
+        const QJsonObject json = QJsonDocument::fromJson(calc({"--json", path}).out.toUtf8()).object();
+        QCOMPARE(json["accepted"].toBool(), accepted);
+        QCOMPARE(json["error"].toString(), error);
+        const QString row = calc({"--csv", path}).out.section('\n', 1, 1);
+        QVERIFY2(row.startsWith(path + (accepted ? ",true," : ",false,")), qPrintable(row));
+        const QString csvError = error.contains(',') ? '"' + error + '"' : error;
+        QVERIFY2(row.endsWith(',' + csvError), qPrintable(row));
+    }
+
     // 3e38 euros of fuel and 3e38 of maintenance per km, on a trip without
     // kilometres: every result holds, but their sum per km does not.
     void overflowedReportSumIsAFault()
