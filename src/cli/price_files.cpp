@@ -84,8 +84,9 @@ std::string readFailureMessage(const DataFileBytes &read)
     switch (*read.failure) {
     case DataFileReadFailure::DoesNotExist: return "el fichero no existe";
     case DataFileReadFailure::IsADirectory: return "es una carpeta, no un fichero de datos";
-    case DataFileReadFailure::NotARegularFile:
-        return "no es un fichero normal (es una tubería, un dispositivo o un socket)";
+    case DataFileReadFailure::IsAPipe: return "no es un fichero normal (es una tubería)";
+    case DataFileReadFailure::IsADevice: return "no es un fichero normal (es un dispositivo)";
+    case DataFileReadFailure::IsASocket: return "no es un fichero normal (es un socket)";
     case DataFileReadFailure::CannotBeRead:
         return read.systemError ? "no se puede leer: " + systemReason(read.systemError) : "no se puede leer";
     }

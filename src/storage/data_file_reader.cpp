@@ -20,7 +20,11 @@ std::optional<DataFileReadFailure> refusalForKind(mode_t mode)
         return std::nullopt;
     if (S_ISDIR(mode))
         return DataFileReadFailure::IsADirectory;
-    return DataFileReadFailure::NotARegularFile;
+    if (S_ISFIFO(mode))
+        return DataFileReadFailure::IsAPipe;
+    if (S_ISSOCK(mode))
+        return DataFileReadFailure::IsASocket;
+    return DataFileReadFailure::IsADevice;
 }
 
 // Why path cannot be opened, named from what is there.
