@@ -93,6 +93,14 @@ std::string readFailureMessage(const DataFileBytes &read)
     return "no se puede leer";
 }
 
+// Why bytes that were read are not a data file.
+std::string contentFailureMessage(const std::string &name, const std::string &bytes)
+{
+    if (bytes.empty())
+        return name == "-" ? "la entrada está vacía" : "el fichero está vacío";
+    return std::string(ForeignFileMessage);
+}
+
 // A file priced (or refused) as the windows would have done it.
 struct PricedFile {
     std::string name;
@@ -132,7 +140,7 @@ private:
         const DataFileBytes bytes = name == "-" ? readDataFileFromDescriptor(STDIN_FILENO) : readDataFileFromDisk(name);
         const auto content = bytes.failure ? std::nullopt : readDataFile(bytes.bytes);
         if (!content) {
-            file.error = bytes.failure ? readFailureMessage(bytes) : std::string(ForeignFileMessage);
+            file.error = bytes.failure ? readFailureMessage(bytes) : contentFailureMessage(name, bytes.bytes);
             err_ << name << ": " << file.error << "\n";
             status_ = 2;
             return file;

@@ -478,7 +478,9 @@ private slots:
         QTest::addColumn<int>("status");
         QTest::addColumn<QString>("error");
         QTest::newRow("a data file") << example("worked-example") << 0 << "";
-        QTest::newRow("nothing") << QByteArray() << 2 << "El fichero que intenta cargar no es de ROTAVEX";
+        QTest::newRow("nothing") << QByteArray() << 2 << "la entrada está vacía";
+        QTest::newRow("not a data file") << QByteArray("\"ROTAVEx\"\r\n") << 2
+                                         << "El fichero que intenta cargar no es de ROTAVEX";
     }
     void dashReadsTheDataFileFromStandardInput()
     {
@@ -539,6 +541,8 @@ private slots:
                                     << "no se puede leer: error de entrada/salida";
         QTest::newRow("not a data file") << "ajeno"
                                          << "El fichero que intenta cargar no es de ROTAVEX";
+        QTest::newRow("empty") << "vacio"
+                               << "el fichero está vacío";
     }
     void messagesNameTheFileAndTheCause()
     {
@@ -551,6 +555,7 @@ private slots:
         const auto closeSocket = qScopeGuard([socket] { ::close(socket); });
         QVERIFY(QDir(dir.path()).mkdir("carpeta"));
         writeTemp(dir, "ajeno", "\"ROTAVEx\"\r\n");
+        writeTemp(dir, "vacio", "");
         const QString privado = writeTemp(dir, "privado", example("worked-example"));
         QVERIFY(QFile::setPermissions(privado, {}));
         QVERIFY(QFile::setPermissions(dir.path(), QFile::permissions(dir.path()) | QFile::ExeOther));
