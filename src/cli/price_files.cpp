@@ -16,7 +16,6 @@
 #include <cmath>
 #include <cstdio>
 #include <cstring>
-#include <sstream>
 
 #include <unistd.h>
 
@@ -24,28 +23,35 @@ namespace rotavex {
 
 namespace {
 
-// A number as the shortest text that reads back to the same value; empty for
-// a value that is not finite (which the calculation never lets through).
-std::string numberText(float value)
+// Appends a result as the shortest text that reads back to the same value;
+// nothing for a value that is not finite (which the calculation never lets
+// through). Everything a file writes goes straight into one buffer.
+bool appendNumber(std::string &out, const Workspace &ws, const ResultField &field)
 {
-    if (!std::isfinite(value))
-        return {};
     char buffer[64];
-    return std::string(buffer, std::to_chars(buffer, buffer + sizeof buffer, value).ptr);
+    std::to_chars_result written;
+    if (field.whole) {
+        written = std::to_chars(buffer, buffer + sizeof buffer, ws.*field.whole);
+    } else {
+        const float value = ws.*field.real;
+        if (!std::isfinite(value))
+            return false;
+        written = std::to_chars(buffer, buffer + sizeof buffer, value);
+    }
+    out.append(buffer, written.ptr);
+    return true;
 }
 
-std::string numberText(int32_t value) { return std::to_string(value); }
-
-// A result as the shortest text that reads back to the same value.
-std::string numberText(const Workspace &ws, const ResultField &field)
+void appendWhole(std::string &out, int value)
 {
-    return field.whole ? numberText(ws.*field.whole) : numberText(ws.*field.real);
+    char buffer[16];
+    out.append(buffer, std::to_chars(buffer, buffer + sizeof buffer, value).ptr);
 }
 
-// Names are printed as UTF-8 whatever bytes the system gave them.
-std::string jsonString(const std::string &s)
+// Names are written as UTF-8 whatever bytes the system gave them.
+void appendJsonString(std::string &out, const std::string &s)
 {
-    std::string out = "\"";
+    out += '"';
     for (unsigned char c : validUtf8(s)) {
         if (c == '"' || c == '\\') {
             out += '\\';
@@ -58,7 +64,7 @@ std::string jsonString(const std::string &s)
             out += char(c);
         }
     }
-    return out + "\"";
+    out += '"';
 }
 
 const char *boolText(bool b) { return b ? "true" : "false"; }
@@ -125,9 +131,9 @@ public:
             writeCsvHeader();
         for (const std::string &name : files) {
             write(price(name), files.size() > 1);
-            if (!writeOutput(out_, err_, pending_.str()))
+            if (!writeOutput(out_, err_, pending_))
                 return OutputFailed;
-            pending_.str({});
+            pending_.clear();
         }
         return status_;
     }
@@ -169,8 +175,8 @@ private:
             if (!file.calculated)
                 return;
             if (several)
-                pending_ << "==> " << validUtf8(file.name) << " <==\n";
-            pending_ << renderAlignedPlainText(
+                pending_ += "==> " + validUtf8(file.name) + " <==\n";
+            pending_ += renderAlignedPlainText(
                 resultsScreenReport(file.ws, file.texts[Input::Km], file.texts[Input::Vacio]), locale_);
             return;
         case OutputFormat::Json: writeJson(file); return;
@@ -178,51 +184,81 @@ private:
         }
     }
 
+    void appendFlag(const char *separator, bool flag)
+    {
+        pending_ += separator;
+        pending_ += boolText(flag);
+    }
+
     void writeJson(const PricedFile &file)
     {
-        pending_ << "{\"file\":" << jsonString(file.name) << ",\"accepted\":" << boolText(file.calculated);
-        if (file.read)
-            pending_ << ",\"BusClass\":" << file.ws.BusClass << ",\"ServiceMode\":" << boolText(file.ws.ServiceMode)
-                     << ",\"check\":{\"missing\":" << boolText(file.check.missing)
-                     << ",\"blockingZero\":" << boolText(file.check.blockingZero)
-                     << ",\"allowedZero\":" << boolText(file.check.allowedZero)
-                     << ",\"negative\":" << boolText(file.check.negative) << "}";
-        if (!file.error.empty())
-            pending_ << ",\"error\":" << jsonString(file.error);
+        pending_ += "{\"file\":";
+        appendJsonString(pending_, file.name);
+        appendFlag(",\"accepted\":", file.calculated);
+        if (file.read) {
+            pending_ += ",\"BusClass\":";
+            appendWhole(pending_, file.ws.BusClass);
+            appendFlag(",\"ServiceMode\":", file.ws.ServiceMode);
+            appendFlag(",\"check\":{\"missing\":", file.check.missing);
+            appendFlag(",\"blockingZero\":", file.check.blockingZero);
+            appendFlag(",\"allowedZero\":", file.check.allowedZero);
+            appendFlag(",\"negative\":", file.check.negative);
+            pending_ += '}';
+        }
+        if (!file.error.empty()) {
+            pending_ += ",\"error\":";
+            appendJsonString(pending_, file.error);
+        }
         if (file.calculated)
             for (const ResultField &field : resultFields()) {
-                const std::string number = numberText(file.ws, field);
-                pending_ << ",\"" << field.name << "\":" << (number.empty() ? "null" : number);
+                pending_ += ",\"";
+                pending_ += field.name;
+                pending_ += "\":";
+                if (!appendNumber(pending_, file.ws, field))
+                    pending_ += "null";
             }
-        pending_ << "}\n";
+        pending_ += "}\n";
     }
 
     void writeCsvHeader()
     {
-        pending_ << "file,accepted,BusClass,ServiceMode,missing,blockingZero,allowedZero,negative";
-        for (const ResultField &field : resultFields())
-            pending_ << "," << field.name;
-        pending_ << ",error\n";
+        pending_ += "file,accepted,BusClass,ServiceMode,missing,blockingZero,allowedZero,negative";
+        for (const ResultField &field : resultFields()) {
+            pending_ += ',';
+            pending_ += field.name;
+        }
+        pending_ += ",error\n";
     }
 
     void writeCsvRow(const PricedFile &file)
     {
-        pending_ << csvField(validUtf8(file.name)) << "," << boolText(file.calculated);
-        if (file.read)
-            pending_ << "," << file.ws.BusClass << "," << boolText(file.ws.ServiceMode) << ","
-                     << boolText(file.check.missing) << "," << boolText(file.check.blockingZero) << ","
-                     << boolText(file.check.allowedZero) << "," << boolText(file.check.negative);
-        else
-            pending_ << ",,,,,,";
-        for (const ResultField &field : resultFields())
-            pending_ << "," << (file.calculated ? numberText(file.ws, field) : "");
-        pending_ << "," << csvField(file.error) << "\n";
+        pending_ += csvField(validUtf8(file.name));
+        appendFlag(",", file.calculated);
+        if (file.read) {
+            pending_ += ',';
+            appendWhole(pending_, file.ws.BusClass);
+            appendFlag(",", file.ws.ServiceMode);
+            appendFlag(",", file.check.missing);
+            appendFlag(",", file.check.blockingZero);
+            appendFlag(",", file.check.allowedZero);
+            appendFlag(",", file.check.negative);
+        } else {
+            pending_ += ",,,,,,";
+        }
+        for (const ResultField &field : resultFields()) {
+            pending_ += ',';
+            if (file.calculated)
+                appendNumber(pending_, file.ws, field);
+        }
+        pending_ += ',';
+        pending_ += csvField(file.error);
+        pending_ += '\n';
     }
 
     OutputFormat format_;
     std::ostream &out_;
     std::ostream &err_;
-    std::ostringstream pending_;   // what one file writes, sent out at once
+    std::string pending_;   // what one file writes, sent out at once
     NumberLocale locale_;
     int status_ = 0;
 };
