@@ -187,8 +187,10 @@ std::optional<DataFileContent> readDataFile(std::string_view bytes)
     DataFileContent content;
     if (const auto busClass = tokens.next())
         content.busClass = wholeNumber(busClass->text);
+    content.groups.reserve(fileGroups().size());
     for (const FileGroup &group : fileGroups()) {
         auto &items = content.groups.emplace_back();
+        items.reserve(group.items.size());
         for (std::size_t i = 0; i < group.items.size(); ++i)
             items.push_back(textItem(tokens.next()));
     }
