@@ -115,7 +115,8 @@ struct PricedFile {
     FieldTexts texts;
     DataCheckResult check;
     bool calculated = false;
-    std::string error;   // why it was not read, was refused or could not be calculated
+    std::string error;     // why it was not read, was refused or could not be calculated
+    std::string message;   // for standard error: the error, or the check's report
 };
 
 class Calculator {
@@ -130,15 +131,33 @@ public:
         if (format_ == OutputFormat::Csv)
             writeCsvHeader();
         for (const std::string &name : files) {
-            write(price(name), files.size() > 1);
-            if (!writeOutput(out_, err_, pending_))
+            const PricedFile file = price(name);
+            // What earlier files wrote goes out before this file's message,
+            // so that the two outputs keep their order when they are one.
+            if (!file.message.empty()) {
+                if (!sendPending())
+                    return OutputFailed;
+                err_ << file.message;
+            }
+            write(file, files.size() > 1);
+            if (pending_.size() >= SendSize && !sendPending())
                 return OutputFailed;
-            pending_.clear();
         }
-        return status_;
+        return sendPending() ? status_ : OutputFailed;
     }
 
 private:
+    // Output is sent in pieces of about this size rather than file by file:
+    // a write of its own for each file would cost as much as reading it.
+    static constexpr std::size_t SendSize = 64 * 1024;
+
+    bool sendPending()
+    {
+        const bool sent = writeOutput(out_, err_, pending_);
+        pending_.clear();
+        return sent;
+    }
+
     PricedFile price(const std::string &name)
     {
         PricedFile file;
@@ -147,7 +166,7 @@ private:
         const auto content = bytes.failure ? std::nullopt : readDataFile(bytes.bytes);
         if (!content) {
             file.error = bytes.failure ? readFailureMessage(bytes) : contentFailureMessage(name, bytes.bytes);
-            err_ << name << ": " << file.error << "\n";
+            file.message = name + ": " + file.error + "\n";
             status_ = 2;
             return file;
         }
@@ -156,11 +175,11 @@ private:
         file.check = runDataCheck(file.ws, file.texts);
         if (!file.check.calculationOffered()) {
             file.error = refusalReason(file.check.verdict);
-            err_ << name << ":\n" << renderPlainText(checkScreenReport(file.check), locale_) << "\n";
+            file.message = name + ":\n" + renderPlainText(checkScreenReport(file.check), locale_) + "\n";
             status_ = std::max(status_, 1);
         } else if (const auto fault = Calculate(file.ws, file.texts)) {
             file.error = calculationFaultMessage(*fault);
-            err_ << name << ": " << file.error << "\n";
+            file.message = name + ": " + file.error + "\n";
             status_ = std::max(status_, 1);
         } else {
             file.calculated = true;
@@ -258,7 +277,7 @@ private:
     OutputFormat format_;
     std::ostream &out_;
     std::ostream &err_;
-    std::string pending_;   // what one file writes, sent out at once
+    std::string pending_;   // written, not yet sent
     NumberLocale locale_;
     int status_ = 0;
 };
