@@ -28,41 +28,42 @@ void writeFindings(Report &report, const DataCheckResult &check, const Style &st
     }
 }
 
-void writeParagraph(Report &report, const Style &style, std::initializer_list<const char *> lines)
+void writeParagraph(Report &report, const Style &style, std::initializer_list<std::string> lines)
 {
-    for (const char *line : lines) {
-        if (*line)
+    for (const std::string &line : lines) {
+        if (!line.empty())
             report.line(style.verdictIndent + line);
         else
             report.line();
     }
 }
 
+constexpr const char *NegativeRefusal = "Algunos datos tienen valores negativos, que no son válidos";
+constexpr const char *BlockingZeroRefusal = "Algunos datos con valor cero impiden realizar los cálculos";
+constexpr const char *MissingRefusal = "Faltan datos por introducir";
+
 void writeBlocking(Report &report, const Style &style)
 {
-    writeParagraph(report, style,
-                   {"Algunos datos con valor cero impiden realizar los cálculos",
-                    "Si no los conoce es recomendable utilizar el dato del", "observatorio en su lugar", ""});
+    writeParagraph(
+        report, style,
+        {BlockingZeroRefusal, "Si no los conoce es recomendable utilizar el dato del", "observatorio en su lugar", ""});
 }
 
 void writeVerdict(Report &report, const DataCheckResult &check, const Style &style, bool paper)
 {
     const Verdict &verdict = check.verdict;
     if (verdict.negative)
-        writeParagraph(report, style,
-                       {"Algunos datos tienen valores negativos, que no son válidos",
-                        "Corríjalos antes de realizar los cálculos", ""});
+        writeParagraph(report, style, {NegativeRefusal, "Corríjalos antes de realizar los cálculos", ""});
     if (verdict.blockingZero)
         writeBlocking(report, style);
     if (verdict.missing) {
+        const std::string missing = MissingRefusal;
         if (paper)
             writeParagraph(report, style,
-                           {"Faltan datos por introducir. Si no los conoce, es recomendable",
-                            "utilizar los del Observatorio", ""});
+                           {missing + ". Si no los conoce, es recomendable", "utilizar los del Observatorio", ""});
         else
             writeParagraph(report, style,
-                           {"Faltan datos por introducir. Si no los conoce,",
-                            "es recomendable utilizar los del Observatorio", ""});
+                           {missing + ". Si no los conoce,", "es recomendable utilizar los del Observatorio", ""});
         writeParagraph(report, style,
                        {"Si desea que tengan valor cero,", "por favor introduzca un cero en su casilla", ""});
     }
@@ -83,6 +84,17 @@ constexpr const char *SpeedUnit = " Km/H";
 constexpr const char *SpeedStillCalculable = "Parece excesiva, pero aun así se puede efectuar el cálculo";
 
 }   // namespace
+
+std::string refusalReason(const Verdict &verdict)
+{
+    std::string reason;
+    for (const auto &[refuses, text] : {std::pair{verdict.negative, NegativeRefusal},
+                                        {verdict.blockingZero, BlockingZeroRefusal},
+                                        {verdict.missing, MissingRefusal}})
+        if (refuses)
+            reason += (reason.empty() ? "" : ". ") + std::string(text);
+    return reason;
+}
 
 Report checkScreenReport(const DataCheckResult &check)
 {

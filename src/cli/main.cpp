@@ -1,10 +1,13 @@
-#include "price_files.h"
+#include "command_line.h"
 #include "regional/number_locale.h"
+
+#include <QCoreApplication>
 
 #include <iostream>
 
 int main(int argc, char **argv)
 {
-    const std::vector<std::string> args(argv + 1, argv + argc);
-    return rotavex::runCalculator(args, std::cout, std::cerr, rotavex::systemNumberLocale());
+    // Qt takes its own options out of argv; the rest are the calculator's.
+    const QCoreApplication application(argc, argv);
+    return rotavex::runCalculator(argc, argv, std::cout, std::cerr, rotavex::systemNumberLocale());
 }

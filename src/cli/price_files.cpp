@@ -3,6 +3,7 @@
 #include "check/check_report.h"
 #include "check/data_check.h"
 #include "model/calculation.h"
+#include "model/result_fields.h"
 #include "results/chart_export.h"
 #include "results/plain_text.h"
 #include "results/results_report.h"
@@ -15,7 +16,6 @@
 #include <cmath>
 #include <cstdio>
 #include <cstring>
-#include <sstream>
 
 #include <unistd.h>
 
@@ -23,123 +23,35 @@ namespace rotavex {
 
 namespace {
 
-constexpr const char
-    *Usage = "Uso: rotavex-calc [--json | --csv] FICHERO...\n"
-             "     rotavex-calc --help | --version\n"
-             "\n"
-             "Calcula los costes de cada fichero de datos de ROTAVEX 2018 sin abrir las ventanas.\n"
-             "Cada fichero se carga como en \"Cargar Datos Personalizados\", con la misma comprobación\n"
-             "y el mismo cálculo; un grupo guardado como \"Observatorio\" se calcula con los datos del\n"
-             "Observatorio, como si se hubiera pulsado el botón del Observatorio de ese grupo (al\n"
-             "cargarlo en las ventanas, el grupo queda vacío hasta que se pulsa). Antes del cálculo se\n"
-             "comprueban los datos: un fichero con datos que faltan o con ceros que impiden el\n"
-             "cálculo no se calcula, y su comprobación se escribe en la salida de errores.\n"
-             "El FICHERO \"-\" es la entrada estándar.\n"
-             "\n"
-             "Sin opción se escribe el informe de resultados de cada fichero, con el separador\n"
-             "decimal de la configuración regional (LC_ALL, LC_NUMERIC, LANG).\n"
-             "  --json     un objeto JSON por fichero y línea\n"
-             "  --csv      una fila de cabecera y una fila por fichero, con los mismos campos\n"
-             "  --help     muestra esta ayuda\n"
-             "  --version  muestra el nombre y la versión del programa\n"
-             "\n"
-             "Campos de --json y --csv (números con punto decimal, tan cortos como se pueda sin\n"
-             "cambiar su valor). Cada fichero nombrado tiene su línea o su fila, también el que\n"
-             "no se puede leer o no es de ROTAVEX:\n"
-             "  file                  el nombre del fichero, tal como se dio\n"
-             "  accepted              true si el fichero se leyó y sus datos superaron la comprobación\n"
-             "  error                 por qué el fichero no se leyó o no se pudo calcular (texto)\n"
-             "  BusClass              clase de vehículo: 1 menos de 22 plazas, 2 de 22 a 35 plazas,\n"
-             "                        3 de 36 a 55 plazas, 4 más de 55 plazas; 0 (u otro número):\n"
-             "                        ninguna elegida\n"
-             "  ServiceMode           true: coste del servicio descrito; false: solo costes unitarios\n"
-             "  check                 la comprobación (en CSV, sus cuatro columnas):\n"
-             "    missing             faltan datos\n"
-             "    blockingZero        algún dato que debe ser positivo vale cero\n"
-             "    allowedZero         algún dato vale cero sin impedir el cálculo\n"
-             "    negative            algún dato es negativo\n"
-             "  Resultados, solo de un fichero calculado (en CSV, vacíos si no):\n"
-             "  TotalKm               km con pasajeros más km de posicionamiento (km)\n"
-             "  ServiceHours          horas del servicio (horas)\n"
-             "  EffectiveAnnualHours  horas al año sobre las que se reparten los costes por hora (horas)\n"
-             "  DriverPerHour, AmortisationPerHour, FinancingPerHour, InsurancePerHour\n"
-             "                        conductor, amortización, financiación y seguros (euros por hora)\n"
-             "  FuelPerKm, MaintenancePerKm, TyresPerKm\n"
-             "                        combustible, mantenimiento y neumáticos (euros por km)\n"
-             "  DriverTotal, FuelTotal, AmortisationTotal, FinancingTotal, MaintenanceTotal,\n"
-             "  TyresTotal, InsuranceTotal\n"
-             "                        coste de cada partida en el servicio (euros)\n"
-             "  GeneralCosts          costes generales del servicio (euros)\n"
-             "  ServiceTotal          coste total del servicio, costes generales incluidos (euros)\n"
-             "  DriverPct, GeneralPct, FuelPct, AmortisationPct, FinancingPct, MaintenancePct,\n"
-             "  TyresPct, InsurancePct\n"
-             "                        parte de cada partida en ServiceTotal (porcentaje, de 0 a 100)\n"
-             "\n"
-             "Estado de salida: 0 si se calcularon todos los ficheros; 1 si alguno no superó la\n"
-             "comprobación o no pudo calcularse; 2 si la orden es incorrecta, algún fichero no se\n"
-             "puede leer o no es de ROTAVEX, o no se puede escribir la salida.\n";
-
-enum class Format { Text, Json, Csv };
-
-// A number as the shortest text that reads back to the same value; empty for
-// a value that is not finite (which the calculation never lets through).
-std::string numberText(float value)
+// Appends a result as the shortest text that reads back to the same value;
+// nothing for a value that is not finite (which the calculation never lets
+// through). Everything a file writes goes straight into one buffer.
+bool appendNumber(std::string &out, const Workspace &ws, const ResultField &field)
 {
-    if (!std::isfinite(value))
-        return {};
     char buffer[64];
-    return std::string(buffer, std::to_chars(buffer, buffer + sizeof buffer, value).ptr);
+    std::to_chars_result written;
+    if (field.whole) {
+        written = std::to_chars(buffer, buffer + sizeof buffer, ws.*field.whole);
+    } else {
+        const float value = ws.*field.real;
+        if (!std::isfinite(value))
+            return false;
+        written = std::to_chars(buffer, buffer + sizeof buffer, value);
+    }
+    out.append(buffer, written.ptr);
+    return true;
 }
 
-std::string numberText(int32_t value) { return std::to_string(value); }
-
-struct ResultField {
-    const char *name;
-    std::string (*text)(const Workspace &);
-};
-
-#define ROTAVEX_FIELD(f)                                                                                               \
-    ResultField                                                                                                        \
-    {                                                                                                                  \
-#f, [](const Workspace &ws) { return numberText(ws.f); }                                                       \
-    }
-
-const std::vector<ResultField> resultFields = {
-    ROTAVEX_FIELD(TotalKm),
-    ROTAVEX_FIELD(ServiceHours),
-    ROTAVEX_FIELD(EffectiveAnnualHours),
-    ROTAVEX_FIELD(DriverPerHour),
-    ROTAVEX_FIELD(AmortisationPerHour),
-    ROTAVEX_FIELD(FinancingPerHour),
-    ROTAVEX_FIELD(InsurancePerHour),
-    ROTAVEX_FIELD(FuelPerKm),
-    ROTAVEX_FIELD(MaintenancePerKm),
-    ROTAVEX_FIELD(TyresPerKm),
-    ROTAVEX_FIELD(DriverTotal),
-    ROTAVEX_FIELD(FuelTotal),
-    ROTAVEX_FIELD(AmortisationTotal),
-    ROTAVEX_FIELD(FinancingTotal),
-    ROTAVEX_FIELD(MaintenanceTotal),
-    ROTAVEX_FIELD(TyresTotal),
-    ROTAVEX_FIELD(InsuranceTotal),
-    ROTAVEX_FIELD(GeneralCosts),
-    ROTAVEX_FIELD(ServiceTotal),
-    ROTAVEX_FIELD(DriverPct),
-    ROTAVEX_FIELD(GeneralPct),
-    ROTAVEX_FIELD(FuelPct),
-    ROTAVEX_FIELD(AmortisationPct),
-    ROTAVEX_FIELD(FinancingPct),
-    ROTAVEX_FIELD(MaintenancePct),
-    ROTAVEX_FIELD(TyresPct),
-    ROTAVEX_FIELD(InsurancePct),
-};
-
-#undef ROTAVEX_FIELD
-
-// Names are printed as UTF-8 whatever bytes the system gave them.
-std::string jsonString(const std::string &s)
+void appendWhole(std::string &out, int value)
 {
-    std::string out = "\"";
+    char buffer[16];
+    out.append(buffer, std::to_chars(buffer, buffer + sizeof buffer, value).ptr);
+}
+
+// Names are written as UTF-8 whatever bytes the system gave them.
+void appendJsonString(std::string &out, const std::string &s)
+{
+    out += '"';
     for (unsigned char c : validUtf8(s)) {
         if (c == '"' || c == '\\') {
             out += '\\';
@@ -152,7 +64,7 @@ std::string jsonString(const std::string &s)
             out += char(c);
         }
     }
-    return out + "\"";
+    out += '"';
 }
 
 const char *boolText(bool b) { return b ? "true" : "false"; }
@@ -178,12 +90,21 @@ std::string readFailureMessage(const DataFileBytes &read)
     switch (*read.failure) {
     case DataFileReadFailure::DoesNotExist: return "el fichero no existe";
     case DataFileReadFailure::IsADirectory: return "es una carpeta, no un fichero de datos";
-    case DataFileReadFailure::NotARegularFile:
-        return "no es un fichero normal (es una tubería, un dispositivo o un socket)";
+    case DataFileReadFailure::IsAPipe: return "no es un fichero normal (es una tubería)";
+    case DataFileReadFailure::IsADevice: return "no es un fichero normal (es un dispositivo)";
+    case DataFileReadFailure::IsASocket: return "no es un fichero normal (es un socket)";
     case DataFileReadFailure::CannotBeRead:
         return read.systemError ? "no se puede leer: " + systemReason(read.systemError) : "no se puede leer";
     }
     return "no se puede leer";
+}
+
+// Why bytes that were read are not a data file.
+std::string contentFailureMessage(const std::string &name, const std::string &bytes)
+{
+    if (bytes.empty())
+        return name == "-" ? "la entrada está vacía" : "el fichero está vacío";
+    return std::string(ForeignFileMessage);
 }
 
 // A file priced (or refused) as the windows would have done it.
@@ -194,14 +115,176 @@ struct PricedFile {
     FieldTexts texts;
     DataCheckResult check;
     bool calculated = false;
-    std::string error;   // why it was not read or not calculated
+    std::string error;     // why it was not read, was refused or could not be calculated
+    std::string message;   // for standard error: the error, or the check's report
 };
 
-// Writes text to out and flushes it, so that a full disk or a closed file is
-// seen at once and its reason is the one errno gives now; true when it all
-// reached the output, otherwise tells why on err. A reader that closes a
-// pipe early ends the program by SIGPIPE, quietly, as for any filter.
-bool emit(std::ostream &out, std::ostream &err, const std::string &text)
+class Calculator {
+public:
+    Calculator(OutputFormat format, std::ostream &out, std::ostream &err, const NumberLocale &locale)
+        : format_(format), out_(out), err_(err), locale_(locale)
+    {
+    }
+
+    int run(const std::vector<std::string> &files)
+    {
+        if (format_ == OutputFormat::Csv)
+            writeCsvHeader();
+        for (const std::string &name : files) {
+            const PricedFile file = price(name);
+            // What earlier files wrote goes out before this file's message,
+            // so that the two outputs keep their order when they are one.
+            if (!file.message.empty()) {
+                if (!sendPending())
+                    return OutputFailed;
+                err_ << file.message;
+            }
+            write(file, files.size() > 1);
+            if (pending_.size() >= SendSize && !sendPending())
+                return OutputFailed;
+        }
+        return sendPending() ? status_ : OutputFailed;
+    }
+
+private:
+    // Output is sent in pieces of about this size rather than file by file:
+    // a write of its own for each file would cost as much as reading it.
+    static constexpr std::size_t SendSize = 64 * 1024;
+
+    bool sendPending()
+    {
+        const bool sent = writeOutput(out_, err_, pending_);
+        pending_.clear();
+        return sent;
+    }
+
+    PricedFile price(const std::string &name)
+    {
+        PricedFile file;
+        file.name = name;
+        const DataFileBytes bytes = name == "-" ? readDataFileFromDescriptor(STDIN_FILENO) : readDataFileFromDisk(name);
+        const auto content = bytes.failure ? std::nullopt : readDataFile(bytes.bytes);
+        if (!content) {
+            file.error = bytes.failure ? readFailureMessage(bytes) : contentFailureMessage(name, bytes.bytes);
+            file.message = name + ": " + file.error + "\n";
+            status_ = 2;
+            return file;
+        }
+        file.read = true;
+        applyDataFileWithObservatory(*content, file.ws, file.texts);
+        file.check = runDataCheck(file.ws, file.texts);
+        if (!file.check.calculationOffered()) {
+            file.error = refusalReason(file.check.verdict);
+            file.message = name + ":\n" + renderPlainText(checkScreenReport(file.check), locale_) + "\n";
+            status_ = std::max(status_, 1);
+        } else if (const auto fault = Calculate(file.ws, file.texts)) {
+            file.error = calculationFaultMessage(*fault);
+            file.message = name + ": " + file.error + "\n";
+            status_ = std::max(status_, 1);
+        } else {
+            file.calculated = true;
+        }
+        return file;
+    }
+
+    void write(const PricedFile &file, bool several)
+    {
+        switch (format_) {
+        case OutputFormat::Text:
+            if (!file.calculated)
+                return;
+            if (several)
+                pending_ += "==> " + validUtf8(file.name) + " <==\n";
+            pending_ += renderAlignedPlainText(
+                resultsScreenReport(file.ws, file.texts[Input::Km], file.texts[Input::Vacio]), locale_);
+            return;
+        case OutputFormat::Json: writeJson(file); return;
+        case OutputFormat::Csv: writeCsvRow(file); return;
+        }
+    }
+
+    void appendFlag(const char *separator, bool flag)
+    {
+        pending_ += separator;
+        pending_ += boolText(flag);
+    }
+
+    void writeJson(const PricedFile &file)
+    {
+        pending_ += "{\"file\":";
+        appendJsonString(pending_, file.name);
+        appendFlag(",\"accepted\":", file.calculated);
+        if (file.read) {
+            pending_ += ",\"BusClass\":";
+            appendWhole(pending_, file.ws.BusClass);
+            appendFlag(",\"ServiceMode\":", file.ws.ServiceMode);
+            appendFlag(",\"check\":{\"missing\":", file.check.missing);
+            appendFlag(",\"blockingZero\":", file.check.blockingZero);
+            appendFlag(",\"allowedZero\":", file.check.allowedZero);
+            appendFlag(",\"negative\":", file.check.negative);
+            pending_ += '}';
+        }
+        if (!file.error.empty()) {
+            pending_ += ",\"error\":";
+            appendJsonString(pending_, file.error);
+        }
+        if (file.calculated)
+            for (const ResultField &field : resultFields()) {
+                pending_ += ",\"";
+                pending_ += field.name;
+                pending_ += "\":";
+                if (!appendNumber(pending_, file.ws, field))
+                    pending_ += "null";
+            }
+        pending_ += "}\n";
+    }
+
+    void writeCsvHeader()
+    {
+        pending_ += "file,accepted,BusClass,ServiceMode,missing,blockingZero,allowedZero,negative";
+        for (const ResultField &field : resultFields()) {
+            pending_ += ',';
+            pending_ += field.name;
+        }
+        pending_ += ",error\n";
+    }
+
+    void writeCsvRow(const PricedFile &file)
+    {
+        pending_ += csvField(validUtf8(file.name));
+        appendFlag(",", file.calculated);
+        if (file.read) {
+            pending_ += ',';
+            appendWhole(pending_, file.ws.BusClass);
+            appendFlag(",", file.ws.ServiceMode);
+            appendFlag(",", file.check.missing);
+            appendFlag(",", file.check.blockingZero);
+            appendFlag(",", file.check.allowedZero);
+            appendFlag(",", file.check.negative);
+        } else {
+            pending_ += ",,,,,,";
+        }
+        for (const ResultField &field : resultFields()) {
+            pending_ += ',';
+            if (file.calculated)
+                appendNumber(pending_, file.ws, field);
+        }
+        pending_ += ',';
+        pending_ += csvField(file.error);
+        pending_ += '\n';
+    }
+
+    OutputFormat format_;
+    std::ostream &out_;
+    std::ostream &err_;
+    std::string pending_;   // written, not yet sent
+    NumberLocale locale_;
+    int status_ = 0;
+};
+
+}   // namespace
+
+bool writeOutput(std::ostream &out, std::ostream &err, const std::string &text)
 {
     errno = 0;
     out << text;
@@ -214,162 +297,9 @@ bool emit(std::ostream &out, std::ostream &err, const std::string &text)
     return false;
 }
 
-// The status of a run whose output failed.
-constexpr int OutputFailed = 2;
-
-class Calculator {
-public:
-    Calculator(Format format, std::ostream &out, std::ostream &err, const NumberLocale &locale)
-        : format_(format), out_(out), err_(err), locale_(locale)
-    {
-    }
-
-    int run(const std::vector<std::string> &files)
-    {
-        if (format_ == Format::Csv)
-            writeCsvHeader();
-        for (const std::string &name : files) {
-            write(price(name), files.size() > 1);
-            if (!emit(out_, err_, pending_.str()))
-                return OutputFailed;
-            pending_.str({});
-        }
-        return status_;
-    }
-
-private:
-    PricedFile price(const std::string &name)
-    {
-        PricedFile file;
-        file.name = name;
-        const DataFileBytes bytes = name == "-" ? readDataFileFromDescriptor(STDIN_FILENO) : readDataFileFromDisk(name);
-        const auto content = bytes.failure ? std::nullopt : readDataFile(bytes.bytes);
-        if (!content) {
-            file.error = bytes.failure ? readFailureMessage(bytes) : std::string(ForeignFileMessage);
-            err_ << name << ": " << file.error << "\n";
-            status_ = 2;
-            return file;
-        }
-        file.read = true;
-        applyDataFileWithObservatory(*content, file.ws, file.texts);
-        file.check = runDataCheck(file.ws, file.texts);
-        if (!file.check.calculationOffered()) {
-            err_ << name << ":\n" << renderPlainText(checkScreenReport(file.check), locale_) << "\n";
-            status_ = std::max(status_, 1);
-        } else if (const auto fault = Calculate(file.ws, file.texts)) {
-            file.error = calculationFaultMessage(*fault);
-            err_ << name << ": " << file.error << "\n";
-            status_ = std::max(status_, 1);
-        } else {
-            file.calculated = true;
-        }
-        return file;
-    }
-
-    void write(const PricedFile &file, bool several)
-    {
-        switch (format_) {
-        case Format::Text:
-            if (!file.calculated)
-                return;
-            if (several)
-                pending_ << "==> " << validUtf8(file.name) << " <==\n";
-            pending_ << renderAlignedPlainText(
-                resultsScreenReport(file.ws, file.texts[Input::Km], file.texts[Input::Vacio]), locale_);
-            return;
-        case Format::Json: writeJson(file); return;
-        case Format::Csv: writeCsvRow(file); return;
-        }
-    }
-
-    void writeJson(const PricedFile &file)
-    {
-        pending_ << "{\"file\":" << jsonString(file.name)
-                 << ",\"accepted\":" << boolText(file.read && file.check.calculationOffered());
-        if (file.read)
-            pending_ << ",\"BusClass\":" << file.ws.BusClass << ",\"ServiceMode\":" << boolText(file.ws.ServiceMode)
-                     << ",\"check\":{\"missing\":" << boolText(file.check.missing)
-                     << ",\"blockingZero\":" << boolText(file.check.blockingZero)
-                     << ",\"allowedZero\":" << boolText(file.check.allowedZero)
-                     << ",\"negative\":" << boolText(file.check.negative) << "}";
-        if (!file.error.empty())
-            pending_ << ",\"error\":" << jsonString(file.error);
-        if (file.calculated)
-            for (const ResultField &field : resultFields) {
-                const std::string number = field.text(file.ws);
-                pending_ << ",\"" << field.name << "\":" << (number.empty() ? "null" : number);
-            }
-        pending_ << "}\n";
-    }
-
-    void writeCsvHeader()
-    {
-        pending_ << "file,accepted,BusClass,ServiceMode,missing,blockingZero,allowedZero,negative";
-        for (const ResultField &field : resultFields)
-            pending_ << "," << field.name;
-        pending_ << ",error\n";
-    }
-
-    void writeCsvRow(const PricedFile &file)
-    {
-        pending_ << csvField(validUtf8(file.name)) << "," << boolText(file.read && file.check.calculationOffered());
-        if (file.read)
-            pending_ << "," << file.ws.BusClass << "," << boolText(file.ws.ServiceMode) << ","
-                     << boolText(file.check.missing) << "," << boolText(file.check.blockingZero) << ","
-                     << boolText(file.check.allowedZero) << "," << boolText(file.check.negative);
-        else
-            pending_ << ",,,,,,";
-        for (const ResultField &field : resultFields)
-            pending_ << "," << (file.calculated ? field.text(file.ws) : "");
-        pending_ << "," << csvField(file.error) << "\n";
-    }
-
-    Format format_;
-    std::ostream &out_;
-    std::ostream &err_;
-    std::ostringstream pending_;   // what one file writes, sent out at once
-    NumberLocale locale_;
-    int status_ = 0;
-};
-
-void usageError(std::ostream &err, const std::string &message)
+int priceFiles(const std::vector<std::string> &files, OutputFormat format, std::ostream &out, std::ostream &err,
+               const NumberLocale &locale)
 {
-    err << "rotavex-calc: " << message << "\n\n" << Usage;
-}
-
-}   // namespace
-
-int runCalculator(const std::vector<std::string> &args, std::ostream &out, std::ostream &err,
-                  const NumberLocale &locale)
-{
-    Format format = Format::Text;
-    std::vector<std::string> files;
-    bool optionsEnded = false;
-    for (const std::string &arg : args) {
-        if (optionsEnded || arg.empty() || arg[0] != '-' || arg == "-") {
-            files.push_back(arg);
-        } else if (arg == "--") {
-            optionsEnded = true;
-        } else if (arg == "--help" || arg == "-h") {
-            return emit(out, err, Usage) ? 0 : OutputFailed;
-        } else if (arg == "--version") {
-            return emit(out, err, "rotavex-calc " ROTAVEX_VERSION "\n") ? 0 : OutputFailed;
-        } else if (arg == "--json" || arg == "--csv") {
-            const Format chosen = arg == "--json" ? Format::Json : Format::Csv;
-            if (format != Format::Text && format != chosen) {
-                usageError(err, "las opciones --json y --csv se excluyen mutuamente");
-                return 2;
-            }
-            format = chosen;
-        } else {
-            usageError(err, "opción no válida: " + arg);
-            return 2;
-        }
-    }
-    if (files.empty()) {
-        usageError(err, "falta el nombre de algún fichero de datos");
-        return 2;
-    }
     return Calculator(format, out, err, locale).run(files);
 }
 

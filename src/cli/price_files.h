@@ -8,11 +8,22 @@
 
 namespace rotavex {
 
-// rotavex-calc: prices each data file named in args as the windows would.
-// Returns the exit status: 0 when every file was priced, 1 when the check
-// refused one or it could not be calculated, 2 for a usage error or a file
-// that cannot be read or is not a data file.
-int runCalculator(const std::vector<std::string> &args, std::ostream &out, std::ostream &err,
-                  const NumberLocale &locale);
+enum class OutputFormat { Text, Json, Csv };
+
+// The status of a run whose output failed.
+constexpr int OutputFailed = 2;
+
+// Prices each data file as the windows would, in the given form. Returns the
+// exit status: 0 when every file was priced, 1 when the check refused one or
+// it could not be calculated, 2 for a file that cannot be read or is not a
+// data file, or for output that could not be written.
+int priceFiles(const std::vector<std::string> &files, OutputFormat format, std::ostream &out, std::ostream &err,
+               const NumberLocale &locale);
+
+// Writes text to out and flushes it, so that a full disk or a closed file is
+// seen at once and its reason is the one errno gives now; true when it all
+// reached the output, otherwise tells why on err. A reader that closes a
+// pipe early ends the program by SIGPIPE, quietly, as for any filter.
+bool writeOutput(std::ostream &out, std::ostream &err, const std::string &text);
 
 }   // namespace rotavex

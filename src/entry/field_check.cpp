@@ -20,6 +20,14 @@ std::string_view trimmed(std::string_view s)
     return s;
 }
 
+// The number the text reads once its commas are points.
+double numberWithDecimalComma(std::string_view text)
+{
+    if (text.find(',') == std::string_view::npos)
+        return ReadFieldNumber(text);
+    return ReadFieldNumber(NormaliseDecimalComma(std::string(text)));
+}
+
 }   // namespace
 
 bool isNumberText(std::string_view text)
@@ -52,7 +60,7 @@ bool isNumberText(std::string_view text)
     }
     if (i != s.size())
         return false;
-    return std::isfinite(ReadFieldNumber(NormaliseDecimalComma(std::string(s))));
+    return std::isfinite(numberWithDecimalComma(s));
 }
 
 bool normalisesOnLeave(Input input) { return input != Input::Kmaut && input != Input::Plafin; }
@@ -71,7 +79,7 @@ FieldCheckOutcome CheckNumericField(const std::string &text, bool locked)
     const bool hadComma = text.find(',') != std::string::npos;
     // The sign is judged on the number as it will be read once the comma is
     // a point, so "-0,5" is as negative as "-0.5".
-    if (ReadFieldNumber(NormaliseDecimalComma(outcome.text)) < 0) {
+    if (numberWithDecimalComma(outcome.text) < 0) {
         outcome.message = NegativeValueMessage;
         outcome.text.clear();
     }

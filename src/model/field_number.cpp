@@ -3,6 +3,7 @@
 #include <algorithm>
 #include <charconv>
 #include <cmath>
+#include <cstdint>
 #include <limits>
 #include <optional>
 #include <string>
@@ -56,10 +57,47 @@ std::optional<long long> readExponent(Cursor &cursor)
     return negative ? -exponent : exponent;
 }
 
+// A text that is nothing but a sign, at most 15 digits and at most one
+// point, as nearly every field holds, read at once: its digits make an
+// integer that a double holds exactly, and so does the power of ten it is
+// divided by, so one correctly rounded division gives the very value of the
+// full reading below. Nothing for any other text.
+std::optional<double> readPlainDecimal(std::string_view text)
+{
+    static constexpr double powersOfTen[] = {1e0, 1e1, 1e2,  1e3,  1e4,  1e5,  1e6,  1e7,
+                                             1e8, 1e9, 1e10, 1e11, 1e12, 1e13, 1e14, 1e15};
+    std::size_t i = 0;
+    const bool negative = !text.empty() && text[0] == '-';
+    if (!text.empty() && (text[0] == '-' || text[0] == '+'))
+        ++i;
+    std::int64_t digits = 0;
+    int count = 0;
+    int fractionDigits = 0;
+    bool seenPoint = false;
+    for (; i < text.size(); ++i) {
+        const char c = text[i];
+        if (c == '.' && !seenPoint) {
+            seenPoint = true;
+        } else if (isDigit(c) && count < 15) {
+            digits = digits * 10 + (c - '0');
+            ++count;
+            fractionDigits += seenPoint;
+        } else {
+            return std::nullopt;
+        }
+    }
+    if (count == 0)
+        return std::nullopt;
+    const double value = double(digits) / powersOfTen[fractionDigits];
+    return negative ? -value : value;
+}
+
 }   // namespace
 
 double ReadFieldNumber(std::string_view text)
 {
+    if (const auto plain = readPlainDecimal(text))
+        return *plain;
     Cursor cursor(text);
     std::string number;
     bool negative = false;

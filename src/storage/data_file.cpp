@@ -30,7 +30,7 @@ public:
     explicit Tokenizer(std::string_view bytes) : s_(bytes) {}
 
     struct Token {
-        std::string text;
+        std::string_view text;   // within the bytes
         bool quoted;
     };
 
@@ -40,12 +40,12 @@ public:
             ++pos_;
         if (pos_ >= s_.size())
             return std::nullopt;
-        Token token{"", false};
+        Token token{{}, false};
         if (s_[pos_] == '"') {
             token.quoted = true;
             const std::size_t close = s_.find('"', pos_ + 1);
             const std::size_t end = close == std::string_view::npos ? s_.size() : close;
-            token.text = std::string(s_.substr(pos_ + 1, end - pos_ - 1));
+            token.text = s_.substr(pos_ + 1, end - pos_ - 1);
             pos_ = end == s_.size() ? end : end + 1;
             skipToDelimiter();
         } else {
@@ -55,7 +55,7 @@ public:
             std::string_view raw = s_.substr(start, pos_ - start);
             while (!raw.empty() && (raw.back() == ' ' || raw.back() == '\t'))
                 raw.remove_suffix(1);
-            token.text = std::string(raw);
+            token.text = raw;
         }
         consumeDelimiter();
         return token;
@@ -87,7 +87,7 @@ private:
     std::size_t pos_ = 0;
 };
 
-std::optional<int16_t> wholeNumber(const std::string &text)
+std::optional<int16_t> wholeNumber(std::string_view text)
 {
     int value = 0;
     const char *begin = text.data();
@@ -187,8 +187,10 @@ std::optional<DataFileContent> readDataFile(std::string_view bytes)
     DataFileContent content;
     if (const auto busClass = tokens.next())
         content.busClass = wholeNumber(busClass->text);
+    content.groups.reserve(fileGroups().size());
     for (const FileGroup &group : fileGroups()) {
         auto &items = content.groups.emplace_back();
+        items.reserve(group.items.size());
         for (std::size_t i = 0; i < group.items.size(); ++i)
             items.push_back(textItem(tokens.next()));
     }

@@ -2,6 +2,7 @@
 
 #include "data_file.h"
 
+#include <algorithm>
 #include <cerrno>
 #include <fcntl.h>
 #include <poll.h>
@@ -20,7 +21,11 @@ std::optional<DataFileReadFailure> refusalForKind(mode_t mode)
         return std::nullopt;
     if (S_ISDIR(mode))
         return DataFileReadFailure::IsADirectory;
-    return DataFileReadFailure::NotARegularFile;
+    if (S_ISFIFO(mode))
+        return DataFileReadFailure::IsAPipe;
+    if (S_ISSOCK(mode))
+        return DataFileReadFailure::IsASocket;
+    return DataFileReadFailure::IsADevice;
 }
 
 // Why path cannot be opened, named from what is there.
@@ -46,12 +51,13 @@ int openWithoutWaiting(const std::string &path)
 }
 
 // Reads until the end of the file or until limit bytes; false on an error.
+// Only what was read takes room: a data file is a few hundred bytes.
 bool readUpTo(int fd, std::size_t limit, std::string &bytes)
 {
-    bytes.resize(limit);
-    std::size_t filled = 0;
-    while (filled < limit) {
-        const ssize_t got = ::read(fd, bytes.data() + filled, limit - filled);
+    char chunk[16 * 1024];
+    bytes.clear();
+    while (bytes.size() < limit) {
+        const ssize_t got = ::read(fd, chunk, std::min(sizeof chunk, limit - bytes.size()));
         if (got < 0 && errno == EINTR)
             continue;
         if (got < 0 && (errno == EAGAIN || errno == EWOULDBLOCK)) {
@@ -64,9 +70,8 @@ bool readUpTo(int fd, std::size_t limit, std::string &bytes)
             return false;
         if (got == 0)
             break;
-        filled += static_cast<std::size_t>(got);
+        bytes.append(chunk, static_cast<std::size_t>(got));
     }
-    bytes.resize(filled);
     return true;
 }
 

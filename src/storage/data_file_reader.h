@@ -12,8 +12,10 @@ namespace rotavex {
 enum class DataFileReadFailure {
     DoesNotExist,
     IsADirectory,
-    NotARegularFile,   // a pipe, a device, a socket
-    CannotBeRead,      // no permission, or an error while reading
+    IsAPipe,
+    IsADevice,
+    IsASocket,
+    CannotBeRead,   // no permission, or an error while reading
 };
 
 struct DataFileBytes {

@@ -77,9 +77,12 @@ char32_t nextCodePoint(std::string_view s, std::size_t &i)
 
 std::string utf8FromWindows1252(std::string_view bytes)
 {
-    std::string out;
-    out.reserve(bytes.size());
-    for (unsigned char b : bytes)
+    // ASCII is the same in both, and a data file's items are nearly all ASCII.
+    std::size_t ascii = 0;
+    while (ascii < bytes.size() && static_cast<unsigned char>(bytes[ascii]) < 0x80)
+        ++ascii;
+    std::string out(bytes.substr(0, ascii));
+    for (unsigned char b : bytes.substr(ascii))
         appendUtf8(out, decodeByte(b));
     return out;
 }

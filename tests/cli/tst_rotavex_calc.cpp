@@ -4,8 +4,12 @@
 
 #include <set>
 
+#include <cstring>
+
 #include <fcntl.h>
+#include <sys/socket.h>
 #include <sys/stat.h>
+#include <sys/un.h>
 #include <unistd.h>
 
 namespace {
@@ -136,6 +140,23 @@ int significantDigits(const QString &number)
     while (digits.endsWith('0'))
         digits.chop(1);
     return qMax(1, int(digits.size()));
+}
+
+// A Unix socket bound at path, or -1.
+int listeningSocket(const QString &path)
+{
+    sockaddr_un address{};
+    address.sun_family = AF_UNIX;
+    const QByteArray name = QFile::encodeName(path);
+    if (size_t(name.size()) >= sizeof address.sun_path)
+        return -1;
+    std::memcpy(address.sun_path, name.constData(), size_t(name.size()));
+    const int fd = ::socket(AF_UNIX, SOCK_STREAM, 0);
+    if (fd >= 0 && ::bind(fd, reinterpret_cast<const sockaddr *>(&address), sizeof address) != 0) {
+        ::close(fd);
+        return -1;
+    }
+    return fd;
 }
 
 bool isStrictUtf8(const QByteArray &bytes) { return QString::fromUtf8(bytes).toUtf8() == bytes; }
@@ -338,9 +359,9 @@ private slots:
             QCOMPARE(line["file"].toString(), dir.filePath(names[i]));
             QCOMPARE(line["accepted"].toBool(), names[i].endsWith("empresa"));
         }
-        QCOMPARE(QString::fromUtf8(run.err),
-                 dir.filePath("b-tuberia") + ": no es un fichero normal (es una tubería, un dispositivo o un socket)\n"
-                     + dir.filePath("c-carpeta") + ": es una carpeta, no un fichero de datos\n");
+        QCOMPARE(QString::fromUtf8(run.err), dir.filePath("b-tuberia") + ": no es un fichero normal (es una tubería)\n"
+                                                 + dir.filePath("c-carpeta")
+                                                 + ": es una carpeta, no un fichero de datos\n");
     }
 
     void exitStatus_data()
@@ -394,6 +415,42 @@ private slots:
         QVERIFY(!run.out.contains("inf") && !run.out.contains("nan"));
     }
 
+    // A file is accepted when it was priced; one that was not says why, a
+    // refused one as the check's verdict does.
+    void acceptedOnlyWhenPriced_data()
+    {
+        QTest::addColumn<QByteArray>("salaryAndHours");
+        QTest::addColumn<bool>("accepted");
+        QTest::addColumn<QString>("error");
+        QTest::newRow("priced") << QByteArray("\"30000\",\"1800\"") << true << "";
+        QTest::newRow("arithmetic fault")
+            << QByteArray("\"30000\",\"1e45\"") << false
+            << "No se ha podido realizar el cálculo con estos datos. El fallo se produce en: horas anuales efectivas. "
+               "Revise los datos introducidos.";
+        QTest::newRow("blocking zero") << QByteArray("\"30000\",\"0\"") << false
+                                       << "Algunos datos con valor cero impiden realizar los cálculos";
+        QTest::newRow("missing") << QByteArray("\"30000\",\"\"") << false << "Faltan datos por introducir";
+        QTest::newRow("both") << QByteArray("\"\",\"0\"") << false
+                              << "Algunos datos con valor cero impiden realizar los cálculos. Faltan datos por "
+                                 "introducir";
+    }
+    void acceptedOnlyWhenPriced()
+    {
+        QFETCH(QByteArray, salaryAndHours);
+        QFETCH(bool, accepted);
+        QFETCH(QString, error);
+        QTemporaryDir dir;
+        const QString path = writeTemp(dir, "datos",
+                                       example("worked-example").replace("\"30000\",\"1800\"", salaryAndHours));
+        const QJsonObject json = QJsonDocument::fromJson(calc({"--json", path}).out.toUtf8()).object();
+        QCOMPARE(json["accepted"].toBool(), accepted);
+        QCOMPARE(json["error"].toString(), error);
+        const QString row = calc({"--csv", path}).out.section('\n', 1, 1);
+        QVERIFY2(row.startsWith(path + (accepted ? ",true," : ",false,")), qPrintable(row));
+        const QString csvError = error.contains(',') ? '"' + error + '"' : error;
+        QVERIFY2(row.endsWith(',' + csvError), qPrintable(row));
+    }
+
     // 3e38 euros of fuel and 3e38 of maintenance per km, on a trip without
     // kilometres: every result holds, but their sum per km does not.
     void overflowedReportSumIsAFault()
@@ -421,7 +478,9 @@ private slots:
         QTest::addColumn<int>("status");
         QTest::addColumn<QString>("error");
         QTest::newRow("a data file") << example("worked-example") << 0 << "";
-        QTest::newRow("nothing") << QByteArray() << 2 << "El fichero que intenta cargar no es de ROTAVEX";
+        QTest::newRow("nothing") << QByteArray() << 2 << "la entrada está vacía";
+        QTest::newRow("not a data file") << QByteArray("\"ROTAVEx\"\r\n") << 2
+                                         << "El fichero que intenta cargar no es de ROTAVEX";
     }
     void dashReadsTheDataFileFromStandardInput()
     {
@@ -460,8 +519,11 @@ private slots:
     {
         QTest::addColumn<QString>("name");
         QTest::addColumn<QString>("cause");
-        const QString device = "no es un fichero normal (es una tubería, un dispositivo o un socket)";
-        QTest::newRow("pipe with no writer") << "tuberia" << device;
+        const QString device = "no es un fichero normal (es un dispositivo)";
+        QTest::newRow("pipe with no writer") << "tuberia"
+                                             << "no es un fichero normal (es una tubería)";
+        QTest::newRow("socket") << "socket"
+                                << "no es un fichero normal (es un socket)";
         QTest::newRow("folder") << "carpeta"
                                 << "es una carpeta, no un fichero de datos";
         QTest::newRow("missing") << "no-existe"
@@ -479,6 +541,8 @@ private slots:
                                     << "no se puede leer: error de entrada/salida";
         QTest::newRow("not a data file") << "ajeno"
                                          << "El fichero que intenta cargar no es de ROTAVEX";
+        QTest::newRow("empty") << "vacio"
+                               << "el fichero está vacío";
     }
     void messagesNameTheFileAndTheCause()
     {
@@ -486,8 +550,12 @@ private slots:
         QFETCH(QString, cause);
         QTemporaryDir dir;
         QCOMPARE(::mkfifo(QFile::encodeName(dir.filePath("tuberia")).constData(), 0644), 0);
+        const int socket = listeningSocket(dir.filePath("socket"));
+        QVERIFY(socket >= 0);
+        const auto closeSocket = qScopeGuard([socket] { ::close(socket); });
         QVERIFY(QDir(dir.path()).mkdir("carpeta"));
         writeTemp(dir, "ajeno", "\"ROTAVEx\"\r\n");
+        writeTemp(dir, "vacio", "");
         const QString privado = writeTemp(dir, "privado", example("worked-example"));
         QVERIFY(QFile::setPermissions(privado, {}));
         QVERIFY(QFile::setPermissions(dir.path(), QFile::permissions(dir.path()) | QFile::ExeOther));

@@ -54,11 +54,11 @@ private slots:
         const auto in = [this](const char *name) { return dir_.filePath(name); };
         QTest::newRow("data file") << in("empresa") << std::optional<Failure>();
         QTest::newRow("link to a data file") << in("enlace-a-empresa") << std::optional<Failure>();
-        QTest::newRow("pipe with no writer") << in("tuberia") << std::optional(Failure::NotARegularFile);
-        QTest::newRow("link to a pipe") << in("enlace-a-tuberia") << std::optional(Failure::NotARegularFile);
-        QTest::newRow("/dev/null") << "/dev/null" << std::optional(Failure::NotARegularFile);
-        QTest::newRow("/dev/zero") << "/dev/zero" << std::optional(Failure::NotARegularFile);
-        QTest::newRow("/dev/tty") << "/dev/tty" << std::optional(Failure::NotARegularFile);
+        QTest::newRow("pipe with no writer") << in("tuberia") << std::optional(Failure::IsAPipe);
+        QTest::newRow("link to a pipe") << in("enlace-a-tuberia") << std::optional(Failure::IsAPipe);
+        QTest::newRow("/dev/null") << "/dev/null" << std::optional(Failure::IsADevice);
+        QTest::newRow("/dev/zero") << "/dev/zero" << std::optional(Failure::IsADevice);
+        QTest::newRow("/dev/tty") << "/dev/tty" << std::optional(Failure::IsADevice);
         QTest::newRow("folder") << in("carpeta") << std::optional(Failure::IsADirectory);
         QTest::newRow("missing") << in("no-existe") << std::optional(Failure::DoesNotExist);
         QTest::newRow("a file as folder") << in("empresa/datos") << std::optional(Failure::DoesNotExist);

@@ -1,0 +1,188 @@
+#include "command_line.h"
+
+#include "model/result_fields.h"
+#include "price_files.h"
+
+#include <QCommandLineOption>
+#include <QCommandLineParser>
+#include <QStringList>
+
+namespace rotavex {
+
+namespace {
+
+constexpr const char
+    *Usage = "Uso: rotavex-calc [--json | --csv] FICHERO...\n"
+             "     rotavex-calc --help | --version\n"
+             "\n"
+             "Calcula los costes de cada fichero de datos de ROTAVEX 2018 sin abrir las ventanas.\n"
+             "Cada fichero se carga como en \"Cargar Datos Personalizados\", con la misma comprobación\n"
+             "y el mismo cálculo; un grupo guardado como \"Observatorio\" se calcula con los datos del\n"
+             "Observatorio, como si se hubiera pulsado el botón del Observatorio de ese grupo (al\n"
+             "cargarlo en las ventanas, el grupo queda vacío hasta que se pulsa). Antes del cálculo se\n"
+             "comprueban los datos: un fichero con datos que faltan o con ceros que impiden el\n"
+             "cálculo no se calcula, y su comprobación se escribe en la salida de errores.\n"
+             "El FICHERO \"-\" es la entrada estándar.\n"
+             "\n"
+             "Sin opción se escribe el informe de resultados de cada fichero, con el separador\n"
+             "decimal de la configuración regional (LC_ALL, LC_NUMERIC, LANG).\n"
+             "  --json     un objeto JSON por fichero y línea\n"
+             "  --csv      una fila de cabecera y una fila por fichero, con los mismos campos\n"
+             "  --help     muestra esta ayuda\n"
+             "  --version  muestra el nombre y la versión del programa\n"
+             "\n"
+             "Campos de --json y --csv (números con punto decimal, tan cortos como se pueda sin\n"
+             "cambiar su valor). Cada fichero nombrado tiene su línea o su fila, también el que\n"
+             "no se puede leer o no es de ROTAVEX:\n"
+             "  file                  el nombre del fichero, tal como se dio\n"
+             "  accepted              true si el fichero se calculó; false si no se leyó, no superó\n"
+             "                        la comprobación o no pudo calcularse\n"
+             "  error                 por qué no se calculó (texto): no se leyó, la comprobación lo\n"
+             "                        impidió (con las palabras de su resultado) o falló el cálculo\n"
+             "  BusClass              clase de vehículo: 1 menos de 22 plazas, 2 de 22 a 35 plazas,\n"
+             "                        3 de 36 a 55 plazas, 4 más de 55 plazas; 0 (u otro número):\n"
+             "                        ninguna elegida\n"
+             "  ServiceMode           true: coste del servicio descrito; false: solo costes unitarios\n"
+             "  check                 la comprobación (en CSV, sus cuatro columnas):\n"
+             "    missing             faltan datos\n"
+             "    blockingZero        algún dato que debe ser positivo vale cero\n"
+             "    allowedZero         algún dato vale cero sin impedir el cálculo\n"
+             "    negative            algún dato es negativo\n"
+             "  Resultados, solo de un fichero calculado (en CSV, vacíos si no):\n";
+
+constexpr const char *UsageEnd = "\n"
+                                 "Estado de salida: 0 si se calcularon todos los ficheros; 1 si alguno no superó la\n"
+                                 "comprobación o no pudo calcularse; 2 si la orden es incorrecta, algún fichero no se\n"
+                                 "puede leer o no es de ROTAVEX, o no se puede escribir la salida.\n";
+
+// The result fields with what each holds, those that share a meaning listed
+// together within lines of at most 80 characters.
+std::string resultFieldList()
+{
+    constexpr std::size_t Width = 80;
+    constexpr std::size_t MeaningColumn = 24;
+    const std::vector<ResultField> &fields = resultFields();
+    std::string list;
+    for (std::size_t first = 0; first < fields.size();) {
+        std::size_t end = first + 1;
+        while (end < fields.size() && !*fields[end].meaning)
+            ++end;
+        const std::string indent = "  ";
+        std::string line = indent;
+        for (std::size_t i = first; i < end; ++i) {
+            const std::string name = fields[i].name + std::string(i + 1 < end ? "," : "");
+            if (line.size() > indent.size() && line.size() + 1 + name.size() > Width) {
+                list += line + "\n";
+                line = indent;
+            } else if (line.size() > indent.size()) {
+                line += ' ';
+            }
+            line += name;
+        }
+        if (end - first == 1 && line.size() + 2 <= MeaningColumn)
+            list += line + std::string(MeaningColumn - line.size(), ' ');
+        else
+            list += line + "\n" + std::string(MeaningColumn, ' ');
+        list += fields[first].meaning + std::string("\n");
+        first = end;
+    }
+    return list;
+}
+
+const std::string &usage()
+{
+    static const std::string text = Usage + resultFieldList() + UsageEnd;
+    return text;
+}
+
+// What the command line asks for.
+struct Command {
+    enum Request { Price, Help, Version, UsageError } request = Price;
+    OutputFormat format = OutputFormat::Text;
+    std::vector<std::string> files;
+    std::string error;   // for a usage error
+};
+
+Command usageError(const std::string &error)
+{
+    Command command;
+    command.request = Command::UsageError;
+    command.error = error;
+    return command;
+}
+
+// Arguments are handed to the parser byte for byte as Latin-1, so that file
+// names come back as the very bytes the system gave, whatever their encoding.
+QStringList argumentList(int argc, char **argv)
+{
+    QStringList arguments;
+    for (int i = 0; i < argc; ++i)
+        arguments << QString::fromLatin1(argv[i]);
+    return arguments;
+}
+
+std::string bytesOf(const QString &argument) { return argument.toLatin1().toStdString(); }
+
+// The first option as typed that the parser does not take as it stands:
+// "--xml", "-x", "--json=1".
+std::string refusedOption(const QList<QCommandLineOption> &options, const QStringList &arguments)
+{
+    QStringList known;
+    for (const QCommandLineOption &option : options)
+        for (const QString &name : option.names())
+            known << (name.size() == 1 ? "-" : "--") + name;
+    for (const QString &argument : arguments.mid(1)) {
+        if (argument == QLatin1String("--"))
+            break;
+        if (argument.size() > 1 && argument.startsWith('-') && !known.contains(argument))
+            return bytesOf(argument);
+    }
+    return bytesOf(arguments.value(1));
+}
+
+Command readCommandLine(const QStringList &arguments)
+{
+    const QList<QCommandLineOption> options{QCommandLineOption(QStringList{"h", "help"}), QCommandLineOption("version"),
+                                            QCommandLineOption("json"), QCommandLineOption("csv")};
+    QCommandLineParser parser;
+    parser.addOptions(options);
+    if (!parser.parse(arguments))
+        return usageError("opción no válida: " + refusedOption(options, arguments));
+    // The options act in the order given: what comes first answers first.
+    Command command;
+    for (const QString &name : parser.optionNames()) {
+        if (name == "h" || name == "help") {
+            command.request = Command::Help;
+            return command;
+        }
+        if (name == "version") {
+            command.request = Command::Version;
+            return command;
+        }
+        const OutputFormat chosen = name == "json" ? OutputFormat::Json : OutputFormat::Csv;
+        if (command.format != OutputFormat::Text && command.format != chosen)
+            return usageError("las opciones --json y --csv se excluyen mutuamente");
+        command.format = chosen;
+    }
+    for (const QString &file : parser.positionalArguments())
+        command.files.push_back(bytesOf(file));
+    if (command.files.empty())
+        return usageError("falta el nombre de algún fichero de datos");
+    return command;
+}
+
+}   // namespace
+
+int runCalculator(int argc, char **argv, std::ostream &out, std::ostream &err, const NumberLocale &locale)
+{
+    const Command command = readCommandLine(argumentList(argc, argv));
+    switch (command.request) {
+    case Command::Help: return writeOutput(out, err, usage()) ? 0 : OutputFailed;
+    case Command::Version: return writeOutput(out, err, "rotavex-calc " ROTAVEX_VERSION "\n") ? 0 : OutputFailed;
+    case Command::UsageError: err << "rotavex-calc: " << command.error << "\n\n" << usage(); return 2;
+    case Command::Price: break;
+    }
+    return priceFiles(command.files, command.format, out, err, locale);
+}
+
+}   // namespace rotavex
