@@ -1,11 +1,19 @@
 #!/usr/bin/env bash
 # Start-up cost of the program against a bare Qt skeleton with the same kind
-# of windows: runs each N times offscreen and prints the medians of CPU time
+# of windows: runs each N times and prints the medians of CPU time
 # (user + system) and peak resident memory, and the program's ratios to the
-# skeleton. Builds nothing: build the two start-up programs first, e.g.
+# skeleton. Offscreen by default; with --xcb on an X server of its own with a
+# window manager (Xvfb and openbox, as the window tests use), where the
+# windows really are mapped, decorated and activated. Builds nothing: build
+# the two start-up programs first, e.g.
 #   cmake --build build --target rotavex_startup_skeleton rotavex_startup_program
-# Usage: bench/startup.sh [build-dir] [runs]
+# Usage: bench/startup.sh [--xcb] [build-dir] [runs]
 set -euo pipefail
+platform=offscreen
+if [ "${1:-}" = --xcb ]; then
+    platform=xcb
+    shift
+fi
 build=${1:-build}
 runs=${2:-20}
 skeleton=$build/bench/rotavex_startup_skeleton
@@ -13,13 +21,14 @@ program=$build/bench/rotavex_startup_program
 for exe in "$skeleton" "$program"; do
     [ -x "$exe" ] || { echo "falta $exe: compílelo antes" >&2; exit 1; }
 done
-QT_QPA_PLATFORM=offscreen exec python3 - "$skeleton" "$program" "$runs" <<'PY'
+
+measure='
 import os, statistics, subprocess, sys
 
-skeleton, program, runs = sys.argv[1], sys.argv[2], int(sys.argv[3])
+skeleton, program, runs, platform = sys.argv[1], sys.argv[2], int(sys.argv[3]), sys.argv[4]
 
 def measure(exe):
-    # wait4 gives each run's own usage; ru_maxrss is in KiB on Linux
+    # wait4 gives each run its own usage; ru_maxrss is in KiB on Linux
     child = subprocess.Popen([exe], stdout=subprocess.DEVNULL, stderr=subprocess.DEVNULL)
     _, status, usage = os.wait4(child.pid, 0)
     child.returncode = os.waitstatus_to_exitcode(status)
@@ -39,5 +48,10 @@ for exe, samples in results.items():
     medians[exe] = (cpu, rss)
     print(f"{os.path.basename(exe):28} CPU {cpu:7.1f} ms   memoria máxima {rss:6.1f} MiB")
 (scpu, srss), (pcpu, prss) = medians[skeleton], medians[program]
-print(f"programa / esqueleto: CPU {pcpu / scpu:.2f}x   memoria {prss / srss:.2f}x   ({runs} ejecuciones)")
-PY
+print(f"programa / esqueleto: CPU {pcpu / scpu:.2f}x   memoria {prss / srss:.2f}x   ({runs} ejecuciones, {platform})")
+'
+if [ "$platform" = xcb ]; then
+    x_server=$(dirname "$0")/../tests/ui_support/on_x_server.sh
+    exec "$x_server" python3 -c "$measure" "$skeleton" "$program" "$runs" xcb
+fi
+QT_QPA_PLATFORM=offscreen exec python3 -c "$measure" "$skeleton" "$program" "$runs" offscreen

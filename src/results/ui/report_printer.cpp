@@ -9,6 +9,7 @@
 #include <QApplication>
 #include <QDir>
 #include <QFileDialog>
+#include <QLibrary>
 #include <QPainter>
 #include <QPrinter>
 #include <QPrinterInfo>
@@ -28,14 +29,35 @@ namespace {
 constexpr qreal BasePoints = 12;
 
 #ifdef ROTAVEX_CUPS
+// The print system's calls, looked up with the first printout: linked to
+// the program, its library and the many it needs would be loaded at every
+// start. By then Qt's own printing has loaded it anyway.
+struct CupsCalls {
+    decltype(&cupsAddOption) addOption = nullptr;
+    decltype(&cupsPrintFile) printFile = nullptr;
+    decltype(&cupsFreeOptions) freeOptions = nullptr;
+};
+
+const CupsCalls *cupsCalls()
+{
+    static const CupsCalls calls = [] {
+        QLibrary library(QStringLiteral("cups"), 2);
+        return CupsCalls{reinterpret_cast<decltype(&cupsAddOption)>(library.resolve("cupsAddOption")),
+                         reinterpret_cast<decltype(&cupsPrintFile)>(library.resolve("cupsPrintFile")),
+                         reinterpret_cast<decltype(&cupsFreeOptions)>(library.resolve("cupsFreeOptions"))};
+    }();
+    return calls.addOption && calls.printFile && calls.freeOptions ? &calls : nullptr;
+}
+
 // A job for a CUPS queue. Qt's own printer hands its file to the queue when
 // the painter ends and does not say whether the queue took it; so the page
 // is written to a file of ours, laid out for the queue's paper, and handed
 // over here, where the print system's answer can be heard.
 class CupsJob : public PrintJob {
 public:
-    explicit CupsJob(const QPrinterInfo &queue)
-        : PrintJob(std::make_unique<QPrinter>(queue, QPrinter::HighResolution)), queue_(queue.printerName().toUtf8())
+    CupsJob(const QPrinterInfo &queue, const CupsCalls &cups)
+        : PrintJob(std::make_unique<QPrinter>(queue, QPrinter::HighResolution)), cups_(cups),
+          queue_(queue.printerName().toUtf8())
     {
         // The queue's paper, which switching to a file would forget.
         const QPageLayout paper = printer().pageLayout();
@@ -49,15 +71,16 @@ public:
     bool send() override
     {
         cups_option_t *options = nullptr;
-        const int count = cupsAddOption("media", printer().pageLayout().pageSize().key().toUtf8().constData(), 0,
-                                        &options);
-        const int job = cupsPrintFile(queue_.constData(), QFile::encodeName(printer().outputFileName()).constData(),
-                                      printer().docName().toUtf8().constData(), count, options);
-        cupsFreeOptions(count, options);
+        const int count = cups_.addOption("media", printer().pageLayout().pageSize().key().toUtf8().constData(), 0,
+                                          &options);
+        const int job = cups_.printFile(queue_.constData(), QFile::encodeName(printer().outputFileName()).constData(),
+                                        printer().docName().toUtf8().constData(), count, options);
+        cups_.freeOptions(count, options);
         return job > 0;
     }
 
 private:
+    const CupsCalls &cups_;
     QTemporaryDir dir_;
     QByteArray queue_;
 };
@@ -69,8 +92,9 @@ std::unique_ptr<PrintJob> defaultPrinterJob()
     if (info.isNull())
         return nullptr;
 #ifdef ROTAVEX_CUPS
-    if (auto job = std::make_unique<CupsJob>(info); job->ready())
-        return job;
+    if (const CupsCalls *cups = cupsCalls())
+        if (auto job = std::make_unique<CupsJob>(info, *cups); job->ready())
+            return job;
 #endif
     // Without a file of ours, Qt's printer sends the job itself.
     return std::make_unique<PrintJob>(std::make_unique<QPrinter>(info, QPrinter::HighResolution));

@@ -24,7 +24,7 @@ ResultsPresenter::ResultsPresenter(CostStudy &study, InputWindows &inputs, Resul
                 drawResults();
         });
     connect(window_.copyTextButton(), &QPushButton::clicked, this, [this] { window_.reportArea()->copyToClipboard(); });
-    connect(window_.copyChartButton(), &QPushButton::clicked, window_.chart(), &CostChart::copyToClipboard);
+    connect(window_.copyChartButton(), &QPushButton::clicked, this, [this] { window_.chart()->copyToClipboard(); });
     connect(window_.newCalculationButton(), &QPushButton::clicked, this, &ResultsPresenter::startNewCalculation);
     connect(window_.printButton(), &QPushButton::clicked, this, [this] {
         if (print_)

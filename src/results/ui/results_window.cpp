@@ -48,14 +48,6 @@ ResultsWindow::ResultsWindow(QWidget *parent) : QWidget(parent)
     place(chartPicture_, "pctGraf", twipRect(6000, 120, 4575, 3855),
           QStringLiteral("Recuerde que puede modificar la forma del gráfico y luego copiarlo con "
                          "el botón \"Copiar gráfico al portapapeles\""));
-    // Built apart and then placed, so that its legend takes the program's
-    // usual font rather than the window's design font.
-    chart_ = new CostChart;
-    chart_->setParent(this);
-    chart_->setAccessibleName(QStringLiteral("Gráfico de distribución de costes"));
-    place(chart_, "Grafico", twipRect(6000, 120, 4575, 3855),
-          QStringLiteral("Recuerde que puede modificar la forma del gráfico y también copiarlo con el "
-                         "botón \"Copiar gráfico al portapapeles\""));
     copyText_ = placeButton(this, "Cmdcopiatex", QStringLiteral("Copiar texto al portapapeles"),
                             twipRect(6000, 4080, 2052, 612),
                             QStringLiteral("Puede copiar el texto y luego pegarlo en otro documento"));
@@ -68,6 +60,38 @@ ResultsWindow::ResultsWindow(QWidget *parent) : QWidget(parent)
     newCalculation_->setFont(designFont(true));
     newCalculation_->setEnabled(false);
     pressFocusedButtonOnEnter(this);
+}
+
+CostChart *ResultsWindow::chart()
+{
+    if (chart_)
+        return chart_;
+    // Built apart and then placed, so that its legend takes the program's
+    // usual font rather than the window's design font.
+    chart_ = new CostChart;
+    chart_->setParent(this);
+    chart_->setAccessibleName(QStringLiteral("Gráfico de distribución de costes"));
+    place(chart_, "Grafico", twipRect(6000, 120, 4575, 3855),
+          QStringLiteral("Recuerde que puede modificar la forma del gráfico y también copiarlo con el "
+                         "botón \"Copiar gráfico al portapapeles\""));
+    // Built last, it lies above its picture area; in the keyboard's order it
+    // comes before the buttons beneath it.
+    QWidget *before = chart_;
+    for (QWidget *button : std::initializer_list<QWidget *>{copyText_, copyChart_, print_, newCalculation_}) {
+        setTabOrder(before, button);
+        before = button;
+    }
+    chart_->show();
+    return chart_;
+}
+
+void ResultsWindow::showEvent(QShowEvent *event)
+{
+    // Reducing the window to an icon also announces a showing, to a window
+    // that stays out of sight.
+    if (isVisible())
+        chart();
+    QWidget::showEvent(event);
 }
 
 }   // namespace rotavex

@@ -172,8 +172,10 @@ void AccessibleNamesTest::everyControlNamed()
         owned = std::make_unique<LoadDataWindow>(noFile);
     else if (window == "frmAcerca")
         owned = std::make_unique<AboutWindow>();
-    else if (window == "frmResul")
+    else if (window == "frmResul") {
         owned = std::make_unique<ResultsWindow>();
+        owned->show();   // its chart is built when it first shows
+    }
     if (owned)
         shown = owned.get();
     QVERIFY(shown);

@@ -3,6 +3,7 @@
 
 #include "entry/ui/input_windows.h"
 #include "model/workspace.h"
+#include "results/ui/cost_chart.h"
 #include "results/ui/results_window.h"
 #include "shell/ui/main_window.h"
 
@@ -53,6 +54,7 @@ private slots:
     void cleanup();
 
     void childWindowsAtStart();
+    void resultsChartBuiltWhenFirstShown();
     void statusBarDate_data();
     void statusBarDate();
     void childWindowsCannotBeClosed();
@@ -110,6 +112,28 @@ void MainWindowTest::childWindowsAtStart()
     QTRY_COMPARE(QApplication::focusWidget(), window->inputWindows().field(Input::Salacon));
     QVERIFY(!window->resultsWindow().newCalculationButton()->isEnabled());
     QCOMPARE(window->windowTitle(), QStringLiteral("ROTAVEX 2018"));
+}
+
+void MainWindowTest::resultsChartBuiltWhenFirstShown()
+{
+    // The chart is the heaviest of the windows' parts: the results window
+    // starts as an icon, and the chart waits until the window first shows.
+    ResultsWindow &results = window->resultsWindow();
+    QVERIFY(!results.findChild<CostChart *>());
+    window->resultsFrame()->showNormal();
+    const auto *chart = results.findChild<CostChart *>();
+    QVERIFY(chart);
+    QVERIFY(chart->isVisible());
+    QCOMPARE(chart->objectName(), QStringLiteral("Grafico"));
+    // Above its picture area, and in the keyboard's order between the report
+    // and the buttons beneath it.
+    QCOMPARE(results.childAt(chart->geometry().center()), chart->viewport());
+    QStringList order;
+    for (QWidget *widget = results.nextInFocusChain(); widget != &results; widget = widget->nextInFocusChain())
+        if (widget->parentWidget() == &results)
+            order << widget->objectName();
+    QCOMPARE(order,
+             (QStringList{"pctResul", "pctGraf", "Grafico", "Cmdcopiatex", "cmdcopiagraf", "cmdPrintres", "cmdNuevo"}));
 }
 
 void MainWindowTest::statusBarDate_data()

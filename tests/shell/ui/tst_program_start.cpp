@@ -58,6 +58,8 @@ private slots:
     void commandLine_data();
     void commandLine();
     void qtOptionsStartTheWindows();
+    void startLoadsOnlyWhatItShows_data();
+    void startLoadsOnlyWhatItShows();
 };
 
 void ProgramStartTest::dataFileOnCommandLine_data()
@@ -173,6 +175,34 @@ void ProgramStartTest::qtOptionsStartTheWindows()
                                 ROTAVEX_SOURCE_DIR "/examples/worked-example"});
     QVERIFY2(!run.finished, qPrintable(run.err));
     QVERIFY2(!run.err.contains("rotavex:"), qPrintable(run.err));
+}
+
+void ProgramStartTest::startLoadsOnlyWhatItShows_data()
+{
+    QTest::addColumn<QString>("library");
+    QTest::newRow("print system") << "/libcups.so";
+}
+
+void ProgramStartTest::startLoadsOnlyWhatItShows()
+{
+    // What only printing needs is loaded by the first printout: every start
+    // would otherwise pay for it in time and memory.
+    QFETCH(QString, library);
+    QProcess process;
+    process.start(ROTAVEX_PROGRAM, {"-platform", "offscreen"});
+    QVERIFY(process.waitForStarted());
+    QFile maps(QStringLiteral("/proc/%1/maps").arg(process.processId()));
+    if (!maps.exists())
+        QSKIP("no /proc to read the program's libraries from");
+    // Once the window system's plugin is in, every library the program is
+    // linked with is too.
+    QString loaded;
+    QTRY_VERIFY_WITH_TIMEOUT((maps.open(QIODevice::ReadOnly), loaded = QString::fromUtf8(maps.readAll()), maps.close(),
+                              loaded.contains("libqoffscreen.so")),
+                             5000);
+    process.kill();
+    process.waitForFinished();
+    QVERIFY2(!loaded.contains(library), qPrintable(library));
 }
 
 QTEST_MAIN(ProgramStartTest)

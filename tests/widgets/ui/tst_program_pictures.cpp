@@ -2,8 +2,10 @@
 // a missing or unreadable drawing would leave a blank picture.
 
 #include "widgets/program_pictures.h"
+#include "widgets/program_resources.h"
 
 #include <QImage>
+#include <QResource>
 #include <QtTest>
 
 namespace {
@@ -66,6 +68,24 @@ private slots:
             QCOMPARE(image.size(), QSize(side, side));
             QVERIFY(drawnPixels(image) > side * side / 2);
         }
+    }
+
+    void picturesOfTheStartAreReadAsStored_data()
+    {
+        QTest::addColumn<QString>("path");
+        for (const char *picture : {"logo", "emblem", "application", "application-32", "application-16"})
+            QTest::newRow(picture) << QStringLiteral(":/pictures/%1.svg").arg(picture);
+    }
+
+    // Unpacking them would cost every start more time and memory than the
+    // few kilobytes it saves in the program file.
+    void picturesOfTheStartAreReadAsStored()
+    {
+        QFETCH(QString, path);
+        rotavex::registerBuiltInFiles();
+        const QResource picture(path);
+        QVERIFY(picture.isValid());
+        QCOMPARE(picture.compressionAlgorithm(), QResource::NoCompression);
     }
 };
 
