@@ -1,8 +1,6 @@
 #include "price_files.h"
 
 #include "check/check_report.h"
-#include "check/data_check.h"
-#include "model/calculation.h"
 #include "model/result_fields.h"
 #include "results/chart_export.h"
 #include "results/plain_text.h"
@@ -10,6 +8,7 @@
 #include "storage/data_file.h"
 #include "storage/data_file_reader.h"
 #include "storage/valid_utf8.h"
+#include "study/cost_study.h"
 
 #include <cerrno>
 #include <charconv>
@@ -171,14 +170,19 @@ private:
             return file;
         }
         file.read = true;
-        applyDataFileWithObservatory(*content, file.ws, file.texts);
-        file.check = runDataCheck(file.ws, file.texts);
+        // A group saved as "Observatorio" is priced as if its button had
+        // been pressed.
+        CostStudy study(file.ws);
+        study.load(*content, CostStudy::SavedObservatoryGroups::SwitchedOn);
+        const CostStudy::Pricing pricing = study.checkAndCalculate();
+        file.texts = std::move(study.texts);
+        file.check = pricing.check;
         if (!file.check.calculationOffered()) {
             file.error = refusalReason(file.check.verdict);
             file.message = name + ":\n" + renderPlainText(checkScreenReport(file.check), locale_) + "\n";
             status_ = std::max(status_, 1);
-        } else if (const auto fault = Calculate(file.ws, file.texts)) {
-            file.error = calculationFaultMessage(*fault);
+        } else if (pricing.fault) {
+            file.error = calculationFaultMessage(*pricing.fault);
             file.message = name + ": " + file.error + "\n";
             status_ = std::max(status_, 1);
         } else {
