@@ -4,7 +4,7 @@
 #include "check/check_report.h"
 #include "check/data_check.h"
 #include "model/calculation.h"
-#include "results/plain_text.h"
+#include "report/plain_text.h"
 #include "results/results_report.h"
 #include "storage/data_file.h"
 

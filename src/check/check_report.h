@@ -1,7 +1,7 @@
 #pragma once
 
 #include "data_check.h"
-#include "results/report_lines.h"
+#include "report/report_lines.h"
 
 #include <string>
 

@@ -1,6 +1,6 @@
 #pragma once
 
-#include "results/number_format.h"
+#include "report/number_format.h"
 
 #include <ostream>
 #include <string>

@@ -3,7 +3,7 @@
 // observatory window shows it and as it is printed. It depends on nothing the
 // user has entered.
 
-#include "results/report_lines.h"
+#include "report/report_lines.h"
 
 namespace rotavex {
 

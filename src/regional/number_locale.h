@@ -3,7 +3,7 @@
 // the windows and rotavex-calc so that both write the same decimal separator
 // under the same environment. Needs Qt Core only.
 
-#include "results/number_format.h"
+#include "report/number_format.h"
 
 class QLocale;
 class QString;

@@ -1,6 +1,6 @@
 #include "chart_export.h"
 
-#include "number_format.h"
+#include "report/number_format.h"
 
 namespace rotavex {
 

@@ -1,6 +1,6 @@
 #include "chart_figures.h"
 
-#include "number_format.h"
+#include "report/number_format.h"
 
 #include <algorithm>
 #include <charconv>

@@ -1,6 +1,6 @@
 #include "results_report.h"
 
-#include "number_format.h"
+#include "report/number_format.h"
 
 #include "model/cost_items.h"
 #include "model/group_sums.h"

@@ -2,7 +2,7 @@
 // The results of the last calculation as reports and chart data.
 
 #include "model/workspace.h"
-#include "report_lines.h"
+#include "report/report_lines.h"
 
 #include <cstdint>
 #include <string>

@@ -1,4 +1,4 @@
-#include "../results/report_fixture.h"
+#include "../report/report_fixture.h"
 #include "check/check_report.h"
 
 #include <QtTest>

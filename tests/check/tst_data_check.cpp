@@ -1,7 +1,7 @@
 #include "check/check_report.h"
 #include "check/data_check.h"
 #include "fixtures/worked_example.h"
-#include "results/plain_text.h"
+#include "report/plain_text.h"
 
 #include <QtTest>
 

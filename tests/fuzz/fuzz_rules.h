@@ -2,7 +2,7 @@
 // What every fuzz target holds the program to. A broken rule prints what was
 // broken and aborts, so libFuzzer keeps the input and the run fails.
 
-#include "results/report_lines.h"
+#include "report/report_lines.h"
 
 #include <cmath>
 #include <cstdio>

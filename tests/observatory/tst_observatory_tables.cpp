@@ -1,4 +1,4 @@
-#include "../results/report_fixture.h"
+#include "../report/report_fixture.h"
 #include "model/calculation.h"
 #include "model/observatory_values.h"
 #include "observatory/observatory_tables.h"

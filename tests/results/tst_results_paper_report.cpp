@@ -1,4 +1,4 @@
-#include "report_fixture.h"
+#include "../report/report_fixture.h"
 #include "results/results_report.h"
 
 #include <QtTest>

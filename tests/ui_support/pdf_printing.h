@@ -4,7 +4,7 @@
 // also be missing or refuse its jobs, and the PDF file dialog answers with
 // the path the test chose.
 
-#include "results/ui/report_printer.h"
+#include "report/ui/report_printer.h"
 
 #include <QPageSize>
 #include <QPrinter>

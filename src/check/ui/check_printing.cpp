@@ -1,7 +1,7 @@
 #include "check_printing.h"
 
 #include "check/check_report.h"
-#include "results/ui/report_printer.h"
+#include "report/ui/report_printer.h"
 
 namespace rotavex {
 

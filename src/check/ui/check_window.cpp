@@ -1,7 +1,7 @@
 #include "check_window.h"
 
 #include "check/check_report.h"
-#include "results/ui/report_area.h"
+#include "report/ui/report_area.h"
 #include "widgets/design_font.h"
 #include "widgets/enter_key.h"
 #include "widgets/window_placement.h"

@@ -1,8 +1,8 @@
 #include "observatory_window.h"
 
 #include "observatory/observatory_tables.h"
-#include "results/ui/report_area.h"
-#include "results/ui/report_printer.h"
+#include "report/ui/report_area.h"
+#include "report/ui/report_printer.h"
 #include "widgets/design_font.h"
 #include "widgets/enter_key.h"
 #include "widgets/program_pictures.h"

@@ -4,7 +4,7 @@
 #include "regional/number_locale.h"
 #include "results/chart_export.h"
 #include "results/chart_figures.h"
-#include "results/number_format.h"
+#include "report/number_format.h"
 #include "widgets/twips.h"
 
 #include <QActionGroup>

@@ -1,7 +1,7 @@
 #include "results_presenter.h"
 
 #include "cost_chart.h"
-#include "report_area.h"
+#include "report/ui/report_area.h"
 #include "results_window.h"
 
 #include "entry/ui/input_windows.h"

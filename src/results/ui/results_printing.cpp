@@ -2,7 +2,7 @@
 
 #include "chart_picture_area.h"
 #include "cost_chart.h"
-#include "report_printer.h"
+#include "report/ui/report_printer.h"
 #include "results/results_report.h"
 
 #include <QClipboard>

@@ -2,7 +2,7 @@
 
 #include "chart_picture_area.h"
 #include "cost_chart.h"
-#include "report_area.h"
+#include "report/ui/report_area.h"
 
 #include "widgets/design_font.h"
 #include "widgets/enter_key.h"

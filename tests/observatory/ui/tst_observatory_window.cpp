@@ -1,6 +1,6 @@
 #include "observatory/observatory_tables.h"
 #include "observatory/ui/observatory_window.h"
-#include "results/ui/report_area.h"
+#include "report/ui/report_area.h"
 #include "ui_support/pdf_printing.h"
 #include "ui_support/scripted_prompter.h"
 

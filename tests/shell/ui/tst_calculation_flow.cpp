@@ -8,10 +8,10 @@
 #include "fixtures/worked_example.h"
 #include "model/workspace.h"
 #include "regional/number_locale.h"
-#include "results/plain_text.h"
+#include "report/plain_text.h"
 #include "results/results_report.h"
 #include "results/ui/cost_chart.h"
-#include "results/ui/report_area.h"
+#include "report/ui/report_area.h"
 #include "results/ui/results_presenter.h"   // NewCalculationQuestion
 #include "results/ui/results_window.h"
 #include "shell/ui/main_window.h"

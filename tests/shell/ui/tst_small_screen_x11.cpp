@@ -6,7 +6,7 @@
 #include "check/data_check.h"
 #include "check/ui/check_window.h"
 #include "observatory/ui/observatory_window.h"
-#include "results/ui/report_area.h"
+#include "report/ui/report_area.h"
 #include "results/ui/results_window.h"
 #include "shell/ui/main_window.h"
 

@@ -1,4 +1,4 @@
-#include "results/ui/report_area.h"
+#include "report/ui/report_area.h"
 
 #include "check/data_check.h"
 #include "check/ui/check_window.h"

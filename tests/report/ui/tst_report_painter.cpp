@@ -1,4 +1,4 @@
-#include "results/ui/report_painter.h"
+#include "report/ui/report_painter.h"
 
 #include <QFontMetricsF>
 #include <QImage>

@@ -3,7 +3,7 @@
 #include "regional/number_locale.h"
 #include "report_font.h"
 #include "report_painter.h"
-#include "results/report_documents.h"
+#include "report/report_documents.h"
 #include "widgets/prompter.h"
 
 #include <QApplication>

@@ -1,4 +1,4 @@
-#include "results/number_format.h"
+#include "report/number_format.h"
 
 #include <QtTest>
 

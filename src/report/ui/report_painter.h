@@ -4,8 +4,8 @@
 // keeps the pen and the font between reports, so a caller can go on writing
 // where the last report stopped.
 
-#include "results/number_format.h"
-#include "results/report_lines.h"
+#include "report/number_format.h"
+#include "report/report_lines.h"
 
 #include <QColor>
 #include <QFont>

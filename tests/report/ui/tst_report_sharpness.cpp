@@ -3,7 +3,7 @@
 // the area draws at the screen's pixel density, not at 96 dpi scaled up.
 // The test runs once for each scale the test command gives it.
 
-#include "results/ui/report_area.h"
+#include "report/ui/report_area.h"
 
 #include <QHBoxLayout>
 #include <QLabel>

@@ -2,7 +2,7 @@
 #include "fixtures/worked_example.h"
 #include "observatory/ui/observatory_window.h"
 #include "regional/number_locale.h"
-#include "results/plain_text.h"
+#include "report/plain_text.h"
 #include "results/ui/chart_picture_area.h"
 #include "results/ui/cost_chart.h"
 #include "results/ui/results_printing.h"

@@ -1,6 +1,6 @@
 #include "report_painter.h"
 
-#include "results/plain_text.h"
+#include "report/plain_text.h"
 
 #include <QFontMetricsF>
 #include <QImage>

@@ -3,7 +3,7 @@
 // a report rendered as lines of plain text.
 
 #include "fixtures/worked_example.h"
-#include "results/plain_text.h"
+#include "report/plain_text.h"
 
 #include <QStringList>
 

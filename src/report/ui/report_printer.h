@@ -6,7 +6,7 @@
 // written that way goes whole into the one file, each document from a new
 // page. Every page, on paper or in the file, has the same margins.
 
-#include "results/report_lines.h"
+#include "report/report_lines.h"
 
 #include <QSizeF>
 #include <QString>

@@ -1,4 +1,4 @@
-#include "results/plain_text.h"
+#include "report/plain_text.h"
 
 #include <QtTest>
 

@@ -3,7 +3,7 @@
 #include "regional/number_locale.h"
 #include "report_area_accessible.h"
 #include "report_font.h"
-#include "results/plain_text.h"
+#include "report/plain_text.h"
 #include "widgets/twips.h"
 
 #include <QAccessible>
