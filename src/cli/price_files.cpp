@@ -2,8 +2,8 @@
 
 #include "check/check_report.h"
 #include "model/result_fields.h"
-#include "results/chart_export.h"
 #include "report/plain_text.h"
+#include "results/chart_export.h"
 #include "results/results_report.h"
 #include "storage/data_file.h"
 #include "storage/data_file_reader.h"

@@ -1,9 +1,9 @@
 #include "report_area.h"
 
 #include "regional/number_locale.h"
+#include "report/plain_text.h"
 #include "report_area_accessible.h"
 #include "report_font.h"
-#include "report/plain_text.h"
 #include "widgets/twips.h"
 
 #include <QAccessible>

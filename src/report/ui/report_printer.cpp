@@ -1,9 +1,9 @@
 #include "report_printer.h"
 
 #include "regional/number_locale.h"
+#include "report/report_documents.h"
 #include "report_font.h"
 #include "report_painter.h"
-#include "report/report_documents.h"
 #include "widgets/prompter.h"
 
 #include <QApplication>

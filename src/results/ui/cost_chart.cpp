@@ -2,9 +2,9 @@
 
 #include "model/cost_items.h"
 #include "regional/number_locale.h"
+#include "report/number_format.h"
 #include "results/chart_export.h"
 #include "results/chart_figures.h"
-#include "report/number_format.h"
 #include "widgets/twips.h"
 
 #include <QActionGroup>

@@ -4,9 +4,9 @@
 
 #include "check/ui/check_printing.h"
 #include "fixtures/worked_example.h"
+#include "report/ui/report_printer.h"
 #include "results/ui/chart_picture_area.h"
 #include "results/ui/cost_chart.h"
-#include "report/ui/report_printer.h"
 #include "results/ui/results_printing.h"
 #include "ui_support/pdf_printing.h"
 #include "ui_support/private_print_system.h"

@@ -9,9 +9,9 @@
 #include "model/workspace.h"
 #include "regional/number_locale.h"
 #include "report/plain_text.h"
+#include "report/ui/report_area.h"
 #include "results/results_report.h"
 #include "results/ui/cost_chart.h"
-#include "report/ui/report_area.h"
 #include "results/ui/results_presenter.h"   // NewCalculationQuestion
 #include "results/ui/results_window.h"
 #include "shell/ui/main_window.h"
