@@ -23,6 +23,9 @@ namespace {
 
 constexpr qreal ReportPoints = 8.25;
 
+// Enough whole pixels to hold the size.
+QSize wholePixels(const QSizeF &size) { return QSize(int(std::ceil(size.width())), int(std::ceil(size.height()))); }
+
 QString alignedText(const std::vector<Report> &reports)
 {
     Report all;
@@ -65,7 +68,7 @@ void ReportArea::write(const Report &report)
         trial.paint(scratchPainter, report);
     }
     const QSizeF reach = trial.reach();
-    reach_ = reach_.expandedTo(QSize(int(std::ceil(reach.width())), int(std::ceil(reach.height()))));
+    reach_ = reach_.expandedTo(wholePixels(reach));
     growImageToDrawing();
 
     QPainter painter(&image_);
@@ -103,8 +106,7 @@ void ReportArea::setText(QString text)
 
 QImage ReportArea::picture() const
 {
-    const QSizeF pixels = QSizeF(drawingSize()) * image_.devicePixelRatio();
-    return image_.copy(QRect(QPoint(0, 0), QSize(int(std::ceil(pixels.width())), int(std::ceil(pixels.height())))));
+    return image_.copy(QRect(QPoint(0, 0), wholePixels(QSizeF(drawingSize()) * image_.devicePixelRatio())));
 }
 
 void ReportArea::copyToClipboard() const
@@ -161,8 +163,7 @@ void ReportArea::growImageToDrawing()
     const QSize wanted = image_.deviceIndependentSize().toSize().expandedTo(drawingSize());
     if (wanted == image_.deviceIndependentSize().toSize() && ratio == image_.devicePixelRatio())
         return;
-    const QSizeF pixels = QSizeF(wanted) * ratio;
-    QImage grown(QSize(int(std::ceil(pixels.width())), int(std::ceil(pixels.height()))), QImage::Format_RGB32);
+    QImage grown(wholePixels(QSizeF(wanted) * ratio), QImage::Format_RGB32);
     grown.setDevicePixelRatio(ratio);
     grown.fill(background());
     if (!image_.isNull()) {
