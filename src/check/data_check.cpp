@@ -79,7 +79,7 @@ constexpr double MaxPlausibleSpeed = 120;
 
 class Check {
 public:
-    Check(const Workspace &ws, const FieldTexts &texts) : ws_(ws), texts_(texts) {}
+    Check(const StudyChoices &ws, const FieldTexts &texts) : ws_(ws), texts_(texts) {}
 
     DataCheckResult run()
     {
@@ -116,7 +116,7 @@ private:
             find(rule.emptyRow, rule.emptyText, "", CheckState::Missing);
             return;
         }
-        if (rule.silencedBy && switchFlag(ws_, *rule.silencedBy))
+        if (rule.silencedBy && ws_.switches[*rule.silencedBy])
             return;
         const double value = ReadFieldNumber(text);
         if (value < 0) {
@@ -155,13 +155,13 @@ private:
     // table order.
     static int negativeRow(const FieldRule &rule) { return FirstNegativeRow + int(&rule - rules); }
 
-    const Workspace &ws_;
+    const StudyChoices &ws_;
     const FieldTexts &texts_;
     DataCheckResult result_;
 };
 
 }   // namespace
 
-DataCheckResult runDataCheck(const Workspace &ws, const FieldTexts &texts) { return Check(ws, texts).run(); }
+DataCheckResult runDataCheck(const StudyChoices &ws, const FieldTexts &texts) { return Check(ws, texts).run(); }
 
 }   // namespace rotavex

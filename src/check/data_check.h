@@ -47,6 +47,6 @@ struct DataCheckResult {
 };
 
 // ws supplies the bus class and the observatory switches.
-DataCheckResult runDataCheck(const Workspace &ws, const FieldTexts &texts);
+DataCheckResult runDataCheck(const StudyChoices &ws, const FieldTexts &texts);
 
 }   // namespace rotavex

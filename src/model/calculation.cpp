@@ -16,7 +16,6 @@ namespace {
 constexpr double DriverOffset = -0.01;
 constexpr double MaintenanceOffset = 0.01;
 constexpr double AmortisedShare = 0.8;
-constexpr double ObservatoryLifeYears = 10;
 
 int tyresPerVehicle(int busClass) { return busClass == 1 ? 6 : 8; }
 
@@ -57,18 +56,17 @@ double roundHalfEven(double value) { return value - std::remainder(value, 1.0); 
 
 class Calculation {
 public:
-    Calculation(Workspace &ws, const FieldTexts &texts) : ws_(ws), texts_(texts) {}
+    Calculation(const StudyChoices &choices, const FieldTexts &texts) : c_(choices), texts_(texts) {}
 
-    // Works on a copy so that a fault leaves the workspace untouched.
-    void run()
+    StudyResults run() const
     {
-        Workspace r = ws_;
-        if (!isKnownBusClass(r.BusClass))
+        StudyResults r;
+        if (!isKnownBusClass(c_.BusClass))
             throw Fault{"tipo de autobús"};
-        const ObservatoryValues &obs = observatoryValues(r.BusClass);
-        const int tyres = tyresPerVehicle(r.BusClass);
+        const ObservatoryValues &obs = observatoryValues(c_.BusClass);
+        const int tyres = tyresPerVehicle(c_.BusClass);
 
-        const double annualKm = r.ObsAnnualKm ? obs.annualKm : read(Input::Kmaut, "kilómetros anuales");
+        const double annualKm = c_.ObsAnnualKm() ? obs.annualKm : read(Input::Kmaut, "kilómetros anuales");
 
         const double km = read(Input::Km, "kilómetros del trayecto") + read(Input::Vacio, "kilómetros del trayecto");
         const double totalKm = roundHalfEven(checked(km, "kilómetros del trayecto"));
@@ -78,44 +76,44 @@ public:
 
         r.ServiceHours = stored(read(Input::Horas, "horas del trayecto"), "horas del trayecto");
 
-        const double annualHours = r.ObsDriver ? obs.driverHours : read(Input::Htraba, "horas anuales efectivas");
+        const double annualHours = c_.ObsDriver() ? obs.driverHours : read(Input::Htraba, "horas anuales efectivas");
         r.EffectiveAnnualHours = stored(hourFactor(r.ServiceHours) * annualHours, "horas anuales efectivas");
         const double hours = r.EffectiveAnnualHours;
 
-        const double salary = r.ObsDriver ? obs.driverSalary : read(Input::Salacon, "coste del conductor por hora");
+        const double salary = c_.ObsDriver() ? obs.driverSalary : read(Input::Salacon, "coste del conductor por hora");
         r.DriverPerHour = stored(quotient(salary, hours, "coste del conductor por hora"),
                                  "coste del conductor por hora");
 
-        r.FuelPerKm = r.ObsFuel ? obs.fuelPerKm
-                                : stored(read(Input::Cosgas, "coste de combustible por km")
-                                             * (litresPer100Km(r.BusClass) / 100),
-                                         "coste de combustible por km");
+        r.FuelPerKm = c_.ObsFuel() ? obs.fuelPerKm
+                                   : stored(read(Input::Cosgas, "coste de combustible por km")
+                                                * (litresPer100Km(c_.BusClass) / 100),
+                                            "coste de combustible por km");
 
-        r.TyresPerKm = r.ObsTyres ? obs.tyresPerKm
-                                  : stored(quotient(read(Input::Cosneu, "coste de neumáticos por km"),
-                                                    read(Input::Vidneu, "coste de neumáticos por km"),
-                                                    "coste de neumáticos por km")
-                                               * tyres,
-                                           "coste de neumáticos por km");
+        r.TyresPerKm = c_.ObsTyres() ? obs.tyresPerKm
+                                     : stored(quotient(read(Input::Cosneu, "coste de neumáticos por km"),
+                                                       read(Input::Vidneu, "coste de neumáticos por km"),
+                                                       "coste de neumáticos por km")
+                                                  * tyres,
+                                              "coste de neumáticos por km");
 
-        const double insurance = r.ObsInsurance ? obs.annualInsurance
-                                                : read(Input::Cosseg, "coste de seguros por hora");
+        const double insurance = c_.ObsInsurance() ? obs.annualInsurance
+                                                   : read(Input::Cosseg, "coste de seguros por hora");
         r.InsurancePerHour = stored(quotient(insurance, hours, "coste de seguros por hora"),
                                     "coste de seguros por hora");
 
-        r.MaintenancePerKm = r.ObsMaintenance ? obs.maintenancePerKm
-                                              : stored(quotient(read(Input::Cosman, "coste de mantenimiento por km"),
-                                                                annualKm, "coste de mantenimiento por km"),
-                                                       "coste de mantenimiento por km");
+        r.MaintenancePerKm = c_.ObsMaintenance() ? obs.maintenancePerKm
+                                                 : stored(quotient(read(Input::Cosman, "coste de mantenimiento por km"),
+                                                                   annualKm, "coste de mantenimiento por km"),
+                                                          "coste de mantenimiento por km");
 
-        const double tyreSetValue = r.ObsTyres ? obs.tyreSetValue
-                                               : checked(read(Input::Cosneu, "valor de los neumáticos") * tyres,
-                                                         "valor de los neumáticos");
+        const double tyreSetValue = c_.ObsTyres() ? obs.tyreSetValue
+                                                  : checked(read(Input::Cosneu, "valor de los neumáticos") * tyres,
+                                                            "valor de los neumáticos");
 
         const char *amortisation = "amortización por hora";
-        const double amortisable = r.ObsVehicle ? obs.vehiclePrice - tyreSetValue
-                                                : read(Input::Cosaut, amortisation) - tyreSetValue;
-        const double life = r.ObsVehicle ? ObservatoryLifeYears : read(Input::Vidaut, amortisation);
+        const double amortisable = c_.ObsVehicle() ? obs.vehiclePrice - tyreSetValue
+                                                   : read(Input::Cosaut, amortisation) - tyreSetValue;
+        const double life = c_.ObsVehicle() ? obs.vehicleLife : read(Input::Vidaut, amortisation);
         r.AmortisationPerHour = stored(
             quotient(quotient(checked(amortisable * AmortisedShare, amortisation), life, amortisation), hours,
                      amortisation),
@@ -123,9 +121,9 @@ public:
 
         const char *financing = "financiación por hora";
         double financed;
-        if (r.ObsFinancing) {
+        if (c_.ObsFinancing()) {
             financed = checked((obs.vehiclePrice - tyreSetValue) * obs.financingRate * obs.financingYears, financing);
-            financed = quotient(financed, ObservatoryLifeYears, financing);
+            financed = quotient(financed, obs.vehicleLife, financing);
         } else {
             // The whole purchase price is financed: the tyres are not taken off here.
             financed = checked(read(Input::Cosaut, financing) * read(Input::Cosfin, financing) / 100
@@ -150,7 +148,7 @@ public:
                                     + r.MaintenanceTotal + r.TyresTotal + r.InsuranceTotal,
                                 "coste directo del trayecto");
         const double direct = r.ServiceTotal;
-        const double generalPct = r.ObsGeneral ? obs.generalCostsPct : read(Input::Cosgen, "costes generales");
+        const double generalPct = c_.ObsGeneral() ? obs.generalCostsPct : read(Input::Cosgen, "costes generales");
         r.GeneralCosts = stored(quotient(direct, 1 - generalPct / 100, "costes generales") - direct,
                                 "costes generales");
         r.ServiceTotal = stored(double(r.GeneralCosts) + direct, "coste total del trayecto");
@@ -164,14 +162,14 @@ public:
         r.TyresPct = share(r.TyresTotal, r.ServiceTotal);
         r.InsurancePct = share(r.InsuranceTotal, r.ServiceTotal);
         checkShownSums(r);
-        ws_ = r;
+        return r;
     }
 
 private:
     // The reports and the chart add some results up before showing them; a
     // sum must fit a single-precision field as every result does. Both
     // layouts' sums are checked, as the results do not depend on the layout.
-    static void checkShownSums(const Workspace &r)
+    static void checkShownSums(const StudyResults &r)
     {
         const GroupSums sums = groupSums(r);
         stored(sums.perKm, "suma de costes por km");
@@ -193,7 +191,7 @@ private:
         return stored(double(item) / total * 100, "porcentajes");
     }
 
-    Workspace &ws_;
+    const StudyChoices &c_;
     const FieldTexts &texts_;
 };
 
@@ -213,14 +211,21 @@ std::string calculationFaultMessage(const CalculationFault &fault)
            + ". Revise los datos introducidos.";
 }
 
-std::optional<CalculationFault> Calculate(Workspace &ws, const FieldTexts &texts)
+CalculationOutcome calculateCosts(const StudyChoices &choices, const FieldTexts &texts)
 {
     try {
-        Calculation(ws, texts).run();
+        return {Calculation(choices, texts).run(), std::nullopt};
     } catch (const Fault &fault) {
-        return CalculationFault{fault.step};
+        return {StudyResults{}, CalculationFault{fault.step}};
     }
-    return std::nullopt;
+}
+
+std::optional<CalculationFault> Calculate(Workspace &ws, const FieldTexts &texts)
+{
+    CalculationOutcome outcome = calculateCosts(ws, texts);
+    if (!outcome.fault)
+        static_cast<StudyResults &>(ws) = outcome.results;
+    return outcome.fault;
 }
 
 }   // namespace rotavex

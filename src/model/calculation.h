@@ -19,6 +19,15 @@ struct CalculationFault {
 // What the user is told when a calculation stops on a fault.
 std::string calculationFaultMessage(const CalculationFault &fault);
 
+// Prices the field texts with the bus class and the observatory switches:
+// every result, or the fault at which the calculation stopped (the results
+// are then all nought, never an infinity or NaN).
+struct CalculationOutcome {
+    StudyResults results;
+    std::optional<CalculationFault> fault;
+};
+CalculationOutcome calculateCosts(const StudyChoices &choices, const FieldTexts &texts);
+
 // Fills every result field of ws from the field texts, the bus class and the
 // observatory switches. At the first fault it stops and says where; the
 // result fields are then left as the previous calculation left them, so no

@@ -5,7 +5,7 @@ namespace rotavex {
 const std::array<CostItem, 8> &costItems()
 {
     using G = CostGroup;
-    using W = Workspace;
+    using W = StudyResults;
     static const std::array<CostItem, 8> items{{
         {"Maintenance", G::PerKm, &W::MaintenanceTotal, &W::MaintenancePct, "Coste de mantenimiento: ", "Mantenimiento",
          0x1f77b4},

@@ -16,8 +16,8 @@ enum class CostGroup { PerKm, PerHour, General };
 struct CostItem {
     std::string_view name;   // as the result fields are named: "Maintenance" (MaintenanceTotal ...)
     CostGroup group;
-    float Workspace::*total;        // euros for the service
-    float Workspace::*share;        // per cent of the service total
+    float StudyResults::*total;     // euros for the service
+    float StudyResults::*share;     // per cent of the service total
     std::string_view reportLabel;   // "Coste de mantenimiento: "
     std::string_view chartLabel;    // "Mantenimiento"
     std::uint32_t colour;           // 0xRRGGBB

@@ -2,7 +2,7 @@
 
 namespace rotavex {
 
-GroupSums groupSums(const Workspace &ws)
+GroupSums groupSums(const StudyResults &ws)
 {
     GroupSums sums;
     sums.perKm = ws.MaintenancePerKm + ws.FuelPerKm + ws.TyresPerKm;
@@ -32,7 +32,7 @@ float shareOf(const GroupSums &sums, CostGroup group)
     return 0;
 }
 
-UnitCostColumns unitCostColumns(const Workspace &ws)
+UnitCostColumns unitCostColumns(const StudyResults &ws)
 {
     const double perKm = double(ws.MaintenancePerKm) + ws.FuelPerKm + ws.TyresPerKm;
     const double perHour = double(ws.AmortisationPerHour) + ws.DriverPerHour + ws.FinancingPerHour

@@ -18,7 +18,7 @@ struct GroupSums {
 
 // The same on screen and on paper: each further item is added to the
 // single-precision partial sum.
-GroupSums groupSums(const Workspace &ws);
+GroupSums groupSums(const StudyResults &ws);
 
 // A group's unit cost (per km or per hour) and share of the total; nought
 // for general costs, which have neither.
@@ -32,6 +32,6 @@ struct UnitCostColumns {
     double hourly;
 };
 
-UnitCostColumns unitCostColumns(const Workspace &ws);
+UnitCostColumns unitCostColumns(const StudyResults &ws);
 
 }   // namespace rotavex

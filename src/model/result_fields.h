@@ -10,10 +10,10 @@
 namespace rotavex {
 
 struct ResultField {
-    const char *name;            // as in Workspace: "DriverPerHour"
-    float Workspace::*real;      // the field, or null for a whole number
-    int32_t Workspace::*whole;   // the field, or null for a real number
-    const char *meaning;         // Spanish, with the unit; "" shares the one before
+    const char *name;               // as in Workspace: "DriverPerHour"
+    float StudyResults::*real;      // the field, or null for a whole number
+    int32_t StudyResults::*whole;   // the field, or null for a real number
+    const char *meaning;            // Spanish, with the unit; "" shares the one before
 };
 
 // In export order: TotalKm, the hours, the unit costs, the service's items,

@@ -4,24 +4,6 @@
 
 namespace rotavex {
 
-bool &switchFlag(Workspace &ws, Switch sw)
-{
-    switch (sw) {
-    case Switch::Driver: return ws.ObsDriver;
-    case Switch::General: return ws.ObsGeneral;
-    case Switch::Fuel: return ws.ObsFuel;
-    case Switch::Vehicle: return ws.ObsVehicle;
-    case Switch::Financing: return ws.ObsFinancing;
-    case Switch::Maintenance: return ws.ObsMaintenance;
-    case Switch::Tyres: return ws.ObsTyres;
-    case Switch::Insurance: return ws.ObsInsurance;
-    case Switch::AnnualKm: return ws.ObsAnnualKm;
-    }
-    throw std::logic_error("unknown switch");
-}
-
-bool switchFlag(const Workspace &ws, Switch sw) { return switchFlag(const_cast<Workspace &>(ws), sw); }
-
 const std::vector<SwitchGroup> &switchGroups()
 {
     static const std::vector<SwitchGroup> groups = {
@@ -47,20 +29,20 @@ const SwitchGroup &switchGroup(ObservatoryGroup id)
     throw std::out_of_range("unknown observatory group");
 }
 
-ToggleOutcome ToggleObservatorySource(Workspace &ws, const SwitchGroup &group, FieldTexts &texts)
+ToggleOutcome ToggleObservatorySource(StudyChoices &choices, const SwitchGroup &group, FieldTexts &texts)
 {
     ToggleOutcome outcome;
     bool turnsSomethingOn = false;
     for (const SwitchPart &part : group.parts)
-        turnsSomethingOn = turnsSomethingOn || !switchFlag(ws, part.sw);
+        turnsSomethingOn = turnsSomethingOn || !choices.switches[part.sw];
     // A class outside 1..4 (possible from a foreign data file) has no
     // averages, so it counts as no class chosen.
-    if (turnsSomethingOn && group.needsBusClass && !isKnownBusClass(ws.BusClass)) {
+    if (turnsSomethingOn && group.needsBusClass && !isKnownBusClass(choices.BusClass)) {
         outcome.refused = true;
         return outcome;
     }
     for (const SwitchPart &part : group.parts) {
-        bool &flag = switchFlag(ws, part.sw);
+        bool &flag = choices.switches[part.sw];
         flag = !flag;
         for (Input field : part.fields)
             texts[field] = flag ? std::string(ObservatoryText) : std::string();

@@ -13,13 +13,6 @@
 
 namespace rotavex {
 
-enum class Switch { Driver, General, Fuel, Vehicle, Financing, Maintenance, Tyres, Insurance, AnnualKm };
-
-inline constexpr std::size_t SwitchCount = 9;
-
-bool &switchFlag(Workspace &ws, Switch sw);
-bool switchFlag(const Workspace &ws, Switch sw);
-
 // One switch with the fields it covers; the labels are named after the
 // fields (lblX beside txtX).
 struct SwitchPart {
@@ -58,6 +51,6 @@ struct ToggleOutcome {
 
 // Flips each switch of the group by its own state and writes the new field
 // texts ("Observatorio" or empty; the user's earlier value is not kept).
-ToggleOutcome ToggleObservatorySource(Workspace &ws, const SwitchGroup &group, FieldTexts &texts);
+ToggleOutcome ToggleObservatorySource(StudyChoices &choices, const SwitchGroup &group, FieldTexts &texts);
 
 }   // namespace rotavex

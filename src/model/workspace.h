@@ -1,27 +1,59 @@
 #pragma once
-// The one record of the run, shared by every window: the user's choices, the
-// observatory switches, two flags and every result of the last calculation.
+// The one record of the run, shared by every window, in three parts: what
+// the next calculation is asked (bus class, service mode and the observatory
+// switches), every result of the last calculation, and the session's two
+// flags.
 
+#include <array>
+#include <cstddef>
 #include <cstdint>
 
 namespace rotavex {
 
-struct Workspace {
+// One switch for each group of inputs that can take the observatory's
+// averages instead of the user's data; the vehicle's group has two.
+enum class Switch { Driver, General, Fuel, Vehicle, Financing, Maintenance, Tyres, Insurance, AnnualKm };
+
+inline constexpr std::size_t SwitchCount = 9;
+
+class ObservatorySwitches {
+public:
+    bool operator[](Switch sw) const { return on_[static_cast<std::size_t>(sw)]; }
+    bool &operator[](Switch sw) { return on_[static_cast<std::size_t>(sw)]; }
+
+    // Every group on the observatory's averages.
+    static ObservatorySwitches allOn()
+    {
+        ObservatorySwitches all;
+        all.on_.fill(true);
+        return all;
+    }
+
+private:
+    std::array<bool, SwitchCount> on_{};
+};
+
+// What a calculation is asked besides the field texts.
+struct StudyChoices {
     int16_t BusClass = 0;       // 1..4; 0 while no class is chosen
     bool ServiceMode = false;   // false: unit costs only; true: full service
-    bool ResultsReady = false;
-    bool DataSaved = false;
+    ObservatorySwitches switches;
 
-    bool ObsDriver = false;
-    bool ObsGeneral = false;
-    bool ObsFuel = false;
-    bool ObsVehicle = false;
-    bool ObsFinancing = false;
-    bool ObsMaintenance = false;
-    bool ObsTyres = false;
-    bool ObsInsurance = false;
-    bool ObsAnnualKm = false;
+    // While a switch is on, the calculation reads the observatory's value
+    // for its fields, whatever they hold.
+    bool ObsDriver() const { return switches[Switch::Driver]; }
+    bool ObsGeneral() const { return switches[Switch::General]; }
+    bool ObsFuel() const { return switches[Switch::Fuel]; }
+    bool ObsVehicle() const { return switches[Switch::Vehicle]; }
+    bool ObsFinancing() const { return switches[Switch::Financing]; }
+    bool ObsMaintenance() const { return switches[Switch::Maintenance]; }
+    bool ObsTyres() const { return switches[Switch::Tyres]; }
+    bool ObsInsurance() const { return switches[Switch::Insurance]; }
+    bool ObsAnnualKm() const { return switches[Switch::AnnualKm]; }
+};
 
+// Written by the calculation only.
+struct StudyResults {
     int32_t TotalKm = 0;
     float ServiceHours = 0;
     float EffectiveAnnualHours = 0;
@@ -53,6 +85,17 @@ struct Workspace {
     float TyresPct = 0;
     float InsurancePct = 0;
 };
+
+// The choices a calculation ran with and the figures it gave: what the
+// reports and the chart show.
+struct PricedStudy : StudyChoices, StudyResults {};
+
+struct SessionFlags {
+    bool ResultsReady = false;   // a calculation is on display and the inputs are locked
+    bool DataSaved = false;      // no field has been changed since the last save
+};
+
+struct Workspace : PricedStudy, SessionFlags {};
 
 inline constexpr bool isKnownBusClass(int busClass) { return busClass >= 1 && busClass <= 4; }
 

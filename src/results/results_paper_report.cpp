@@ -27,13 +27,13 @@ void heading(Report &report)
     report.add(BoldItem{false});
 }
 
-void serviceLine(Report &report, const Workspace &ws, const std::string &kmText, const std::string &vacioText)
+void serviceLine(Report &report, const PricedStudy &ws, const std::string &kmText, const std::string &vacioText)
 {
     report.line({text(kmText + " km con pasajeros, " + vacioText + " km de posicionamiento, y"),
                  number(ws.ServiceHours), text("horas.")});
 }
 
-void fullServiceBody(Report &report, const Workspace &ws, const std::string &kmText, const std::string &vacioText)
+void fullServiceBody(Report &report, const PricedStudy &ws, const std::string &kmText, const std::string &vacioText)
 {
     report.line("Costes calculados para un servicio de:");
     serviceLine(report, ws, kmText, vacioText);
@@ -63,7 +63,7 @@ void fullServiceBody(Report &report, const Workspace &ws, const std::string &kmT
     report.line();
 }
 
-void unitCostBody(Report &report, const Workspace &ws, const std::string &kmText, const std::string &vacioText)
+void unitCostBody(Report &report, const PricedStudy &ws, const std::string &kmText, const std::string &vacioText)
 {
     const GroupSums sums = groupSums(ws);
     const auto amount = [&](std::string_view label, float value) {
@@ -97,7 +97,7 @@ void dateStamp(Report &report, const DateTime &printedAt)
 
 }   // namespace
 
-Report resultsPaperReport(const Workspace &ws, const std::string &kmText, const std::string &vacioText,
+Report resultsPaperReport(const PricedStudy &ws, const std::string &kmText, const std::string &vacioText,
                           const DateTime &printedAt)
 {
     Report report;

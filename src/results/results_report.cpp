@@ -12,7 +12,7 @@ namespace {
 const std::string Rule = std::string(8, ' ') + std::string(88, '-');
 
 // The line that repeats the service being priced.
-Report &serviceLine(Report &report, const std::string &indent, const Workspace &ws, const std::string &kmText,
+Report &serviceLine(Report &report, const std::string &indent, const PricedStudy &ws, const std::string &kmText,
                     const std::string &vacioText)
 {
     return report.line({text(indent + kmText + " km con pasajeros, " + vacioText + " km de posicionamiento, y"),
@@ -20,14 +20,14 @@ Report &serviceLine(Report &report, const std::string &indent, const Workspace &
 }
 
 // The amounts of the items of one group, one line each.
-template <typename Amount> void itemLines(CostGroup group, const Workspace &ws, const Amount &amount)
+template <typename Amount> void itemLines(CostGroup group, const PricedStudy &ws, const Amount &amount)
 {
     for (const CostItem &costItem : costItems())
         if (costItem.group == group)
             amount(std::string(costItem.reportLabel), ws.*costItem.total);
 }
 
-void fullServiceBody(Report &report, const Workspace &ws, const std::string &kmText, const std::string &vacioText)
+void fullServiceBody(Report &report, const PricedStudy &ws, const std::string &kmText, const std::string &vacioText)
 {
     const std::string item = std::string(12, ' ');
     const auto amount = [&](const std::string &label, float value) {
@@ -56,7 +56,7 @@ void fullServiceBody(Report &report, const Workspace &ws, const std::string &kmT
     report.line(Rule);
 }
 
-void unitCostBody(Report &report, const Workspace &ws, const std::string &kmText, const std::string &vacioText)
+void unitCostBody(Report &report, const PricedStudy &ws, const std::string &kmText, const std::string &vacioText)
 {
     const std::string item = std::string(12, ' ');
     const GroupSums sums = groupSums(ws);
@@ -99,7 +99,7 @@ std::string busClassPhrase(int busClass)
     }
 }
 
-Report resultsScreenReport(const Workspace &ws, const std::string &kmText, const std::string &vacioText)
+Report resultsScreenReport(const PricedStudy &ws, const std::string &kmText, const std::string &vacioText)
 {
     Report report;
     report.line();
@@ -114,7 +114,7 @@ Report resultsScreenReport(const Workspace &ws, const std::string &kmText, const
     return report;
 }
 
-std::vector<ChartColumn> chartData(const Workspace &ws)
+std::vector<ChartColumn> chartData(const PricedStudy &ws)
 {
     std::vector<ChartColumn> columns;
     if (ws.ServiceMode) {

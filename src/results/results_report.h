@@ -16,11 +16,11 @@ std::string busClassPhrase(int busClass);
 // The results report of the results window: the common head and the body of
 // the layout ws.ServiceMode chooses. kmText and vacioText are the trip
 // window's texts, copied as they stand.
-Report resultsScreenReport(const Workspace &ws, const std::string &kmText, const std::string &vacioText);
+Report resultsScreenReport(const PricedStudy &ws, const std::string &kmText, const std::string &vacioText);
 
 // The printed results: heading, body, date stamp, footer and the chart
 // picture; the full-service printout is two documents (text, then chart).
-Report resultsPaperReport(const Workspace &ws, const std::string &kmText, const std::string &vacioText,
+Report resultsPaperReport(const PricedStudy &ws, const std::string &kmText, const std::string &vacioText,
                           const DateTime &printedAt);
 
 struct ChartColumn {
@@ -31,6 +31,6 @@ struct ChartColumn {
 
 // One labelled column per cost item: eight for the full service, three
 // (per km, per hour, general) for unit costs.
-std::vector<ChartColumn> chartData(const Workspace &ws);
+std::vector<ChartColumn> chartData(const PricedStudy &ws);
 
 }   // namespace rotavex

@@ -150,7 +150,7 @@ const std::vector<FileGroup> &fileGroups()
     return groups;
 }
 
-std::string writeDataFile(const Workspace &ws, const FieldTexts &texts)
+std::string writeDataFile(const StudyChoices &ws, const FieldTexts &texts)
 {
     std::string out;
     out += quoted(DataFileMark);
@@ -158,7 +158,7 @@ std::string writeDataFile(const Workspace &ws, const FieldTexts &texts)
     out += std::to_string(ws.BusClass);
     out += LineEnd;
     for (const FileGroup &group : fileGroups()) {
-        const bool observatory = switchFlag(ws, group.sw);
+        const bool observatory = ws.switches[group.sw];
         for (std::size_t i = 0; i < group.items.size(); ++i) {
             if (i > 0)
                 out += ',';
@@ -202,7 +202,7 @@ std::optional<DataFileContent> readDataFile(std::string_view bytes)
     return content;
 }
 
-std::vector<std::size_t> applyDataFile(const DataFileContent &content, Workspace &ws, FieldTexts &texts)
+std::vector<std::size_t> applyDataFile(const DataFileContent &content, StudyChoices &ws, FieldTexts &texts)
 {
     std::vector<std::size_t> observatoryGroups;
     if (content.busClass)
@@ -210,7 +210,7 @@ std::vector<std::size_t> applyDataFile(const DataFileContent &content, Workspace
     for (std::size_t g = 0; g < fileGroups().size() && g < content.groups.size(); ++g) {
         const FileGroup &group = fileGroups()[g];
         const auto &items = content.groups[g];
-        if (switchFlag(ws, group.sw))
+        if (ws.switches[group.sw])
             continue;
         if (!items.empty() && items.front() == ObservatoryText) {
             observatoryGroups.push_back(g);
@@ -230,7 +230,7 @@ std::vector<std::size_t> applyDataFile(const DataFileContent &content, Workspace
     return observatoryGroups;
 }
 
-void applyDataFileWithObservatory(const DataFileContent &content, Workspace &ws, FieldTexts &texts)
+void applyDataFileWithObservatory(const DataFileContent &content, StudyChoices &ws, FieldTexts &texts)
 {
     // Each button is pressed at most once, whichever of its groups comes
     // first: a second press would switch the first group off again.
@@ -239,7 +239,7 @@ void applyDataFileWithObservatory(const DataFileContent &content, Workspace &ws,
         const Switch sw = fileGroups()[g].sw;
         for (const SwitchGroup &group : switchGroups())
             for (const SwitchPart &part : group.parts)
-                if (part.sw == sw && pressed.insert(&group).second && !switchFlag(ws, sw))
+                if (part.sw == sw && pressed.insert(&group).second && !ws.switches[sw])
                     ToggleObservatorySource(ws, group, texts);
     }
 }

@@ -31,7 +31,7 @@ const std::vector<FileGroup> &fileGroups();
 // text, so each is written as an apostrophe: the file loads back item for
 // item and the text reads as the same number ("12\"5" is saved as "12'5",
 // both read 12).
-std::string writeDataFile(const Workspace &ws, const FieldTexts &texts);
+std::string writeDataFile(const StudyChoices &ws, const FieldTexts &texts);
 
 // What a data file holds, item by item; an item the file lacks, or one not
 // of its kind, is absent.
@@ -46,20 +46,19 @@ struct DataFileContent {
 // more bytes than a data file can have.
 std::optional<DataFileContent> readDataFile(std::string_view bytes);
 
-// Loads the content into the workspace and the field texts. A group whose
-// switch is on keeps its texts; a group saved as "Observatorio" is emptied;
-// every other text is taken as the field check would leave it, so a text
-// that check refuses, or one longer than a field holds, leaves the field
-// empty. Switches, DataSaved and
-// ResultsReady do not change. Returns the groups the file saved as
+// Loads the content into the bus class, the service mode and the field
+// texts. A group whose switch is on keeps its texts; a group saved as
+// "Observatorio" is emptied; every other text is taken as the field check
+// would leave it, so a text that check refuses, or one longer than a field
+// holds, leaves the field empty. The switches do not change. Returns the groups the file saved as
 // "Observatorio" (by fileGroups() index).
-std::vector<std::size_t> applyDataFile(const DataFileContent &content, Workspace &ws, FieldTexts &texts);
+std::vector<std::size_t> applyDataFile(const DataFileContent &content, StudyChoices &ws, FieldTexts &texts);
 
 // Loads the content as applyDataFile does, then switches each group the file
 // saved as "Observatorio" to the observatory as pressing its group's button
 // once would: a group already on stays on, the vehicle and the financing
 // share one button so either turns both on, and a class outside 1..4 leaves
 // the groups that need one off.
-void applyDataFileWithObservatory(const DataFileContent &content, Workspace &ws, FieldTexts &texts);
+void applyDataFileWithObservatory(const DataFileContent &content, StudyChoices &ws, FieldTexts &texts);
 
 }   // namespace rotavex

@@ -19,7 +19,7 @@ namespace rotavex {
 // mode it ran with, and the trip's Km and Vacio texts as they stood. The
 // windows may show other data later; the results stay those of the run.
 struct CalculatedResults {
-    Workspace results;
+    PricedStudy results;
     std::string kmText, vacioText;
 };
 

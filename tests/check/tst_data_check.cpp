@@ -270,7 +270,7 @@ private slots:
             if (name == "class")
                 ws.BusClass = 0;
             if (name == "switch" && value == "Driver")
-                ws.ObsDriver = true;
+                ws.switches[Switch::Driver] = true;
             for (Input input : AllInputs)
                 if (inputName(input) == name.toStdString())
                     texts[input] = value;

@@ -32,7 +32,7 @@ Fields fieldsFrom(std::string_view bytes)
     const unsigned bits = byte(1) | (byte(2) << 8);
     f.ws.ServiceMode = bits & 1;
     for (std::size_t s = 0; s < SwitchCount; ++s)
-        switchFlag(f.ws, static_cast<Switch>(s)) = bits & (2u << s);
+        f.ws.switches[static_cast<Switch>(s)] = bits & (2u << s);
     std::string_view rest = bytes.size() > 3 ? bytes.substr(3) : std::string_view();
     for (Input input : AllInputs) {
         const std::size_t end = rest.find('\0');
@@ -73,7 +73,7 @@ extern "C" int LLVMFuzzerTestOneInput(const uint8_t *data, size_t size)
     for (const FileGroup &group : fileGroups()) {
         // A group saved on the observatory, or whose first text is the word
         // itself, comes back empty.
-        const bool observatory = switchFlag(saved.ws, group.sw)
+        const bool observatory = saved.ws.switches[group.sw]
                                  || asSaved(saved.texts[group.items.front()]) == ObservatoryText;
         for (Input input : group.items)
             FUZZ_REQUIRE(texts[input] == (observatory ? std::string() : asLoaded(saved.texts[input])));

@@ -29,7 +29,7 @@ void switchOn(Workspace &ws, FieldTexts &texts, const std::vector<Switch> &wante
     for (const SwitchGroup &group : switchGroups())
         for (const SwitchPart &part : group.parts)
             for (Switch sw : wanted)
-                if (part.sw == sw && !switchFlag(ws, sw))
+                if (part.sw == sw && !ws.switches[sw])
                     ToggleObservatorySource(ws, group, texts);
 }
 

@@ -180,7 +180,7 @@ private slots:
     void observatoryTyresReduceOwnVehiclePrice()
     {
         Workspace ws = classThree();
-        ws.ObsTyres = true;
+        ws.switches[Switch::Tyres] = true;
         ws = calculated(ws, workedExampleTexts());
         QCOMPARE(ws.TyresPerKm, 0.0385619f);
         const double expected = (200000 - 4241.808) * 0.8 / 10 / 1140;
@@ -191,7 +191,7 @@ private slots:
     {
         Workspace ws;
         ws.BusClass = 1;
-        ws.ObsTyres = true;
+        ws.switches[Switch::Tyres] = true;
         ws = calculated(ws, workedExampleTexts());
         QCOMPARE(ws.TyresPerKm, 0.0289214f);
         QVERIFY(near(ws.AmortisationPerHour, (200000 - 3181.356) * 0.8 / 10 / 1140, 1e-4));

@@ -53,14 +53,14 @@ private slots:
             changed << change.part->sw;
         QCOMPARE(changed, refused ? QList<Switch>() : switches);
         for (Switch sw : AllSwitches)
-            QCOMPARE(switchFlag(ws, sw), !refused && switches.contains(sw));
+            QCOMPARE(ws.switches[sw], !refused && switches.contains(sw));
         for (Input input : AllInputs)
             QCOMPARE(texts[input], !refused && fields.contains(input) ? Observatory : Five);
 
         // Switched back, the fields are empty: the earlier texts are gone.
         ToggleObservatorySource(ws, switchGroup(group), texts);
         for (Switch sw : AllSwitches)
-            QVERIFY(!switchFlag(ws, sw));
+            QVERIFY(!ws.switches[sw]);
         for (Input input : AllInputs)
             QCOMPARE(texts[input], !refused && fields.contains(input) ? std::string() : Five);
     }
@@ -74,7 +74,7 @@ private slots:
         ToggleObservatorySource(ws, fuel, texts);
         ws.BusClass = 0;
         QVERIFY(!ToggleObservatorySource(ws, fuel, texts).refused);
-        QVERIFY(!ws.ObsFuel);
+        QVERIFY(!ws.ObsFuel());
     }
 };
 

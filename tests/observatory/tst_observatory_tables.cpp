@@ -123,8 +123,7 @@ private slots:
 
         Workspace ws;
         ws.BusClass = int16_t(busClass);
-        ws.ObsDriver = ws.ObsGeneral = ws.ObsFuel = ws.ObsVehicle = ws.ObsFinancing = ws.ObsMaintenance = ws.ObsTyres =
-            ws.ObsInsurance = ws.ObsAnnualKm = true;
+        ws.switches = ObservatorySwitches::allOn();
         FieldTexts texts;
         texts[Input::Km] = "100";
         texts[Input::Vacio] = "0";

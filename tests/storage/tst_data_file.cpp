@@ -23,7 +23,10 @@ void completeExample(Workspace &ws, FieldTexts &texts)
 {
     ws.BusClass = 3;
     ws.ServiceMode = true;
-    ws.ObsInsurance = ws.ObsVehicle = ws.ObsFinancing = ws.ObsMaintenance = true;
+    ws.switches[Switch::Insurance] = true;
+    ws.switches[Switch::Vehicle] = true;
+    ws.switches[Switch::Financing] = true;
+    ws.switches[Switch::Maintenance] = true;
     texts[Input::Salacon] = "32000";
     texts[Input::Htraba] = "1750";
     texts[Input::Cosgen] = "12";
@@ -164,7 +167,7 @@ private slots:
     void loadingFillsOnlyGroupsWhoseSwitchIsOff()
     {
         Workspace ws;
-        ws.ObsFuel = true;
+        ws.switches[Switch::Fuel] = true;
         FieldTexts texts;
         texts[Input::Cosgas] = "Observatorio";
         texts[Input::Cosseg] = "777";
@@ -174,12 +177,12 @@ private slots:
         QCOMPARE(ws.BusClass, int16_t(3));
         QVERIFY(ws.ServiceMode);
         QCOMPARE(texts[Input::Cosgas], std::string("Observatorio"));   // switch on: kept
-        QVERIFY(ws.ObsFuel);
+        QVERIFY(ws.ObsFuel());
         QCOMPARE(texts[Input::Cosseg], std::string());   // saved as observatory: emptied
         QCOMPARE(texts[Input::Cosaut], std::string());
         QCOMPARE(texts[Input::Salacon], std::string("32000"));
         QCOMPARE(texts[Input::Km], std::string("120"));
-        QVERIFY(!ws.ObsInsurance && !ws.DataSaved && !ws.ResultsReady);
+        QVERIFY(!ws.ObsInsurance() && !ws.DataSaved && !ws.ResultsReady);
         // Insurance, vehicle, financing and maintenance, by their place among lines 3 to 11.
         QCOMPARE(observatory, std::vector<std::size_t>({3, 6, 7, 8}));
     }
@@ -230,7 +233,7 @@ private slots:
         applyDataFileWithObservatory(*content, ws, texts);
         QList<Switch> switchedOn;
         for (int s = 0; s < int(SwitchCount); ++s)
-            if (switchFlag(ws, Switch(s)))
+            if (ws.switches[Switch(s)])
                 switchedOn << Switch(s);
         QCOMPARE(switchedOn, on);
         for (Input input : AllInputs)
@@ -282,7 +285,7 @@ private slots:
         Workspace ws;
         FieldTexts texts;
         completeExample(ws, texts);
-        ws.ObsInsurance = ws.ObsVehicle = ws.ObsFinancing = ws.ObsMaintenance = false;
+        ws.switches = ObservatorySwitches{};
         for (Input input : {Input::Cosseg, Input::Cosaut, Input::Vidaut, Input::Cosfin, Input::Plafin, Input::Cosman})
             texts[input] = "4,5";
         Workspace loaded;

@@ -149,7 +149,7 @@ void InputWindows::showSwitchState(const SwitchGroup &group)
 {
     bool on = false;
     for (const SwitchPart &part : group.parts) {
-        const bool partOn = switchFlag(workspace_, part.sw);
+        const bool partOn = workspace_.switches[part.sw];
         on = on || partOn;
         for (Input input : part.fields) {
             numericField(input)->setReadOnly(partOn);
@@ -174,7 +174,7 @@ void InputWindows::unfreezeInputs()
     busClassFrame()->setEnabled(true);
     for (const SwitchGroup &group : switchGroups())
         for (const SwitchPart &part : group.parts)
-            if (!switchFlag(workspace_, part.sw))
+            if (!workspace_.switches[part.sw])
                 for (Input input : part.fields)
                     numericField(input)->setReadOnly(false);
     serviceModeFrame()->setEnabled(true);

@@ -22,7 +22,7 @@ DateTime dateTimeOf(const QDateTime &moment)
 
 }   // namespace
 
-void printResults(const Workspace &ws, const QString &kmText, const QString &vacioText, CostChart &chart,
+void printResults(const PricedStudy &ws, const QString &kmText, const QString &vacioText, CostChart &chart,
                   ChartPictureArea &pictureArea)
 {
     const DateTime printedAt = dateTimeOf(QDateTime::currentDateTime());

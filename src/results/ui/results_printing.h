@@ -16,7 +16,7 @@ class CostChart;
 // The chart's picture goes to the clipboard, which keeps it, and from there
 // into the picture area; the chart is drawn on the page in its size on the
 // screen, at the printer's resolution.
-void printResults(const Workspace &ws, const QString &kmText, const QString &vacioText, CostChart &chart,
+void printResults(const PricedStudy &ws, const QString &kmText, const QString &vacioText, CostChart &chart,
                   ChartPictureArea &pictureArea);
 
 }   // namespace rotavex

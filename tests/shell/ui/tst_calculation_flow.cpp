@@ -404,7 +404,7 @@ private slots:
         QVERIFY(inputs.busClassOption(2)->isChecked());
         QVERIFY(inputs.serviceModeOption(false)->isChecked());
         QCOMPARE(inputs.field(Input::Salacon)->text(), QString("Observatorio"));   // its switch is on
-        QVERIFY(main->workspace().ObsDriver);
+        QVERIFY(main->workspace().ObsDriver());
         QCOMPARE(inputs.field(Input::Cosgas)->text(), QString());   // saved on the observatory
         QCOMPARE(inputs.field(Input::Cosgen)->text(), QString("8"));
         QCOMPARE(inputs.field(Input::Horas)->text(), QString("3.5"));

@@ -94,7 +94,7 @@ private slots:
     {
         Workspace ws;
         ws.BusClass = 3;
-        ws.ObsFuel = true;
+        ws.switches[Switch::Fuel] = true;
         FieldTexts texts;
         texts[Input::Salacon] = "32000";
         texts[Input::Km] = "120";
