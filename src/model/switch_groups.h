@@ -27,6 +27,8 @@ struct SwitchGroup {
     ObservatoryGroup id;
     std::vector<SwitchPart> parts;
     bool needsBusClass;
+    std::string_view name;          // short, for the reports: "Conductor"
+    std::string_view description;   // which data it covers: "Datos del conductor: salario y horas"
 };
 
 // The eight groups in the order of the windows: general data, vehicle,

@@ -6,7 +6,7 @@ std::optional<CalculationFault> CostStudy::calculate()
 {
     if (auto fault = Calculate(ws_, texts))
         return fault;
-    last_ = CalculatedResults{ws_, texts[Input::Km], texts[Input::Vacio]};
+    last_ = CalculatedResults{ws_, texts};
     return std::nullopt;
 }
 

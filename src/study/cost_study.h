@@ -15,12 +15,14 @@
 
 namespace rotavex {
 
-// A calculation as it was made: its results, with the bus class and service
-// mode it ran with, and the trip's Km and Vacio texts as they stood. The
+// A calculation as it was made: its results, with the bus class, service
+// mode and switches it ran with, and the field texts as they stood. The
 // windows may show other data later; the results stay those of the run.
 struct CalculatedResults {
     PricedStudy results;
-    std::string kmText, vacioText;
+    FieldTexts texts;
+    const std::string &kmText() const { return texts[Input::Km]; }
+    const std::string &vacioText() const { return texts[Input::Vacio]; }
 };
 
 class CostStudy {

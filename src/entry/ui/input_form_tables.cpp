@@ -17,10 +17,20 @@ using K = ControlKind;
 
 // Every observatory button has the same caption and size; its description
 // names the data it switches, in the words of the fields' labels.
-ControlDesign observatoryButton(const char *name, ObservatoryGroup group, const char *description, int tab, int left,
-                                int top)
+ControlDesign observatoryButton(const char *name, ObservatoryGroup group, int tab, int left, int top)
 {
-    return {K::ObservatoryButton, name, Observatory, "", tab, left, top, 1335, 975, 0, group, description};
+    return {K::ObservatoryButton,
+            name,
+            Observatory,
+            "",
+            tab,
+            left,
+            top,
+            1335,
+            975,
+            0,
+            group,
+            switchGroup(group).description.data()};
 }
 
 ControlDesign label(Input input, const char *caption, int tab, int left, int top, int width, int height)
@@ -57,13 +67,11 @@ const FormDesign &generalDataForm()
             field(Input::Salacon, 1, 3840, 1470, 1575, 375),
             label(Input::Htraba, "Horas de trabajo anuales del conductor", 6, 120, 2070, 3600, 255),
             field(Input::Htraba, 2, 4215, 2010, 1200, 375),
-            observatoryButton("cmdCocon", ObservatoryGroup::Driver, "Datos del conductor: salario y horas", 3, 5535,
-                              1455),
+            observatoryButton("cmdCocon", ObservatoryGroup::Driver, 3, 5535, 1455),
             {K::Line, "Line2", "", "", -1, 120, 2640, 6750, 30},
             label(Input::Cosgen, "Costes generales            (porcentaje de coste total)", 7, 120, 3000, 2700, 450),
             field(Input::Cosgen, 4, 4215, 3030, 1200, 375),
-            observatoryButton("cmdCogen", ObservatoryGroup::General, "Costes generales: porcentaje del coste total", 5,
-                              5535, 2760),
+            observatoryButton("cmdCogen", ObservatoryGroup::General, 5, 5535, 2760),
         }};
     return form;
 }
@@ -76,8 +84,7 @@ const FormDesign &vehicleForm()
         6984,
         5052,
         {
-            observatoryButton("cmdKm", ObservatoryGroup::AnnualKm, "Kilómetros recorridos al año por el vehículo", 2,
-                              5535, 90),
+            observatoryButton("cmdKm", ObservatoryGroup::AnnualKm, 2, 5535, 90),
             label(Input::Kmaut, "Kilómetros recorridos al año por el vehículo", 11, 120, 450, 3960, 255),
             field(Input::Kmaut, 1, 4200, 390, 1215, 375),
             {K::Line, "Line3", "", "", -1, 120, 1170, 6750, 30},
@@ -85,17 +92,14 @@ const FormDesign &vehicleForm()
             field(Input::Cosaut, 3, 4200, 1320, 1215, 375),
             label(Input::Vidaut, "Vida útil del vehículo (Años)", 10, 120, 1920, 3960, 255),
             field(Input::Vidaut, 4, 4200, 1860, 1215, 375),
-            observatoryButton("cmdCosaut", ObservatoryGroup::Vehicle,
-                              "Datos del vehículo: coste de adquisición, vida útil, coste y plazo de financiación", 7,
-                              5535, 1830),
+            observatoryButton("cmdCosaut", ObservatoryGroup::Vehicle, 7, 5535, 1830),
             label(Input::Cosfin, "Coste de la financiación del vehículo (En porcentaje, por ejemplo TAE)", 13, 120,
                   2370, 3960, 450),
             field(Input::Cosfin, 5, 4200, 2400, 1215, 375),
             label(Input::Plafin, "Plazo de financiación (Años)", 14, 120, 3000, 3960, 255),
             field(Input::Plafin, 6, 4200, 2940, 1215, 375),
             {K::Line, "Line1", "", "", -1, 120, 3480, 6750, 30},
-            observatoryButton("cmdCosman", ObservatoryGroup::Maintenance, "Coste anual de mantenimiento del vehículo",
-                              9, 5535, 3660),
+            observatoryButton("cmdCosman", ObservatoryGroup::Maintenance, 9, 5535, 3660),
             label(Input::Cosman, "Coste anual de mantenimiento del vehículo (Euros)", 12, 120, 3900, 3960, 450),
             field(Input::Cosman, 8, 4200, 3960, 1215, 375),
         }};
@@ -110,19 +114,17 @@ const FormDesign &runningCostForm()
         6984,
         3684,
         {
-            observatoryButton("cmdCogas", ObservatoryGroup::Fuel, "Coste de combustible", 2, 5535, 90),
+            observatoryButton("cmdCogas", ObservatoryGroup::Fuel, 2, 5535, 90),
             label(Input::Cosgas, "Coste de combustible en Euros por litro", 0, 120, 450, 3960, 255),
             field(Input::Cosgas, 1, 4440, 390, 975, 375),
             {K::Line, "Line1", "", "", -1, 120, 1170, 6750, 30},
-            observatoryButton("cmdCosseg", ObservatoryGroup::Insurance, "Coste anual del seguro del vehículo", 5, 5535,
-                              1290),
+            observatoryButton("cmdCosseg", ObservatoryGroup::Insurance, 5, 5535, 1290),
             label(Input::Cosseg, "Coste anual del seguro del vehículo", 3, 120, 1650, 3720, 255),
             field(Input::Cosseg, 4, 3960, 1590, 1455, 375),
             {K::Line, "Line2", "", "", -1, 120, 2370, 6750, 30},
             label(Input::Cosneu, "Coste de cada neumático del vehículo (Euros)", 6, 120, 2490, 3960, 450),
             field(Input::Cosneu, 7, 4440, 2520, 975, 375),
-            observatoryButton("cmdCosneu", ObservatoryGroup::Tyres, "Neumáticos: coste y vida útil de cada neumático",
-                              10, 5535, 2490),
+            observatoryButton("cmdCosneu", ObservatoryGroup::Tyres, 10, 5535, 2490),
             label(Input::Vidneu, "Vida útil de cada neumático (Kilómetros)", 8, 120, 3120, 3960, 255),
             field(Input::Vidneu, 9, 4440, 3060, 975, 375),
         }};

@@ -35,10 +35,9 @@ ProgramCommands::ProgramCommands(MainWindow &main) : QObject(&main), main_(main)
     // The calculation shown is printed; without one, whatever the workspace
     // and the trip window hold.
     results_->setPrintAction([this] {
-        const FieldTexts texts = main_.inputWindows().fieldTexts();
         const CalculatedResults shown = main_.study().lastCalculation().value_or(
-            CalculatedResults{main_.workspace(), texts[Input::Km], texts[Input::Vacio]});
-        printResults(shown.results, QString::fromStdString(shown.kmText), QString::fromStdString(shown.vacioText),
+            CalculatedResults{main_.workspace(), main_.inputWindows().fieldTexts()});
+        printResults(shown.results, QString::fromStdString(shown.kmText()), QString::fromStdString(shown.vacioText()),
                      *main_.resultsWindow().chart(), *main_.resultsWindow().chartPictureArea());
     });
 }
