@@ -55,9 +55,19 @@ std::string formatNumberItem(float value, const NumberLocale &locale) { return f
 
 std::string formatNumberItem(double value, const NumberLocale &locale) { return formatItem(value, 15, locale); }
 
+std::string formatNumberItem(const DoubleItem &item, const NumberLocale &locale)
+{
+    std::string written = formatNumberItem(item.value, locale);
+    if (item.plusSign && item.value > 0)
+        written[0] = '+';
+    return written;
+}
+
 // Exact: a float has 24 bits of mantissa, so its scaled value is a double
 // with no rounding.
 double Round(float value, int decimals) { return roundHalfEven(value, decimals); }
+
+double Round(double value, int decimals) { return roundHalfEven(value, decimals); }
 
 std::string formatAmount(double value, const std::string &decimalSeparator)
 {

@@ -27,10 +27,12 @@ std::string formatGeneral(double value, int digits, const std::string &decimalSe
 // sign), the number, one blank after.
 std::string formatNumberItem(float value, const NumberLocale &locale);
 std::string formatNumberItem(double value, const NumberLocale &locale);
+std::string formatNumberItem(const DoubleItem &item, const NumberLocale &locale);
 
 // Rounds the stored single-precision value to `decimals` places, exact ties
 // going to the even digit.
 double Round(float value, int decimals);
+double Round(double value, int decimals);
 
 // An amount as the reports show one: rounded to cents as Round does, in the
 // general format with 15 significant digits ("740740,75", "12,5", "1250",

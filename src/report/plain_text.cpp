@@ -87,7 +87,7 @@ std::string itemText(const ReportItem &item, const NumberLocale &locale)
     if (const auto *f = std::get_if<FloatItem>(&item))
         return formatNumberItem(f->value, locale);
     if (const auto *d = std::get_if<DoubleItem>(&item))
-        return formatNumberItem(d->value, locale);
+        return formatNumberItem(*d, locale);
     if (const auto *date = std::get_if<DateItem>(&item))
         return formatDateTime(date->when, locale.shortDateFormat);
     if (const auto *time = std::get_if<TimeItem>(&item))

@@ -19,7 +19,8 @@ struct FloatItem {
 };   // written with at most 7 significant digits
 struct DoubleItem {
     double value;
-};   // written with at most 15 significant digits
+    bool plusSign = false;   // a value above nought is written with "+" in place of the blank
+};                           // written with at most 15 significant digits
 
 // A moment, as the clock gave it when the report was built.
 struct DateTime {
@@ -95,6 +96,8 @@ inline void endPrintedReport(Report &report, const std::string &publisherLine)
 inline TextItem text(std::string s) { return {std::move(s)}; }
 inline FloatItem number(float v) { return {v}; }
 inline DoubleItem number(double v) { return {v}; }
+// A change: "+12,43" above nought, "-3,5" below.
+inline DoubleItem signedNumber(double v) { return {v, true}; }
 inline TabItem tab(int column) { return {column}; }
 
 }   // namespace rotavex

@@ -1,0 +1,209 @@
+#include "comparison_report.h"
+
+#include "model/cost_items.h"
+#include "report/number_format.h"
+#include "results/results_report.h"
+
+namespace rotavex {
+
+namespace {
+
+// Columns from the start of the line's indent.
+constexpr int OwnColumn = 34;
+constexpr int ObservatoryColumn = 47;
+constexpr int DifferenceColumn = 61;
+constexpr int PercentColumn = 74;
+constexpr int MarkColumn = 84;
+
+// Unit costs are shown to the ten-thousandth of a euro, amounts to the cent.
+int decimalsOf(ComparedKind kind) { return kind == ComparedKind::UnitCost ? 4 : 2; }
+
+class ComparisonBody {
+public:
+    ComparisonBody(Report &report, const ComparisonStudy &study, double tolerancePct, int indent)
+        : report_(report), study_(study), tolerancePct_(tolerancePct), indent_(indent)
+    {
+    }
+
+    void write()
+    {
+        const PricedStudy &own = study_.comparison.own;
+        line({text(margin() + study_.kmText + " km con pasajeros, " + study_.vacioText + " km de posicionamiento, y"),
+              number(own.ServiceHours), text("horas,")});
+        line(margin() + "en un vehículo de " + busClassPhrase(own.BusClass));
+        line(margin() + "Observatorio: el mismo servicio con los costes medios del Observatorio.");
+        line();
+        sources();
+        line();
+        figures();
+        line();
+        sensitivity();
+    }
+
+private:
+    std::string margin(int more = 0) const { return std::string(indent_ + more, ' '); }
+    TabItem at(int column) const { return tab(indent_ + column); }
+    void line(std::initializer_list<ReportItem> items = {}) { report_.line(items); }
+    void line(const std::string &text) { report_.line(text); }
+
+    void sources()
+    {
+        line(margin() + "Origen de los datos:");
+        for (const DataSource &source : dataSources(study_.comparison.own))
+            line({text(margin(4) + std::string(source.group)), at(OwnColumn),
+                  text(source.observatory ? "Observatorio" : "Sus datos")});
+    }
+
+    void figures()
+    {
+        report_.add(BoldItem{true});
+        line({text(margin()), at(OwnColumn), text("Sus datos"), at(ObservatoryColumn), text("Observatorio"),
+              at(DifferenceColumn), text("Diferencia"), at(PercentColumn), text("Dif. %")});
+        report_.add(BoldItem{false});
+        std::optional<ComparedKind> section;
+        for (const ComparedRow &row : comparedRows(study_.comparison)) {
+            if (row.kind != section) {
+                section = row.kind;
+                sectionHeading(row.kind);
+            }
+            figureRow(row);
+        }
+        line();
+        line({text(margin() + OutOfLineMark + ": diferencia de más del"), number(tolerancePct_),
+              text("% respecto al Observatorio, por encima o por debajo.")});
+    }
+
+    void sectionHeading(ComparedKind kind)
+    {
+        switch (kind) {
+        case ComparedKind::UnitCost: line(margin() + "Costes unitarios"); break;
+        case ComparedKind::Item: line(margin() + "Costes del servicio (euros)"); break;
+        case ComparedKind::Group: line(margin() + "Costes por grupo (euros)"); break;
+        case ComparedKind::Total: break;
+        }
+    }
+
+    void figureRow(const ComparedRow &row)
+    {
+        const int decimals = decimalsOf(row.kind);
+        const double own = Round(row.own, decimals);
+        const double observatory = Round(row.observatory, decimals);
+        const std::optional<double> deviation = deviationPct(row.own, row.observatory);
+        const bool marked = beyondTolerance(deviation, tolerancePct_);
+        const bool bold = marked || row.kind == ComparedKind::Total;
+        std::string label = row.kind == ComparedKind::Total ? margin() + std::string(row.label)
+                                                            : margin(4) + std::string(row.label);
+        if (row.kind == ComparedKind::UnitCost)
+            label += " (" + std::string(row.unit) + ")";
+        if (bold)
+            report_.add(BoldItem{true});
+        report_.add(text(label))
+            .add(at(OwnColumn))
+            .add(number(own))
+            .add(at(ObservatoryColumn))
+            .add(number(observatory));
+        // The difference of the figures as shown, so that the columns add up.
+        report_.add(at(DifferenceColumn)).add(signedNumber(Round(own - observatory, decimals)));
+        report_.add(at(PercentColumn));
+        if (deviation)
+            report_.add(signedNumber(Round(*deviation, 2))).add(text("%"));
+        else
+            report_.add(text(" —"));
+        if (marked)
+            report_.add(at(MarkColumn)).add(text(OutOfLineMark));
+        report_.add(LineBreak{});
+        if (bold)
+            report_.add(BoldItem{false});
+    }
+
+    void sensitivity()
+    {
+        line(margin() + "Lo que mueve el coste total: cada dato suyo un 10 % mayor");
+        if (study_.sensitivity.empty()) {
+            line(margin(4) + "Todos los datos son del Observatorio o cero.");
+            return;
+        }
+        report_.add(BoldItem{true});
+        line({text(margin()), at(OwnColumn), text("Coste total"), at(DifferenceColumn - 10), text("Dif. %")});
+        report_.add(BoldItem{false});
+        for (const InputSensitivity &input : study_.sensitivity) {
+            const std::string label = margin(4) + std::string(inputMeaning(input.input));
+            if (!input.change) {
+                line({text(label), at(OwnColumn), text("sin cifra: " + input.refusal)});
+                continue;
+            }
+            report_.add(text(label)).add(at(OwnColumn)).add(signedNumber(Round(*input.change, 2))).add(text("euros"));
+            if (input.changePct)
+                report_.add(at(DifferenceColumn - 10)).add(signedNumber(Round(*input.changePct, 2))).add(text("%"));
+            report_.add(LineBreak{});
+        }
+    }
+
+    Report &report_;
+    const ComparisonStudy &study_;
+    double tolerancePct_;
+    int indent_;
+};
+
+const std::string ScreenRule = std::string(8, ' ') + std::string(88, '-');
+const std::string PaperRule(87, '-');
+
+}   // namespace
+
+ComparisonStudyOutcome studyAgainstObservatory(const CalculatedResults &calculation)
+{
+    ComparisonOutcome compared = compareWithObservatory(calculation);
+    if (!compared.comparison)
+        return {std::nullopt, compared.fault};
+    return {ComparisonStudy{*compared.comparison, totalSensitivity(calculation), calculation.kmText(),
+                            calculation.vacioText()},
+            std::nullopt};
+}
+
+Report comparisonScreenReport(const ComparisonStudy &study, double tolerancePct)
+{
+    Report report;
+    report.line();
+    report.line("        ROTAVEX 2018");
+    report.line();
+    report.line("        Comparación con el Observatorio");
+    report.line(ScreenRule);
+    ComparisonBody(report, study, tolerancePct, 8).write();
+    report.line(ScreenRule);
+    return report;
+}
+
+Report comparisonPaperReport(const ComparisonStudy &study, double tolerancePct, const DateTime &printedAt)
+{
+    Report report;
+    report.add(FontSizeItem{14}).add(BoldItem{true}).add(UnderlineItem{true}).add(ItalicItem{false});
+    report.line("ROTAVEX 2018");
+    report.add(FontSizeItem{12}).add(UnderlineItem{false});
+    report.line();
+    report.line("Comparación con el Observatorio");
+    report.line(PaperRule);
+    report.add(BoldItem{false});
+    ComparisonBody(report, study, tolerancePct, 0).write();
+    report.line({text("Comparación realizada el "), DateItem{printedAt}, text(" a las "), TimeItem{printedAt}});
+    report.add(BoldItem{true});
+    report.line(PaperRule);
+    report.add(ItalicItem{true}).add(FontSizeItem{10});
+    report.line("Tesmora. Belvarde");
+    report.line("Dizezirad de Valdoria");
+    report.add(ItalicItem{false}).add(BoldItem{false});
+    report.line();
+    report.add(ChartPicture{});
+    report.add(EndDocument{});
+    return report;
+}
+
+std::vector<PairedColumn> pairedChartData(const ObservatoryComparison &comparison)
+{
+    std::vector<PairedColumn> columns;
+    for (const CostItem &item : costItems())
+        columns.push_back(
+            {std::string(item.chartLabel), comparison.own.*item.total, comparison.observatory.*item.total});
+    return columns;
+}
+
+}   // namespace rotavex

@@ -1,0 +1,49 @@
+#pragma once
+// The comparison with the observatory as a report: the two columns "Sus
+// datos" and "Observatorio" with their differences, where each group's data
+// came from, and what drives the total.
+
+#include "observatory_comparison.h"
+#include "total_sensitivity.h"
+
+#include "report/report_lines.h"
+
+#include <cstdint>
+#include <string>
+#include <vector>
+
+namespace rotavex {
+
+struct ComparisonStudy {
+    ObservatoryComparison comparison;
+    std::vector<InputSensitivity> sensitivity;
+    std::string kmText, vacioText;   // the trip as it was calculated
+};
+
+// Compares the calculation with the observatory and prices its inputs 10 %
+// higher; absent, with the fault, when the observatory's pricing fails.
+struct ComparisonStudyOutcome {
+    std::optional<ComparisonStudy> study;
+    std::optional<CalculationFault> fault;
+};
+ComparisonStudyOutcome studyAgainstObservatory(const CalculatedResults &calculation);
+
+// The report of the comparison window, also what rotavex-calc writes. Rows
+// that lie further than tolerancePct from the observatory are marked.
+Report comparisonScreenReport(const ComparisonStudy &study, double tolerancePct);
+
+// The same, printed: heading, body, date stamp, footer, then the chart.
+Report comparisonPaperReport(const ComparisonStudy &study, double tolerancePct, const DateTime &printedAt);
+
+// Written after a row beyond the tolerance, which is also bold.
+inline constexpr const char *OutOfLineMark = "<<";
+
+// The paired chart: each item of the service with its two amounts.
+struct PairedColumn {
+    std::string label;
+    double own;
+    double observatory;
+};
+std::vector<PairedColumn> pairedChartData(const ObservatoryComparison &comparison);
+
+}   // namespace rotavex
