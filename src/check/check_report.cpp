@@ -22,9 +22,9 @@ void writeFindings(Report &report, const DataCheckResult &check, const Style &st
             report.line();
             continue;
         }
-        report.line(style.arrowIndent + finding.arrow);
+        report.line(style.arrowIndent + std::string(finding.arrow));
         if (!finding.explanation.empty())
-            report.line(style.explanationIndent + finding.explanation);
+            report.line(style.explanationIndent + std::string(finding.explanation));
     }
 }
 

@@ -4,6 +4,7 @@
 #include "model/switch_groups.h"
 
 #include <cfloat>
+#include <iterator>
 
 namespace rotavex {
 
@@ -83,6 +84,10 @@ public:
 
     DataCheckResult run()
     {
+        // Room for all the findings at once: the class, and at most two a
+        // field (one of its rows with the general costs' second row or with
+        // a group break).
+        result_.findings.reserve(1 + 2 * std::size(rules));
         // A class outside 1..4 (only a foreign data file can bring one) has
         // no averages and no constants: it is no class at all.
         if (!isKnownBusClass(ws_.BusClass))

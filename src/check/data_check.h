@@ -8,6 +8,7 @@
 
 #include <optional>
 #include <string>
+#include <string_view>
 #include <vector>
 
 namespace rotavex {
@@ -18,8 +19,8 @@ enum class CheckState { Missing, BlockingZero, AllowedZero, Negative };
 // A finding with row 0 stands for the empty line that closes a group.
 struct CheckFinding {
     int row = 0;
-    std::string arrow;         // "No ha seleccionado el tipo de autobús"
-    std::string explanation;   // "" when the row has none
+    std::string_view arrow;         // "No ha seleccionado el tipo de autobús"
+    std::string_view explanation;   // "" when the row has none
     bool isGroupBreak() const { return row == 0; }
 };
 

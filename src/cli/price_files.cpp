@@ -174,9 +174,9 @@ private:
         // been pressed.
         CostStudy study(file.ws);
         study.load(*content, CostStudy::SavedObservatoryGroups::SwitchedOn);
-        const CostStudy::Pricing pricing = study.checkAndCalculate();
+        CostStudy::Pricing pricing = study.checkAndCalculate();
         file.texts = std::move(study.texts);
-        file.check = pricing.check;
+        file.check = std::move(pricing.check);
         if (!file.check.calculationOffered()) {
             file.error = refusalReason(file.check.verdict);
             file.message = name + ":\n" + renderPlainText(checkScreenReport(file.check), locale_) + "\n";

@@ -28,9 +28,9 @@ double numberWithDecimalComma(std::string_view text)
     return ReadFieldNumber(NormaliseDecimalComma(std::string(text)));
 }
 
-}   // namespace
-
-bool isNumberText(std::string_view text)
+// The shape of a number: an optional sign, digits with at most one
+// separator, an optional exponent, blanks around it.
+bool hasNumberShape(std::string_view text)
 {
     const std::string_view s = trimmed(text);
     std::size_t i = 0;
@@ -58,10 +58,12 @@ bool isNumberText(std::string_view text)
         if (i == exponentStart)
             return false;
     }
-    if (i != s.size())
-        return false;
-    return std::isfinite(numberWithDecimalComma(s));
+    return i == s.size();
 }
+
+}   // namespace
+
+bool isNumberText(std::string_view text) { return hasNumberShape(text) && std::isfinite(numberWithDecimalComma(text)); }
 
 bool normalisesOnLeave(Input input) { return input != Input::Kmaut && input != Input::Plafin; }
 
@@ -75,24 +77,19 @@ std::string NormaliseDecimalComma(std::string text)
 
 FieldCheckOutcome CheckNumericField(const std::string &text, bool locked)
 {
-    FieldCheckOutcome outcome{text, std::nullopt};
-    const bool hadComma = text.find(',') != std::string::npos;
     // The sign is judged on the number as it will be read once the comma is
-    // a point, so "-0,5" is as negative as "-0.5".
-    if (numberWithDecimalComma(outcome.text) < 0) {
-        outcome.message = NegativeValueMessage;
-        outcome.text.clear();
-    }
+    // a point, so "-0,5" is as negative as "-0.5". Blanks around the text
+    // do not change the number it reads.
+    const double value = numberWithDecimalComma(text);
+    if (value < 0)
+        return {std::string(), NegativeValueMessage};
     if (locked)
-        return outcome;
-    if (isNumberText(outcome.text)) {
-        if (hadComma)
-            outcome.text = NormaliseDecimalComma(outcome.text);
-    } else if (!outcome.text.empty()) {
-        outcome.message = NotANumberMessage;
-        outcome.text.clear();
-    }
-    return outcome;
+        return {text, std::nullopt};
+    if (hasNumberShape(text) && std::isfinite(value))
+        return {text.find(',') == std::string::npos ? text : NormaliseDecimalComma(text), std::nullopt};
+    if (text.empty())
+        return {std::string(), std::nullopt};
+    return {std::string(), NotANumberMessage};
 }
 
 }   // namespace rotavex

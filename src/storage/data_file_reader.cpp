@@ -50,9 +50,12 @@ int openWithoutWaiting(const std::string &path)
     return fd;
 }
 
-// Reads until the end of the file or until limit bytes; false on an error.
+enum class WhenNoData { Wait, Refuse };
+
+// Reads until the end of the file or until limit bytes; false on an error
+// (EAGAIN when a descriptor that must not be waited on has no data yet).
 // Only what was read takes room: a data file is a few hundred bytes.
-bool readUpTo(int fd, std::size_t limit, std::string &bytes)
+bool readUpTo(int fd, std::size_t limit, WhenNoData whenNoData, std::string &bytes)
 {
     char chunk[16 * 1024];
     bytes.clear();
@@ -60,7 +63,7 @@ bool readUpTo(int fd, std::size_t limit, std::string &bytes)
         const ssize_t got = ::read(fd, chunk, std::min(sizeof chunk, limit - bytes.size()));
         if (got < 0 && errno == EINTR)
             continue;
-        if (got < 0 && (errno == EAGAIN || errno == EWOULDBLOCK)) {
+        if (got < 0 && (errno == EAGAIN || errno == EWOULDBLOCK) && whenNoData == WhenNoData::Wait) {
             // A descriptor handed over in non-blocking mode: wait for data.
             pollfd ready{fd, POLLIN, 0};
             ::poll(&ready, 1, -1);
@@ -75,32 +78,34 @@ bool readUpTo(int fd, std::size_t limit, std::string &bytes)
     return true;
 }
 
-DataFileBytes readUpToLimit(int fd)
+DataFileBytes readUpToLimit(int fd, WhenNoData whenNoData)
 {
     DataFileBytes result;
-    if (!readUpTo(fd, MaxDataFileBytes + 1, result.bytes))
+    if (!readUpTo(fd, MaxDataFileBytes + 1, whenNoData, result.bytes))
         return failed(DataFileReadFailure::CannotBeRead, errno);
     return result;
 }
 
-DataFileBytes readOpenFile(int fd)
+// A regular file never lacks data and never refuses a read; when what was
+// opened does, it is named from what it turned out to be.
+DataFileBytes readOpenedPath(int fd)
 {
+    DataFileBytes result = readUpToLimit(fd, WhenNoData::Refuse);
     struct stat status {};
-    if (::fstat(fd, &status) != 0)
-        return failed(DataFileReadFailure::CannotBeRead, errno);
-    // The kind is judged on what was opened, so nothing can be put in the
-    // file's place between the look and the read.
-    if (const auto refusal = refusalForKind(status.st_mode))
-        return failed(*refusal);
-    return readUpToLimit(fd);
+    if (result.failure && ::fstat(fd, &status) == 0)
+        if (const auto refusal = refusalForKind(status.st_mode))
+            return failed(*refusal);
+    return result;
 }
 
 }   // namespace
 
 DataFileBytes readDataFileFromDisk(const std::string &path)
 {
-    // A first look refuses what is plainly not a file before opening it, as
-    // opening some devices has effects of its own.
+    // The look before opening refuses what is not a file, as opening some
+    // devices has effects of its own. It is the only one: should something
+    // else take the file's place before the open, the read still never waits
+    // (the descriptor is non-blocking and is not waited on).
     struct stat status {};
     if (::stat(path.c_str(), &status) == 0)
         if (const auto refusal = refusalForKind(status.st_mode))
@@ -111,11 +116,11 @@ DataFileBytes readDataFileFromDisk(const std::string &path)
         const int openError = errno;
         return failed(causeOfFailedOpen(path, openError), openError);
     }
-    DataFileBytes result = readOpenFile(fd);
+    DataFileBytes result = readOpenedPath(fd);
     ::close(fd);
     return result;
 }
 
-DataFileBytes readDataFileFromDescriptor(int fd) { return readUpToLimit(fd); }
+DataFileBytes readDataFileFromDescriptor(int fd) { return readUpToLimit(fd, WhenNoData::Wait); }
 
 }   // namespace rotavex
