@@ -1,81 +1,75 @@
 #include "widgets/program_pictures.h"
 
+#include "widgets/picture_drawing.h"
 #include "widgets/program_resources.h"
 
 #include <QApplication>
 #include <QIconEngine>
 #include <QPainter>
 #include <QPixmapCache>
+#include <QResource>
 #include <QStyle>
 #include <QStyleOption>
-#include <QSvgRenderer>
-
-#include <vector>
 
 namespace rotavex {
 
 namespace {
 
-QPixmap transparentPixmap(QSize size)
+// The pictures of the start, drawn when the program was built
+// (src/CMakeLists.txt lists them), are shown as they were stored: drawing
+// them from their art at every start cost more than the rest of the splash.
+QImage drawnInAdvance(const QString &name, QSize size, qreal ratio)
 {
-    const qreal ratio = qApp ? qApp->devicePixelRatio() : 1.0;
-    QPixmap pixmap(size * ratio);
-    pixmap.setDevicePixelRatio(ratio);
-    pixmap.fill(Qt::transparent);
-    return pixmap;
+    const QResource stored(
+        QStringLiteral(":/drawn/%1-%2x%3@%4").arg(name).arg(size.width()).arg(size.height()).arg(ratio));
+    const QSize pixels = size * ratio;
+    if (!stored.isValid() || stored.uncompressedSize() != qint64(pixels.width()) * pixels.height() * 4)
+        return {};
+    auto *bytes = new QByteArray(stored.uncompressedData());
+    if (reinterpret_cast<quintptr>(bytes->constData()) % alignof(quint32) != 0)
+        *bytes = QByteArray(bytes->constData(), bytes->size());   // a copy the image may read word by word
+    QImage image(
+        reinterpret_cast<const uchar *>(bytes->constData()), pixels.width(), pixels.height(), pixels.width() * 4,
+        QImage::Format_ARGB32_Premultiplied, [](void *kept) { delete static_cast<QByteArray *>(kept); }, bytes);
+    image.setDevicePixelRatio(ratio);
+    return image;
 }
 
-void prepare(QPainter &painter)
+// A picture of `size` at `ratio`: the one drawn in advance, or else drawn now
+// from the art of `artFile`.
+QPixmap pictureAt(const QString &name, const QString &artFile, QSize size, qreal ratio)
 {
-    painter.setRenderHint(QPainter::Antialiasing);
-    painter.setRenderHint(QPainter::SmoothPixmapTransform);
-}
-
-// Draws a picture's art into `box`, keeping its proportions and centred in it.
-// The art may reach beyond its own frame (the logo's sky and road do), and
-// then it covers the rest of the box as well.
-void drawArt(QPainter &painter, const QString &path, const QRectF &box)
-{
-    registerBuiltInFiles();
-    QSvgRenderer art(path);
-    art.setAspectRatioMode(Qt::KeepAspectRatio);
-    art.render(&painter, box);
+    QImage image = drawnInAdvance(name, size, ratio);
+    if (image.isNull()) {
+        registerBuiltInFiles();
+        image = drawPicture(QStringLiteral(":/pictures/") + artFile, size, ratio);
+    }
+    // kept as it is drawn, with its alpha channel even where it is opaque,
+    // so that a picture stored in the program is shown without a copy
+    return QPixmap::fromImage(std::move(image), Qt::NoOpaqueDetection);
 }
 
 // Pictures are kept in the application's pixmap cache once drawn, so that a
 // window opened again (the About window) does not draw them anew.
-template <typename Draw> QPixmap cachedPicture(const QString &name, QSize size, Draw draw)
+QPixmap cachedPicture(const QString &name, QSize size)
 {
     const QString key = QStringLiteral("rotavex:%1:%2x%3").arg(name).arg(size.width()).arg(size.height());
     QPixmap pixmap;
     if (QPixmapCache::find(key, &pixmap))
         return pixmap;
-    pixmap = transparentPixmap(size);
-    QPainter painter(&pixmap);
-    prepare(painter);
-    draw(painter);
-    painter.end();
+    const qreal ratio = qApp ? qApp->devicePixelRatio() : 1.0;
+    pixmap = pictureAt(name, name + QStringLiteral(".svg"), size, ratio);
     QPixmapCache::insert(key, pixmap);
     return pixmap;
 }
 
-// Small icons are not the large ones scaled down: below a certain side they
-// leave out details and enlarge the rest, so each icon has a drawing for each
-// range of sides. The drawings are made only for the sides actually shown.
+// An icon drawn only for the sides actually shown, each with the drawing
+// made for its range of sides (iconDrawingFile).
 class PictureIconEngine final : public QIconEngine {
 public:
-    struct Drawing {
-        int smallestSide;
-        QString path;
-    };
+    explicit PictureIconEngine(QString name) : m_name(std::move(name)) {}
 
-    // `drawings` go from the largest to the smallest; the last one serves any side.
-    PictureIconEngine(QString name, std::vector<Drawing> drawings)
-        : m_name(std::move(name)), m_drawings(std::move(drawings))
-    {
-    }
-
-    QIconEngine *clone() const override { return new PictureIconEngine(m_name, m_drawings); }
+    QIconEngine *clone() const override { return new PictureIconEngine(m_name); }
 
     QList<QSize> availableSizes(QIcon::Mode, QIcon::State) override
     {
@@ -101,11 +95,7 @@ public:
         if (QPixmapCache::find(key, &pixmap))
             return pixmap;
         if (mode == QIcon::Normal || mode == QIcon::Active || !qApp->style()) {
-            pixmap = QPixmap(side, side);
-            pixmap.fill(Qt::transparent);
-            QPainter painter(&pixmap);
-            prepare(painter);
-            drawArt(painter, drawingFor(side), QRectF(0, 0, side, side));
+            pixmap = pictureAt(m_name, iconDrawingFile(m_name, side), QSize(side, side), 1.0);
         } else {
             QStyleOption option;
             option.palette = QApplication::palette();
@@ -127,49 +117,24 @@ public:
     }
 
 private:
-    QString drawingFor(int side) const
-    {
-        for (const Drawing &drawing : m_drawings)
-            if (side >= drawing.smallestSide)
-                return drawing.path;
-        return m_drawings.back().path;
-    }
-
     QString m_name;
-    std::vector<Drawing> m_drawings;
 };
 
 }   // namespace
 
-QPixmap logoPicture(QSize size)
-{
-    return cachedPicture(QStringLiteral("logo"), size, [size](QPainter &painter) {
-        drawArt(painter, QStringLiteral(":/pictures/logo.svg"), QRectF(QPointF(0, 0), QSizeF(size)));
-    });
-}
+QPixmap logoPicture(QSize size) { return cachedPicture(QStringLiteral("logo"), size); }
 
-QPixmap emblemPicture(QSize size)
-{
-    return cachedPicture(QStringLiteral("emblem"), size, [size](QPainter &painter) {
-        drawArt(painter, QStringLiteral(":/pictures/emblem.svg"), QRectF(QPointF(0, 0), QSizeF(size)));
-    });
-}
+QPixmap emblemPicture(QSize size) { return cachedPicture(QStringLiteral("emblem"), size); }
 
 QIcon applicationIcon()
 {
-    static const QIcon icon(
-        new PictureIconEngine(QStringLiteral("application"), {{48, QStringLiteral(":/pictures/application.svg")},
-                                                              {24, QStringLiteral(":/pictures/application-32.svg")},
-                                                              {0, QStringLiteral(":/pictures/application-16.svg")}}));
+    static const QIcon icon(new PictureIconEngine(QStringLiteral("application")));
     return icon;
 }
 
 QIcon observatoryIcon()
 {
-    static const QIcon icon(
-        new PictureIconEngine(QStringLiteral("observatory"), {{48, QStringLiteral(":/pictures/observatory.svg")},
-                                                              {24, QStringLiteral(":/pictures/observatory-32.svg")},
-                                                              {0, QStringLiteral(":/pictures/observatory-16.svg")}}));
+    static const QIcon icon(new PictureIconEngine(QStringLiteral("observatory")));
     return icon;
 }
 

@@ -1,14 +1,46 @@
 // The built-in pictures are found and drawn at the sizes the windows ask for:
 // a missing or unreadable drawing would leave a blank picture.
 
+#include "shell/ui/splash_window.h"
+#include "widgets/picture_drawing.h"
 #include "widgets/program_pictures.h"
 #include "widgets/program_resources.h"
 
 #include <QImage>
+#include <QLabel>
 #include <QResource>
 #include <QtTest>
 
 namespace {
+
+// The pictures the start shows: the splash's logo and emblem at the sizes of
+// their boxes and the application icon at every side the window manager is
+// given, on screens of one and two device pixels to each pixel.
+struct StartPicture {
+    QString name;
+    QString artFile;
+    QSize size;
+    qreal ratio;
+};
+
+std::vector<StartPicture> startPictures()
+{
+    const rotavex::SplashWindow splash(nullptr);
+    std::vector<StartPicture> pictures;
+    for (qreal ratio : {1.0, 2.0}) {
+        for (const char *name : {"logo", "emblem"}) {
+            const auto *label = splash.findChild<const QLabel *>(
+                QLatin1String(name == QLatin1String("logo") ? "imgLogo" : "Image1"));
+            const QSize size = label->pixmap().deviceIndependentSize().toSize();
+            pictures.push_back({QLatin1String(name), QLatin1String(name) + QStringLiteral(".svg"), size, ratio});
+        }
+        for (int side : {16, 24, 32, 48, 64, 128, 256})
+            pictures.push_back({QStringLiteral("application"),
+                                rotavex::iconDrawingFile(QStringLiteral("application"), side * ratio),
+                                QSize(side, side) * ratio, 1.0});
+    }
+    return pictures;
+}
 
 int drawnPixels(const QImage &image)
 {
@@ -68,6 +100,39 @@ private slots:
             QCOMPARE(image.size(), QSize(side, side));
             QVERIFY(drawnPixels(image) > side * side / 2);
         }
+    }
+
+    void picturesOfTheStartAreDrawnInAdvance_data()
+    {
+        QTest::addColumn<QString>("drawn");
+        QTest::addColumn<QString>("artFile");
+        QTest::addColumn<QSize>("size");
+        QTest::addColumn<qreal>("ratio");
+        for (const StartPicture &picture : startPictures()) {
+            const QString drawn = QStringLiteral(":/drawn/%1-%2x%3@%4")
+                                      .arg(picture.name)
+                                      .arg(picture.size.width())
+                                      .arg(picture.size.height())
+                                      .arg(picture.ratio);
+            QTest::newRow(qPrintable(drawn)) << drawn << picture.artFile << picture.size << picture.ratio;
+        }
+    }
+
+    // Drawing them from their art took more time than the rest of the
+    // start-up; drawn when the program is built, they must still be what the
+    // art draws.
+    void picturesOfTheStartAreDrawnInAdvance()
+    {
+        QFETCH(QString, drawn);
+        QFETCH(QString, artFile);
+        QFETCH(QSize, size);
+        QFETCH(qreal, ratio);
+        const QResource stored(drawn);
+        QVERIFY(stored.isValid());
+        const QImage art = rotavex::drawPicture(QStringLiteral(":/pictures/") + artFile, size, ratio);
+        const QByteArray pixels = stored.uncompressedData();
+        QCOMPARE(pixels.size(), art.sizeInBytes());
+        QVERIFY(pixels == QByteArray::fromRawData(reinterpret_cast<const char *>(art.constBits()), art.sizeInBytes()));
     }
 
     void picturesOfTheStartAreReadAsStored_data()
