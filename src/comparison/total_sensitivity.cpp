@@ -41,7 +41,7 @@ std::string newRefusal(const DataCheckResult &before, const DataCheckResult &aft
         const bool known = std::any_of(before.findings.begin(), before.findings.end(),
                                        [&](const CheckFinding &old) { return old.arrow == finding.arrow; });
         if (!finding.isGroupBreak() && !known)
-            return finding.arrow;
+            return std::string(finding.arrow);
     }
     return refusalReason(after.verdict);
 }
