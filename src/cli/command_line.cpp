@@ -7,12 +7,17 @@
 #include <QCommandLineParser>
 #include <QStringList>
 
+#include <algorithm>
+#include <charconv>
+#include <cmath>
+#include <optional>
+
 namespace rotavex {
 
 namespace {
 
 constexpr const char
-    *Usage = "Uso: rotavex-calc [--json | --csv] FICHERO...\n"
+    *Usage = "Uso: rotavex-calc [--json | --csv] [--compare [--tolerance P]] FICHERO...\n"
              "     rotavex-calc --help | --version\n"
              "\n"
              "Calcula los costes de cada fichero de datos de ROTAVEX 2018 sin abrir las ventanas.\n"
@@ -28,6 +33,16 @@ constexpr const char
              "decimal de la configuración regional (LC_ALL, LC_NUMERIC, LANG).\n"
              "  --json     un objeto JSON por fichero y línea\n"
              "  --csv      una fila de cabecera y una fila por fichero, con los mismos campos\n"
+             "  --compare  añade a cada fichero calculado la comparación con el Observatorio: el\n"
+             "             mismo servicio (la misma clase, los mismos km y horas) calculado con\n"
+             "             los datos del Observatorio en los nueve grupos, cuánto se aparta de\n"
+             "             él cada cifra y cuánto cambia el coste total con cada dato suyo un\n"
+             "             10 % mayor; sin --json ni --csv, tras el informe de resultados se\n"
+             "             escribe el informe de la comparación, como en su ventana\n"
+             "  --tolerance P\n"
+             "             con --compare, la diferencia (en %, por encima o por debajo) a\n"
+             "             partir de la cual se marca una cifra: un número mayor o igual que\n"
+             "             cero, con punto o coma decimal (si no se da, 20)\n"
              "  --help     muestra esta ayuda\n"
              "  --version  muestra el nombre y la versión del programa\n"
              "\n"
@@ -50,10 +65,30 @@ constexpr const char
              "    negative            algún dato es negativo\n"
              "  Resultados, solo de un fichero calculado (en CSV, vacíos si no):\n";
 
-constexpr const char *UsageEnd = "\n"
-                                 "Estado de salida: 0 si se calcularon todos los ficheros; 1 si alguno no superó la\n"
-                                 "comprobación o no pudo calcularse; 2 si la orden es incorrecta, algún fichero no se\n"
-                                 "puede leer o no es de ROTAVEX, o no se puede escribir la salida.\n";
+constexpr const char
+    *UsageEnd = "  Con --compare, solo de un fichero calculado y comparado (en CSV, vacíos si no;\n"
+                "  números de doble precisión, también tan cortos como se pueda):\n"
+                "  observatory           los mismos campos de resultados, del mismo servicio con los\n"
+                "                        datos del Observatorio (en CSV, con el prefijo Obs:\n"
+                "                        ObsTotalKm ... ObsInsurancePct)\n"
+                "  deviationPct          de cada campo de resultados, (suyo - Observatorio) /\n"
+                "                        Observatorio * 100; null si la cifra del Observatorio es 0\n"
+                "                        (en CSV, con el prefijo Dev: DevTotalKm ... DevInsurancePct)\n"
+                "  sensitivity           cuánto cambia ServiceTotal (euros) con cada dato un 10 %\n"
+                "                        mayor, por el nombre del dato: Salacon, Htraba, Cosgen,\n"
+                "                        Cosaut, Vidaut, Kmaut, Cosman, Cosfin, Plafin, Cosgas,\n"
+                "                        Cosneu, Vidneu, Cosseg, Km, Vacio, Horas; solo los datos que\n"
+                "                        da el fichero (no del Observatorio) y no son cero; null si la\n"
+                "                        comprobación no admite el valor mayor o no puede calcularse\n"
+                "                        (en CSV, con el prefijo Sens: SensSalacon ... SensHoras)\n"
+                "  flagged               solo en JSON, la lista de los campos de resultados cuya\n"
+                "                        diferencia pasa de la tolerancia (--tolerance)\n"
+                "  En CSV estas columnas van tras la columna error.\n"
+                "\n"
+                "Estado de salida: 0 si se calcularon todos los ficheros; 1 si alguno no superó la\n"
+                "comprobación o no pudo calcularse (o, con --compare, compararse); 2 si la orden es\n"
+                "incorrecta, algún fichero no se puede leer o no es de ROTAVEX, o no se puede\n"
+                "escribir la salida.\n";
 
 // The result fields with what each holds, those that share a meaning listed
 // together within lines of at most 80 characters.
@@ -98,7 +133,7 @@ const std::string &usage()
 // What the command line asks for.
 struct Command {
     enum Request { Price, Help, Version, UsageError } request = Price;
-    OutputFormat format = OutputFormat::Text;
+    OutputRequest output;
     std::vector<std::string> files;
     std::string error;   // for a usage error
 };
@@ -123,31 +158,60 @@ QStringList argumentList(int argc, char **argv)
 
 std::string bytesOf(const QString &argument) { return argument.toLatin1().toStdString(); }
 
-// The first option as typed that the parser does not take as it stands:
-// "--xml", "-x", "--json=1".
-std::string refusedOption(const QList<QCommandLineOption> &options, const QStringList &arguments)
+// Why the parser does not take the command line: the first option as typed
+// that it does not know as it stands ("--xml", "-x", "--json=1"), or an
+// option that lacks its value.
+std::string parseFailure(const QList<QCommandLineOption> &options, const QStringList &arguments)
 {
-    QStringList known;
+    QStringList known, valued;
     for (const QCommandLineOption &option : options)
         for (const QString &name : option.names())
-            known << (name.size() == 1 ? "-" : "--") + name;
-    for (const QString &argument : arguments.mid(1)) {
+            (option.valueName().isEmpty() ? known : valued) << (name.size() == 1 ? "-" : "--") + name;
+    for (qsizetype i = 1; i < arguments.size(); ++i) {
+        const QString &argument = arguments[i];
         if (argument == QLatin1String("--"))
             break;
-        if (argument.size() > 1 && argument.startsWith('-') && !known.contains(argument))
-            return bytesOf(argument);
+        if (valued.contains(argument)) {
+            if (i + 1 == arguments.size())
+                return "falta el valor de la opción " + bytesOf(argument);
+            ++i;
+            continue;
+        }
+        const bool valuedWithEquals = std::any_of(valued.begin(), valued.end(),
+                                                  [&](const QString &name) { return argument.startsWith(name + '='); });
+        if (argument.size() > 1 && argument.startsWith('-') && !known.contains(argument) && !valuedWithEquals)
+            return "opción no válida: " + bytesOf(argument);
     }
-    return bytesOf(arguments.value(1));
+    return "opción no válida: " + bytesOf(arguments.value(1));
+}
+
+// A share in percent as typed, with a point or a comma for the decimals:
+// finite and not negative, or none.
+std::optional<double> readTolerance(const std::string &text)
+{
+    std::string number = text;
+    std::replace(number.begin(), number.end(), ',', '.');
+    double value = 0;
+    const char *end = number.data() + number.size();
+    const auto [stop, error] = std::from_chars(number.data(), end, value);
+    if (number.empty() || error != std::errc() || stop != end || !std::isfinite(value) || value < 0)
+        return std::nullopt;
+    return value == 0 ? 0.0 : value;   // "-0" is nought
 }
 
 Command readCommandLine(const QStringList &arguments)
 {
-    const QList<QCommandLineOption> options{QCommandLineOption(QStringList{"h", "help"}), QCommandLineOption("version"),
-                                            QCommandLineOption("json"), QCommandLineOption("csv")};
+    const QCommandLineOption tolerance("tolerance", QString(), "P");
+    const QList<QCommandLineOption> options{QCommandLineOption(QStringList{"h", "help"}),
+                                            QCommandLineOption("version"),
+                                            QCommandLineOption("json"),
+                                            QCommandLineOption("csv"),
+                                            QCommandLineOption("compare"),
+                                            tolerance};
     QCommandLineParser parser;
     parser.addOptions(options);
     if (!parser.parse(arguments))
-        return usageError("opción no válida: " + refusedOption(options, arguments));
+        return usageError(parseFailure(options, arguments));
     // The options act in the order given: what comes first answers first.
     Command command;
     for (const QString &name : parser.optionNames()) {
@@ -159,10 +223,26 @@ Command readCommandLine(const QStringList &arguments)
             command.request = Command::Version;
             return command;
         }
+        if (name == "compare")
+            command.output.compare = true;
+        if (name == "compare" || name == "tolerance")
+            continue;
         const OutputFormat chosen = name == "json" ? OutputFormat::Json : OutputFormat::Csv;
-        if (command.format != OutputFormat::Text && command.format != chosen)
+        if (command.output.format != OutputFormat::Text && command.output.format != chosen)
             return usageError("las opciones --json y --csv se excluyen mutuamente");
-        command.format = chosen;
+        command.output.format = chosen;
+    }
+    if (parser.isSet(tolerance)) {
+        if (!command.output.compare)
+            return usageError("la opción --tolerance solo sirve con --compare");
+        // Given more than once, the last value counts.
+        const std::string text = bytesOf(parser.values(tolerance).constLast());
+        const std::optional<double> pct = readTolerance(text);
+        if (!pct)
+            return usageError("el valor de --tolerance debe ser un porcentaje, un número finito mayor o igual que "
+                              "cero (como 20 o 7,5): "
+                              + text);
+        command.output.tolerancePct = *pct;
     }
     for (const QString &file : parser.positionalArguments())
         command.files.push_back(bytesOf(file));
@@ -182,7 +262,7 @@ int runCalculator(int argc, char **argv, std::ostream &out, std::ostream &err, c
     case Command::UsageError: err << "rotavex-calc: " << command.error << "\n\n" << usage(); return 2;
     case Command::Price: break;
     }
-    return priceFiles(command.files, command.format, out, err, locale);
+    return priceFiles(command.files, command.output, out, err, locale);
 }
 
 }   // namespace rotavex

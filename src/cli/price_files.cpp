@@ -1,6 +1,8 @@
 #include "price_files.h"
 
 #include "check/check_report.h"
+#include "comparison/comparison_report.h"
+#include "model/inputs.h"
 #include "model/result_fields.h"
 #include "report/plain_text.h"
 #include "results/chart_export.h"
@@ -10,6 +12,7 @@
 #include "storage/valid_utf8.h"
 #include "study/cost_study.h"
 
+#include <array>
 #include <cerrno>
 #include <charconv>
 #include <cmath>
@@ -25,20 +28,46 @@ namespace {
 // Appends a result as the shortest text that reads back to the same value;
 // nothing for a value that is not finite (which the calculation never lets
 // through). Everything a file writes goes straight into one buffer.
-bool appendNumber(std::string &out, const Workspace &ws, const ResultField &field)
+bool appendNumber(std::string &out, const StudyResults &results, const ResultField &field)
 {
     char buffer[64];
     std::to_chars_result written;
     if (field.whole) {
-        written = std::to_chars(buffer, buffer + sizeof buffer, ws.*field.whole);
+        written = std::to_chars(buffer, buffer + sizeof buffer, results.*field.whole);
     } else {
-        const float value = ws.*field.real;
+        const float value = results.*field.real;
         if (!std::isfinite(value))
             return false;
         written = std::to_chars(buffer, buffer + sizeof buffer, value);
     }
     out.append(buffer, written.ptr);
     return true;
+}
+
+// The same rule for a figure worked out in double precision, as a deviation
+// or a change of the total; nothing where there is none. A nought is written
+// without its sign.
+bool appendNumber(std::string &out, std::optional<double> value)
+{
+    if (!value || !std::isfinite(*value))
+        return false;
+    char buffer[64];
+    out.append(buffer, std::to_chars(buffer, buffer + sizeof buffer, *value == 0 ? 0.0 : *value).ptr);
+    return true;
+}
+
+double valueOf(const StudyResults &results, const ResultField &field)
+{
+    return field.whole ? double(results.*field.whole) : double(results.*field.real);
+}
+
+// How far each result field lies from the observatory's, in field order.
+std::vector<std::optional<double>> deviations(const StudyResults &own, const StudyResults &observatory)
+{
+    std::vector<std::optional<double>> deviation;
+    for (const ResultField &field : resultFields())
+        deviation.push_back(deviationPct(valueOf(own, field), valueOf(observatory, field)));
+    return deviation;
 }
 
 void appendWhole(std::string &out, int value)
@@ -114,20 +143,21 @@ struct PricedFile {
     FieldTexts texts;
     DataCheckResult check;
     bool calculated = false;
-    std::string error;     // why it was not read, was refused or could not be calculated
-    std::string message;   // for standard error: the error, or the check's report
+    std::optional<ComparisonStudy> comparison;   // when asked for, of a calculated file
+    std::string error;                           // why it was not read, was refused or could not be calculated
+    std::string message;                         // for standard error: the error, or the check's report
 };
 
 class Calculator {
 public:
-    Calculator(OutputFormat format, std::ostream &out, std::ostream &err, const NumberLocale &locale)
-        : format_(format), out_(out), err_(err), locale_(locale)
+    Calculator(const OutputRequest &request, std::ostream &out, std::ostream &err, const NumberLocale &locale)
+        : request_(request), out_(out), err_(err), locale_(locale)
     {
     }
 
     int run(const std::vector<std::string> &files)
     {
-        if (format_ == OutputFormat::Csv)
+        if (request_.format == OutputFormat::Csv)
             writeCsvHeader();
         for (const std::string &name : files) {
             const PricedFile file = price(name);
@@ -187,13 +217,29 @@ private:
             status_ = std::max(status_, 1);
         } else {
             file.calculated = true;
+            if (request_.compare)
+                compare(file, *study.lastCalculation());
         }
         return file;
     }
 
+    // A file whose own figures were priced keeps them when the observatory's
+    // pricing of its service fails; it has no comparison then.
+    void compare(PricedFile &file, const CalculatedResults &calculation)
+    {
+        ComparisonStudyOutcome outcome = studyAgainstObservatory(calculation);
+        if (outcome.fault) {
+            file.message = file.name + ": no se puede comparar con el Observatorio: "
+                           + calculationFaultMessage(*outcome.fault) + "\n";
+            status_ = std::max(status_, 1);
+            return;
+        }
+        file.comparison = std::move(outcome.study);
+    }
+
     void write(const PricedFile &file, bool several)
     {
-        switch (format_) {
+        switch (request_.format) {
         case OutputFormat::Text:
             if (!file.calculated)
                 return;
@@ -201,6 +247,9 @@ private:
                 pending_ += "==> " + validUtf8(file.name) + " <==\n";
             pending_ += renderAlignedPlainText(
                 resultsScreenReport(file.ws, file.texts[Input::Km], file.texts[Input::Vacio]), locale_);
+            if (file.comparison)
+                pending_ += renderAlignedPlainText(comparisonScreenReport(*file.comparison, request_.tolerancePct),
+                                                   locale_);
             return;
         case OutputFormat::Json: writeJson(file); return;
         case OutputFormat::Csv: writeCsvRow(file); return;
@@ -240,7 +289,74 @@ private:
                 if (!appendNumber(pending_, file.ws, field))
                     pending_ += "null";
             }
+        if (file.comparison)
+            writeJsonComparison(file.ws, *file.comparison);
         pending_ += "}\n";
+    }
+
+    // A number, or null where there is none.
+    void appendJsonNumber(std::optional<double> value)
+    {
+        if (!appendNumber(pending_, value))
+            pending_ += "null";
+    }
+
+    void appendJsonKey(const char *separator, std::string_view name)
+    {
+        pending_ += separator;
+        pending_ += '"';
+        pending_ += name;
+        pending_ += "\":";
+    }
+
+    void writeJsonComparison(const StudyResults &own, const ComparisonStudy &study)
+    {
+        const StudyResults &observatory = study.comparison.observatory;
+        const std::vector<ResultField> &fields = resultFields();
+        pending_ += ",\"observatory\":";
+        const char *separator = "{";
+        for (const ResultField &field : fields) {
+            appendJsonKey(separator, field.name);
+            if (!appendNumber(pending_, observatory, field))
+                pending_ += "null";
+            separator = ",";
+        }
+        const std::vector<std::optional<double>> deviation = deviations(own, observatory);
+        pending_ += "},\"deviationPct\":";
+        separator = "{";
+        for (std::size_t i = 0; i < fields.size(); ++i) {
+            appendJsonKey(separator, fields[i].name);
+            appendJsonNumber(deviation[i]);
+            separator = ",";
+        }
+        pending_ += "},\"sensitivity\":{";
+        separator = "";
+        for (const InputSensitivity *input : sensitivityByInput(study)) {
+            if (!input)
+                continue;
+            appendJsonKey(separator, inputName(input->input));
+            appendJsonNumber(input->change);
+            separator = ",";
+        }
+        pending_ += "},\"flagged\":[";
+        separator = "";
+        for (std::size_t i = 0; i < fields.size(); ++i)
+            if (beyondTolerance(deviation[i], request_.tolerancePct)) {
+                pending_ += separator;
+                appendJsonString(pending_, fields[i].name);
+                separator = ",";
+            }
+        pending_ += ']';
+    }
+
+    // The sensitivity of each input in the order of the inputs; none for an
+    // input that is the observatory's or nought.
+    static std::array<const InputSensitivity *, InputCount> sensitivityByInput(const ComparisonStudy &study)
+    {
+        std::array<const InputSensitivity *, InputCount> byInput{};
+        for (const InputSensitivity &input : study.sensitivity)
+            byInput[static_cast<std::size_t>(input.input)] = &input;
+        return byInput;
     }
 
     void writeCsvHeader()
@@ -250,7 +366,21 @@ private:
             pending_ += ',';
             pending_ += field.name;
         }
-        pending_ += ",error\n";
+        pending_ += ",error";
+        // The comparison's columns come after every column of the plain
+        // output, which keep their places.
+        if (request_.compare) {
+            for (const char *prefix : {",Obs", ",Dev"})
+                for (const ResultField &field : resultFields()) {
+                    pending_ += prefix;
+                    pending_ += field.name;
+                }
+            for (Input input : AllInputs) {
+                pending_ += ",Sens";
+                pending_ += inputName(input);
+            }
+        }
+        pending_ += '\n';
     }
 
     void writeCsvRow(const PricedFile &file)
@@ -275,10 +405,36 @@ private:
         }
         pending_ += ',';
         pending_ += csvField(file.error);
+        if (request_.compare)
+            writeCsvComparison(file);
         pending_ += '\n';
     }
 
-    OutputFormat format_;
+    // Empty columns for a file without a comparison.
+    void writeCsvComparison(const PricedFile &file)
+    {
+        const std::vector<ResultField> &fields = resultFields();
+        if (!file.comparison) {
+            pending_.append(2 * fields.size() + InputCount, ',');
+            return;
+        }
+        const StudyResults &observatory = file.comparison->comparison.observatory;
+        for (const ResultField &field : fields) {
+            pending_ += ',';
+            appendNumber(pending_, observatory, field);
+        }
+        for (std::optional<double> deviation : deviations(file.ws, observatory)) {
+            pending_ += ',';
+            appendNumber(pending_, deviation);
+        }
+        for (const InputSensitivity *input : sensitivityByInput(*file.comparison)) {
+            pending_ += ',';
+            if (input)
+                appendNumber(pending_, input->change);
+        }
+    }
+
+    OutputRequest request_;
     std::ostream &out_;
     std::ostream &err_;
     std::string pending_;   // written, not yet sent
@@ -301,10 +457,10 @@ bool writeOutput(std::ostream &out, std::ostream &err, const std::string &text)
     return false;
 }
 
-int priceFiles(const std::vector<std::string> &files, OutputFormat format, std::ostream &out, std::ostream &err,
-               const NumberLocale &locale)
+int priceFiles(const std::vector<std::string> &files, const OutputRequest &request, std::ostream &out,
+               std::ostream &err, const NumberLocale &locale)
 {
-    return Calculator(format, out, err, locale).run(files);
+    return Calculator(request, out, err, locale).run(files);
 }
 
 }   // namespace rotavex
