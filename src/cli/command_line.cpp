@@ -67,7 +67,7 @@ constexpr const char
 
 constexpr const char
     *UsageEnd = "  Con --compare, solo de un fichero calculado y comparado (en CSV, vacíos si no;\n"
-                "  números de doble precisión, también tan cortos como se pueda):\n"
+                "  deviationPct y sensitivity, en doble precisión, también tan cortos como se pueda):\n"
                 "  observatory           los mismos campos de resultados, del mismo servicio con los\n"
                 "                        datos del Observatorio (en CSV, con el prefijo Obs:\n"
                 "                        ObsTotalKm ... ObsInsurancePct)\n"

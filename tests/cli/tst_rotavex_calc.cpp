@@ -114,11 +114,44 @@ RawRun calcOnFolder(const QStringList &options, const QString &folder)
     return finish(process);
 }
 
-// The keys of a JSON line and of its check object.
+// The keys of a JSON line and of its check and sensitivity objects.
 QStringList keysOf(const QString &line)
 {
     const QJsonObject object = QJsonDocument::fromJson(line.toUtf8()).object();
-    return object.keys() + object["check"].toObject().keys();
+    return object.keys() + object["check"].toObject().keys() + object["sensitivity"].toObject().keys();
+}
+
+// The figures of the first file a run writes by their CSV names, those of
+// the comparison with their prefix (ObsServiceTotal, DevServiceTotal,
+// SensSalacon); a JSON null is an empty text, as its CSV column.
+QMap<QString, QString> firstFileFigures(const QStringList &args)
+{
+    const Run run = calc(args);
+    QMap<QString, QString> figures;
+    if (args.contains("--csv")) {
+        const QStringList names = run.out.section('\n', 0, 0).split(',');
+        const QStringList values = run.out.section('\n', 1, 1).split(',');
+        for (qsizetype i = 0; i < names.size(); ++i)
+            figures[names[i]] = values.value(i);
+        return figures;
+    }
+    const auto text = [](const QJsonValue &value) {
+        return value.isDouble() ? QString::number(value.toDouble(), 'g', 17) : QString();
+    };
+    const QJsonObject object = QJsonDocument::fromJson(run.out.section('\n', 0, 0).toUtf8()).object();
+    const QMap<QString, QString> prefixes{{"observatory", "Obs"}, {"deviationPct", "Dev"}, {"sensitivity", "Sens"}};
+    for (auto field = object.begin(); field != object.end(); ++field) {
+        figures[field.key()] = text(field.value());
+        const QJsonObject inner = field.value().toObject();
+        for (auto figure = inner.begin(); figure != inner.end(); ++figure)
+            figures[prefixes.value(field.key()) + figure.key()] = text(figure.value());
+    }
+    return figures;
+}
+
+QStringList comparisonFieldsOf(const QMap<QString, QString> &figures)
+{
+    return figures.keys().filter(QRegularExpression("^(Obs|Dev|Sens)[A-Z]"));
 }
 
 // The number texts of a JSON line.
@@ -215,28 +248,34 @@ private slots:
         QVERIFY2(disagreements.isEmpty(), qPrintable(disagreements.join(' ')));
     }
 
-    // Every example priced in each output form, byte for byte as kept in
-    // tests/cli/expected/<example>.<txt|json|csv> (text in the C locale).
+    // Every example priced in each output form, with and without the
+    // comparison, byte for byte as kept in tests/cli/expected/
+    // <example>[.compare].<txt|json|csv> (text in the C locale).
     void examplesGiveTheirExpectedOutput_data()
     {
         QTest::addColumn<QString>("example");
-        QTest::addColumn<QString>("option");
+        QTest::addColumn<QStringList>("options");
         QTest::addColumn<QString>("expected");
         const QStringList examples = QDir(ROTAVEX_SOURCE_DIR "/examples").entryList(QDir::Files, QDir::Name);
         QVERIFY(!examples.isEmpty());
-        for (const QString &example : examples) {
-            for (const auto &[option, suffix] :
-                 {std::pair<QString, QString>{"", "txt"}, {"--json", "json"}, {"--csv", "csv"}}) {
-                const QString tag = example + '.' + suffix;
-                QTest::newRow(qPrintable(tag))
-                    << example << option << QStringLiteral(ROTAVEX_SOURCE_DIR "/tests/cli/expected/") + tag;
-            }
-        }
+        for (const QString &example : examples)
+            for (const char *compare : {"", ".compare"})
+                for (const auto &[option, suffix] :
+                     {std::pair<QString, QString>{"", "txt"}, {"--json", "json"}, {"--csv", "csv"}}) {
+                    QStringList options;
+                    if (!option.isEmpty())
+                        options << option;
+                    if (*compare)
+                        options << "--compare";
+                    const QString tag = example + compare + '.' + suffix;
+                    QTest::newRow(qPrintable(tag))
+                        << example << options << QStringLiteral(ROTAVEX_SOURCE_DIR "/tests/cli/expected/") + tag;
+                }
     }
     void examplesGiveTheirExpectedOutput()
     {
         QFETCH(QString, example);
-        QFETCH(QString, option);
+        QFETCH(QStringList, options);
         QFETCH(QString, expected);
         QFile file(expected);
         QVERIFY2(file.open(QIODevice::ReadOnly), qPrintable(expected));
@@ -246,14 +285,196 @@ private slots:
         env.insert("LC_ALL", "C");
         process.setProcessEnvironment(env);
         process.setWorkingDirectory(ROTAVEX_SOURCE_DIR);
-        QStringList args{"examples/" + example};
-        if (!option.isEmpty())
-            args.prepend(option);
-        process.start(ROTAVEX_CALC, args);
+        process.start(ROTAVEX_CALC, options << "examples/" + example);
         QVERIFY(process.waitForFinished(30000));
         QCOMPARE(process.exitCode(), 0);
         QCOMPARE(process.readAllStandardError(), QByteArray());
         QCOMPARE(process.readAllStandardOutput(), file.readAll());
+    }
+
+    // The worked example beside the same service on the observatory's
+    // averages (class 3, 100 + 20 km, 4 hours), and its total with each of
+    // its inputs 10 % higher, worked out by hand.
+    void comparisonOfTheWorkedExample_data()
+    {
+        QTest::addColumn<QString>("option");
+        QTest::addColumn<QString>("field");
+        QTest::addColumn<double>("value");
+        QTest::addColumn<double>("within");
+        const QList<std::tuple<const char *, double, double>> figures = {
+            {"ObsServiceTotal", 248.18, 0.005},
+            {"DevServiceTotal", 12.43, 0.005},   // 279.03 against 248.18
+            {"ObsGeneralCosts", 31.02, 0.005},
+            {"ObsEffectiveAnnualHours", 1474.875, 1e-4},
+            {"ObsDriverPerHour", 24.2669, 5e-5},
+            {"ObsAmortisationPerHour", 10.3094, 5e-5},
+            {"ObsFinancingPerHour", 1.4626, 5e-5},
+            {"ObsInsurancePerHour", 3.3219, 5e-5},
+            {"ObsFuelPerKm", 0.3129844, 5e-8},
+            {"ObsMaintenancePerKm", 0.1461038, 5e-8},
+            {"ObsTyresPerKm", 0.0385619, 5e-8},
+            {"ObsTotalKm", 120, 0},
+            {"DevTotalKm", 0, 0},
+            {"DevFinancingPerHour", 199.87, 0.005},   // 4.385965 against 1.462640
+            {"DevGeneralPct", -20, 1e-4},             // 10 % against 12.5 %
+            // 4.4 hours: 1172 effective hours, direct costs 264.56, total 293.96
+            {"SensHoras", 14.93, 0.005},
+            // 12 km more at 0.492 euros a km, 10 % of general costs on top
+            {"SensKm", 5.47, 0.005},
+            // the direct costs 251.12 with 11 % of general costs: 282.16
+            {"SensCosgen", 3.135, 0.005},
+        };
+        for (const char *option : {"--json", "--csv"})
+            for (const auto &[field, value, within] : figures)
+                QTest::newRow(qPrintable(QString(option) + ' ' + field)) << option << field << value << within;
+    }
+    void comparisonOfTheWorkedExample()
+    {
+        QFETCH(QString, option);
+        QFETCH(QString, field);
+        QFETCH(double, value);
+        QFETCH(double, within);
+        const QMap<QString, QString> figures = firstFileFigures({option, "--compare", "examples/worked-example"});
+        bool isNumber = false;
+        const double figure = figures.value(field).toDouble(&isNumber);
+        QVERIFY2(isNumber, qPrintable(field + ": " + figures.value(field)));
+        QVERIFY2(qAbs(figure - value) <= within, qPrintable(figures.value(field)));
+    }
+
+    // The fields that lie further from the observatory than the tolerance:
+    // listed in JSON, marked "<<" in the text. The worked example's
+    // deviations: financing +199.87 %, amortisation +33.96 %, maintenance
+    // per km -31.56 %, effective hours -22.71 %, tyres -17.02 %, fuel
+    // +15.02 %, total +12.43 %, general costs -10.06 %, driver +8.44 %,
+    // insurance +5.63 %; the shares of maintenance -39.11 %, tyres -26.19 %,
+    // general costs -20 % exactly (not beyond 20).
+    void toleranceSetsWhatIsFlagged_data()
+    {
+        QTest::addColumn<QStringList>("tolerance");
+        QTest::addColumn<QStringList>("flagged");
+        QTest::addColumn<int>("markedRows");
+        QTest::newRow("20 by default") << QStringList{} << QStringList{"EffectiveAnnualHours", "AmortisationPerHour",
+                                                                       "FinancingPerHour",     "MaintenancePerKm",
+                                                                       "AmortisationTotal",    "FinancingTotal",
+                                                                       "MaintenanceTotal",     "FinancingPct",
+                                                                       "MaintenancePct",       "TyresPct"}
+                                       << 7;
+        const QStringList financing{"FinancingPerHour", "FinancingTotal"};
+        QTest::newRow("199.5") << QStringList{"--tolerance", "199.5"} << financing << 2;
+        QTest::newRow("decimal comma") << QStringList{"--tolerance", "199,5"} << financing << 2;
+        QTest::newRow("200") << QStringList{"--tolerance", "200"} << QStringList{} << 0;
+        QTest::newRow("last given counts") << QStringList{"--tolerance", "5", "--tolerance=200"} << QStringList{} << 0;
+        QTest::newRow("5")
+            << QStringList{"--tolerance", "5"}
+            << QStringList{"EffectiveAnnualHours", "DriverPerHour", "AmortisationPerHour", "FinancingPerHour",
+                           "InsurancePerHour",     "FuelPerKm",     "MaintenancePerKm",    "TyresPerKm",
+                           "DriverTotal",          "FuelTotal",     "AmortisationTotal",   "FinancingTotal",
+                           "MaintenanceTotal",     "TyresTotal",    "InsuranceTotal",      "GeneralCosts",
+                           "ServiceTotal",         "GeneralPct",    "AmortisationPct",     "FinancingPct",
+                           "MaintenancePct",       "TyresPct",      "InsurancePct"}
+            << 17;
+    }
+    void toleranceSetsWhatIsFlagged()
+    {
+        QFETCH(QStringList, tolerance);
+        QFETCH(QStringList, flagged);
+        QFETCH(int, markedRows);
+        const QStringList args = QStringList{"--compare"} + tolerance + QStringList{"examples/worked-example"};
+        const Run json = calc(QStringList{"--json"} + args);
+        QCOMPARE(json.status, 0);
+        QStringList listed;
+        for (const QJsonValue &field : QJsonDocument::fromJson(json.out.toUtf8()).object()["flagged"].toArray())
+            listed << field.toString();
+        QCOMPARE(listed, flagged);
+        const Run text = calc(args);
+        QCOMPARE(text.status, 0);
+        QCOMPARE(text.out.split('\n').filter(QRegularExpression("\\d %  *<<$")).size(), markedRows);
+    }
+
+    void badToleranceIsAUsageError_data()
+    {
+        QTest::addColumn<QStringList>("args");
+        QTest::addColumn<QString>("message");
+        const QString notAPercentage = "el valor de --tolerance debe ser un porcentaje, un número finito mayor o "
+                                       "igual que cero (como 20 o 7,5): ";
+        for (const char *value : {"-1", "abc", "", "5%", "inf", "nan", "1e400", "2,5,0"})
+            QTest::newRow(qPrintable(QString("'%1'").arg(value)))
+                << QStringList{"--compare", "--tolerance", value, "examples/worked-example"} << notAPercentage + value;
+        QTest::newRow("no value") << QStringList{"examples/worked-example", "--compare", "--tolerance"}
+                                  << "falta el valor de la opción --tolerance";
+        QTest::newRow("without --compare") << QStringList{"--json", "--tolerance", "5", "examples/worked-example"}
+                                           << "la opción --tolerance solo sirve con --compare";
+    }
+    void badToleranceIsAUsageError()
+    {
+        QFETCH(QStringList, args);
+        QFETCH(QString, message);
+        const Run run = calc(args);
+        QCOMPARE(run.status, 2);
+        QCOMPARE(run.out, QString());
+        QCOMPARE(run.err.section('\n', 0, 0), "rotavex-calc: " + message);
+        QVERIFY(run.err.contains("--tolerance P"));
+    }
+
+    // Cosgen 85 a tenth higher is 93.5, beyond the 90 the check allows: that
+    // input has no figure, the others have theirs.
+    void refusedHigherValueHasNoFigure_data()
+    {
+        QTest::addColumn<QString>("option");
+        QTest::newRow("json") << "--json";
+        QTest::newRow("csv") << "--csv";
+    }
+    void refusedHigherValueHasNoFigure()
+    {
+        QFETCH(QString, option);
+        QTemporaryDir dir;
+        const QString file = writeTemp(dir, "cosgen85",
+                                       example("worked-example").replace("\"10\",\"10\"", "\"85\",\"85\""));
+        const QMap<QString, QString> figures = firstFileFigures({option, "--compare", file});
+        QVERIFY(figures.contains("SensCosgen"));
+        QCOMPARE(figures["SensCosgen"], QString());
+        QVERIFY2(!figures.value("SensSalacon").isEmpty(), qPrintable(figures.value("SensSalacon")));
+        QVERIFY(figures.value("GeneralPct").startsWith("85"));
+    }
+
+    // A file that was not read or not priced has no comparison, nor one whose
+    // service the observatory's averages cannot price (2e37 hours at their
+    // cost per hour are beyond what a result holds, at the file's own not).
+    void fileWithoutComparison_data()
+    {
+        QTest::addColumn<QByteArray>("content");   // none: the file does not exist
+        QTest::addColumn<int>("status");
+        QTest::addColumn<bool>("accepted");
+        QTest::addColumn<QString>("message");
+        QTest::newRow("unread") << QByteArray() << 2 << false << "el fichero no existe";
+        QTest::newRow("refused") << example("worked-example").replace("\"1800\"", "\"0\"") << 1 << false
+                                 << "Algunos datos con valor cero impiden realizar los cálculos";
+        QTest::newRow("observatory cannot price it") << example("worked-example")
+                                                            .replace("\"30000\"", "\"1000\"")
+                                                            .replace("\"200000\"", "\"10000\"")
+                                                            .replace("\r\n\"4\"\r\n", "\r\n\"2e37\"\r\n")
+                                                     << 1 << true << "no se puede comparar con el Observatorio";
+    }
+    void fileWithoutComparison()
+    {
+        QFETCH(QByteArray, content);
+        QFETCH(int, status);
+        QFETCH(bool, accepted);
+        QFETCH(QString, message);
+        QTemporaryDir dir;
+        const QString file = content.isEmpty() ? dir.filePath("no-existe") : writeTemp(dir, "datos", content);
+        const Run json = calc({"--json", "--compare", file});
+        QCOMPARE(json.status, status);
+        QVERIFY2(json.err.contains(message), qPrintable(json.err));
+        const QJsonObject object = QJsonDocument::fromJson(json.out.toUtf8()).object();
+        QCOMPARE(object["accepted"].toBool(), accepted);
+        for (const char *key : {"observatory", "deviationPct", "sensitivity", "flagged"})
+            QVERIFY2(!object.contains(key), key);
+        const QMap<QString, QString> csv = firstFileFigures({"--csv", "--compare", file});
+        const QStringList compared = comparisonFieldsOf(csv);
+        QCOMPARE(compared.size(), 2 * 27 + 16);
+        for (const QString &field : compared)
+            QVERIFY2(csv[field].isEmpty(), qPrintable(field + ": " + csv[field]));
     }
 
     void jsonCarriesEveryResult()
@@ -671,12 +892,16 @@ private slots:
     {
         QTemporaryDir dir;
         const QString huge = writeTemp(dir, "huge", example("worked-example").replace("\"30000\"", "\"1e45\""));
-        const Run json = calc({"--json", "examples/worked-example", "examples/no-existe", huge});
-        const Run csv = calc({"--csv", "examples/worked-example"});
-        QStringList fields = csv.out.section('\n', 0, 0).split(',');
+        const Run json = calc({"--json", "--compare", "examples/worked-example", "examples/no-existe", huge});
+        const Run csv = calc({"--csv", "--compare", "examples/worked-example"});
+        QStringList fields;
+        // A comparison's column is its prefix and the name of a result field
+        // or an input.
+        for (const QString &column : csv.out.section('\n', 0, 0).split(','))
+            fields += column.split(QRegularExpression("(?<=^Obs|^Dev|^Sens)(?=[A-Z])"));
         for (const QString &line : json.out.split('\n', Qt::SkipEmptyParts))
             fields += keysOf(line);
-        QVERIFY(fields.size() > 70);
+        QVERIFY(fields.size() > 170);
         const QString help = calc({"--help"}).out;
         QFile manual(ROTAVEX_SOURCE_DIR "/resources/man/rotavex-calc.1");
         QVERIFY(manual.open(QIODevice::ReadOnly));
