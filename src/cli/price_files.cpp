@@ -282,13 +282,7 @@ private:
             appendJsonString(pending_, file.error);
         }
         if (file.calculated)
-            for (const ResultField &field : resultFields()) {
-                pending_ += ",\"";
-                pending_ += field.name;
-                pending_ += "\":";
-                if (!appendNumber(pending_, file.ws, field))
-                    pending_ += "null";
-            }
+            appendJsonResults(",", file.ws);
         if (file.comparison)
             writeJsonComparison(file.ws, *file.comparison);
         pending_ += "}\n";
@@ -309,21 +303,26 @@ private:
         pending_ += "\":";
     }
 
+    // Every result field as "name":figure, the first after the separator.
+    void appendJsonResults(const char *separator, const StudyResults &results)
+    {
+        for (const ResultField &field : resultFields()) {
+            appendJsonKey(separator, field.name);
+            if (!appendNumber(pending_, results, field))
+                pending_ += "null";
+            separator = ",";
+        }
+    }
+
     void writeJsonComparison(const StudyResults &own, const ComparisonStudy &study)
     {
         const StudyResults &observatory = study.comparison.observatory;
         const std::vector<ResultField> &fields = resultFields();
         pending_ += ",\"observatory\":";
-        const char *separator = "{";
-        for (const ResultField &field : fields) {
-            appendJsonKey(separator, field.name);
-            if (!appendNumber(pending_, observatory, field))
-                pending_ += "null";
-            separator = ",";
-        }
+        appendJsonResults("{", observatory);
         const std::vector<std::optional<double>> deviation = deviations(own, observatory);
         pending_ += "},\"deviationPct\":";
-        separator = "{";
+        const char *separator = "{";
         for (std::size_t i = 0; i < fields.size(); ++i) {
             appendJsonKey(separator, fields[i].name);
             appendJsonNumber(deviation[i]);
@@ -410,7 +409,7 @@ private:
         pending_ += '\n';
     }
 
-    // Empty columns for a file without a comparison.
+    // The comparison's columns, empty for a file without one.
     void writeCsvComparison(const PricedFile &file)
     {
         const std::vector<ResultField> &fields = resultFields();
