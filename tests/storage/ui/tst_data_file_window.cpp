@@ -137,9 +137,8 @@ private slots:
         QTest::addColumn<bool>("succeeds");
         QTest::addColumn<bool>("closes");
         QTest::addColumn<QStringList>("told");
-        const QStringList saveFailed{SaveFailedMessage};
         QTest::newRow("save written") << Mode::Save << true << true << QStringList();
-        QTest::newRow("save failed") << Mode::Save << false << false << saveFailed;
+        QTest::newRow("save failed") << Mode::Save << false << false << QStringList();
         QTest::newRow("load accepted") << Mode::Load << true << true << QStringList();
         QTest::newRow("load refused") << Mode::Load << false << false << QStringList();
     }
@@ -227,7 +226,8 @@ private slots:
             window.actionButton()->click();
             QVERIFY(window.isVisible());
         }
-        QCOMPARE(prompter_.shown, QStringList{SaveFailedMessage});
+        QCOMPARE(prompter_.shown, QStringList{"No se han podido guardar los datos en el fichero «"
+                                              + volume.filePath("empresa") + "»: no queda espacio en el dispositivo."});
         QVERIFY(!ws.DataSaved);
         QVERIFY(saved.open(QIODevice::ReadOnly));
         QCOMPARE(saved.readAll(), before);
