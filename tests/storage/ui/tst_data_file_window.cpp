@@ -3,6 +3,7 @@
 #include "fixtures/full_volume.h"
 #include "fixtures/worked_example.h"
 #include "storage/ui/data_file_actions.h"
+#include "storage/ui/file_name_text.h"
 
 #include <QCloseEvent>
 #include <QComboBox>
@@ -11,6 +12,8 @@
 #include <QPushButton>
 #include <QStorageInfo>
 #include <QtTest>
+
+#include <cstdio>
 
 using namespace rotavex;
 
@@ -119,6 +122,26 @@ private slots:
             QTRY_COMPARE(listed(open.fileList()), QStringList{"dentro"});
         for (const QString &name : listed(open.fileList()))
             QVERIFY2(!QFileInfo(QDir(target).filePath(name)).isDir(), qPrintable(name));
+    }
+
+    // A file copied from an old Windows share: "año" in Latin-1.
+    void aNameNotInUtf8IsListedAndUsed_data() { modes_data(); }
+    void aNameNotInUtf8IsListedAndUsed()
+    {
+        QFETCH(Mode, mode);
+        QTemporaryDir share;
+        const QByteArray latin1 = "a\xf1o";
+        std::FILE *file = std::fopen((QFile::encodeName(share.path()) + '/' + latin1).constData(), "wb");
+        QVERIFY(file);
+        std::fclose(file);
+        OpenWindow open(mode);
+        QVERIFY(open.window->openFolder(share.path()));
+        QCOMPARE(listed(open.fileList()), QStringList{"año"});
+        open.fileList()->setCurrentIndex(open.fileList()->model()->index(0, 0));
+        QCOMPARE(open.nameField()->text(), QString("año"));
+        open.window->actionButton()->click();
+        QCOMPARE(open.paths.size(), 1);
+        QCOMPARE(fileNameBytes(open.paths.first()), QFile::encodeName(share.path()) + '/' + latin1);
     }
 
     void unreadableFolderChangesNothing()
