@@ -2,6 +2,8 @@
 
 #include "model/result_fields.h"
 #include "price_files.h"
+#include "storage/failure_causes.h"
+#include "storage/valid_utf8.h"
 
 #include <QCommandLineOption>
 #include <QCommandLineParser>
@@ -259,7 +261,10 @@ int runCalculator(int argc, char **argv, std::ostream &out, std::ostream &err, c
     switch (command.request) {
     case Command::Help: return writeOutput(out, err, usage()) ? 0 : OutputFailed;
     case Command::Version: return writeOutput(out, err, "rotavex-calc " ROTAVEX_VERSION "\n") ? 0 : OutputFailed;
-    case Command::UsageError: err << "rotavex-calc: " << command.error << "\n\n" << usage(); return 2;
+    case Command::UsageError:
+        // The error quotes what was typed, which may hold any byte.
+        err << "rotavex-calc: " << printableText(validUtf8(command.error)) << "\n\n" << usage();
+        return 2;
     case Command::Price: break;
     }
     return priceFiles(command.files, command.output, out, err, locale);

@@ -9,6 +9,7 @@
 #include "results/results_report.h"
 #include "storage/data_file.h"
 #include "storage/data_file_reader.h"
+#include "storage/failure_causes.h"
 #include "storage/valid_utf8.h"
 #include "study/cost_study.h"
 
@@ -95,37 +96,11 @@ void appendJsonString(std::string &out, const std::string &s)
     out += '"';
 }
 
+// A file name as a terminal shows it: UTF-8, and no control character that
+// the terminal would act on.
+std::string shownName(const std::string &name) { return printableText(validUtf8(name)); }
+
 const char *boolText(bool b) { return b ? "true" : "false"; }
-
-// The system's reason for an error, in Spanish for the usual ones.
-std::string systemReason(int error)
-{
-    switch (error) {
-    case EACCES:
-    case EPERM: return "permiso denegado";
-    case EIO: return "error de entrada/salida";
-    case ENOSPC: return "no queda espacio en el dispositivo";
-    case EDQUOT: return "se ha superado la cuota de disco";
-    case EPIPE: return "la tubería está cerrada";
-    case ELOOP: return "demasiados niveles de enlaces simbólicos";
-    case ENAMETOOLONG: return "el nombre es demasiado largo";
-    default: return std::strerror(error);
-    }
-}
-
-std::string readFailureMessage(const DataFileBytes &read)
-{
-    switch (*read.failure) {
-    case DataFileReadFailure::DoesNotExist: return "el fichero no existe";
-    case DataFileReadFailure::IsADirectory: return "es una carpeta, no un fichero de datos";
-    case DataFileReadFailure::IsAPipe: return "no es un fichero normal (es una tubería)";
-    case DataFileReadFailure::IsADevice: return "no es un fichero normal (es un dispositivo)";
-    case DataFileReadFailure::IsASocket: return "no es un fichero normal (es un socket)";
-    case DataFileReadFailure::CannotBeRead:
-        return read.systemError ? "no se puede leer: " + systemReason(read.systemError) : "no se puede leer";
-    }
-    return "no se puede leer";
-}
 
 // Why bytes that were read are not a data file.
 std::string contentFailureMessage(const std::string &name, const std::string &bytes)
@@ -194,8 +169,8 @@ private:
         const DataFileBytes bytes = name == "-" ? readDataFileFromDescriptor(STDIN_FILENO) : readDataFileFromDisk(name);
         const auto content = bytes.failure ? std::nullopt : readDataFile(bytes.bytes);
         if (!content) {
-            file.error = bytes.failure ? readFailureMessage(bytes) : contentFailureMessage(name, bytes.bytes);
-            file.message = name + ": " + file.error + "\n";
+            file.error = bytes.failure ? readFailureText(bytes) : contentFailureMessage(name, bytes.bytes);
+            file.message = shownName(name) + ": " + file.error + "\n";
             status_ = 2;
             return file;
         }
@@ -209,11 +184,11 @@ private:
         file.check = std::move(pricing.check);
         if (!file.check.calculationOffered()) {
             file.error = refusalReason(file.check.verdict);
-            file.message = name + ":\n" + renderPlainText(checkScreenReport(file.check), locale_) + "\n";
+            file.message = shownName(name) + ":\n" + renderPlainText(checkScreenReport(file.check), locale_) + "\n";
             status_ = std::max(status_, 1);
         } else if (pricing.fault) {
             file.error = calculationFaultMessage(*pricing.fault);
-            file.message = name + ": " + file.error + "\n";
+            file.message = shownName(name) + ": " + file.error + "\n";
             status_ = std::max(status_, 1);
         } else {
             file.calculated = true;
@@ -244,7 +219,7 @@ private:
             if (!file.calculated)
                 return;
             if (several)
-                pending_ += "==> " + validUtf8(file.name) + " <==\n";
+                pending_ += "==> " + shownName(file.name) + " <==\n";
             pending_ += renderAlignedPlainText(
                 resultsScreenReport(file.ws, file.texts[Input::Km], file.texts[Input::Vacio]), locale_);
             if (file.comparison)
@@ -451,7 +426,7 @@ bool writeOutput(std::ostream &out, std::ostream &err, const std::string &text)
     if (out)
         return true;
     const int error = errno;
-    err << "rotavex-calc: no se puede escribir en la salida estándar" << (error ? ": " + systemReason(error) : "")
+    err << "rotavex-calc: no se puede escribir en la salida estándar" << (error ? ": " + systemErrorText(error) : "")
         << "\n";
     return false;
 }

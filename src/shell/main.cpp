@@ -1,5 +1,6 @@
 #include "shell/ui/program_start.h"
 #include "shell/ui/splash_window.h"
+#include "storage/ui/file_name_text.h"
 
 #include <QApplication>
 #include <QCommandLineOption>
@@ -67,6 +68,16 @@ CommandLine readCommandLine(const QStringList &arguments)
     return line;
 }
 
+// The arguments as file names are kept: by their bytes, whatever their
+// encoding (a name copied from an old Windows share is Latin-1).
+QStringList argumentList(int argc, char *argv[])
+{
+    QStringList arguments;
+    for (int i = 0; i < argc; ++i)
+        arguments << rotavex::fileNameFromBytes(QByteArray(argv[i]));
+    return arguments;
+}
+
 // The exit status of a command line that ends the program before its
 // windows, or -1.
 int answer(const CommandLine &line)
@@ -88,16 +99,13 @@ int main(int argc, char *argv[])
     // so they work with no display, from a terminal or a packaging script.
     // Qt's own options (-style, -platform, ...) are not known yet, so only
     // these two are looked for.
-    QStringList arguments;
-    for (int i = 0; i < argc; ++i)
-        arguments << QString::fromLocal8Bit(argv[i]);
-    CommandLine line = readCommandLine(arguments);
+    CommandLine line = readCommandLine(argumentList(argc, argv));
     if (line.request == CommandLine::Help || line.request == CommandLine::Version)
         return answer(line);
 
     // QApplication takes its own options out of the arguments; the rest are ours.
     QApplication app(argc, argv);
-    line = readCommandLine(QApplication::arguments());
+    line = readCommandLine(argumentList(argc, argv));
     if (const int status = answer(line); status >= 0)
         return status;
     QApplication::setApplicationVersion(QStringLiteral(ROTAVEX_VERSION));

@@ -9,7 +9,9 @@
 #include <optional>
 #include <system_error>
 
+#include <dirent.h>
 #include <fcntl.h>
+#include <signal.h>
 #include <sys/stat.h>
 #include <unistd.h>
 
@@ -20,7 +22,13 @@ namespace {
 constexpr mode_t NewFileMode = 0666;   // the umask is taken off by the system
 constexpr int UniqueNameAttempts = 100;
 
-FileReplacement failure(int error) { return {false, error, std::system_category().message(error)}; }
+constexpr std::string_view NewFilePrefix = ".rotavex-";
+constexpr std::string_view NewFileSuffix = ".tmp";
+
+FileReplacement failure(int error, ReplacementStep step = ReplacementStep::CheckTarget)
+{
+    return {false, error, std::system_category().message(error), step};
+}
 
 FileReplacement failure(int error, std::string reason) { return {false, error, std::move(reason)}; }
 
@@ -50,8 +58,8 @@ std::string temporaryName(const std::string &folder)
     static std::atomic<unsigned> counter{0};
     const auto ticks = std::chrono::steady_clock::now().time_since_epoch().count();
     char name[80];
-    std::snprintf(name, sizeof name, ".rotavex-%ld-%u-%llx.tmp", long(::getpid()), counter++,
-                  static_cast<unsigned long long>(ticks));
+    std::snprintf(name, sizeof name, "%s%ld-%u-%llx%s", NewFilePrefix.data(), long(::getpid()), counter++,
+                  static_cast<unsigned long long>(ticks), NewFileSuffix.data());
     return (folder == "/" ? std::string() : folder) + "/" + name;
 }
 
@@ -68,6 +76,27 @@ std::optional<FileReplacement> refusalToReplace(const std::string &target, const
     return std::nullopt;
 }
 
+bool processIsGone(long pid) { return ::kill(pid_t(pid), 0) != 0 && errno == ESRCH; }
+
+// What saves into folder cut short left there: the new files of processes
+// that no longer run. A process that runs, even as another user (who may not
+// be signalled), may still be saving and keeps its file.
+void removeLeftovers(const std::string &folder)
+{
+    DIR *entries = ::opendir(folder.c_str());
+    if (!entries)
+        return;
+    while (const dirent *entry = ::readdir(entries)) {
+        const auto writer = writerOfNewFileName(entry->d_name);
+        if (!writer || *writer == long(::getpid()) || !processIsGone(*writer))
+            continue;
+        struct stat status {};
+        if (::fstatat(::dirfd(entries), entry->d_name, &status, AT_SYMLINK_NOFOLLOW) == 0 && S_ISREG(status.st_mode))
+            (void)::unlinkat(::dirfd(entries), entry->d_name, 0);
+    }
+    ::closedir(entries);
+}
+
 class Replacement {
 public:
     Replacement(const FileSystemCalls &calls, std::string target) : calls_(calls), target_(std::move(target)) {}
@@ -79,12 +108,20 @@ public:
         if (exists)
             if (const auto refusal = refusalToReplace(target_, existing))
                 return *refusal;
+        removeLeftovers(folderOf(target_));
         const mode_t permissions = existing.st_mode & 0777;
+        step_ = ReplacementStep::CreateNewFile;
         if (!createTemporary(exists ? permissions : NewFileMode))
             return failedStep();
-        if (exists)
+        if (exists) {
+            keepOwner(existing);
             keepPermissions(permissions);
-        if (!writeAll(bytes) || !syncToDisk() || !closeTemporary() || !renameOverTarget())
+        }
+        step_ = ReplacementStep::WriteNewFile;
+        if (!writeAll(bytes) || !syncToDisk() || !closeTemporary())
+            return failedStep();
+        step_ = ReplacementStep::RenameOverTarget;
+        if (!renameOverTarget())
             return failedStep();
         syncFolder();
         return {true, 0, std::string()};
@@ -108,6 +145,11 @@ private:
         }
         return noteError();
     }
+
+    // Only root may give a file away; anyone else saves a file of their own,
+    // as they would writing it anew. Done before the permission bits, which
+    // a change of owner may clear.
+    void keepOwner(const struct stat &existing) { (void)::fchown(fd_, existing.st_uid, existing.st_gid); }
 
     // The umask may have taken bits off the old file's permissions. A volume
     // that keeps no permissions refuses this; the bytes are what matters.
@@ -180,7 +222,7 @@ private:
             calls_.close(fd_);
         if (!temporary_.empty())
             ::unlink(temporary_.c_str());
-        return failure(error_);
+        return failure(error_, step_);
     }
 
     const FileSystemCalls &calls_;
@@ -188,6 +230,7 @@ private:
     std::string temporary_;
     int fd_ = -1;
     int error_ = 0;
+    ReplacementStep step_ = ReplacementStep::CheckTarget;
 };
 
 }   // namespace
@@ -202,6 +245,33 @@ const FileSystemCalls &systemFileCalls()
         [](const char *from, const char *to) { return ::rename(from, to); },
     };
     return calls;
+}
+
+std::optional<long> writerOfNewFileName(std::string_view name)
+{
+    if (name.size() <= NewFilePrefix.size() + NewFileSuffix.size()
+        || name.substr(0, NewFilePrefix.size()) != NewFilePrefix
+        || name.substr(name.size() - NewFileSuffix.size()) != NewFileSuffix)
+        return std::nullopt;
+    // The process number, the save's count and its clock, each followed by
+    // its separator: "1234-0-1a2b".
+    const std::string_view fields = name.substr(NewFilePrefix.size(),
+                                                name.size() - NewFilePrefix.size() - NewFileSuffix.size());
+    long pid = 0;
+    std::size_t at = 0;
+    while (at < fields.size() && fields[at] >= '0' && fields[at] <= '9' && pid < 1'000'000'000)
+        pid = pid * 10 + (fields[at++] - '0');
+    if (at == 0 || pid <= 0 || at >= fields.size() || fields[at] != '-')
+        return std::nullopt;
+    const std::string_view rest = fields.substr(at + 1);
+    const std::size_t dash = rest.find('-');
+    const auto all = [](std::string_view part, const char *digits) {
+        return !part.empty() && part.find_first_not_of(digits) == std::string_view::npos;
+    };
+    if (dash == std::string_view::npos || !all(rest.substr(0, dash), "0123456789")
+        || !all(rest.substr(dash + 1), "0123456789abcdef"))
+        return std::nullopt;
+    return pid;
 }
 
 FileReplacement replaceFileContents(const std::string &path, std::string_view bytes, const FileSystemCalls &calls)

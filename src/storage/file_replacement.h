@@ -4,11 +4,14 @@
 // are forced onto the disk, and only then take the old file's name. Any
 // failure on the way (a full disk, a quota, an I/O error when writing,
 // syncing or closing, a refused rename) removes the new file and leaves the
-// old one untouched.
+// old one untouched. The new file's name carries the saving process's
+// number, so that a later save into the same folder can remove what a save
+// cut short (a killed program, a power cut) left behind.
 
 #include <sys/types.h>
 
 #include <functional>
+#include <optional>
 #include <string>
 #include <string_view>
 
@@ -26,18 +29,32 @@ struct FileSystemCalls {
 // The calls of the running system.
 const FileSystemCalls &systemFileCalls();
 
+// The step of a replacement that failed.
+enum class ReplacementStep {
+    CheckTarget,        // what is at the path cannot or may not be replaced
+    CreateNewFile,      // the folder did not take the new file
+    WriteNewFile,       // writing, syncing or closing the new file
+    RenameOverTarget,   // the new file could not take the old one's name
+};
+
 struct FileReplacement {
     bool replaced = false;
     int error = 0;        // the errno of the step that failed
     std::string reason;   // the system's text for it
+    ReplacementStep step = ReplacementStep::CheckTarget;
 };
 
 // Puts bytes in the file at path, replacing what it held. A file that
-// already exists keeps its permission bits; a new one gets 0666 less the
+// already exists keeps its permission bits, and its owner and group where
+// the program may give them (when run by root); a new one gets 0666 less the
 // umask. A link is followed, so the file it points to is replaced and the
 // link stays. A folder, a pipe or a device at path, or a file we may not
 // write, is refused.
 FileReplacement replaceFileContents(const std::string &path, std::string_view bytes,
                                     const FileSystemCalls &calls = systemFileCalls());
+
+// Whether name is one a replacement gives its new file, and if so the number
+// of the process that made it.
+std::optional<long> writerOfNewFileName(std::string_view name);
 
 }   // namespace rotavex

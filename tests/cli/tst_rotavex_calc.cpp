@@ -790,6 +790,46 @@ private slots:
         QCOMPARE(QString::fromUtf8(run.err), path + ": " + cause + "\n");
     }
 
+    void descriptorFailuresAreInSpanish_data()
+    {
+        QTest::addColumn<QString>("redirection");
+        QTest::addColumn<QString>("message");
+        QTest::newRow("standard input closed") << "- <&-"
+                                               << "-: no se puede leer: el descriptor no está abierto\n";
+        QTest::newRow("a folder as standard input") << "- </"
+                                                    << "-: es una carpeta, no un fichero de datos\n";
+        QTest::newRow("standard output closed")
+            << "examples/worked-example >&-"
+            << "rotavex-calc: no se puede escribir en la salida estándar: el descriptor no está abierto\n";
+    }
+    void descriptorFailuresAreInSpanish()
+    {
+        QFETCH(QString, redirection);
+        QFETCH(QString, message);
+        QProcess process;
+        process.setProcessEnvironment(pointLocale());
+        process.setWorkingDirectory(ROTAVEX_SOURCE_DIR);
+        process.start("/bin/sh", QStringList{"-c", "exec \"$0\" " + redirection, ROTAVEX_CALC});
+        const RawRun run = finish(process);
+        QVERIFY(run.finished);
+        QCOMPARE(run.status, 2);
+        QCOMPARE(QString::fromUtf8(run.err), message);
+    }
+
+    // A name made to hold a terminal's commands must not reach the terminal.
+    void controlCharactersInNamesAreShownEscaped()
+    {
+        QTemporaryDir dir;
+        writeRawNamed(dir, "uno\n\x1b[2J", example("worked-example"));
+        const QByteArray folder = QFile::encodeName(dir.path());
+        const RawRun run = calcWithinSeconds(
+            {QFile::decodeName(folder + "/uno\n\x1b[2J"), QFile::decodeName(folder + "/dos\x1b]0;\xc2\x9b\\")});
+        QVERIFY(run.finished);
+        QCOMPARE(run.status, 2);
+        QVERIFY2(run.out.startsWith("==> " + folder + "/uno\\n\\033[2J <==\n"), run.out.constData());
+        QCOMPARE(run.err, folder + "/dos\\033]0;\\302\\233\\\\: el fichero no existe\n");
+    }
+
     // A consumer pricing many files sees a line or a row for every one.
     void everyNamedFileHasItsLine_data()
     {

@@ -1,4 +1,5 @@
 #include "fixtures/file_contents.h"
+#include "storage/failure_causes.h"
 #include "storage/file_replacement.h"
 
 #include <QtTest>
@@ -8,7 +9,9 @@
 #include <map>
 
 #include <fcntl.h>
+#include <signal.h>
 #include <sys/stat.h>
+#include <sys/wait.h>
 #include <unistd.h>
 
 using namespace rotavex;
@@ -23,6 +26,8 @@ constexpr int Pass = 0;
 constexpr int ShortWrite = -1;   // write takes one byte only
 
 const QByteArray OldBytes = "datos anteriores";
+const QString FolderTakesNoNewFiles = "la carpeta no permite crear ficheros nuevos, y los datos se escriben primero en "
+                                      "un fichero nuevo para no dejar el anterior a medias. Guárdelos en otra carpeta";
 const QByteArray NewBytes = "\"ROTAVEX\"\r\n3\r\n";
 
 // The system calls, with one of them answering from a script.
@@ -117,27 +122,36 @@ private slots:
         QTest::addColumn<QString>("step");
         QTest::addColumn<QList<int>>("answers");
         QTest::addColumn<int>("error");
-        QTest::newRow("no space at the first write") << "write" << QList<int>{ENOSPC} << ENOSPC;
-        QTest::newRow("a short write, then no space") << "write" << QList<int>{ShortWrite, ENOSPC} << ENOSPC;
-        QTest::newRow("interrupted, then I/O error") << "write" << QList<int>{EINTR, EIO} << EIO;
-        QTest::newRow("I/O error at sync") << "fsync" << QList<int>{EIO} << EIO;
-        QTest::newRow("no space at sync") << "fsync" << QList<int>{ENOSPC} << ENOSPC;
-        QTest::newRow("quota at close") << "close" << QList<int>{EDQUOT} << EDQUOT;
-        QTest::newRow("I/O error at close") << "close" << QList<int>{EIO} << EIO;
-        QTest::newRow("another volume at rename") << "rename" << QList<int>{EXDEV} << EXDEV;
-        QTest::newRow("no permission at rename") << "rename" << QList<int>{EACCES} << EACCES;
-        QTest::newRow("no permission to create") << "open" << QList<int>{EACCES} << EACCES;
-        QTest::newRow("no room for a new file") << "open" << QList<int>{ENOSPC} << ENOSPC;
+        QTest::addColumn<QString>("cause");
+        const QString full = "no queda espacio en el dispositivo";
+        const QString io = "error de entrada/salida";
+        QTest::newRow("no space at the first write") << "write" << QList<int>{ENOSPC} << ENOSPC << full;
+        QTest::newRow("a short write, then no space") << "write" << QList<int>{ShortWrite, ENOSPC} << ENOSPC << full;
+        QTest::newRow("interrupted, then I/O error") << "write" << QList<int>{EINTR, EIO} << EIO << io;
+        QTest::newRow("I/O error at sync") << "fsync" << QList<int>{EIO} << EIO << io;
+        QTest::newRow("no space at sync") << "fsync" << QList<int>{ENOSPC} << ENOSPC << full;
+        QTest::newRow("quota at close") << "close" << QList<int>{EDQUOT} << EDQUOT
+                                        << "se ha superado la cuota de disco";
+        QTest::newRow("I/O error at close") << "close" << QList<int>{EIO} << EIO << io;
+        QTest::newRow("another volume at rename")
+            << "rename" << QList<int>{EXDEV} << EXDEV << "el fichero está en otro dispositivo";
+        QTest::newRow("no permission at rename") << "rename" << QList<int>{EACCES} << EACCES << "permiso denegado";
+        QTest::newRow("read-only volume")
+            << "open" << QList<int>{EROFS} << EROFS << "el dispositivo es de solo lectura";
+        QTest::newRow("no permission to create") << "open" << QList<int>{EACCES} << EACCES << FolderTakesNoNewFiles;
+        QTest::newRow("no room for a new file") << "open" << QList<int>{ENOSPC} << ENOSPC << full;
     }
     void aFailedStepKeepsTheOldFile()
     {
         QFETCH(QString, step);
         QFETCH(QList<int>, answers);
         QFETCH(int, error);
+        QFETCH(QString, cause);
         ScriptedCalls scripted(step, answers);
         const FileReplacement result = replaceFileContents(native(target()), NewBytes.toStdString(), scripted.calls());
         QVERIFY(!result.replaced);
         QCOMPARE(result.error, error);
+        QCOMPARE(QString::fromStdString(saveFailureText(result)), cause);
         QCOMPARE(QString::fromStdString(result.reason), QString::fromLocal8Bit(std::strerror(error)));
         QCOMPARE(contents(target()), OldBytes);
         QCOMPARE(entries(), QStringList{"empresa"});
@@ -180,6 +194,56 @@ private slots:
         QCOMPARE(::chmod(native(target()).c_str(), mode_t(permissions)), 0);
         QVERIFY(replaceFileContents(native(target()), NewBytes.toStdString()).replaced);
         QCOMPARE(permissionsOf(target()), mode_t(permissions));
+    }
+
+    void aSaveCutShortIsClearedByTheNextOne()
+    {
+        // A save killed while it writes leaves its new file behind.
+        int ready[2];
+        QCOMPARE(::pipe(ready), 0);
+        const pid_t saver = ::fork();
+        if (saver == 0) {
+            FileSystemCalls calls = systemFileCalls();
+            calls.write = [&](int fd, const void *bytes, std::size_t) {
+                const ssize_t written = ::write(fd, bytes, 1);
+                (void)::write(ready[1], "!", 1);
+                for (;;)
+                    ::pause();
+                return written;
+            };
+            replaceFileContents(native(target()), NewBytes.toStdString(), calls);
+            ::_exit(0);
+        }
+        char signal;
+        QCOMPARE(::read(ready[0], &signal, 1), ssize_t(1));
+        ::kill(saver, SIGKILL);
+        ::waitpid(saver, nullptr, 0);
+        ::close(ready[0]);
+        ::close(ready[1]);
+        QCOMPARE(entries().size(), 2);
+
+        // Files like it that are not leftovers: a running process's (the
+        // first process always runs) and one the program did not name.
+        const QStringList others{".rotavex-1-0-1f.tmp", ".rotavex-notas.tmp", ".rotavex-999999999.tmp"};
+        for (const QString &name : others)
+            writeFile(dir_->filePath(name), "ajeno");
+        QVERIFY(replaceFileContents(native(target()), NewBytes.toStdString()).replaced);
+        QCOMPARE(contents(target()), NewBytes);
+        QCOMPARE(entries(),
+                 QStringList({".rotavex-1-0-1f.tmp", ".rotavex-999999999.tmp", ".rotavex-notas.tmp", "empresa"}));
+    }
+
+    void ownerAndGroupOfTheOldFileAreKept()
+    {
+        if (::geteuid() != 0)
+            QSKIP("only root may give a file to another user");
+        constexpr uid_t Nobody = 65534;
+        QCOMPARE(::chown(native(target()).c_str(), Nobody, Nobody), 0);
+        QVERIFY(replaceFileContents(native(target()), NewBytes.toStdString()).replaced);
+        struct stat status {};
+        QCOMPARE(::stat(native(target()).c_str(), &status), 0);
+        QCOMPARE(status.st_uid, Nobody);
+        QCOMPARE(status.st_gid, gid_t(Nobody));
     }
 
     void aNewFileTakesTheUmask()

@@ -1,27 +1,19 @@
 #include "data_file_io.h"
 
-#include "storage/data_file.h"
-#include "storage/data_file_reader.h"
+#include "file_name_text.h"
+#include "storage/failure_causes.h"
 #include "storage/file_replacement.h"
-
-#include <QFile>
 
 namespace rotavex {
 
-bool saveDataFile(const QString &path, const std::string &bytes, QString *error)
+bool saveDataFile(const QString &path, const std::string &bytes, QString *cause)
 {
-    const FileReplacement result = replaceFileContents(QFile::encodeName(path).toStdString(), bytes);
-    if (!result.replaced && error)
-        *error = QString::fromLocal8Bit(result.reason.data(), static_cast<qsizetype>(result.reason.size()));
+    const FileReplacement result = replaceFileContents(fileNameBytes(path).toStdString(), bytes);
+    if (!result.replaced && cause)
+        *cause = QString::fromStdString(saveFailureText(result));
     return result.replaced;
 }
 
-std::optional<std::string> readDataFileBytes(const QString &path)
-{
-    DataFileBytes read = readDataFileFromDisk(QFile::encodeName(path).toStdString());
-    if (read.failure)
-        return std::nullopt;
-    return std::move(read.bytes);
-}
+DataFileBytes readDataFileBytes(const QString &path) { return readDataFileFromDisk(fileNameBytes(path).toStdString()); }
 
 }   // namespace rotavex

@@ -1,6 +1,8 @@
 #include "data_file_window.h"
 
+#include "file_name_text.h"
 #include "storage/data_file_path.h"
+#include "storage/folder_files.h"
 #include "widgets/design_font.h"
 #include "widgets/enter_key.h"
 #include "widgets/twips.h"
@@ -25,6 +27,7 @@ namespace {
 
 constexpr int PathRole = Qt::UserRole;         // the folder an item stands for
 constexpr int ListedRole = Qt::UserRole + 1;   // its subfolders are in the list
+constexpr int FileNameRole = Qt::UserRole;     // the name of a listed file, as on disk
 
 // The root of the mounted volume that holds path.
 QString volumeRootOf(const QString &path)
@@ -247,7 +250,34 @@ void DataFileWindow::showEvent(QShowEvent *event)
 void DataFileWindow::listFiles()
 {
     fileList_->clear();
-    fileList_->addItems(QDir(folder_).entryList(QDir::Files, QDir::Name | QDir::IgnoreCase | QDir::LocaleAware));
+    QStringList names;
+    for (const std::string &name : filesInFolder(fileNameBytes(folder_).toStdString()))
+        names << fileNameFromBytes(QByteArray::fromStdString(name));
+    std::sort(names.begin(), names.end(), [](const QString &a, const QString &b) {
+        const int order = readableFileName(a).toLower().localeAwareCompare(readableFileName(b).toLower());
+        return order != 0 ? order < 0 : a < b;
+    });
+    for (const QString &name : names) {
+        auto *item = new QListWidgetItem(readableFileName(name), fileList_);
+        item->setData(FileNameRole, name);
+    }
+}
+
+QString DataFileWindow::nameOnDisk() const
+{
+    // A name not written in UTF-8 is shown as the user reads it; the listed
+    // file it names is the one meant, unless one is called by that very text.
+    const QString typed = nameField_->text();
+    QString listed;
+    for (int row = 0; row < fileList_->count(); ++row) {
+        const QListWidgetItem *item = fileList_->item(row);
+        const QString name = item->data(FileNameRole).toString();
+        if (name == typed)
+            return typed;
+        if (item->text() == typed && listed.isEmpty())
+            listed = name;
+    }
+    return listed.isEmpty() ? typed : listed;
 }
 
 bool DataFileWindow::openFolder(const QString &path) { return changeFolder(path, Origin::Elsewhere); }
@@ -303,7 +333,8 @@ QString DataFileWindow::folder() const { return QDir::toNativeSeparators(folder_
 
 QString DataFileWindow::fullPath() const
 {
-    return QString::fromStdString(joinDataFilePath(folder().toStdString(), nameField_->text().toStdString()));
+    return fileNameFromBytes(QByteArray::fromStdString(
+        joinDataFilePath(fileNameBytes(folder()).toStdString(), fileNameBytes(nameOnDisk()).toStdString())));
 }
 
 void DataFileWindow::runAction()

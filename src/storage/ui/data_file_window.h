@@ -72,6 +72,7 @@ private:
     void showFolderInTree(bool centre);
     void centreCurrentFolder();
     void listFiles();
+    QString nameOnDisk() const;
     bool changeFolder(const QString &path, Origin origin);
     void selectVolumeOf(const QString &path);
     void volumeChosen(int row);

@@ -1,6 +1,5 @@
 #include "save_data_window.h"
 
-#include "widgets/prompter.h"
 #include "widgets/twips.h"
 #include "widgets/window_placement.h"
 
@@ -29,7 +28,8 @@ SaveDataWindow::SaveDataWindow(DataFileAction saveTo, QWidget *parent)
 // the name.
 QString SaveDataWindow::nameAfterFolderChange(bool volumeRoot) const { return volumeRoot ? folder() : QString(); }
 
-void SaveDataWindow::actionFailed() { prompter().inform(SaveFailedMessage); }
+// The save told the user why it failed; the user may choose another name or folder.
+void SaveDataWindow::actionFailed() {}
 
 void openSaveWindow(QWidget *parent, DataFileAction saveTo)
 {

@@ -18,7 +18,4 @@ private:
 // Opens the window modally; it is gone when this returns.
 void openSaveWindow(QWidget *parent, DataFileAction saveTo);
 
-inline const QString SaveFailedMessage = QStringLiteral(
-    "No se han podido guardar los datos en el fichero indicado. Compruebe el nombre y la carpeta.");
-
 }   // namespace rotavex

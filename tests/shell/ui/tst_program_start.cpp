@@ -7,6 +7,7 @@
 #include "shell/ui/main_window.h"
 #include "shell/ui/program_start.h"
 #include "shell/ui/splash_window.h"
+#include "storage/ui/file_name_text.h"
 
 #include "../../fixtures/worked_example.h"
 #include "../../ui_support/scripted_prompter.h"
@@ -15,6 +16,8 @@
 #include <QProcess>
 #include <QTemporaryDir>
 #include <QtTest>
+
+#include <cstdio>
 
 using namespace rotavex;
 
@@ -65,7 +68,7 @@ private slots:
 void ProgramStartTest::dataFileOnCommandLine_data()
 {
     QTest::addColumn<QString>("path");
-    QTest::addColumn<bool>("accepted");
+    QTest::addColumn<QString>("told");
 
     QVERIFY(dir.isValid());
     const QString foreign = dir.filePath("notas");
@@ -74,16 +77,30 @@ void ProgramStartTest::dataFileOnCommandLine_data()
     file.write("\"rotavex\"\r\n3\r\n");   // the mark is compared letter for letter
     file.close();
 
-    QTest::newRow("data file, no extension") << ROTAVEX_SOURCE_DIR "/examples/worked-example" << true;
-    QTest::newRow("foreign file") << foreign << false;
-    QTest::newRow("missing file") << dir.filePath("no-existe") << false;
-    QTest::newRow("folder") << dir.path() << false;
+    // A name copied from an old Windows share, "año" in Latin-1.
+    const QByteArray latin1 = QFile::encodeName(dir.path()) + "/a\xf1o";
+    QFile example(ROTAVEX_SOURCE_DIR "/examples/worked-example");
+    QVERIFY(example.open(QIODevice::ReadOnly));
+    const QByteArray bytes = example.readAll();
+    std::FILE *copy = std::fopen(latin1.constData(), "wb");
+    QVERIFY(copy);
+    QCOMPARE(std::fwrite(bytes.constData(), 1, std::size_t(bytes.size()), copy), std::size_t(bytes.size()));
+    std::fclose(copy);
+
+    const QString cantLoad = "No se ha podido cargar el fichero «%1»: %2.";
+    QTest::newRow("data file, no extension") << ROTAVEX_SOURCE_DIR "/examples/worked-example" << QString();
+    QTest::newRow("name not in UTF-8") << fileNameFromBytes(latin1) << QString();
+    QTest::newRow("foreign file") << foreign << "El fichero que intenta cargar no es de ROTAVEX";
+    QTest::newRow("missing file") << dir.filePath("no-existe")
+                                  << cantLoad.arg(dir.filePath("no-existe"), "el fichero no existe");
+    QTest::newRow("folder") << dir.path() << cantLoad.arg(dir.path(), "es una carpeta, no un fichero de datos");
 }
 
 void ProgramStartTest::dataFileOnCommandLine()
 {
     QFETCH(QString, path);
-    QFETCH(bool, accepted);
+    QFETCH(QString, told);
+    const bool accepted = told.isEmpty();
     ScriptedPrompter prompts;
     SplashWindow splash(buildMainWindow);
     loadWhenShown(splash, path);
@@ -95,7 +112,6 @@ void ProgramStartTest::dataFileOnCommandLine()
     QTest::keyClick(&splash, Qt::Key_Return);
     QVERIFY(main->isVisible());
 
-    const QStringList refusal{"El fichero que intenta cargar no es de ROTAVEX"};
     const Workspace &ws = main->workspace();
     if (accepted) {
         QTRY_COMPARE(ws.BusClass, int16_t(3));
@@ -103,7 +119,7 @@ void ProgramStartTest::dataFileOnCommandLine()
         QVERIFY(ws.ServiceMode);
         QVERIFY(prompts.shown.isEmpty());
     } else {
-        QTRY_COMPARE(prompts.shown, refusal);
+        QTRY_COMPARE(prompts.shown, QStringList{told});
         QVERIFY(main->inputWindows().fieldTexts().texts == FieldTexts().texts);
         QCOMPARE(ws.BusClass, int16_t(0));
     }

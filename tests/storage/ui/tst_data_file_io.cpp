@@ -5,8 +5,13 @@
 #include "storage/data_file.h"
 #include "storage/ui/data_file_actions.h"
 #include "storage/ui/data_file_io.h"
+#include "storage/ui/file_name_text.h"
 
 #include <QtTest>
+
+#include <sys/stat.h>
+#include <sys/wait.h>
+#include <unistd.h>
 
 using namespace rotavex;
 using rotavex::fixtures::contents;
@@ -75,19 +80,63 @@ private slots:
     {
         QTest::addColumn<QString>("name");
         QTest::addColumn<QByteArray>("bytes");
-        QTest::newRow("missing") << "no-existe" << QByteArray();
-        QTest::newRow("a folder") << "carpeta" << QByteArray();
         QTest::newRow("foreign") << "ajeno" << QByteArray("\"rotavex\"\r\n");
+        QTest::newRow("empty") << "vacio" << QByteArray("");
         QTest::newRow("marked but too big") << "grande" << ("\"ROTAVEX\"\r\n" + QByteArray(int(MaxDataFileBytes), ' '));
     }
     void loadingRefusesWhatIsNotADataFile()
     {
         QFETCH(QString, name);
         QFETCH(QByteArray, bytes);
-        if (!bytes.isEmpty())
-            writeFile(dir_->filePath(name), bytes);
+        writeFile(dir_->filePath(name), bytes);
         QVERIFY(!readWorkspaceFile(dir_->filePath(name)));
         QCOMPARE(prompter_.shown, QStringList{Foreign});
+    }
+
+    void loadingNamesWhyAFileCannotBeRead_data()
+    {
+        QTest::addColumn<QString>("path");
+        QTest::addColumn<QString>("cause");
+        QTest::newRow("missing") << "no-existe"
+                                 << "el fichero no existe";
+        QTest::newRow("a folder") << "carpeta"
+                                  << "es una carpeta, no un fichero de datos";
+        QTest::newRow("a pipe") << "tuberia"
+                                << "no es un fichero normal (es una tubería)";
+        QTest::newRow("a link loop") << "bucle"
+                                     << "no se puede leer: demasiados niveles de enlaces simbólicos";
+        QTest::newRow("a name too long") << QString(300, 'x') << "no se puede leer: el nombre es demasiado largo";
+        QTest::newRow("/dev/zero") << "/dev/zero"
+                                   << "no es un fichero normal (es un dispositivo)";
+    }
+    void loadingNamesWhyAFileCannotBeRead()
+    {
+        QFETCH(QString, path);
+        QFETCH(QString, cause);
+        if (!path.startsWith('/'))
+            path = dir_->filePath(path);
+        QCOMPARE(::mkfifo(QFile::encodeName(dir_->filePath("tuberia")).constData(), 0644), 0);
+        QVERIFY(QFile::link(dir_->filePath("bucle"), dir_->filePath("bucle")));
+        QVERIFY(!readWorkspaceFile(path));
+        QCOMPARE(prompter_.shown, QStringList{"No se ha podido cargar el fichero «" + path + "»: " + cause + "."});
+    }
+
+    void aNameNotInUtf8IsSavedAndLoaded()
+    {
+        // "compañía" as an old Windows share writes it, in Latin-1.
+        const QByteArray latin1 = QFile::encodeName(dir_->path())
+                                  + "/compa\xf1\xed"
+                                    "a";
+        Workspace ws;
+        FieldTexts texts;
+        texts[Input::Km] = "120";
+        const QString path = fileNameFromBytes(latin1);
+        QVERIFY(saveWorkspace(path, ws, texts));
+        QCOMPARE(::access(latin1.constData(), R_OK), 0);
+        const auto content = readWorkspaceFile(path);
+        QVERIFY(content);
+        QCOMPARE(content->km, std::optional<std::string>("120"));
+        QVERIFY(prompter_.shown.isEmpty());
     }
 
     void savedWorkspaceLoadsBack()
@@ -136,6 +185,45 @@ private slots:
         QVERIFY(!ws.DataSaved);
         QCOMPARE(contents(path), before);
         QCOMPARE(volume.entries(), QStringList({"empresa", fixtures::FullVolume::FillerName}));
+        QCOMPARE(prompter_.shown, QStringList{"No se han podido guardar los datos en el fichero «" + path
+                                              + "»: no queda espacio en el dispositivo."});
+    }
+
+    void saveIntoAFolderThatTakesNoNewFilesSaysSo()
+    {
+        // A shared folder where only the file was opened to the user.
+        if (::geteuid() != 0)
+            QSKIP("giving a folder and a file to different users needs root");
+        constexpr uid_t Nobody = 65534;
+        const QString path = dir_->filePath("anterior");
+        QCOMPARE(::chmod(QFile::encodeName(dir_->path()).constData(), 0755), 0);
+        QCOMPARE(::chown(QFile::encodeName(path).constData(), Nobody, Nobody), 0);
+        int told[2];
+        QCOMPARE(::pipe(told), 0);
+        const pid_t user = ::fork();
+        if (user == 0) {
+            if (::setgid(Nobody) != 0 || ::setuid(Nobody) != 0)
+                ::_exit(1);
+            Workspace ws;
+            const bool saved = saveWorkspace(path, ws, FieldTexts{});
+            const QByteArray shown = prompter_.shown.join('\n').toUtf8();
+            (void)::write(told[1], shown.constData(), std::size_t(shown.size()));
+            ::_exit(saved ? 2 : 0);
+        }
+        ::close(told[1]);
+        QByteArray shown;
+        char chunk[512];
+        for (ssize_t got; (got = ::read(told[0], chunk, sizeof chunk)) > 0;)
+            shown.append(chunk, got);
+        ::close(told[0]);
+        int status = -1;
+        ::waitpid(user, &status, 0);
+        QCOMPARE(status, 0);
+        QCOMPARE(QString::fromUtf8(shown),
+                 "No se han podido guardar los datos en el fichero «" + path
+                     + "»: la carpeta no permite crear ficheros nuevos, y los datos se escriben primero en un fichero "
+                       "nuevo para no dejar el anterior a medias. Guárdelos en otra carpeta.");
+        QCOMPARE(contents(path), QByteArray("datos anteriores"));
     }
 
 private:
