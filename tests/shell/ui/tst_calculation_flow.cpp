@@ -411,7 +411,8 @@ private slots:
         QVERIFY(!main->workspace().DataSaved);
 
         QVERIFY(!loadIntoWindows(dir.filePath("missing"), main->workspace(), inputs));
-        QCOMPARE(prompts->shown.last(), QString("El fichero que intenta cargar no es de ROTAVEX"));
+        QCOMPARE(prompts->shown.last(),
+                 QString("No se ha podido cargar el fichero «%1»: el fichero no existe.").arg(dir.filePath("missing")));
     }
 
 private:
