@@ -98,6 +98,10 @@ void PairedChart::setData(const std::vector<PairedColumn> &columns)
     std::vector<ChartFigure> figures;
     for (std::size_t i = 0; i < columns_.size(); ++i) {
         items->append(QString::fromStdString(columns_[i].label));
+        // The report's mark, after the item's own figure, singles out the
+        // items out of line here too.
+        const bool outOfLine = beyondTolerance(deviationPct(columns_[i].own, columns_[i].observatory),
+                                               DefaultTolerancePct);
         const double amounts[2] = {columns_[i].own, columns_[i].observatory};
         QBarSet *sets[2] = {own, observatory};
         for (int side = 0; side < 2; ++side) {
@@ -105,8 +109,9 @@ void PairedChart::setData(const std::vector<PairedColumn> &columns)
             *sets[side] << length;
             // Each bar's middle, as the series lays the two out across the item.
             const qreal across = qreal(i) + series->barWidth() * ((side + 0.5) / 2 - 0.5);
+            const QString mark = side == 0 && outOfLine ? QStringLiteral(" ") + OutOfLineMark : QString();
             figures.push_back(
-                {QPointF(across, length), figureText(amounts[side]), towardsNegatives(amounts[side], scale)});
+                {QPointF(across, length), figureText(amounts[side]) + mark, towardsNegatives(amounts[side], scale)});
         }
     }
     series->append(own);

@@ -1,7 +1,9 @@
 #pragma once
 // The comparison's chart: for each item of the service, the amount of the
 // calculation ("Sus datos") and that of the observatory side by side, drawn
-// true to negative and small amounts, each with its figure.
+// true to negative and small amounts, each with its figure; the figure of an
+// item further from the observatory than the report's tolerance carries the
+// report's mark.
 
 #include "comparison/comparison_report.h"
 #include "results/ui/chart_figure_labels.h"
