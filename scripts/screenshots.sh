@@ -6,6 +6,7 @@
 #   docs/screenshots/check-window.png  its data check
 #   docs/screenshots/results.png       its results and chart
 #   docs/screenshots/observatory.png   the observatory's average costs
+#   docs/screenshots/comparison.png    the results beside the observatory's
 # Usage: scripts/screenshots.sh [BUILD_DIR]
 set -euo pipefail
 cd "$(dirname "$0")/.."
@@ -47,3 +48,6 @@ press Tab Tab Tab space # the check window's Calcular
 shoot results
 press alt+c v # Cálculo > Ver Datos del Observatorio
 shoot observatory
+press Tab space # its Aceptar
+press alt+c o # Cálculo > Comparar con el Observatorio
+shoot comparison

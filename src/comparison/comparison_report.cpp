@@ -95,22 +95,35 @@ private:
                                                             : margin(4) + std::string(row.label);
         if (row.kind == ComparedKind::UnitCost)
             label += " (" + std::string(row.unit) + ")";
+        // A column is measured in the current font, and bold letters are
+        // wider: each tab is taken in the regular font, so that a bold row's
+        // figures stand in the columns of the others.
+        auto column = [&](int at) {
+            if (bold)
+                report_.add(BoldItem{false});
+            report_.add(this->at(at));
+            if (bold)
+                report_.add(BoldItem{true});
+        };
         if (bold)
             report_.add(BoldItem{true});
-        report_.add(text(label))
-            .add(at(OwnColumn))
-            .add(number(own))
-            .add(at(ObservatoryColumn))
-            .add(number(observatory));
+        report_.add(text(label));
+        column(OwnColumn);
+        report_.add(number(own));
+        column(ObservatoryColumn);
+        report_.add(number(observatory));
         // The difference of the figures as shown, so that the columns add up.
-        report_.add(at(DifferenceColumn)).add(signedNumber(Round(own - observatory, decimals)));
-        report_.add(at(PercentColumn));
+        column(DifferenceColumn);
+        report_.add(signedNumber(Round(own - observatory, decimals)));
+        column(PercentColumn);
         if (deviation)
             report_.add(signedNumber(Round(*deviation, 2))).add(text("%"));
         else
             report_.add(text(" —"));
-        if (marked)
-            report_.add(at(MarkColumn)).add(text(OutOfLineMark));
+        if (marked) {
+            column(MarkColumn);
+            report_.add(text(OutOfLineMark));
+        }
         report_.add(LineBreak{});
         if (bold)
             report_.add(BoldItem{false});
@@ -182,10 +195,13 @@ Report comparisonPaperReport(const ComparisonStudy &study, double tolerancePct, 
     report.line();
     report.line("Comparación con el Observatorio");
     report.line(PaperRule);
-    report.add(BoldItem{false});
+    // The table's five columns and the mark fit across the page only in a
+    // smaller size.
+    report.add(BoldItem{false}).add(FontSizeItem{9});
     ComparisonBody(report, study, tolerancePct, 0).write();
+    report.line();
     report.line({text("Comparación realizada el "), DateItem{printedAt}, text(" a las "), TimeItem{printedAt}});
-    report.add(BoldItem{true});
+    report.add(BoldItem{true}).add(FontSizeItem{12});
     report.line(PaperRule);
     report.add(ItalicItem{true}).add(FontSizeItem{10});
     report.line("Tesmora. Belvarde");
@@ -204,6 +220,27 @@ std::vector<PairedColumn> pairedChartData(const ObservatoryComparison &compariso
         columns.push_back(
             {std::string(item.chartLabel), comparison.own.*item.total, comparison.observatory.*item.total});
     return columns;
+}
+
+std::string pairedChartDescription(const std::vector<PairedColumn> &columns, const std::string &decimalSeparator)
+{
+    std::string description;
+    for (const PairedColumn &column : columns) {
+        if (!description.empty())
+            description += "; ";
+        description += column.label + ": sus datos " + formatAmount(column.own, decimalSeparator)
+                       + " euros, Observatorio " + formatAmount(column.observatory, decimalSeparator) + " euros";
+    }
+    return description;
+}
+
+std::string pairedChartDataText(const std::vector<PairedColumn> &columns, const std::string &decimalSeparator)
+{
+    std::string text = "\tSus datos\tObservatorio\n";
+    for (const PairedColumn &column : columns)
+        text += column.label + '\t' + formatAmount(column.own, decimalSeparator) + '\t'
+                + formatAmount(column.observatory, decimalSeparator) + '\n';
+    return text;
 }
 
 }   // namespace rotavex

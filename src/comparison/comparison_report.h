@@ -46,4 +46,12 @@ struct PairedColumn {
 };
 std::vector<PairedColumn> pairedChartData(const ObservatoryComparison &comparison);
 
+// For a screen reader: "label: sus datos X euros, Observatorio Y euros" for
+// each item, separated by "; ", each amount rounded to the cent.
+std::string pairedChartDescription(const std::vector<PairedColumn> &columns, const std::string &decimalSeparator);
+
+// As the clipboard carries the chart's data: a heading line, then
+// "label<TAB>own<TAB>observatory" lines, amounts rounded to the cent.
+std::string pairedChartDataText(const std::vector<PairedColumn> &columns, const std::string &decimalSeparator);
+
 }   // namespace rotavex

@@ -7,6 +7,7 @@
 #include "widgets/prompter.h"
 
 #include <QApplication>
+#include <QDateTime>
 #include <QDir>
 #include <QFileDialog>
 #include <QLibrary>
@@ -230,6 +231,14 @@ std::unique_ptr<QPrinter> ReportPrinter::openPdf(QPainter &painter, const QStrin
         return pdf;
     prompter().inform(PdfNotWrittenMessage + QDir::toNativeSeparators(path));
     return nullptr;
+}
+
+DateTime printingMoment()
+{
+    const QDateTime now = QDateTime::currentDateTime();
+    const QDate date = now.date();
+    const QTime time = now.time();
+    return DateTime{date.year(), date.month(), date.day(), time.hour(), time.minute(), time.second()};
 }
 
 }   // namespace rotavex

@@ -62,6 +62,9 @@ void restoreSystemPrintTarget();
 inline constexpr qreal PageMarginMillimetres = 20;
 void setUpPage(QPrinter &printer);
 
+// Now, as a printout's date stamp writes it.
+DateTime printingMoment();
+
 enum class PrintOutcome { Printed, SavedAsPdf, NotPrinted };
 
 class ReportPrinter {

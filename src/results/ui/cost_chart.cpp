@@ -1,5 +1,7 @@
 #include "cost_chart.h"
 
+#include "chart_amounts_axis.h"
+
 #include "model/cost_items.h"
 #include "regional/number_locale.h"
 #include "report/number_format.h"
@@ -37,13 +39,6 @@ namespace rotavex {
 
 namespace {
 
-QFont sized(QFont font, qreal points, bool bold = false)
-{
-    font.setPointSizeF(points);
-    font.setBold(bold);
-    return font;
-}
-
 // A column's own colour, else the colour of the cost item in its place.
 QColor colourOf(const std::vector<ChartColumn> &columns, std::size_t item)
 {
@@ -58,47 +53,6 @@ std::string decimalSeparator() { return systemNumberLocale().decimalSeparator; }
 // Marks, on lines of its own, the legend's name of an item the pie cannot
 // draw: the legend is too narrow to hold it on one.
 const QString NotDrawnInPie = QStringLiteral("<br>(negativo,<br>no se dibuja)");
-
-// Where along the axis the chart is told an amount lies. The chart takes an
-// axis shorter than about 10^-12 for none at all, so on so short an axis the
-// amounts are given in steps of the axis; the ticks' labels are written from
-// the amounts all the same.
-double onAxis(double amount, const AmountAxis &scale)
-{
-    const bool tiny = scale.max() - scale.min() < 1e-6;
-    return tiny ? amount / scale.step() : amount;
-}
-
-// The axis of amounts with a labelled tick at every step. Each label is the
-// end of one interval, so the lowest tick gets its own below the axis's
-// reach, where it is never drawn. Lying down, labels side by side would be
-// cut short to the room between two ticks, so they read upwards; and one
-// that reaches past the left end is not shown, so the axis reaches half a
-// step beyond the ticks at both ends.
-QCategoryAxis *amountsAxis(const AmountAxis &scale, const QFont &font, bool lying)
-{
-    auto *axis = new QCategoryAxis;
-    axis->setLabelsFont(font);
-    axis->setLabelsPosition(QCategoryAxis::AxisLabelsPositionOnValue);
-    if (lying)
-        axis->setLabelsAngle(-90);
-    const double margin = lying ? scale.step() / 2 : 0;
-    axis->setRange(onAxis(scale.min() - margin, scale), onAxis(scale.max() + margin, scale));
-    axis->setStartValue(onAxis(scale.tick(scale.lowestTick - 1), scale));
-    const std::string separator = decimalSeparator();
-    for (int tick = scale.lowestTick; tick <= scale.highestTick; ++tick)
-        axis->append(QString::fromStdString(tickText(scale, tick, separator)), onAxis(scale.tick(tick), scale));
-    return axis;
-}
-
-QString figureText(double amount) { return QString::fromStdString(formatAmount(amount, decimalSeparator())); }
-
-// A figure stands past the end of its bar; that of nought on the side of the
-// positive amounts, unless the axis reaches no higher than nought.
-bool towardsNegatives(double amount, const AmountAxis &scale)
-{
-    return amount < 0 || (amount == 0 && scale.max() <= 0);
-}
 
 }   // namespace
 
@@ -115,7 +69,7 @@ CostChart::CostChart(QWidget *parent) : QChartView(new QChart, parent), figures_
     chart->setBackgroundBrush(Qt::white);
     chart->layout()->setContentsMargins(0, 0, 0, 0);
     chart->legend()->setAlignment(Qt::AlignRight);
-    chart->legend()->setFont(sized(font(), 7));
+    chart->legend()->setFont(sizedFont(font(), 7));
     chart->legend()->setMarkerShape(QLegend::MarkerShapeRectangle);
     setRenderHint(QPainter::Antialiasing);
     setFrameShape(QFrame::NoFrame);
@@ -180,7 +134,7 @@ QSize CostChart::sizeHint() const { return twipSize(4575, 3855); }
 
 void CostChart::styleTitle()
 {
-    QFont title = sized(font(), 9, true);
+    QFont title = sizedFont(font(), 9, true);
     title.setUnderline(true);
     chart()->setTitle(ChartTitle);
     chart()->setTitleFont(title);
@@ -219,7 +173,7 @@ void CostChart::rebuild()
     chart()->legend()->setVisible(style_.legend);
     // Upright bars stand on the bottom edge of the plot, where the label of
     // the lowest tick is centred: half of it needs room below.
-    const int below = style_.shape == ChartShape::VerticalBars ? qCeil(QFontMetricsF(sized(font(), 7)).height() / 2)
+    const int below = style_.shape == ChartShape::VerticalBars ? qCeil(QFontMetricsF(sizedFont(font(), 7)).height() / 2)
                                                                : 0;
     chart()->setMargins(QMargins(2, 2, 2, 2 + below));
     if (columns_.empty())
@@ -270,14 +224,14 @@ void CostChart::addBars()
     chart()->addAxis(row, horizontal ? Qt::AlignLeft : Qt::AlignBottom);
     series->attachAxis(row);
 
-    QCategoryAxis *amounts = amountsAxis(scale, sized(font(), 7), horizontal);
+    QCategoryAxis *amounts = amountsAxis(scale, sizedFont(font(), 7), horizontal);
     chart()->addAxis(amounts, horizontal ? Qt::AlignBottom : Qt::AlignLeft);
     series->attachAxis(amounts);
 
     // Upright figures side by side would run into each other.
     if (style_.values)
         figures_.show(series, figures, horizontal ? Qt::Horizontal : Qt::Vertical, !horizontal && columns_.size() > 4,
-                      sized(font(), 6.5));
+                      sizedFont(font(), 6.5));
 }
 
 void CostChart::addPie()
@@ -295,7 +249,7 @@ void CostChart::addPie()
         slice->setColor(colourOf(columns_, i));
         slice->setBorderColor(drawn ? colourOf(columns_, i).darker(130) : QColor(Qt::transparent));
         slice->setLabelColor(Qt::black);
-        slice->setLabelFont(sized(font(), 6.5));
+        slice->setLabelFont(sizedFont(font(), 6.5));
         slice->setLabelArmLengthFactor(0.08);
         slice->setLabelVisible(style_.values && drawn);
     }
@@ -330,17 +284,17 @@ void CostChart::addLine()
     chart()->addSeries(line);
 
     // Upright, the names of even three items are cut short.
-    items->setLabelsFont(sized(font(), 7));
+    items->setLabelsFont(sizedFont(font(), 7));
     items->setLabelsAngle(-90);
     chart()->addAxis(items, Qt::AlignBottom);
     line->attachAxis(items);
 
-    QCategoryAxis *amounts = amountsAxis(scale, sized(font(), 7), false);
+    QCategoryAxis *amounts = amountsAxis(scale, sizedFont(font(), 7), false);
     chart()->addAxis(amounts, Qt::AlignLeft);
     line->attachAxis(amounts);
 
     if (style_.values)
-        figures_.show(line, figures, Qt::Vertical, false, sized(font(), 6.5));
+        figures_.show(line, figures, Qt::Vertical, false, sizedFont(font(), 6.5));
 }
 
 void CostChart::redraw()

@@ -6,26 +6,14 @@
 #include "results/results_report.h"
 
 #include <QClipboard>
-#include <QDateTime>
 #include <QGuiApplication>
 
 namespace rotavex {
 
-namespace {
-
-DateTime dateTimeOf(const QDateTime &moment)
-{
-    const QDate date = moment.date();
-    const QTime time = moment.time();
-    return DateTime{date.year(), date.month(), date.day(), time.hour(), time.minute(), time.second()};
-}
-
-}   // namespace
-
 void printResults(const PricedStudy &ws, const QString &kmText, const QString &vacioText, CostChart &chart,
                   ChartPictureArea &pictureArea)
 {
-    const DateTime printedAt = dateTimeOf(QDateTime::currentDateTime());
+    const DateTime printedAt = printingMoment();
 
     chart.copyToClipboard();
     pictureArea.hold(QGuiApplication::clipboard()->image());

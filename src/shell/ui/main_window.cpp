@@ -153,6 +153,7 @@ void MainWindow::createMenus()
     separator(calculation, "mnudif2");
     commands_.calculate = addItem(calculation, "mnuCalc", QStringLiteral("&Calcular"),
                                   QKeySequence(Qt::CTRL | Qt::Key_C));
+    commands_.compare = addItem(calculation, "mnuCompara", QStringLiteral("C&omparar con el Observatorio"));
 
     QMenu *windows = menuBar()->addMenu(QStringLiteral("&Ventanas"));
     windows->setObjectName(QStringLiteral("ventana"));

@@ -34,6 +34,7 @@ struct MainCommands {
     QAction *observatory = nullptr;   // Cálculo
     QAction *check = nullptr;
     QAction *calculate = nullptr;
+    QAction *compare = nullptr;
     QAction *showGeneral = nullptr;   // Ventanas
     QAction *showVehicle = nullptr;
     QAction *showRunning = nullptr;

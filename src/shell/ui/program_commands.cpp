@@ -7,6 +7,7 @@
 #include "check/ui/calculate_command.h"
 #include "check/ui/check_printing.h"
 #include "check/ui/check_window.h"
+#include "comparison/ui/comparison_window.h"
 #include "entry/ui/input_windows.h"
 #include "observatory/ui/observatory_window.h"
 #include "results/ui/results_presenter.h"
@@ -27,6 +28,7 @@ ProgramCommands::ProgramCommands(MainWindow &main) : QObject(&main), main_(main)
     const MainCommands &commands = main.commands();
     connect(commands.check, &QAction::triggered, this, &ProgramCommands::openCheck);
     connect(commands.observatory, &QAction::triggered, this, [this] { openObservatoryWindow(&main_); });
+    connect(commands.compare, &QAction::triggered, this, [this] { openComparisonWindow(&main_, main_.study()); });
     connect(commands.save, &QAction::triggered, this, &ProgramCommands::openSave);
     connect(commands.load, &QAction::triggered, this, &ProgramCommands::openLoad);
     connect(commands.help, &QAction::triggered, this, [] { showHelpWindow(); });

@@ -40,6 +40,7 @@ const QStringList Headings = {
     "6. Trabajar con los resultados. Copiarlos y pegarlos",
     "7. Guardar y Cargar datos",
     "8.Cambios en la versión 2018",
+    "9. Comparar con el Observatorio",
 };
 
 }   // namespace
@@ -101,7 +102,7 @@ private slots:
         for (; block.isValid() && !contents; block = block.next())
             contents = block.textList();
         QVERIFY(contents);
-        QCOMPARE(contents->count(), 8);
+        QCOMPARE(contents->count(), 9);
         for (const QString &heading : Headings) {
             while (block.isValid() && block.text() != heading)
                 block = block.next();
