@@ -3,6 +3,7 @@
 #include <atomic>
 #include <cerrno>
 #include <chrono>
+#include <cstdint>
 #include <cstdio>
 #include <cstdlib>
 #include <memory>
@@ -51,15 +52,30 @@ std::string folderOf(const std::string &path)
     return slash == 0 ? "/" : path.substr(0, slash);
 }
 
+// The machine a new file's writer runs on, as eight hex digits of its host
+// name: a folder shared over the network holds other machines' saves, whose
+// process numbers mean nothing here.
+std::string hostTag()
+{
+    char host[256] = {};
+    (void)::gethostname(host, sizeof host - 1);
+    std::uint32_t hash = 2166136261u;   // FNV-1a
+    for (const char *c = host; *c; ++c)
+        hash = (hash ^ std::uint8_t(*c)) * 16777619u;
+    char tag[9];
+    std::snprintf(tag, sizeof tag, "%08x", unsigned(hash));
+    return tag;
+}
+
 // A name no other save, of this or another program, is using at the moment;
 // hidden, so that the file lists do not show it while it is written.
 std::string temporaryName(const std::string &folder)
 {
     static std::atomic<unsigned> counter{0};
     const auto ticks = std::chrono::steady_clock::now().time_since_epoch().count();
-    char name[80];
-    std::snprintf(name, sizeof name, "%s%ld-%u-%llx%s", NewFilePrefix.data(), long(::getpid()), counter++,
-                  static_cast<unsigned long long>(ticks), NewFileSuffix.data());
+    char name[96];
+    std::snprintf(name, sizeof name, "%s%ld-%u-%llx-%s%s", NewFilePrefix.data(), long(::getpid()), counter++,
+                  static_cast<unsigned long long>(ticks), hostTag().c_str(), NewFileSuffix.data());
     return (folder == "/" ? std::string() : folder) + "/" + name;
 }
 
@@ -253,8 +269,8 @@ std::optional<long> writerOfNewFileName(std::string_view name)
         || name.substr(0, NewFilePrefix.size()) != NewFilePrefix
         || name.substr(name.size() - NewFileSuffix.size()) != NewFileSuffix)
         return std::nullopt;
-    // The process number, the save's count and its clock, each followed by
-    // its separator: "1234-0-1a2b".
+    // The process number, the save's count, its clock and the machine:
+    // "1234-0-1a2b-89abcdef". Only this machine's are known.
     const std::string_view fields = name.substr(NewFilePrefix.size(),
                                                 name.size() - NewFilePrefix.size() - NewFileSuffix.size());
     long pid = 0;
@@ -268,8 +284,12 @@ std::optional<long> writerOfNewFileName(std::string_view name)
     const auto all = [](std::string_view part, const char *digits) {
         return !part.empty() && part.find_first_not_of(digits) == std::string_view::npos;
     };
-    if (dash == std::string_view::npos || !all(rest.substr(0, dash), "0123456789")
-        || !all(rest.substr(dash + 1), "0123456789abcdef"))
+    if (dash == std::string_view::npos || !all(rest.substr(0, dash), "0123456789"))
+        return std::nullopt;
+    const std::string_view clockAndHost = rest.substr(dash + 1);
+    const std::size_t hostDash = clockAndHost.find('-');
+    if (hostDash == std::string_view::npos || !all(clockAndHost.substr(0, hostDash), "0123456789abcdef")
+        || clockAndHost.substr(hostDash + 1) != hostTag())
         return std::nullopt;
     return pid;
 }

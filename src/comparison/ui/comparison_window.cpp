@@ -13,9 +13,18 @@
 #include "widgets/window_placement.h"
 #include "widgets/wrapping_button.h"
 
+#include <QResizeEvent>
+
+#include <algorithm>
+
 namespace rotavex {
 
 namespace {
+
+// Where the report and the chart stand in a window of the designed size.
+const QRect ReportPlace = twipRect(1695, 120, 11400, 6300);
+const QRect ChartPlace = twipRect(1695, 6540, 11400, 4200);
+const QSize ClientSize = twipSize(13215, 10860);
 
 QPushButton *addButton(QWidget *window, const char *name, const QString &caption, const QRect &place)
 {
@@ -41,7 +50,7 @@ ComparisonWindow::ComparisonWindow(ComparisonStudy study, QWidget *parent)
     report_ = new ReportArea(this);
     report_->setObjectName(QStringLiteral("pctCompara"));
     report_->setAccessibleName(QStringLiteral("Informe de comparación con el Observatorio"));
-    report_->setGeometry(twipRect(1695, 120, 11400, 6300));
+    report_->setGeometry(ReportPlace);
 
     accept_ = addButton(this, "cmdAcept", QStringLiteral("Aceptar"), twipRect(120, 120, 1455, 495));
     print_ = addButton(this, "cmdPrint", QStringLiteral("Imprimir"), twipRect(120, 720, 1455, 495));
@@ -55,7 +64,7 @@ ComparisonWindow::ComparisonWindow(ComparisonStudy study, QWidget *parent)
     chart_ = new PairedChart;
     chart_->setParent(this);
     chart_->setObjectName(QStringLiteral("grfCompara"));
-    chart_->setGeometry(twipRect(1695, 6540, 11400, 4200));
+    chart_->setGeometry(ChartPlace);
     chart_->setData(pairedChartData(study_.comparison));
 
     QWidget *before = report_;
@@ -70,7 +79,7 @@ ComparisonWindow::ComparisonWindow(ComparisonStudy study, QWidget *parent)
     connect(copyText_, &QPushButton::clicked, this, [this] { report_->copyToClipboard(); });
     connect(copyChart_, &QPushButton::clicked, this, [this] { chart_->copyToClipboard(); });
 
-    fixAndCentreOnScreen(this, twipSize(13215, 10860));
+    fixAndCentreOnScreen(this, ClientSize);
 }
 
 // Written once, when the window first shows, in the area as the screen
@@ -83,6 +92,21 @@ void ComparisonWindow::showEvent(QShowEvent *event)
     reportWritten_ = true;
     report_->write(comparisonScreenReport(study_, DefaultTolerancePct));
     report_->movePenToTopLeft();
+}
+
+// On a screen too small for the window, the report gives up height before
+// the chart does (it scrolls, the chart would be cut), and both keep to the
+// window's width.
+void ComparisonWindow::resizeEvent(QResizeEvent *event)
+{
+    QDialog::resizeEvent(event);
+    const int gap = ChartPlace.top() - ReportPlace.top() - ReportPlace.height();
+    const int bottomGap = ClientSize.height() - ChartPlace.top() - ChartPlace.height();
+    const int room = height() - ReportPlace.top() - gap - bottomGap;
+    const int chartHeight = std::min(ChartPlace.height(), room * 2 / 5);
+    const int width = std::min(ReportPlace.width(), this->width() - ReportPlace.left() - bottomGap);
+    report_->setGeometry(ReportPlace.left(), ReportPlace.top(), width, room - chartHeight);
+    chart_->setGeometry(ChartPlace.left(), ReportPlace.top() + room - chartHeight + gap, width, chartHeight);
 }
 
 // The text and the chart below it, one document.
