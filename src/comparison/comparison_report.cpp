@@ -189,12 +189,7 @@ Report comparisonScreenReport(const ComparisonStudy &study, double tolerancePct)
 Report comparisonPaperReport(const ComparisonStudy &study, double tolerancePct, const DateTime &printedAt)
 {
     Report report;
-    report.add(FontSizeItem{14}).add(BoldItem{true}).add(UnderlineItem{true}).add(ItalicItem{false});
-    report.line("ROTAVEX 2018");
-    report.add(FontSizeItem{12}).add(UnderlineItem{false});
-    report.line();
-    report.line("Comparación con el Observatorio");
-    report.line(PaperRule);
+    printedHeading(report, "Comparación con el Observatorio", PaperRule);
     // The table's five columns and the mark fit across the page only in a
     // smaller size.
     report.add(BoldItem{false}).add(FontSizeItem{9});

@@ -83,6 +83,18 @@ struct Report {
     }
 };
 
+// The head of a printed report: "ROTAVEX 2018" in 14-point bold underlined,
+// an empty line, then the title and a rule in 12-point bold.
+inline void printedHeading(Report &report, const std::string &title, const std::string &rule)
+{
+    report.add(FontSizeItem{14}).add(BoldItem{true}).add(UnderlineItem{true}).add(ItalicItem{false});
+    report.line("ROTAVEX 2018");
+    report.add(FontSizeItem{12}).add(UnderlineItem{false});
+    report.line();
+    report.line(title);
+    report.line(rule);
+}
+
 // The closing of a printed report: the publisher line in 10-point italic,
 // the fonts back to plain, and the end of the document.
 inline void endPrintedReport(Report &report, const std::string &publisherLine)

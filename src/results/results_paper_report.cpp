@@ -18,12 +18,7 @@ const std::string PaperRule(87, '-');
 
 void heading(Report &report)
 {
-    report.add(FontSizeItem{14}).add(BoldItem{true}).add(UnderlineItem{true}).add(ItalicItem{false});
-    report.line("ROTAVEX 2018");
-    report.add(FontSizeItem{12}).add(UnderlineItem{false});
-    report.line();
-    report.line("Resultado del cálculo de costes");
-    report.line(PaperRule);
+    printedHeading(report, "Resultado del cálculo de costes", PaperRule);
     report.add(BoldItem{false});
 }
 
