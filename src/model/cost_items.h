@@ -16,12 +16,12 @@ enum class CostGroup { PerKm, PerHour, General };
 struct CostItem {
     std::string_view name;   // as the result fields are named: "Maintenance" (MaintenanceTotal ...)
     CostGroup group;
-    float StudyResults::*unitCost;  // euros per km or per hour; null for general costs
-    float StudyResults::*total;     // euros for the service
-    float StudyResults::*share;     // per cent of the service total
-    std::string_view reportLabel;   // "Coste de mantenimiento: "
-    std::string_view chartLabel;    // "Mantenimiento"
-    std::uint32_t colour;           // 0xRRGGBB
+    float StudyResults::*unitCost;   // euros per km or per hour; null for general costs
+    float StudyResults::*total;      // euros for the service
+    float StudyResults::*share;      // per cent of the service total
+    std::string_view reportLabel;    // "Coste de mantenimiento: "
+    std::string_view chartLabel;     // "Mantenimiento"
+    std::uint32_t colour;            // 0xRRGGBB
 };
 
 // In the order of the reports: the per-km items, the per-hour items, then

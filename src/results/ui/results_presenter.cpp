@@ -39,7 +39,8 @@ void ResultsPresenter::drawResults()
     const std::optional<CalculatedResults> &calculation = study_.lastCalculation();
     if (study_.workspace().ResultsReady && calculation) {
         window_.newCalculationButton()->setEnabled(true);
-        const Report report = resultsScreenReport(calculation->results, calculation->kmText(), calculation->vacioText());
+        const Report report = resultsScreenReport(calculation->results, calculation->kmText(),
+                                                  calculation->vacioText());
         window_.reportArea()->clear();
         window_.reportArea()->write(report);
         window_.chart()->setData(chartData(calculation->results));
