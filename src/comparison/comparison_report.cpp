@@ -196,11 +196,8 @@ Report comparisonPaperReport(const ComparisonStudy &study, double tolerancePct, 
     ComparisonBody(report, study, tolerancePct, 0).write();
     report.line();
     report.line({text("Comparación realizada el "), DateItem{printedAt}, text(" a las "), TimeItem{printedAt}});
-    report.add(BoldItem{true}).add(FontSizeItem{12});
-    report.line(PaperRule);
-    report.add(ItalicItem{true}).add(FontSizeItem{10});
-    report.line("Tesmora. Belvarde");
-    report.line("Dizezirad de Valdoria");
+    report.add(FontSizeItem{12});
+    printedFooter(report, PaperRule, "Tesmora. Belvarde");
     report.add(ItalicItem{false}).add(BoldItem{false});
     report.line();
     report.add(ChartPicture{});

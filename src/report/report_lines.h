@@ -95,6 +95,17 @@ inline void printedHeading(Report &report, const std::string &title, const std::
     report.line(rule);
 }
 
+// The foot of a printed report: a rule in bold, then the publisher's lines
+// in 10-point bold italic, which stay on.
+inline void printedFooter(Report &report, const std::string &rule, const std::string &publisher)
+{
+    report.add(BoldItem{true});
+    report.line(rule);
+    report.add(ItalicItem{true}).add(FontSizeItem{10});
+    report.line(publisher);
+    report.line("Dizezirad de Valdoria");
+}
+
 // The closing of a printed report: the publisher line in 10-point italic,
 // the fonts back to plain, and the end of the document.
 inline void endPrintedReport(Report &report, const std::string &publisherLine)

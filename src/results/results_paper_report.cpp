@@ -103,17 +103,9 @@ Report resultsPaperReport(const PricedStudy &ws, const std::string &kmText, cons
         unitCostBody(report, ws, kmText, vacioText);
     dateStamp(report, printedAt);
 
-    report.add(BoldItem{true});
-    report.line(PaperRule);
-    report.add(ItalicItem{true}).add(FontSizeItem{10});
-    if (ws.ServiceMode) {
-        report.line("Tesmora. Belvarde");
-        report.line("Dizezirad de Valdoria");
+    printedFooter(report, PaperRule, ws.ServiceMode ? "Tesmora. Belvarde" : "Tesmora");
+    if (ws.ServiceMode)
         report.add(EndDocument{});   // the text pages go out alone; the chart follows as a document of its own
-    } else {
-        report.line("Tesmora");
-        report.line("Dizezirad de Valdoria");
-    }
     report.add(ItalicItem{false}).add(BoldItem{false});
 
     report.line();
