@@ -57,8 +57,9 @@ private:
     void figures()
     {
         report_.add(BoldItem{true});
-        line({text(margin()), at(OwnColumn), text("Sus datos"), at(ObservatoryColumn), text("Observatorio"),
-              at(DifferenceColumn), text("Diferencia"), at(PercentColumn), text("Dif. %")});
+        // A blank before each heading, as before each figure below it.
+        line({text(margin()), at(OwnColumn), text(" Sus datos"), at(ObservatoryColumn), text(" Observatorio"),
+              at(DifferenceColumn), text(" Diferencia"), at(PercentColumn), text(" Dif. %")});
         report_.add(BoldItem{false});
         std::optional<ComparedKind> section;
         for (const ComparedRow &row : comparedRows(study_.comparison)) {
@@ -137,7 +138,7 @@ private:
             return;
         }
         report_.add(BoldItem{true});
-        line({text(margin()), at(OwnColumn), text("Coste total"), at(DifferenceColumn - 10), text("Dif. %")});
+        line({text(margin()), at(OwnColumn), text(" Coste total"), at(DifferenceColumn - 10), text(" Dif. %")});
         report_.add(BoldItem{false});
         for (const InputSensitivity &input : study_.sensitivity) {
             const std::string label = margin(4) + std::string(inputMeaning(input.input));
