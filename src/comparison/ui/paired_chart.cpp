@@ -9,11 +9,8 @@
 #include <QBarSet>
 #include <QCategoryAxis>
 #include <QChart>
-#include <QClipboard>
-#include <QCoreApplication>
 #include <QFontMetricsF>
 #include <QGraphicsLayout>
-#include <QGuiApplication>
 #include <QLegend>
 #include <QMimeData>
 #include <QtMath>
@@ -48,7 +45,7 @@ QBarSet *barSet(const QString &name, const QColor &colour)
 
 }   // namespace
 
-PairedChart::PairedChart(QWidget *parent) : QChartView(new QChart, parent), figures_(chart())
+PairedChart::PairedChart(QWidget *parent) : PictureChartView(new QChart, parent), figures_(chart())
 {
     setAccessibleName(PairedChartTitle);
     QChart *chart = this->chart();
@@ -129,41 +126,12 @@ void PairedChart::setData(const std::vector<PairedColumn> &columns)
     figures_.show(series, figures, Qt::Vertical, true, sizedFont(font(), 6.5));
 }
 
-// A chart that is not shown lays itself out only on its next paint.
-void PairedChart::layOutIfHidden()
-{
-    if (isVisible())
-        return;
-    QCoreApplication::sendPostedEvents(nullptr, QEvent::LayoutRequest);
-    chart()->resize(viewport()->size());
-    chart()->layout()->activate();
-}
-
-QPixmap PairedChart::picture()
-{
-    layOutIfHidden();
-    return grab();
-}
-
-void PairedChart::drawInto(QPainter &painter, const QRectF &box)
-{
-    layOutIfHidden();
-    render(&painter, box, viewport()->rect());
-}
-
 QMimeData *PairedChart::mimeData()
 {
     auto *mime = new QMimeData;
     mime->setImageData(picture().toImage());
     mime->setText(QString::fromStdString(pairedChartDataText(columns_, decimalSeparator())));
     return mime;
-}
-
-void PairedChart::copyToClipboard()
-{
-    QClipboard *clipboard = QGuiApplication::clipboard();
-    clipboard->clear();
-    clipboard->setMimeData(mimeData());
 }
 
 }   // namespace rotavex

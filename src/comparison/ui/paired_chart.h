@@ -7,9 +7,7 @@
 
 #include "comparison/comparison_report.h"
 #include "results/ui/chart_figure_labels.h"
-
-#include <QChartView>
-#include <QPixmap>
+#include "results/ui/picture_chart_view.h"
 
 #include <vector>
 
@@ -19,7 +17,7 @@ namespace rotavex {
 
 inline const QString PairedChartTitle = QStringLiteral("Sus datos y el Observatorio");
 
-class PairedChart : public QChartView {
+class PairedChart : public PictureChartView {
     Q_OBJECT
 public:
     explicit PairedChart(QWidget *parent = nullptr);
@@ -29,19 +27,10 @@ public:
     void setData(const std::vector<PairedColumn> &columns);
     const std::vector<PairedColumn> &data() const { return columns_; }
 
-    // The chart as it shows, at its size on the screen.
-    QPixmap picture();
-    // The chart drawn straight into `box` of any painter, as sharp as the
-    // device can make it.
-    void drawInto(QPainter &painter, const QRectF &box);
-
-    // Empties the clipboard and puts the chart on it as a picture with its
-    // figures as text.
-    void copyToClipboard();
-    QMimeData *mimeData();
+    // The picture with the figures as text.
+    QMimeData *mimeData() override;
 
 private:
-    void layOutIfHidden();
     void clear();
 
     std::vector<PairedColumn> columns_;

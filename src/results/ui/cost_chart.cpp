@@ -15,13 +15,10 @@
 #include <QBarSet>
 #include <QCategoryAxis>
 #include <QChart>
-#include <QClipboard>
 #include <QContextMenuEvent>
-#include <QCoreApplication>
 #include <QEvent>
 #include <QFontMetricsF>
 #include <QGraphicsLayout>
-#include <QGuiApplication>
 #include <QHorizontalBarSeries>
 #include <QLegend>
 #include <QLegendMarker>
@@ -58,7 +55,7 @@ const QString NotDrawnInPie = QStringLiteral("<br>(negativo,<br>no se dibuja)");
 
 // The view is given its chart when it is built: a chart set afterwards
 // replaces a default one that the view then no longer owns and never frees.
-CostChart::CostChart(QWidget *parent) : QChartView(new QChart, parent), figures_(chart())
+CostChart::CostChart(QWidget *parent) : PictureChartView(new QChart, parent), figures_(chart())
 {
     setAccessibleName(ChartTitle);
     QChart *chart = this->chart();
@@ -304,31 +301,6 @@ void CostChart::redraw()
     viewport()->update();
 }
 
-// A chart that is not shown lays itself out only on its next paint; the
-// drawings of a former shape go, and the legend is laid out, only when
-// their posted events arrive.
-void CostChart::layOutIfHidden()
-{
-    if (isVisible())
-        return;
-    QCoreApplication::sendPostedEvents(nullptr, QEvent::DeferredDelete);
-    QCoreApplication::sendPostedEvents(nullptr, QEvent::LayoutRequest);
-    chart()->resize(viewport()->size());
-    chart()->layout()->activate();
-}
-
-QPixmap CostChart::picture()
-{
-    layOutIfHidden();
-    return grab();
-}
-
-void CostChart::drawInto(QPainter &painter, const QRectF &box)
-{
-    layOutIfHidden();
-    render(&painter, box, viewport()->rect());
-}
-
 QMimeData *CostChart::mimeData()
 {
     const std::string separator = systemNumberLocale().decimalSeparator;
@@ -340,19 +312,12 @@ QMimeData *CostChart::mimeData()
     return mime;
 }
 
-void CostChart::copyToClipboard()
-{
-    QClipboard *clipboard = QGuiApplication::clipboard();
-    clipboard->clear();
-    clipboard->setMimeData(mimeData());
-}
-
 // The chart covers the whole view, so the hint belongs on the chart itself.
 bool CostChart::event(QEvent *event)
 {
     if (event->type() == QEvent::ToolTipChange)
         chart()->setToolTip(toolTip());
-    return QChartView::event(event);
+    return PictureChartView::event(event);
 }
 
 }   // namespace rotavex

@@ -4,10 +4,8 @@
 // user picks from its right-click menu), under its title (ChartTitle).
 
 #include "chart_figure_labels.h"
+#include "picture_chart_view.h"
 #include "results/results_report.h"
-
-#include <QChartView>
-#include <QPixmap>
 
 #include <utility>
 #include <vector>
@@ -29,7 +27,7 @@ struct ChartStyle {
     bool values = true;
 };
 
-class CostChart : public QChartView {
+class CostChart : public PictureChartView {
     Q_OBJECT
 public:
     explicit CostChart(QWidget *parent = nullptr);
@@ -51,21 +49,9 @@ public:
     // Styles the title and paints the chart again.
     void redraw();
 
-    // The chart as it shows, at its size on the screen.
-    QPixmap picture();
-
-    // The chart as it shows, drawn straight into `box` of any painter (a
-    // printer's page, say), so its lines and letters are as sharp as the
-    // device can make them.
-    void drawInto(QPainter &painter, const QRectF &box);
-
-    // Empties the clipboard and puts the chart on it as a picture together
-    // with its data, so it can be pasted as an image or as figures.
-    void copyToClipboard();
-
     // The picture and the data in the clipboard's formats: an image, plain
     // text of "label<TAB>value" lines, text/csv and an HTML table.
-    QMimeData *mimeData();
+    QMimeData *mimeData() override;
 
     QSize sizeHint() const override;
 
@@ -74,7 +60,6 @@ protected:
     void contextMenuEvent(QContextMenuEvent *event) override;
 
 private:
-    void layOutIfHidden();
     void styleTitle();
     void buildMenu();
     void showStyleInMenu();
