@@ -45,24 +45,16 @@ QBarSet *barSet(const QString &name, const QColor &colour)
 
 }   // namespace
 
-PairedChart::PairedChart(QWidget *parent) : PictureChartView(new QChart, parent), figures_(chart())
+PairedChart::PairedChart(QWidget *parent) : PictureChartView(parent), figures_(chart())
 {
     setAccessibleName(PairedChartTitle);
     QChart *chart = this->chart();
-    chart->setAnimationOptions(QChart::NoAnimation);
-    chart->setBackgroundRoundness(0);
-    chart->setBackgroundBrush(Qt::white);
-    chart->layout()->setContentsMargins(0, 0, 0, 0);
     chart->legend()->setAlignment(Qt::AlignTop);
-    chart->legend()->setFont(sizedFont(font(), 7));
-    chart->legend()->setMarkerShape(QLegend::MarkerShapeRectangle);
     QFont title = sizedFont(font(), 9, true);
     title.setUnderline(true);
     chart->setTitle(PairedChartTitle);
     chart->setTitleFont(title);
     chart->setTitleBrush(QColor(0, 0, 255));
-    setRenderHint(QPainter::Antialiasing);
-    setFrameShape(QFrame::NoFrame);
 }
 
 void PairedChart::clear()

@@ -53,23 +53,10 @@ const QString NotDrawnInPie = QStringLiteral("<br>(negativo,<br>no se dibuja)");
 
 }   // namespace
 
-// The view is given its chart when it is built: a chart set afterwards
-// replaces a default one that the view then no longer owns and never frees.
-CostChart::CostChart(QWidget *parent) : PictureChartView(new QChart, parent), figures_(chart())
+CostChart::CostChart(QWidget *parent) : PictureChartView(parent), figures_(chart())
 {
     setAccessibleName(ChartTitle);
-    QChart *chart = this->chart();
-    chart->setAnimationOptions(QChart::NoAnimation);
-    chart->setBackgroundRoundness(0);
-    // A plain background rather than the theme's faint gradient: print
-    // systems turn a gradient into a coarse picture behind the chart.
-    chart->setBackgroundBrush(Qt::white);
-    chart->layout()->setContentsMargins(0, 0, 0, 0);
-    chart->legend()->setAlignment(Qt::AlignRight);
-    chart->legend()->setFont(sizedFont(font(), 7));
-    chart->legend()->setMarkerShape(QLegend::MarkerShapeRectangle);
-    setRenderHint(QPainter::Antialiasing);
-    setFrameShape(QFrame::NoFrame);
+    chart()->legend()->setAlignment(Qt::AlignRight);
     styleTitle();
     buildMenu();
 }

@@ -12,7 +12,10 @@ namespace rotavex {
 class PictureChartView : public QChartView {
     Q_OBJECT
 public:
-    using QChartView::QChartView;
+    // A chart of the program's plain look: no animation, a square white
+    // background edge to edge, a small legend of square markers, smooth
+    // lines and no frame.
+    explicit PictureChartView(QWidget *parent = nullptr);
 
     // The chart as it shows, at its size on the screen.
     QPixmap picture();
