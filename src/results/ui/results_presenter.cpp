@@ -15,8 +15,9 @@
 
 namespace rotavex {
 
-ResultsPresenter::ResultsPresenter(CostStudy &study, InputWindows &inputs, ResultsWindow &window, QMdiSubWindow *frame)
-    : QObject(&window), study_(study), inputs_(inputs), window_(window), frame_(frame)
+ResultsPresenter::ResultsPresenter(CostStudy &study, InputWindows &inputs, ResultsWindow &window, QMdiSubWindow *frame,
+                                   QMdiSubWindow *trip)
+    : QObject(&window), study_(study), inputs_(inputs), window_(window), frame_(frame), trip_(trip)
 {
     if (QMdiArea *area = frame_->mdiArea())
         connect(area, &QMdiArea::subWindowActivated, this, [this](QMdiSubWindow *active) {
@@ -30,6 +31,26 @@ ResultsPresenter::ResultsPresenter(CostStudy &study, InputWindows &inputs, Resul
         if (print_)
             print_();
     });
+}
+
+void ResultsPresenter::calculate()
+{
+    frame_->showMinimized();
+    if (QMdiArea *area = trip_->mdiArea())
+        area->setActiveSubWindow(trip_);
+    Workspace &ws = study_.workspace();
+    ws.ResultsReady = true;
+    inputs_.freezeInputs();
+    study_.texts = inputs_.fieldTexts();
+    if (const auto fault = study_.calculate()) {
+        ws.ResultsReady = false;
+        inputs_.unfreezeInputs();
+        prompter().inform(QString::fromStdString(calculationFaultMessage(*fault)));
+        return;
+    }
+    frame_->showNormal();
+    if (QMdiArea *area = frame_->mdiArea())
+        area->setActiveSubWindow(frame_);
 }
 
 // The area is cleared first, so the report is drawn once on a clean area

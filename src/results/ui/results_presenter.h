@@ -1,7 +1,9 @@
 #pragma once
-// What the results window does: on every activation it draws the report of
-// the last calculation and fills the chart; its buttons copy them and start
-// a new calculation.
+// A calculation's cycle on screen: "Calcular" freezes the inputs, prices
+// them and brings up the results window; on every activation that window
+// draws the report of the last calculation and fills the chart; its buttons
+// copy them, and "Nuevo Cálculo" clears the results and frees the inputs
+// again. Both ends of the cycle switch ResultsReady.
 //
 // The report and the chart come from the calculation as it was taken when it
 // ran, not from the workspace and the trip window as they stand: loading a
@@ -27,11 +29,17 @@ inline const char *const NewCalculationQuestion =
 class ResultsPresenter : public QObject {
     Q_OBJECT
 public:
-    ResultsPresenter(CostStudy &study, InputWindows &inputs, ResultsWindow &window, QMdiSubWindow *frame);
+    // trip is frmTray, brought forward while the calculation runs.
+    ResultsPresenter(CostStudy &study, InputWindows &inputs, ResultsWindow &window, QMdiSubWindow *frame,
+                     QMdiSubWindow *trip);
 
     // What "Imprimir" does.
     void setPrintAction(std::function<void()> print) { print_ = std::move(print); }
 
+    // "Calcular", once the check window has closed. When the calculation
+    // stops on a fault the user is told, the inputs are unfrozen again and
+    // the results window stays as it was.
+    void calculate();
     void drawResults();
     void startNewCalculation();
 
@@ -42,6 +50,7 @@ private:
     InputWindows &inputs_;
     ResultsWindow &window_;
     QMdiSubWindow *frame_;
+    QMdiSubWindow *trip_;
     std::function<void()> print_;
 };
 

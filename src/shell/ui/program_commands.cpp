@@ -4,7 +4,6 @@
 #include "help_window.h"
 #include "main_window.h"
 
-#include "check/ui/calculate_command.h"
 #include "check/ui/check_printing.h"
 #include "check/ui/check_window.h"
 #include "comparison/ui/comparison_window.h"
@@ -24,7 +23,8 @@ namespace rotavex {
 
 ProgramCommands::ProgramCommands(MainWindow &main) : QObject(&main), main_(main)
 {
-    results_ = new ResultsPresenter(main.study(), main.inputWindows(), main.resultsWindow(), main.resultsFrame());
+    results_ = new ResultsPresenter(main.study(), main.inputWindows(), main.resultsWindow(), main.resultsFrame(),
+                                    main.frame(DataWindow::Trip));
     const MainCommands &commands = main.commands();
     connect(commands.check, &QAction::triggered, this, &ProgramCommands::openCheck);
     connect(commands.observatory, &QAction::triggered, this, [this] { openObservatoryWindow(&main_); });
@@ -54,9 +54,7 @@ void ProgramCommands::openCheck()
         return study.check();
     };
     actions.print = printCheckReport;
-    actions.calculate = [this, &study, &inputs] {
-        runCalculateCommand({study, inputs, main_.resultsFrame(), main_.frame(DataWindow::Trip)});
-    };
+    actions.calculate = [this] { results_->calculate(); };
     openCheckWindow(&main_, std::move(actions));
 }
 
