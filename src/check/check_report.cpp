@@ -141,7 +141,7 @@ Report checkPaperReport(const DataCheckResult &check)
     writeVerdict(report, check, paperStyle, true);
     report.add(BoldItem{true});
     report.line(std::string(49, '-'));
-    endPrintedReport(report, "");
+    endPrintedReport(report);
     return report;
 }
 

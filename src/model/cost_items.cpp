@@ -7,21 +7,18 @@ const std::array<CostItem, 8> &costItems()
     using G = CostGroup;
     using W = StudyResults;
     static const std::array<CostItem, 8> items{{
-        {"Maintenance", G::PerKm, &W::MaintenancePerKm, &W::MaintenanceTotal, &W::MaintenancePct,
+        {G::PerKm, &W::MaintenancePerKm, &W::MaintenanceTotal, &W::MaintenancePct,
          "Coste de mantenimiento: ", "Mantenimiento", 0x1f77b4},
-        {"Fuel", G::PerKm, &W::FuelPerKm, &W::FuelTotal, &W::FuelPct, "Coste del combustible: ", "Combustible",
-         0xff7f0e},
-        {"Tyres", G::PerKm, &W::TyresPerKm, &W::TyresTotal, &W::TyresPct, "Coste de neumáticos: ", "Neumáticos",
-         0x2ca02c},
-        {"Financing", G::PerHour, &W::FinancingPerHour, &W::FinancingTotal, &W::FinancingPct,
-         "Costes financieros: ", "Financieros", 0xd62728},
-        {"Insurance", G::PerHour, &W::InsurancePerHour, &W::InsuranceTotal, &W::InsurancePct,
-         "Coste de seguros: ", "Seguros", 0x9467bd},
-        {"Amortisation", G::PerHour, &W::AmortisationPerHour, &W::AmortisationTotal, &W::AmortisationPct,
+        {G::PerKm, &W::FuelPerKm, &W::FuelTotal, &W::FuelPct, "Coste del combustible: ", "Combustible", 0xff7f0e},
+        {G::PerKm, &W::TyresPerKm, &W::TyresTotal, &W::TyresPct, "Coste de neumáticos: ", "Neumáticos", 0x2ca02c},
+        {G::PerHour, &W::FinancingPerHour, &W::FinancingTotal, &W::FinancingPct, "Costes financieros: ", "Financieros",
+         0xd62728},
+        {G::PerHour, &W::InsurancePerHour, &W::InsuranceTotal, &W::InsurancePct, "Coste de seguros: ", "Seguros",
+         0x9467bd},
+        {G::PerHour, &W::AmortisationPerHour, &W::AmortisationTotal, &W::AmortisationPct,
          "Coste de amortización: ", "Amortización", 0x8c564b},
-        {"Driver", G::PerHour, &W::DriverPerHour, &W::DriverTotal, &W::DriverPct, "Coste del conductor: ", "Conductor",
-         0xe377c2},
-        {"General", G::General, nullptr, &W::GeneralCosts, &W::GeneralPct, "Costes generales: ", "Generales", 0x7f7f7f},
+        {G::PerHour, &W::DriverPerHour, &W::DriverTotal, &W::DriverPct, "Coste del conductor: ", "Conductor", 0xe377c2},
+        {G::General, nullptr, &W::GeneralCosts, &W::GeneralPct, "Costes generales: ", "Generales", 0x7f7f7f},
     }};
     return items;
 }
@@ -29,12 +26,10 @@ const std::array<CostItem, 8> &costItems()
 const CostGroupLabels &costGroup(CostGroup group)
 {
     static const CostGroupLabels groups[] = {
-        {CostGroup::PerKm, "Costes por Km (", "-------------", "Costes por km: ", "Costes/km:  ", "Kilométricos",
-         0x1f77b4},
-        {CostGroup::PerHour, "Costes por Hora (", "---------------", "Costes por hora: ", "Costes/hora: ", "Horarios",
-         0xff7f0e},
+        {"Costes por Km (", "-------------", "Costes por km: ", "Costes/km:  ", "Kilométricos", 0x1f77b4},
+        {"Costes por Hora (", "---------------", "Costes por hora: ", "Costes/hora: ", "Horarios", 0xff7f0e},
         // General costs are one item of their own, under the item's labels.
-        {CostGroup::General, "", "", "", "", "", 0x2ca02c},
+        {"", "", "", "", "", 0x2ca02c},
     };
     return groups[static_cast<int>(group)];
 }

@@ -14,7 +14,6 @@ namespace rotavex {
 enum class CostGroup { PerKm, PerHour, General };
 
 struct CostItem {
-    std::string_view name;   // as the result fields are named: "Maintenance" (MaintenanceTotal ...)
     CostGroup group;
     float StudyResults::*unitCost;   // euros per km or per hour; null for general costs
     float StudyResults::*total;      // euros for the service
@@ -29,7 +28,6 @@ struct CostItem {
 const std::array<CostItem, 8> &costItems();
 
 struct CostGroupLabels {
-    CostGroup group;
     std::string_view heading;      // "Costes por Km (" before the group's share
     std::string_view rule;         // the dashes below the heading
     std::string_view unitLabel;    // "Costes por km: " in the unit-cost layout

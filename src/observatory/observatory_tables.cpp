@@ -95,7 +95,7 @@ Report observatoryPaperTable()
     averages(report);
     report.add(BoldItem{false});
     report.line(DashLine);
-    endPrintedReport(report, "");
+    endPrintedReport(report);
     return report;
 }
 

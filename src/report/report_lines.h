@@ -106,12 +106,12 @@ inline void printedFooter(Report &report, const std::string &rule, const std::st
     report.line("Dizezirad de Valdoria");
 }
 
-// The closing of a printed report: the publisher line in 10-point italic,
-// the fonts back to plain, and the end of the document.
-inline void endPrintedReport(Report &report, const std::string &publisherLine)
+// The closing of a printed report: an empty line in 10-point italic, the
+// fonts back to plain, and the end of the document.
+inline void endPrintedReport(Report &report)
 {
     report.add(FontSizeItem{10}).add(ItalicItem{true});
-    report.line(publisherLine);
+    report.line("");
     report.add(ItalicItem{false}).add(BoldItem{false});
     report.add(EndDocument{});
 }

@@ -337,13 +337,12 @@ QString DataFileWindow::fullPath() const
         joinDataFilePath(fileNameBytes(folder()).toStdString(), fileNameBytes(nameOnDisk()).toStdString())));
 }
 
+// A failed action has told the user why; the window stays open for another
+// name or folder.
 void DataFileWindow::runAction()
 {
-    if (action_(fullPath())) {
+    if (action_(fullPath()))
         accept();
-        return;
-    }
-    actionFailed();
 }
 
 void DataFileWindow::reject() {}

@@ -53,8 +53,6 @@ protected:
     // What the name field shows once the folder has changed; no file is
     // selected then.
     virtual QString nameAfterFolderChange(bool volumeRoot) const = 0;
-    // The action did not succeed; the window stays open.
-    virtual void actionFailed() = 0;
 
     void showEvent(QShowEvent *event) override;
 

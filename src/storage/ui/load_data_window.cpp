@@ -26,9 +26,6 @@ LoadDataWindow::LoadDataWindow(DataFileAction loadFrom, QWidget *parent)
 // After a change of folder no file is selected, so there is no name.
 QString LoadDataWindow::nameAfterFolderChange(bool) const { return QString(); }
 
-// The file was refused with its own message; the user may choose another.
-void LoadDataWindow::actionFailed() {}
-
 void openLoadWindow(QWidget *parent, DataFileAction loadFrom)
 {
     LoadDataWindow window(std::move(loadFrom), parent);

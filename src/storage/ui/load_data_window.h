@@ -12,7 +12,6 @@ public:
 
 private:
     QString nameAfterFolderChange(bool volumeRoot) const override;
-    void actionFailed() override;
 };
 
 // Opens the window modally; it is gone when this returns.

@@ -28,9 +28,6 @@ SaveDataWindow::SaveDataWindow(DataFileAction saveTo, QWidget *parent)
 // the name.
 QString SaveDataWindow::nameAfterFolderChange(bool volumeRoot) const { return volumeRoot ? folder() : QString(); }
 
-// The save told the user why it failed; the user may choose another name or folder.
-void SaveDataWindow::actionFailed() {}
-
 void openSaveWindow(QWidget *parent, DataFileAction saveTo)
 {
     SaveDataWindow window(std::move(saveTo), parent);
