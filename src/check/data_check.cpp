@@ -15,13 +15,12 @@ constexpr const char *NeedsPositive = "Para los cálculos es necesario un valor 
 constexpr const char *NotFinanced = "Se supondrá que no se financia";
 constexpr const char *CorrectNegative = "Los valores negativos no son válidos: corríjalo";
 
-// One field's rows: the empty row, then, unless its switch is on, the
-// negative row or the zero row.
+// One field's rows: the empty row, then, unless the field is on the
+// observatory, the negative row or the zero row.
 struct FieldRule {
     Input field;
     int emptyRow;
     const char *emptyText;
-    std::optional<Switch> silencedBy;
     const char *zeroText;
     const char *zeroExplanation;
     CheckState zeroState;
@@ -30,45 +29,42 @@ struct FieldRule {
 };
 
 const FieldRule rules[] = {
-    {Input::Salacon, 2, "No ha introducido el salario del conductor", Switch::Driver,
-     "El salario del conductor es cero", NotEssential, CheckState::AllowedZero, false,
-     "El salario del conductor es negativo"},
-    {Input::Htraba, 4, "No ha introducido las horas de trabajo del conductor", Switch::Driver,
+    {Input::Salacon, 2, "No ha introducido el salario del conductor", "El salario del conductor es cero", NotEssential,
+     CheckState::AllowedZero, false, "El salario del conductor es negativo"},
+    {Input::Htraba, 4, "No ha introducido las horas de trabajo del conductor",
      "Las horas de trabajo del conductor son cero.", NeedsPositive, CheckState::BlockingZero, false,
      "Las horas de trabajo del conductor son negativas."},
-    {Input::Cosgen, 6, "No ha introducido los costes generales", Switch::General, "Los costes generales son cero.",
-     NotEssential, CheckState::AllowedZero, true, "Los costes generales son negativos."},
-    {Input::Cosgas, 9, "No ha introducido el coste de combustible", Switch::Fuel, "El coste de combustible es cero.",
-     NotEssential, CheckState::AllowedZero, false, "El coste de combustible es negativo."},
-    {Input::Cosseg, 11, "No ha introducido el coste de seguros", Switch::Insurance, "El coste de seguros es cero.",
-     NotEssential, CheckState::AllowedZero, false, "El coste de seguros es negativo."},
-    {Input::Cosneu, 13, "No ha introducido el coste de neumáticos", Switch::Tyres, "El coste de neumáticos es cero.",
-     NotEssential, CheckState::AllowedZero, false, "El coste de neumáticos es negativo."},
-    {Input::Vidneu, 15, "No ha introducido la duración de los neumáticos", Switch::Tyres,
-     "La duración de los neumáticos es cero.", NeedsPositive, CheckState::BlockingZero, true,
-     "La duración de los neumáticos es negativa."},
-    {Input::Cosaut, 17, "No ha introducido el coste del autobús", Switch::Vehicle, "El coste del autobús es cero.",
-     NotEssential, CheckState::AllowedZero, false, "El coste del autobús es negativo."},
-    {Input::Vidaut, 19, "No ha introducido la vida útil del autobús", Switch::Vehicle,
-     "La vida útil del autobús es cero.", NeedsPositive, CheckState::BlockingZero, false,
-     "La vida útil del autobús es negativa."},
-    {Input::Kmaut, 21, "No ha introducido los kilómetros anuales del autobús", Switch::AnnualKm,
+    {Input::Cosgen, 6, "No ha introducido los costes generales", "Los costes generales son cero.", NotEssential,
+     CheckState::AllowedZero, true, "Los costes generales son negativos."},
+    {Input::Cosgas, 9, "No ha introducido el coste de combustible", "El coste de combustible es cero.", NotEssential,
+     CheckState::AllowedZero, false, "El coste de combustible es negativo."},
+    {Input::Cosseg, 11, "No ha introducido el coste de seguros", "El coste de seguros es cero.", NotEssential,
+     CheckState::AllowedZero, false, "El coste de seguros es negativo."},
+    {Input::Cosneu, 13, "No ha introducido el coste de neumáticos", "El coste de neumáticos es cero.", NotEssential,
+     CheckState::AllowedZero, false, "El coste de neumáticos es negativo."},
+    {Input::Vidneu, 15, "No ha introducido la duración de los neumáticos", "La duración de los neumáticos es cero.",
+     NeedsPositive, CheckState::BlockingZero, true, "La duración de los neumáticos es negativa."},
+    {Input::Cosaut, 17, "No ha introducido el coste del autobús", "El coste del autobús es cero.", NotEssential,
+     CheckState::AllowedZero, false, "El coste del autobús es negativo."},
+    {Input::Vidaut, 19, "No ha introducido la vida útil del autobús", "La vida útil del autobús es cero.",
+     NeedsPositive, CheckState::BlockingZero, false, "La vida útil del autobús es negativa."},
+    {Input::Kmaut, 21, "No ha introducido los kilómetros anuales del autobús",
      "Los kilómetros anuales del autobús son cero.", NeedsPositive, CheckState::BlockingZero, false,
      "Los kilómetros anuales del autobús son negativos."},
-    {Input::Cosman, 23, "No ha introducido el coste de mantenimiento del autobús", Switch::Maintenance,
+    {Input::Cosman, 23, "No ha introducido el coste de mantenimiento del autobús",
      "El coste de mantenimiento del autobús es cero.", NotEssential, CheckState::AllowedZero, false,
      "El coste de mantenimiento del autobús es negativo."},
-    {Input::Cosfin, 25, "No ha introducido el coste de financiación del autobús", Switch::Financing,
+    {Input::Cosfin, 25, "No ha introducido el coste de financiación del autobús",
      "El coste de financiación del autobús es cero.", NeedsPositive, CheckState::AllowedZero, false,
      "El coste de financiación del autobús es negativo."},
-    {Input::Plafin, 27, "No ha introducido el plazo de financiación del autobús", Switch::Financing,
+    {Input::Plafin, 27, "No ha introducido el plazo de financiación del autobús",
      "El plazo de financiación del autobús es cero.", NotFinanced, CheckState::AllowedZero, true,
      "El plazo de financiación del autobús es negativo."},
-    {Input::Km, 29, "No ha introducido los Km del trayecto", std::nullopt, "Los Km del trayecto son cero.",
-     NeedsPositive, CheckState::AllowedZero, false, "Los Km del trayecto son negativos."},
-    {Input::Horas, 31, "No ha introducido las horas del trayecto", std::nullopt, "Las horas del trayecto son cero.",
-     NeedsPositive, CheckState::AllowedZero, false, "Las horas del trayecto son negativas."},
-    {Input::Vacio, 33, "No ha introducido los km de posicionamiento del servicio", std::nullopt,
+    {Input::Km, 29, "No ha introducido los Km del trayecto", "Los Km del trayecto son cero.", NeedsPositive,
+     CheckState::AllowedZero, false, "Los Km del trayecto son negativos."},
+    {Input::Horas, 31, "No ha introducido las horas del trayecto", "Las horas del trayecto son cero.", NeedsPositive,
+     CheckState::AllowedZero, false, "Las horas del trayecto son negativas."},
+    {Input::Vacio, 33, "No ha introducido los km de posicionamiento del servicio",
      "Los km de posicionamiento son cero.", NotEssential, CheckState::AllowedZero, false,
      "Los km de posicionamiento son negativos."},
 };
@@ -121,7 +117,7 @@ private:
             find(rule.emptyRow, rule.emptyText, "", CheckState::Missing);
             return;
         }
-        if (rule.silencedBy && ws_.switches[*rule.silencedBy])
+        if (onObservatory(ws_, rule.field))
             return;
         const double value = ReadFieldNumber(text);
         if (value < 0) {

@@ -62,12 +62,8 @@ std::vector<ComparedRow> comparedRows(const ObservatoryComparison &comparison)
 std::vector<DataSource> dataSources(const StudyChoices &choices)
 {
     std::vector<DataSource> sources;
-    for (const SwitchGroup &group : switchGroups()) {
-        bool observatory = false;
-        for (const SwitchPart &part : group.parts)
-            observatory = observatory || choices.switches[part.sw];
-        sources.push_back({group.name, observatory});
-    }
+    for (const SwitchGroup &group : switchGroups())
+        sources.push_back({group.name, onObservatory(choices, group)});
     return sources;
 }
 

@@ -15,16 +15,6 @@ namespace rotavex {
 
 namespace {
 
-bool onObservatory(const StudyChoices &choices, Input input)
-{
-    for (const SwitchGroup &group : switchGroups())
-        for (const SwitchPart &part : group.parts)
-            if (std::find(part.fields.begin(), part.fields.end(), input) != part.fields.end()
-                && choices.switches[part.sw])
-                return true;
-    return false;
-}
-
 // The shortest text that reads back as the value, with a point for the
 // decimals whatever the locale.
 std::string fieldText(double value)
@@ -81,17 +71,6 @@ std::vector<InputSensitivity> totalSensitivity(const CalculatedResults &calculat
     });
     priced.insert(priced.end(), refused.begin(), refused.end());
     return priced;
-}
-
-std::string_view inputMeaning(Input input)
-{
-    static constexpr std::array<std::string_view, InputCount> meanings = {
-        "Salario del conductor",  "Horas del conductor",     "Costes generales",         "Precio del vehículo",
-        "Vida útil del vehículo", "Km anuales del vehículo", "Mantenimiento anual",      "Coste de la financiación",
-        "Plazo de financiación",  "Precio del combustible",  "Precio de cada neumático", "Vida de cada neumático",
-        "Seguro anual",           "Km con pasajeros",        "Km de posicionamiento",    "Horas del servicio",
-    };
-    return meanings[static_cast<std::size_t>(input)];
 }
 
 }   // namespace rotavex

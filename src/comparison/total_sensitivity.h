@@ -26,7 +26,4 @@ struct InputSensitivity {
 // is priced by the same check and calculation as the data; no field changes.
 std::vector<InputSensitivity> totalSensitivity(const CalculatedResults &calculation);
 
-// A short Spanish name of the input for the reports: "Salario del conductor".
-std::string_view inputMeaning(Input input);
-
 }   // namespace rotavex

@@ -42,6 +42,8 @@ inline constexpr std::size_t MaxFieldTextLength = 255;
 
 // "Salacon", "Htraba", ...: the field of input X is txtX, its label lblX.
 std::string_view inputName(Input input);
+// What the input is, as the reports name it: "Salario del conductor".
+std::string_view inputMeaning(Input input);
 
 // The texts of the sixteen fields, UTF-8, exactly as the fields hold them.
 struct FieldTexts {

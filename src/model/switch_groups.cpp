@@ -1,5 +1,6 @@
 #include "switch_groups.h"
 
+#include <algorithm>
 #include <stdexcept>
 
 namespace rotavex {
@@ -53,6 +54,40 @@ const SwitchGroup &switchGroup(ObservatoryGroup id)
         if (group.id == id)
             return group;
     throw std::out_of_range("unknown observatory group");
+}
+
+const std::vector<Input> &switchFields(Switch sw)
+{
+    for (const SwitchGroup &group : switchGroups())
+        for (const SwitchPart &part : group.parts)
+            if (part.sw == sw)
+                return part.fields;
+    throw std::out_of_range("unknown switch");
+}
+
+std::optional<Switch> switchOf(Input input)
+{
+    static const auto switchOfInput = [] {
+        std::array<std::optional<Switch>, InputCount> covering{};
+        for (const SwitchGroup &group : switchGroups())
+            for (const SwitchPart &part : group.parts)
+                for (Input field : part.fields)
+                    covering[static_cast<std::size_t>(field)] = part.sw;
+        return covering;
+    }();
+    return switchOfInput[static_cast<std::size_t>(input)];
+}
+
+bool onObservatory(const StudyChoices &choices, Input input)
+{
+    const std::optional<Switch> sw = switchOf(input);
+    return sw && choices.switches[*sw];
+}
+
+bool onObservatory(const StudyChoices &choices, const SwitchGroup &group)
+{
+    return std::any_of(group.parts.begin(), group.parts.end(),
+                       [&](const SwitchPart &part) { return choices.switches[part.sw]; });
 }
 
 ToggleOutcome ToggleObservatorySource(StudyChoices &choices, const SwitchGroup &group, FieldTexts &texts)

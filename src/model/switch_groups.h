@@ -8,6 +8,7 @@
 #include "workspace.h"
 
 #include <array>
+#include <optional>
 #include <string_view>
 #include <vector>
 
@@ -35,6 +36,15 @@ struct SwitchGroup {
 // running costs.
 const std::vector<SwitchGroup> &switchGroups();
 const SwitchGroup &switchGroup(ObservatoryGroup id);
+
+// The inputs a switch covers, in the order of its fields.
+const std::vector<Input> &switchFields(Switch sw);
+// The switch that covers an input; none for the trip's inputs.
+std::optional<Switch> switchOf(Input input);
+// The input's data are the observatory's: its switch is on.
+bool onObservatory(const StudyChoices &choices, Input input);
+// Some switch of the group is on, so its button offers the user's own data.
+bool onObservatory(const StudyChoices &choices, const SwitchGroup &group);
 
 inline constexpr std::string_view ObservatoryText = "Observatorio";
 inline constexpr std::string_view UseObservatoryCaption = "Pulse aquí para utilizar los datos del Observatorio";

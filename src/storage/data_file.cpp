@@ -136,17 +136,17 @@ void applyText(const std::optional<std::string> &item, std::string &field)
 
 const std::vector<FileGroup> &fileGroups()
 {
-    static const std::vector<FileGroup> groups = {
-        {Switch::Driver, {Input::Salacon, Input::Htraba}},
-        {Switch::General, {Input::Cosgen, Input::Cosgen}},
-        {Switch::Fuel, {Input::Cosgas}},
-        {Switch::Insurance, {Input::Cosseg}},
-        {Switch::Tyres, {Input::Cosneu, Input::Vidneu}},
-        {Switch::AnnualKm, {Input::Kmaut}},
-        {Switch::Vehicle, {Input::Cosaut, Input::Vidaut}},
-        {Switch::Financing, {Input::Cosfin, Input::Plafin}},
-        {Switch::Maintenance, {Input::Cosman}},
-    };
+    static const std::vector<FileGroup> groups = [] {
+        std::vector<FileGroup> lines;
+        for (Switch sw : {Switch::Driver, Switch::General, Switch::Fuel, Switch::Insurance, Switch::Tyres,
+                          Switch::AnnualKm, Switch::Vehicle, Switch::Financing, Switch::Maintenance}) {
+            FileGroup &line = lines.emplace_back(FileGroup{sw, switchFields(sw)});
+            // The general costs' line holds their percentage twice.
+            if (sw == Switch::General)
+                line.items.push_back(Input::Cosgen);
+        }
+        return lines;
+    }();
     return groups;
 }
 

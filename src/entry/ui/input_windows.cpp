@@ -147,16 +147,15 @@ void InputWindows::toggleObservatorySource(ObservatoryGroup id)
 
 void InputWindows::showSwitchState(const SwitchGroup &group)
 {
-    bool on = false;
     for (const SwitchPart &part : group.parts) {
         const bool partOn = workspace_.switches[part.sw];
-        on = on || partOn;
         for (Input input : part.fields) {
             numericField(input)->setReadOnly(partOn);
             label(input)->setEnabled(!partOn);
         }
     }
-    observatoryButton(group.id)->setText(qs(on ? UseOwnDataCaption : UseObservatoryCaption));
+    observatoryButton(group.id)->setText(
+        qs(onObservatory(workspace_, group) ? UseOwnDataCaption : UseObservatoryCaption));
 }
 
 void InputWindows::freezeInputs()
@@ -172,14 +171,9 @@ void InputWindows::freezeInputs()
 void InputWindows::unfreezeInputs()
 {
     busClassFrame()->setEnabled(true);
-    for (const SwitchGroup &group : switchGroups())
-        for (const SwitchPart &part : group.parts)
-            if (!workspace_.switches[part.sw])
-                for (Input input : part.fields)
-                    numericField(input)->setReadOnly(false);
+    for (Input input : AllInputs)
+        numericField(input)->setReadOnly(onObservatory(workspace_, input));
     serviceModeFrame()->setEnabled(true);
-    for (Input input : {Input::Horas, Input::Km, Input::Vacio})
-        numericField(input)->setReadOnly(false);
     for (const SwitchGroup &group : switchGroups())
         observatoryButton(group.id)->setEnabled(true);
 }
