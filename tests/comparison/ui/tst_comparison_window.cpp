@@ -9,13 +9,11 @@
 #include "fixtures/worked_example.h"
 #include "report/ui/report_area.h"
 #include "results/ui/results_window.h"
-#include "shell/ui/main_window.h"
-#include "shell/ui/program_commands.h"
 #include "storage/ui/data_file_actions.h"
 #include "storage/ui/load_into_windows.h"
 
+#include "../../ui_support/main_window_fixture.h"
 #include "../../ui_support/pdf_printing.h"
-#include "../../ui_support/scripted_prompter.h"
 
 #include <QAction>
 #include <QApplication>
@@ -48,23 +46,12 @@ QString lineOf(const QString &text, const QString &label)
 
 }   // namespace
 
-class ComparisonWindowTest : public QObject {
+class ComparisonWindowTest : public QObject, MainWindowFixture {
     Q_OBJECT
 
 private slots:
-    void init()
-    {
-        prompts = new ScriptedPrompter;
-        main = new MainWindow;
-        commands = new ProgramCommands(*main);
-        main->show();
-        QVERIFY(QTest::qWaitForWindowActive(main));
-    }
-    void cleanup()
-    {
-        delete main;
-        delete prompts;
-    }
+    void init() { QVERIFY(openMainWindow(Commands::Connected)); }
+    void cleanup() { closeMainWindow(); }
 
     // Worked example: class 3, 100 + 20 km in 4 hours, every group the
     // user's own; the observatory prices the same service at 248,18 euros.
@@ -201,10 +188,6 @@ private:
         QVERIFY(saveWorkspace(path, saved, texts));
         QVERIFY(loadIntoWindows(path, main->workspace(), main->inputWindows()));
     }
-
-    ScriptedPrompter *prompts = nullptr;
-    MainWindow *main = nullptr;
-    ProgramCommands *commands = nullptr;
 };
 
 int main(int argc, char **argv)

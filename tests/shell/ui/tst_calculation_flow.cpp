@@ -14,13 +14,11 @@
 #include "results/ui/cost_chart.h"
 #include "results/ui/results_presenter.h"   // NewCalculationQuestion
 #include "results/ui/results_window.h"
-#include "shell/ui/main_window.h"
-#include "shell/ui/program_commands.h"
 #include "storage/ui/data_file_actions.h"
 #include "storage/ui/load_into_windows.h"
 
+#include "../../ui_support/main_window_fixture.h"
 #include "../../ui_support/pdf_printing.h"
-#include "../../ui_support/scripted_prompter.h"
 
 #include <QAbstractButton>
 #include <QAction>
@@ -66,7 +64,7 @@ CheckWindow &checkWindow(QWidget *modal)
 
 }   // namespace
 
-class CalculationFlowTest : public QObject {
+class CalculationFlowTest : public QObject, MainWindowFixture {
     Q_OBJECT
 
 private slots:
@@ -110,19 +108,8 @@ private slots:
         QVERIFY(!main->workspace().ResultsReady);
     }
 
-    void init()
-    {
-        prompts = new ScriptedPrompter;
-        main = new MainWindow;
-        commands = new ProgramCommands(*main);
-        main->show();
-        QVERIFY(QTest::qWaitForWindowActive(main));
-    }
-    void cleanup()
-    {
-        delete main;
-        delete prompts;
-    }
+    void init() { QVERIFY(openMainWindow(Commands::Connected)); }
+    void cleanup() { closeMainWindow(); }
 
     void checkWindowOffersCalculationOnlyWhenAllowed_data()
     {
@@ -467,10 +454,6 @@ private:
                     return true;
         return false;
     }
-
-    ScriptedPrompter *prompts = nullptr;
-    MainWindow *main = nullptr;
-    ProgramCommands *commands = nullptr;
 };
 
 QTEST_MAIN(CalculationFlowTest)

@@ -5,9 +5,8 @@
 #include "model/workspace.h"
 #include "results/ui/cost_chart.h"
 #include "results/ui/results_window.h"
-#include "shell/ui/main_window.h"
 
-#include "../../ui_support/scripted_prompter.h"
+#include "../../ui_support/main_window_fixture.h"
 
 #include <QAction>
 #include <QLabel>
@@ -46,7 +45,7 @@ Q_DECLARE_METATYPE(MenuCommand)
 Q_DECLARE_METATYPE(ToolbarButton)
 Q_DECLARE_METATYPE(Child)
 
-class MainWindowTest : public QObject {
+class MainWindowTest : public QObject, MainWindowFixture {
     Q_OBJECT
 
 private slots:
@@ -71,28 +70,16 @@ private slots:
     void exitProcedure();
 
 private:
-    ScriptedPrompter *prompts = nullptr;
-    MainWindow *window = nullptr;
 };
 
-void MainWindowTest::init()
-{
-    prompts = new ScriptedPrompter;
-    window = new MainWindow;
-    window->show();
-    QVERIFY(QTest::qWaitForWindowActive(window));
-}
+void MainWindowTest::init() { QVERIFY(openMainWindow(Commands::Unconnected)); }
 
-void MainWindowTest::cleanup()
-{
-    delete window;
-    delete prompts;
-}
+void MainWindowTest::cleanup() { closeMainWindow(); }
 
 void MainWindowTest::childWindowsAtStart()
 {
     QStringList created, titles;
-    for (QMdiSubWindow *frame : window->mdiArea()->subWindowList(QMdiArea::CreationOrder)) {
+    for (QMdiSubWindow *frame : main->mdiArea()->subWindowList(QMdiArea::CreationOrder)) {
         created << frame->widget()->objectName();
         titles << frame->windowTitle();
         QVERIFY(!(frame->windowFlags()
@@ -107,20 +94,20 @@ void MainWindowTest::childWindowsAtStart()
     QCOMPARE(created, (QStringList{"frmResul", "frmTray", "frmMovi", "frmVehi", "frmDatos"}));
     QCOMPARE(titles, (QStringList{"Resultados", "4-Trayecto", "3-Datos de Circulación", "2-Datos del Vehículo",
                                   "1-Datos Generales"}));
-    QVERIFY(window->resultsFrame()->isMinimized());
-    QCOMPARE(window->mdiArea()->activeSubWindow(), window->frame(DataWindow::General));
-    QTRY_COMPARE(QApplication::focusWidget(), window->inputWindows().field(Input::Salacon));
-    QVERIFY(!window->resultsWindow().newCalculationButton()->isEnabled());
-    QCOMPARE(window->windowTitle(), QStringLiteral("ROTAVEX 2018"));
+    QVERIFY(main->resultsFrame()->isMinimized());
+    QCOMPARE(main->mdiArea()->activeSubWindow(), main->frame(DataWindow::General));
+    QTRY_COMPARE(QApplication::focusWidget(), main->inputWindows().field(Input::Salacon));
+    QVERIFY(!main->resultsWindow().newCalculationButton()->isEnabled());
+    QCOMPARE(main->windowTitle(), QStringLiteral("ROTAVEX 2018"));
 }
 
 void MainWindowTest::resultsChartBuiltWhenFirstShown()
 {
     // The chart is the heaviest of the windows' parts: the results window
     // starts as an icon, and the chart waits until the window first shows.
-    ResultsWindow &results = window->resultsWindow();
+    ResultsWindow &results = main->resultsWindow();
     QVERIFY(!results.findChild<CostChart *>());
-    window->resultsFrame()->showNormal();
+    main->resultsFrame()->showNormal();
     const auto *chart = results.findChild<CostChart *>();
     QVERIFY(chart);
     QVERIFY(chart->isVisible());
@@ -156,19 +143,19 @@ void MainWindowTest::statusBarDate()
     QFETCH(QString, format);
     const QLocale before;
     QLocale::setDefault(QLocale(locale));
-    MainWindow main;
+    MainWindow fresh;
     QLocale::setDefault(before);
     const QDate today = QDate::currentDate();
-    QCOMPARE(main.datePanel()->text(), today.toString(format));
+    QCOMPARE(fresh.datePanel()->text(), today.toString(format));
 }
 
 void MainWindowTest::childWindowsCannotBeClosed()
 {
-    for (QMdiSubWindow *frame : window->mdiArea()->subWindowList()) {
+    for (QMdiSubWindow *frame : main->mdiArea()->subWindowList()) {
         frame->close();
         QVERIFY(frame->isVisible());
     }
-    QCOMPARE(window->mdiArea()->subWindowList().size(), 5);
+    QCOMPARE(main->mdiArea()->subWindowList().size(), 5);
 }
 
 void MainWindowTest::shortcutsTriggerTheirCommands_data()
@@ -186,8 +173,8 @@ void MainWindowTest::shortcutsTriggerTheirCommands()
 {
     QFETCH(MenuCommand, command);
     QFETCH(QKeySequence, keys);
-    QSignalSpy triggered(window->commands().*command, &QAction::triggered);
-    QLineEdit *field = window->inputWindows().field(Input::Salacon);
+    QSignalSpy triggered(main->commands().*command, &QAction::triggered);
+    QLineEdit *field = main->inputWindows().field(Input::Salacon);
     QTRY_VERIFY(field->hasFocus());
     QTest::keySequence(field, keys);
     QCOMPARE(triggered.count(), 1);
@@ -210,18 +197,18 @@ void MainWindowTest::activatingKeepsStateRestoringRestores()
     QFETCH(Child, child);
     QFETCH(MenuCommand, menuCommand);
     QFETCH(ToolbarButton, toolbarButton);
-    QMdiSubWindow *frame = frameOf(*window, child);
-    QMdiSubWindow *general = window->frame(DataWindow::General);
+    QMdiSubWindow *frame = frameOf(*main, child);
+    QMdiSubWindow *general = main->frame(DataWindow::General);
     frame->showMinimized();
-    window->mdiArea()->setActiveSubWindow(general);
+    main->mdiArea()->setActiveSubWindow(general);
 
-    (window->commands().*menuCommand)->trigger();
-    QCOMPARE(window->mdiArea()->activeSubWindow(), frame);
+    (main->commands().*menuCommand)->trigger();
+    QCOMPARE(main->mdiArea()->activeSubWindow(), frame);
     QVERIFY(frame->isMinimized());
 
-    window->mdiArea()->setActiveSubWindow(general);
-    (window->toolbar().*toolbarButton)->click();
-    QCOMPARE(window->mdiArea()->activeSubWindow(), frame);
+    main->mdiArea()->setActiveSubWindow(general);
+    (main->toolbar().*toolbarButton)->click();
+    QCOMPARE(main->mdiArea()->activeSubWindow(), frame);
     QVERIFY(!frame->isMinimized());
     QCOMPARE(frame->widget()->size(), frame->widget()->minimumSize());
     QVERIFY(frame->rect().contains(frame->widget()->geometry()));
@@ -237,30 +224,30 @@ void MainWindowTest::minimiseActiveChild_data()
 void MainWindowTest::minimiseActiveChild()
 {
     QFETCH(bool, fromMenu);
-    QMdiSubWindow *running = window->frame(DataWindow::Running);
-    window->mdiArea()->setActiveSubWindow(running);
+    QMdiSubWindow *running = main->frame(DataWindow::Running);
+    main->mdiArea()->setActiveSubWindow(running);
     if (fromMenu)
         QTest::keyClick(QApplication::focusWidget(), Qt::Key_M, Qt::ControlModifier);
     else
-        window->toolbar().minimise->click();
+        main->toolbar().minimise->click();
     QVERIFY(running->isMinimized());
-    QVERIFY(!window->frame(DataWindow::General)->isMinimized());
+    QVERIFY(!main->frame(DataWindow::General)->isMinimized());
 }
 
 void MainWindowTest::inputWindowLayout()
 {
     // Scatter the windows first: one minimised, the results shown, the
     // others anywhere.
-    window->frame(DataWindow::Vehicle)->showMinimized();
-    window->resultsFrame()->showNormal();
-    window->frame(DataWindow::General)->move(200, 90);
-    window->frame(DataWindow::Trip)->move(10, 10);
-    window->mdiArea()->setActiveSubWindow(window->frame(DataWindow::Running));
+    main->frame(DataWindow::Vehicle)->showMinimized();
+    main->resultsFrame()->showNormal();
+    main->frame(DataWindow::General)->move(200, 90);
+    main->frame(DataWindow::Trip)->move(10, 10);
+    main->mdiArea()->setActiveSubWindow(main->frame(DataWindow::Running));
 
-    window->toolbar().inputLayout->click();
+    main->toolbar().inputLayout->click();
 
-    QTRY_VERIFY(window->isMaximized());
-    QVERIFY(window->resultsFrame()->isMinimized());
+    QTRY_VERIFY(main->isMaximized());
+    QVERIFY(main->resultsFrame()->isMinimized());
     const struct {
         DataWindow child;
         QPoint place;
@@ -271,13 +258,13 @@ void MainWindowTest::inputWindowLayout()
         {DataWindow::Vehicle, {491, 8}},
     };
     for (const auto &place : places) {
-        QMdiSubWindow *frame = window->frame(place.child);
+        QMdiSubWindow *frame = main->frame(place.child);
         QVERIFY2(!frame->isMinimized(), qPrintable(frame->widget()->objectName()));
         QCOMPARE(frame->pos(), place.place);
         QCOMPARE(frame->widget()->size(), frame->widget()->minimumSize());
         QVERIFY(frame->rect().contains(frame->widget()->geometry()));
     }
-    QCOMPARE(window->mdiArea()->activeSubWindow(), window->frame(DataWindow::Running));
+    QCOMPARE(main->mdiArea()->activeSubWindow(), main->frame(DataWindow::Running));
 }
 
 void MainWindowTest::calculateCommandAnnouncesTheCheck_data()
@@ -290,13 +277,13 @@ void MainWindowTest::calculateCommandAnnouncesTheCheck_data()
 void MainWindowTest::calculateCommandAnnouncesTheCheck()
 {
     QFETCH(bool, fromKeys);
-    QSignalSpy checkOpened(window->commands().check, &QAction::triggered);
+    QSignalSpy checkOpened(main->commands().check, &QAction::triggered);
     if (fromKeys) {
-        QLineEdit *field = window->inputWindows().field(Input::Salacon);
+        QLineEdit *field = main->inputWindows().field(Input::Salacon);
         QTRY_VERIFY(field->hasFocus());
         QTest::keyClick(field, Qt::Key_C, Qt::ControlModifier);
     } else {
-        window->toolbar().calculate->click();
+        main->toolbar().calculate->click();
     }
     QCOMPARE(prompts->shown, QStringList{CheckAnnouncement});
     QCOMPARE(checkOpened.count(), 1);
@@ -334,19 +321,19 @@ void MainWindowTest::exitProcedure()
     QFETCH(bool, saved);
     QFETCH(bool, closed);
 
-    window->workspace().DataSaved = dataSaved;
+    main->workspace().DataSaved = dataSaved;
     bool saveWindowOpened = false;
-    window->setSaveStep([&] { saveWindowOpened = true; });
+    main->setSaveStep([&] { saveWindowOpened = true; });
     prompts->answers.assign(answers.begin(), answers.end());
 
     if (closeControl)
-        window->close();
+        main->close();
     else
-        window->commands().exit->trigger();
+        main->commands().exit->trigger();
 
     QCOMPARE(prompts->shown, questions);
     QCOMPARE(saveWindowOpened, saved);
-    QCOMPARE(window->isVisible(), !closed);
+    QCOMPARE(main->isVisible(), !closed);
 }
 
 QTEST_MAIN(MainWindowTest)

@@ -7,10 +7,9 @@
 
 #include "check/ui/check_window.h"
 #include "entry/ui/input_windows.h"
-#include "shell/ui/main_window.h"
 #include "widgets/modal_reach.h"
 
-#include "../../ui_support/scripted_prompter.h"
+#include "../../ui_support/main_window_fixture.h"
 #include "../../ui_support/x_input.h"
 
 #include <QAction>
@@ -29,10 +28,10 @@ using MenuCommand = QAction *MainCommands::*;
 using ToolbarButton = QPushButton *MainToolbar::*;
 
 // Whether the X server shows the window (mapped, not reduced to an icon).
-bool viewable(const QWidget *window)
+bool viewable(const QWidget *main)
 {
     QProcess info;
-    info.start(QStringLiteral("xwininfo"), {QStringLiteral("-id"), QString::number(window->winId())});
+    info.start(QStringLiteral("xwininfo"), {QStringLiteral("-id"), QString::number(main->winId())});
     if (!info.waitForFinished(5000))
         return false;
     return info.readAllStandardOutput().contains("IsViewable");
@@ -45,23 +44,13 @@ Q_DECLARE_METATYPE(ToolbarButton)
 Q_DECLARE_METATYPE(rotavex::Input)
 Q_DECLARE_METATYPE(rotavex::DataWindow)
 
-class MainWindowX11Test : public QObject {
+class MainWindowX11Test : public QObject, MainWindowFixture {
     Q_OBJECT
 
 private slots:
     void initTestCase() { keepModalWindowsInReach(*qApp); }
-    void init()
-    {
-        prompts = new ScriptedPrompter;
-        window = new MainWindow;
-        window->show();
-        QVERIFY(QTest::qWaitForWindowActive(window));
-    }
-    void cleanup()
-    {
-        delete window;
-        delete prompts;
-    }
+    void init() { QVERIFY(openMainWindow(Commands::Unconnected)); }
+    void cleanup() { closeMainWindow(); }
 
     void shortcutsFromAField_data()
     {
@@ -79,12 +68,12 @@ private slots:
         QFETCH(Input, input);
         QFETCH(QString, keys);
         QFETCH(MenuCommand, command);
-        QLineEdit *field = window->inputWindows().field(input);
-        window->mdiArea()->setActiveSubWindow(qobject_cast<QMdiSubWindow *>(field->window()->parentWidget()));
+        QLineEdit *field = main->inputWindows().field(input);
+        main->mdiArea()->setActiveSubWindow(qobject_cast<QMdiSubWindow *>(field->window()->parentWidget()));
         field->setFocus();
         field->setText("12");
         QTRY_VERIFY(field->hasFocus());
-        QSignalSpy triggered(window->commands().*command, &QAction::triggered);
+        QSignalSpy triggered(main->commands().*command, &QAction::triggered);
         QVERIFY(x_input::key(keys));
         QTRY_COMPARE(triggered.count(), 1);
     }
@@ -92,7 +81,7 @@ private slots:
     void editingKeysStillEdit()
     {
         // Ctrl combinations that no menu takes still edit the field.
-        QLineEdit *field = window->inputWindows().field(Input::Salacon);
+        QLineEdit *field = main->inputWindows().field(Input::Salacon);
         field->setFocus();
         field->setText("12");
         QTRY_VERIFY(field->hasFocus());
@@ -120,20 +109,20 @@ private slots:
         QFETCH(DataWindow, child);
         QFETCH(Input, input);
         QFETCH(ToolbarButton, button);
-        QMdiSubWindow *frame = window->frame(child);
-        QLineEdit *field = window->inputWindows().field(input);
-        window->mdiArea()->setActiveSubWindow(frame);
+        QMdiSubWindow *frame = main->frame(child);
+        QLineEdit *field = main->inputWindows().field(input);
+        main->mdiArea()->setActiveSubWindow(frame);
         QVERIFY(x_input::click(field, field->rect().center()));
         QVERIFY(x_input::key("1"));
         QTRY_COMPARE(QApplication::focusWidget(), field);
 
         // The window goes down to an icon, the user looks at the results,
         // then comes back through the toolbar.
-        for (QPushButton *pressed : {window->toolbar().minimise, window->toolbar().results, window->toolbar().*button})
+        for (QPushButton *pressed : {main->toolbar().minimise, main->toolbar().results, main->toolbar().*button})
             QVERIFY(x_input::click(pressed, pressed->rect().center()));
 
         QTRY_VERIFY(!frame->isMinimized());
-        QCOMPARE(window->mdiArea()->activeSubWindow(), frame);
+        QCOMPARE(main->mdiArea()->activeSubWindow(), frame);
         QTRY_COMPARE(QApplication::focusWidget(), field);
         QCOMPARE(field->text(), QString("1"));
     }
@@ -157,18 +146,18 @@ private slots:
         QFETCH(QStringList, reach);
         QFETCH(QString, restore);
         QFETCH(bool, results);
-        QMdiSubWindow *frame = results ? window->resultsFrame() : window->frame(DataWindow::General);
-        QLineEdit *field = window->inputWindows().field(Input::Salacon);
+        QMdiSubWindow *frame = results ? main->resultsFrame() : main->frame(DataWindow::General);
+        QLineEdit *field = main->inputWindows().field(Input::Salacon);
         QVERIFY(x_input::click(field, field->rect().center()));
         QTRY_COMPARE(QApplication::focusWidget(), field);
         for (const QString &keys : reach)
             QVERIFY(x_input::key(keys));
-        QTRY_COMPARE(window->mdiArea()->activeSubWindow(), frame);
+        QTRY_COMPARE(main->mdiArea()->activeSubWindow(), frame);
         QVERIFY(frame->isMinimized());
 
         QVERIFY(x_input::key(restore));
         QTRY_VERIFY(!frame->isMinimized());
-        QCOMPARE(window->mdiArea()->activeSubWindow(), frame);
+        QCOMPARE(main->mdiArea()->activeSubWindow(), frame);
         if (!results)
             QTRY_COMPARE(QApplication::focusWidget(), field);
     }
@@ -177,27 +166,27 @@ private slots:
     // goes along them, Return presses one, and F6 leads back.
     void f6ReachesTheToolbar()
     {
-        QLineEdit *field = window->inputWindows().field(Input::Salacon);
+        QLineEdit *field = main->inputWindows().field(Input::Salacon);
         QVERIFY(x_input::click(field, field->rect().center()));
         QTRY_COMPARE(QApplication::focusWidget(), field);
         QVERIFY(x_input::key("F6"));
-        QTRY_COMPARE(QApplication::focusWidget(), window->toolbar().general);
+        QTRY_COMPARE(QApplication::focusWidget(), main->toolbar().general);
         QVERIFY(x_input::key("F6"));
         QTRY_COMPARE(QApplication::focusWidget(), field);
 
-        window->minimiseActiveChild();
-        QVERIFY(window->frame(DataWindow::General)->isMinimized());
+        main->minimiseActiveChild();
+        QVERIFY(main->frame(DataWindow::General)->isMinimized());
         QVERIFY(x_input::key("F6"));
         QVERIFY(x_input::key("Tab"));
-        QTRY_COMPARE(QApplication::focusWidget(), window->toolbar().vehicle);
+        QTRY_COMPARE(QApplication::focusWidget(), main->toolbar().vehicle);
         QVERIFY(x_input::key("shift+Tab"));
-        QTRY_COMPARE(QApplication::focusWidget(), window->toolbar().general);
+        QTRY_COMPARE(QApplication::focusWidget(), main->toolbar().general);
         QVERIFY(x_input::key("shift+Tab"));
-        QTRY_COMPARE(QApplication::focusWidget(), window->toolbar().inputLayout);
+        QTRY_COMPARE(QApplication::focusWidget(), main->toolbar().inputLayout);
         QVERIFY(x_input::key("Tab"));
-        QTRY_COMPARE(QApplication::focusWidget(), window->toolbar().general);
+        QTRY_COMPARE(QApplication::focusWidget(), main->toolbar().general);
         QVERIFY(x_input::key("Return"));
-        QTRY_VERIFY(!window->frame(DataWindow::General)->isMinimized());
+        QTRY_VERIFY(!main->frame(DataWindow::General)->isMinimized());
         QTRY_COMPARE(QApplication::focusWidget(), field);
     }
 
@@ -207,14 +196,14 @@ private slots:
     // back on the screen, as the X server sees them.
     void aModalWindowSentToAnIconComesBack()
     {
-        CheckWindow check({[] { return DataCheckResult{}; }, {}, {}}, window);
+        CheckWindow check({[] { return DataCheckResult{}; }, {}, {}}, main);
         bool mainBack = false, checkBack = false;
         QTimer::singleShot(0, &check, [&] {
             QVERIFY(QTest::qWaitForWindowActive(&check));
             QTest::qWait(500);   // the window manager has framed it
             QVERIFY(x_input::xdotool({"windowminimize", QString::number(check.winId())}));
             QTest::qWait(1500);
-            mainBack = viewable(window);
+            mainBack = viewable(main);
             checkBack = viewable(&check);
             check.acceptButton()->click();
         });
@@ -224,8 +213,6 @@ private slots:
     }
 
 private:
-    ScriptedPrompter *prompts = nullptr;
-    MainWindow *window = nullptr;
 };
 
 QTEST_MAIN(MainWindowX11Test)
