@@ -1,5 +1,5 @@
 #include "command_line.h"
-#include "regional/number_locale.h"
+#include "report/ui/number_locale.h"
 
 #include <QCoreApplication>
 

@@ -1,6 +1,6 @@
 #include "paired_chart.h"
 
-#include "regional/number_locale.h"
+#include "report/ui/number_locale.h"
 #include "results/chart_figures.h"
 #include "results/ui/chart_amounts_axis.h"
 

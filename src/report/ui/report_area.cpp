@@ -1,6 +1,6 @@
 #include "report_area.h"
 
-#include "regional/number_locale.h"
+#include "report/ui/number_locale.h"
 #include "report/plain_text.h"
 #include "report_area_accessible.h"
 #include "report_font.h"

@@ -1,6 +1,6 @@
 #include "report_printer.h"
 
-#include "regional/number_locale.h"
+#include "report/ui/number_locale.h"
 #include "report/report_documents.h"
 #include "report_font.h"
 #include "report_painter.h"

@@ -1,6 +1,6 @@
 #include "chart_amounts_axis.h"
 
-#include "regional/number_locale.h"
+#include "report/ui/number_locale.h"
 #include "report/number_format.h"
 
 #include <QCategoryAxis>

@@ -3,7 +3,7 @@
 #include "chart_amounts_axis.h"
 
 #include "model/cost_items.h"
-#include "regional/number_locale.h"
+#include "report/ui/number_locale.h"
 #include "report/number_format.h"
 #include "results/chart_export.h"
 #include "results/chart_figures.h"

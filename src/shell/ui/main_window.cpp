@@ -2,7 +2,7 @@
 
 #include "entry/ui/input_form.h"
 #include "entry/ui/input_windows.h"
-#include "regional/number_locale.h"
+#include "report/ui/number_locale.h"
 #include "results/ui/results_window.h"
 #include "status_indicators.h"
 #include "widgets/child_window.h"

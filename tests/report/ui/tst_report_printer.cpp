@@ -1,7 +1,7 @@
 #include "check/ui/check_printing.h"
 #include "fixtures/worked_example.h"
 #include "observatory/ui/observatory_window.h"
-#include "regional/number_locale.h"
+#include "report/ui/number_locale.h"
 #include "report/plain_text.h"
 #include "results/ui/chart_picture_area.h"
 #include "results/ui/cost_chart.h"

@@ -1,7 +1,7 @@
 #include "results/ui/cost_chart.h"
 
 #include "fixtures/worked_example.h"
-#include "regional/number_locale.h"
+#include "report/ui/number_locale.h"
 #include "results/chart_export.h"
 
 #include <QAbstractAxis>

@@ -7,7 +7,7 @@
 #include "fixtures/observatory_buttons.h"
 #include "fixtures/worked_example.h"
 #include "model/workspace.h"
-#include "regional/number_locale.h"
+#include "report/ui/number_locale.h"
 #include "report/plain_text.h"
 #include "report/ui/report_area.h"
 #include "results/results_report.h"

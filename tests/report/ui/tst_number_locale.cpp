@@ -1,4 +1,4 @@
-#include "regional/number_locale.h"
+#include "report/ui/number_locale.h"
 
 #include <QLocale>
 #include <QtTest>
