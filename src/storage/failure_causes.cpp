@@ -56,6 +56,8 @@ std::string readFailureText(const DataFileBytes &read)
 std::string saveFailureText(const FileReplacement &replacement)
 {
     const int error = replacement.error;
+    if (replacement.newFileRemoved)
+        return "otro programa ha borrado el fichero nuevo en el que se escribían antes de que ocupara su lugar";
     if (replacement.step == ReplacementStep::CreateNewFile && (error == EACCES || error == EPERM))
         return "la carpeta no permite crear ficheros nuevos, y los datos se escriben primero en un fichero nuevo para "
                "no dejar el anterior a medias. Guárdelos en otra carpeta";
@@ -63,6 +65,7 @@ std::string saveFailureText(const FileReplacement &replacement)
     case ENOENT: return "la carpeta no existe";
     case ENOTDIR: return "una parte del nombre no es una carpeta";
     case EISDIR: return "el nombre es el de una carpeta";
+    case ELOOP: return "los enlaces simbólicos del nombre forman un bucle o son demasiados";
     case EINVAL:
         if (replacement.step == ReplacementStep::CheckTarget)
             return "no es un fichero normal";

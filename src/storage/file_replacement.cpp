@@ -2,16 +2,17 @@
 
 #include <atomic>
 #include <cerrno>
+#include <charconv>
 #include <chrono>
 #include <cstdint>
 #include <cstdio>
-#include <cstdlib>
-#include <memory>
 #include <optional>
 #include <system_error>
+#include <vector>
 
 #include <dirent.h>
 #include <fcntl.h>
+#include <limits.h>
 #include <signal.h>
 #include <sys/stat.h>
 #include <unistd.h>
@@ -22,6 +23,7 @@ namespace {
 
 constexpr mode_t NewFileMode = 0666;   // the umask is taken off by the system
 constexpr int UniqueNameAttempts = 100;
+constexpr int LinksFollowedAtMost = 40;   // as many as the system itself follows
 
 constexpr std::string_view NewFilePrefix = ".rotavex-";
 constexpr std::string_view NewFileSuffix = ".tmp";
@@ -33,23 +35,58 @@ FileReplacement failure(int error, ReplacementStep step = ReplacementStep::Check
 
 FileReplacement failure(int error, std::string reason) { return {false, error, std::move(reason)}; }
 
-// The file a link points to, so that the link itself survives the rename;
-// the path as given when it is no link or a link to nothing.
-std::string followLinks(const std::string &path)
-{
-    struct stat status {};
-    if (::lstat(path.c_str(), &status) != 0 || !S_ISLNK(status.st_mode))
-        return path;
-    std::unique_ptr<char, decltype(&std::free)> resolved(::realpath(path.c_str(), nullptr), &std::free);
-    return resolved ? std::string(resolved.get()) : path;
-}
-
 std::string folderOf(const std::string &path)
 {
     const std::size_t slash = path.rfind('/');
     if (slash == std::string::npos)
         return ".";
     return slash == 0 ? "/" : path.substr(0, slash);
+}
+
+std::string inFolder(const std::string &folder, std::string_view name)
+{
+    return (folder == "/" ? std::string() : folder) + "/" + std::string(name);
+}
+
+// A link in a folder where anyone may add files but only their owners
+// remove them (as /tmp) may have been put there by another user to make the
+// save write elsewhere. As the system does when it opens a file there, such
+// a link is followed only if it belongs to the one saving or to the folder's
+// owner.
+bool mayFollow(const std::string &link, const struct stat &linkStatus)
+{
+    struct stat folder {};
+    if (::stat(folderOf(link).c_str(), &folder) != 0)
+        return false;
+    const bool sharedFolder = (folder.st_mode & S_ISVTX) && (folder.st_mode & S_IWOTH);
+    return !sharedFolder || linkStatus.st_uid == ::geteuid() || linkStatus.st_uid == folder.st_uid;
+}
+
+// Turns path into the name a save onto it replaces, so that a link survives
+// the rename: the end of its chain of links, which is the file it points to
+// or, where nothing is there yet, the name the last link gives, where the
+// new file is made, as editors do. A link's target is read from the link's
+// own folder. The errno of a chain that comes back on itself or goes on too
+// long (ELOOP), or of a link that may not be followed.
+int followLinks(std::string &path)
+{
+    for (int followed = 0;; ++followed) {
+        struct stat status {};
+        if (::lstat(path.c_str(), &status) != 0 || !S_ISLNK(status.st_mode))
+            return 0;
+        if (followed == LinksFollowedAtMost)
+            return ELOOP;
+        if (!mayFollow(path, status))
+            return EACCES;
+        char linked[PATH_MAX];
+        const ssize_t length = ::readlink(path.c_str(), linked, sizeof linked);
+        if (length <= 0)
+            return length < 0 ? errno : ENOENT;
+        if (std::size_t(length) == sizeof linked)
+            return ENAMETOOLONG;
+        const std::string_view next(linked, std::size_t(length));
+        path = next.front() == '/' ? std::string(next) : inFolder(folderOf(path), next);
+    }
 }
 
 // The machine a new file's writer runs on, as eight hex digits of its host
@@ -67,16 +104,58 @@ std::string hostTag()
     return tag;
 }
 
+// The process namespace the saving process runs in, as the number of its
+// entry under /proc: containers on one machine may share a host name and a
+// folder while each numbers its processes anew. Read once; none where /proc
+// does not show it, and then no leftover is taken for a gone process's.
+std::optional<unsigned long long> ownPidNamespace()
+{
+    static const std::optional<unsigned long long> id = []() -> std::optional<unsigned long long> {
+        struct stat status {};
+        if (::stat("/proc/self/ns/pid", &status) != 0 || status.st_ino == 0)
+            return std::nullopt;
+        return static_cast<unsigned long long>(status.st_ino);
+    }();
+    return id;
+}
+
+// The digits of text as a number, if it is nothing else.
+template <typename Number> std::optional<Number> numberIn(std::string_view text, int base)
+{
+    Number number{};
+    const char *end = text.data() + text.size();
+    if (text.empty() || text.front() == '-')
+        return std::nullopt;
+    const auto [stop, error] = std::from_chars(text.data(), end, number, base);
+    if (error != std::errc() || stop != end)
+        return std::nullopt;
+    return number;
+}
+
+std::vector<std::string_view> fieldsOf(std::string_view text)
+{
+    std::vector<std::string_view> fields;
+    for (std::size_t dash; (dash = text.find('-')) != std::string_view::npos; text.remove_prefix(dash + 1))
+        fields.push_back(text.substr(0, dash));
+    fields.push_back(text);
+    return fields;
+}
+
 // A name no other save, of this or another program, is using at the moment;
-// hidden, so that the file lists do not show it while it is written.
+// hidden, so that the file lists do not show it while it is written. Without
+// a process namespace it reads as a name of the time before namespaces were
+// told apart, which no other save removes.
 std::string temporaryName(const std::string &folder)
 {
     static std::atomic<unsigned> counter{0};
     const auto ticks = std::chrono::steady_clock::now().time_since_epoch().count();
-    char name[96];
-    std::snprintf(name, sizeof name, "%s%ld-%u-%llx-%s%s", NewFilePrefix.data(), long(::getpid()), counter++,
-                  static_cast<unsigned long long>(ticks), hostTag().c_str(), NewFileSuffix.data());
-    return (folder == "/" ? std::string() : folder) + "/" + name;
+    char pidNamespace[24] = {};
+    if (const auto id = ownPidNamespace())
+        std::snprintf(pidNamespace, sizeof pidNamespace, "-%llx", *id);
+    char name[128];
+    std::snprintf(name, sizeof name, "%s%ld-%u-%llx-%s%s%s", NewFilePrefix.data(), long(::getpid()), counter++,
+                  static_cast<unsigned long long>(ticks), hostTag().c_str(), pidNamespace, NewFileSuffix.data());
+    return inFolder(folder, name);
 }
 
 // Only a regular file we may write is replaced: renaming over a folder fails
@@ -94,6 +173,15 @@ std::optional<FileReplacement> refusalToReplace(const std::string &target, const
 
 bool processIsGone(long pid) { return ::kill(pid_t(pid), 0) != 0 && errno == ESRCH; }
 
+// Only a writer of this machine and this process namespace can be known to
+// be gone: a process number means nothing in another namespace, and a name
+// that carries none may be another namespace's.
+bool writerIsGone(const NewFileWriter &writer)
+{
+    const auto here = ownPidNamespace();
+    return here && writer.pidNamespace == here && writer.pid != long(::getpid()) && processIsGone(writer.pid);
+}
+
 // What saves into folder cut short left there: the new files of processes
 // that no longer run. A process that runs, even as another user (who may not
 // be signalled), may still be saving and keeps its file.
@@ -104,7 +192,7 @@ void removeLeftovers(const std::string &folder)
         return;
     while (const dirent *entry = ::readdir(entries)) {
         const auto writer = writerOfNewFileName(entry->d_name);
-        if (!writer || *writer == long(::getpid()) || !processIsGone(*writer))
+        if (!writer || !writerIsGone(*writer))
             continue;
         struct stat status {};
         if (::fstatat(::dirfd(entries), entry->d_name, &status, AT_SYMLINK_NOFOLLOW) == 0 && S_ISREG(status.st_mode))
@@ -209,8 +297,13 @@ private:
 
     bool renameOverTarget()
     {
-        if (calls_.rename(temporary_.c_str(), target_.c_str()) != 0)
-            return noteError();
+        if (calls_.rename(temporary_.c_str(), target_.c_str()) != 0) {
+            const int error = errno;
+            struct stat status {};
+            newFileRemoved_ = error == ENOENT && ::lstat(temporary_.c_str(), &status) != 0 && errno == ENOENT
+                              && ::stat(folderOf(target_).c_str(), &status) == 0 && S_ISDIR(status.st_mode);
+            return noteError(error);
+        }
         temporary_.clear();
         return true;
     }
@@ -238,7 +331,9 @@ private:
             calls_.close(fd_);
         if (!temporary_.empty())
             ::unlink(temporary_.c_str());
-        return failure(error_, step_);
+        FileReplacement result = failure(error_, step_);
+        result.newFileRemoved = newFileRemoved_;
+        return result;
     }
 
     const FileSystemCalls &calls_;
@@ -247,6 +342,7 @@ private:
     int fd_ = -1;
     int error_ = 0;
     ReplacementStep step_ = ReplacementStep::CheckTarget;
+    bool newFileRemoved_ = false;
 };
 
 }   // namespace
@@ -263,44 +359,40 @@ const FileSystemCalls &systemFileCalls()
     return calls;
 }
 
-std::optional<long> writerOfNewFileName(std::string_view name)
+std::optional<NewFileWriter> writerOfNewFileName(std::string_view name)
 {
     if (name.size() <= NewFilePrefix.size() + NewFileSuffix.size()
         || name.substr(0, NewFilePrefix.size()) != NewFilePrefix
         || name.substr(name.size() - NewFileSuffix.size()) != NewFileSuffix)
         return std::nullopt;
-    // The process number, the save's count, its clock and the machine:
-    // "1234-0-1a2b-89abcdef". Only this machine's are known.
-    const std::string_view fields = name.substr(NewFilePrefix.size(),
-                                                name.size() - NewFilePrefix.size() - NewFileSuffix.size());
-    long pid = 0;
-    std::size_t at = 0;
-    while (at < fields.size() && fields[at] >= '0' && fields[at] <= '9' && pid < 1'000'000'000)
-        pid = pid * 10 + (fields[at++] - '0');
-    if (at == 0 || pid <= 0 || at >= fields.size() || fields[at] != '-')
+    // The process number, the save's count, its clock, the machine and the
+    // process namespace: "1234-0-1a2b-89abcdef-effffffc". Only this
+    // machine's are known; older names end at the machine.
+    const auto fields = fieldsOf(
+        name.substr(NewFilePrefix.size(), name.size() - NewFilePrefix.size() - NewFileSuffix.size()));
+    if (fields.size() < 4 || fields.size() > 5)
         return std::nullopt;
-    const std::string_view rest = fields.substr(at + 1);
-    const std::size_t dash = rest.find('-');
-    const auto all = [](std::string_view part, const char *digits) {
-        return !part.empty() && part.find_first_not_of(digits) == std::string_view::npos;
-    };
-    if (dash == std::string_view::npos || !all(rest.substr(0, dash), "0123456789"))
+    const auto pid = numberIn<long>(fields[0], 10);
+    if (!pid || *pid <= 0 || *pid >= 1'000'000'000 || !numberIn<unsigned long>(fields[1], 10)
+        || !numberIn<unsigned long long>(fields[2], 16) || fields[3] != hostTag())
         return std::nullopt;
-    const std::string_view clockAndHost = rest.substr(dash + 1);
-    const std::size_t hostDash = clockAndHost.find('-');
-    if (hostDash == std::string_view::npos || !all(clockAndHost.substr(0, hostDash), "0123456789abcdef")
-        || clockAndHost.substr(hostDash + 1) != hostTag())
+    NewFileWriter writer{*pid, std::nullopt};
+    if (fields.size() == 5 && !(writer.pidNamespace = numberIn<unsigned long long>(fields[4], 16)))
         return std::nullopt;
-    return pid;
+    return writer;
 }
 
 FileReplacement replaceFileContents(const std::string &path, std::string_view bytes, const FileSystemCalls &calls)
 {
     if (path.empty())
         return failure(ENOENT);
-    if (path.back() == '/')
+    std::string target = path;
+    if (const int error = followLinks(target))
+        return failure(error);
+    // Also a link that names a folder not there yet.
+    if (target.back() == '/')
         return failure(EISDIR);
-    return Replacement(calls, followLinks(path)).run(bytes);
+    return Replacement(calls, std::move(target)).run(bytes);
 }
 
 }   // namespace rotavex

@@ -5,8 +5,9 @@
 // failure on the way (a full disk, a quota, an I/O error when writing,
 // syncing or closing, a refused rename) removes the new file and leaves the
 // old one untouched. The new file's name carries the saving process's
-// number, so that a later save into the same folder can remove what a save
-// cut short (a killed program, a power cut) left behind.
+// machine, process namespace and number, so that a later save into the same
+// folder can remove what a save cut short (a killed program, a power cut)
+// left behind.
 
 #include <sys/types.h>
 
@@ -42,19 +43,30 @@ struct FileReplacement {
     int error = 0;        // the errno of the step that failed
     std::string reason;   // the system's text for it
     ReplacementStep step = ReplacementStep::CheckTarget;
+    bool newFileRemoved = false;   // another program removed the new file before it took the name
 };
 
 // Puts bytes in the file at path, replacing what it held. A file that
 // already exists keeps its permission bits, and its owner and group where
 // the program may give them (when run by root); a new one gets 0666 less the
 // umask. A link is followed, so the file it points to is replaced and the
-// link stays. A folder, a pipe or a device at path, or a file we may not
-// write, is refused.
+// link stays; a link to nothing gets the file it names. A chain of links
+// that loops or goes on too long (ELOOP), another user's link in a folder
+// anyone may write to (as /tmp), a folder, a pipe or a device at path, or a
+// file we may not write, is refused.
 FileReplacement replaceFileContents(const std::string &path, std::string_view bytes,
                                     const FileSystemCalls &calls = systemFileCalls());
 
-// Whether name is one a replacement gives its new file, and if so the number
-// of the process that made it.
-std::optional<long> writerOfNewFileName(std::string_view name);
+// The process that made a replacement's new file: its number, and its
+// process namespace, which names given before namespaces were told apart do
+// not carry.
+struct NewFileWriter {
+    long pid = 0;
+    std::optional<unsigned long long> pidNamespace;
+};
+
+// Whether name is one a replacement on this machine gives its new file, and
+// if so who made it.
+std::optional<NewFileWriter> writerOfNewFileName(std::string_view name);
 
 }   // namespace rotavex

@@ -24,6 +24,9 @@ namespace {
 // what the system does.
 constexpr int Pass = 0;
 constexpr int ShortWrite = -1;   // write takes one byte only
+constexpr int Removed = -2;      // another program removes the new file before it is renamed
+
+constexpr uid_t Nobody = 65534;
 
 const QByteArray OldBytes = "datos anteriores";
 const QString FolderTakesNoNewFiles = "la carpeta no permite crear ficheros nuevos, y los datos se escriben primero en "
@@ -63,6 +66,8 @@ public:
             },
             [this](const char *from, const char *to) {
                 const int answer = next("rename");
+                if (answer == Removed)
+                    ::unlink(from);
                 return answer > 0 ? fail(answer) : ::rename(from, to);
             },
         };
@@ -136,6 +141,9 @@ private slots:
         QTest::newRow("another volume at rename")
             << "rename" << QList<int>{EXDEV} << EXDEV << "el fichero está en otro dispositivo";
         QTest::newRow("no permission at rename") << "rename" << QList<int>{EACCES} << EACCES << "permiso denegado";
+        QTest::newRow("new file removed before rename")
+            << "rename" << QList<int>{Removed} << ENOENT
+            << "otro programa ha borrado el fichero nuevo en el que se escribían antes de que ocupara su lugar";
         QTest::newRow("read-only volume")
             << "open" << QList<int>{EROFS} << EROFS << "el dispositivo es de solo lectura";
         QTest::newRow("no permission to create") << "open" << QList<int>{EACCES} << EACCES << FolderTakesNoNewFiles;
@@ -221,13 +229,16 @@ private slots:
         ::close(ready[0]);
         ::close(ready[1]);
         QCOMPARE(entries().size(), 2);
+        const QString untilHost = entries().constFirst().section('-', 0, 4).remove(".tmp");
 
         // Files like it that are not leftovers: a running process's (the
         // first process always runs), ones the program did not name, and the
-        // gone process's number on other machines sharing the folder.
+        // gone process's number from other machines, other process namespaces
+        // or saves that named no namespace.
         QStringList others{".rotavex-1-0-1f.tmp", ".rotavex-notas.tmp", ".rotavex-999999999.tmp"};
         for (const char *host : {"", "-00000000", "-ffffffff"})
             others << QString(".rotavex-%1-0-1f%2.tmp").arg(saver).arg(host);
+        others << untilHost + ".tmp" << untilHost + "-1.tmp";
         for (const QString &name : others)
             writeFile(dir_->filePath(name), "ajeno");
         QVERIFY(replaceFileContents(native(target()), NewBytes.toStdString()).replaced);
@@ -241,7 +252,6 @@ private slots:
     {
         if (::geteuid() != 0)
             QSKIP("only root may give a file to another user");
-        constexpr uid_t Nobody = 65534;
         QCOMPARE(::chown(native(target()).c_str(), Nobody, Nobody), 0);
         QVERIFY(replaceFileContents(native(target()), NewBytes.toStdString()).replaced);
         struct stat status {};
@@ -258,13 +268,46 @@ private slots:
         QCOMPARE(permissionsOf(path), mode_t(0666 & ~currentUmask()));
     }
 
-    void aLinkStaysALinkToTheNewBytes()
+    void aSaveThroughLinksKeepsThem_data()
     {
-        const QString link = dir_->filePath("enlace");
-        QVERIFY(QFile::link(target(), link));
-        QVERIFY(replaceFileContents(native(link), NewBytes.toStdString()).replaced);
-        QVERIFY(QFileInfo(link).isSymLink());
-        QCOMPARE(contents(target()), NewBytes);
+        QTest::addColumn<QStringList>("links");   // name, then what it points to; the first is saved onto
+        QTest::addColumn<QString>("written");     // the file that takes the bytes, none when refused
+        QTest::newRow("to a file") << QStringList{"enlace", "empresa"} << "empresa";
+        QTest::newRow("to nothing yet") << QStringList{"enlace", "nuevo"} << "nuevo";
+        QTest::newRow("relative to its folder") << QStringList{"carpeta/enlace", "../nuevo"} << "nuevo";
+        QTest::newRow("a chain to nothing yet")
+            << QStringList{"enlace", "carpeta/otro", "carpeta/otro", "nuevo"} << "carpeta/nuevo";
+        QTest::newRow("to itself") << QStringList{"enlace", "enlace"} << "";
+        QTest::newRow("a loop of two") << QStringList{"enlace", "carpeta/otro", "carpeta/otro", "../enlace"} << "";
+    }
+    void aSaveThroughLinksKeepsThem()
+    {
+        QFETCH(QStringList, links);
+        QFETCH(QString, written);
+        QVERIFY(QDir(dir_->path()).mkdir("carpeta"));
+        for (qsizetype i = 0; i < links.size(); i += 2)
+            QCOMPARE(::symlink(native(links[i + 1]).c_str(), native(dir_->filePath(links[i])).c_str()), 0);
+        const FileReplacement result = replaceFileContents(native(dir_->filePath(links[0])), NewBytes.toStdString());
+        for (qsizetype i = 0; i < links.size(); i += 2)
+            QVERIFY(QFileInfo(dir_->filePath(links[i])).isSymLink());
+        if (written.isEmpty())
+            QCOMPARE(QString::fromStdString(saveFailureText(result)),
+                     "los enlaces simbólicos del nombre forman un bucle o son demasiados");
+        else
+            QCOMPARE(contents(dir_->filePath(written)), NewBytes);
+    }
+
+    void anotherUsersLinkInASharedFolderIsNotFollowed()
+    {
+        if (::geteuid() != 0)
+            QSKIP("only root may give a link to another user");
+        QCOMPARE(::chmod(native(dir_->path()).c_str(), 01777), 0);
+        const std::string link = native(dir_->filePath("enlace"));
+        QCOMPARE(::symlink("nuevo", link.c_str()), 0);
+        QCOMPARE(::lchown(link.c_str(), Nobody, Nobody), 0);
+        QCOMPARE(replaceFileContents(link, NewBytes.toStdString()).error, EACCES);
+        QVERIFY(QFileInfo(dir_->filePath("enlace")).isSymLink());
+        QCOMPARE(entries(), QStringList({"empresa", "enlace"}));
     }
 
     void whatIsNotARegularFileIsLeftAlone_data()
