@@ -246,10 +246,10 @@ private:
             pending_ += ",\"BusClass\":";
             appendWhole(pending_, file.ws.BusClass);
             appendFlag(",\"ServiceMode\":", file.ws.ServiceMode);
-            appendFlag(",\"check\":{\"missing\":", file.check.missing);
-            appendFlag(",\"blockingZero\":", file.check.blockingZero);
+            appendFlag(",\"check\":{\"missing\":", file.check.verdict.missing);
+            appendFlag(",\"blockingZero\":", file.check.verdict.blockingZero);
             appendFlag(",\"allowedZero\":", file.check.allowedZero);
-            appendFlag(",\"negative\":", file.check.negative);
+            appendFlag(",\"negative\":", file.check.verdict.negative);
             pending_ += '}';
         }
         if (!file.error.empty()) {
@@ -365,10 +365,10 @@ private:
             pending_ += ',';
             appendWhole(pending_, file.ws.BusClass);
             appendFlag(",", file.ws.ServiceMode);
-            appendFlag(",", file.check.missing);
-            appendFlag(",", file.check.blockingZero);
+            appendFlag(",", file.check.verdict.missing);
+            appendFlag(",", file.check.verdict.blockingZero);
             appendFlag(",", file.check.allowedZero);
-            appendFlag(",", file.check.negative);
+            appendFlag(",", file.check.verdict.negative);
         } else {
             pending_ += ",,,,,,";
         }
