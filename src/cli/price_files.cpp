@@ -8,7 +8,6 @@
 #include "results/chart_export.h"
 #include "results/results_report.h"
 #include "storage/data_file.h"
-#include "storage/data_file_reader.h"
 #include "storage/failure_causes.h"
 #include "storage/valid_utf8.h"
 #include "study/cost_study.h"
@@ -103,9 +102,9 @@ std::string shownName(const std::string &name) { return printableText(validUtf8(
 const char *boolText(bool b) { return b ? "true" : "false"; }
 
 // Why bytes that were read are not a data file.
-std::string contentFailureMessage(const std::string &name, const std::string &bytes)
+std::string notADataFileMessage(const std::string &name, bool empty)
 {
-    if (bytes.empty())
+    if (empty)
         return name == "-" ? "la entrada está vacía" : "el fichero está vacío";
     return std::string(ForeignFileMessage);
 }
@@ -166,19 +165,20 @@ private:
     {
         PricedFile file;
         file.name = name;
-        const DataFileBytes bytes = name == "-" ? readDataFileFromDescriptor(STDIN_FILENO) : readDataFileFromDisk(name);
-        const auto content = bytes.failure ? std::nullopt : readDataFile(bytes.bytes);
-        if (!content) {
-            file.error = bytes.failure ? readFailureText(bytes) : contentFailureMessage(name, bytes.bytes);
+        // A group saved as "Observatorio" is priced as if its button had
+        // been pressed.
+        CostStudy study(file.ws);
+        constexpr auto groups = CostStudy::SavedObservatoryGroups::SwitchedOn;
+        const DataFileOutcome loaded = name == "-" ? study.loadFromDescriptor(STDIN_FILENO, groups)
+                                                   : study.loadFrom(name, groups);
+        if (!loaded.done()) {
+            file.error = loaded.result == DataFileOutcome::Result::Failed ? loaded.cause
+                                                                          : notADataFileMessage(name, loaded.empty);
             file.message = shownName(name) + ": " + file.error + "\n";
             status_ = 2;
             return file;
         }
         file.read = true;
-        // A group saved as "Observatorio" is priced as if its button had
-        // been pressed.
-        CostStudy study(file.ws);
-        study.load(*content, CostStudy::SavedObservatoryGroups::SwitchedOn);
         CostStudy::Pricing pricing = study.checkAndCalculate();
         file.texts = std::move(study.texts);
         file.check = std::move(pricing.check);
