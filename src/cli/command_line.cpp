@@ -1,5 +1,6 @@
 #include "command_line.h"
 
+#include "entry/field_check.h"
 #include "model/result_fields.h"
 #include "price_files.h"
 #include "storage/failure_causes.h"
@@ -10,8 +11,6 @@
 #include <QStringList>
 
 #include <algorithm>
-#include <charconv>
-#include <cmath>
 #include <optional>
 
 namespace rotavex {
@@ -187,18 +186,17 @@ std::string parseFailure(const QList<QCommandLineOption> &options, const QString
     return "opción no válida: " + bytesOf(arguments.value(1));
 }
 
-// A share in percent as typed, with a point or a comma for the decimals:
-// finite and not negative, or none.
-std::optional<double> readTolerance(const std::string &text)
+// At most the first characters of a value as typed, so that a refusal
+// stays readable however long the value.
+std::string refusedValue(const std::string &text)
 {
-    std::string number = text;
-    std::replace(number.begin(), number.end(), ',', '.');
-    double value = 0;
-    const char *end = number.data() + number.size();
-    const auto [stop, error] = std::from_chars(number.data(), end, value);
-    if (number.empty() || error != std::errc() || stop != end || !std::isfinite(value) || value < 0)
-        return std::nullopt;
-    return value == 0 ? 0.0 : value;   // "-0" is nought
+    constexpr std::size_t Shown = 40;
+    const std::string value = validUtf8(text);
+    std::size_t characters = 0;
+    for (std::size_t i = 0; i < value.size(); ++i)
+        if ((static_cast<unsigned char>(value[i]) & 0xc0) != 0x80 && characters++ == Shown)
+            return value.substr(0, i) + "…";
+    return value;
 }
 
 Command readCommandLine(const QStringList &arguments)
@@ -208,6 +206,7 @@ Command readCommandLine(const QStringList &arguments)
                                             QCommandLineOption("version"),
                                             QCommandLineOption("json"),
                                             QCommandLineOption("csv"),
+                                            QCommandLineOption("spreadsheet"),
                                             QCommandLineOption("compare"),
                                             tolerance};
     QCommandLineParser parser;
@@ -227,23 +226,26 @@ Command readCommandLine(const QStringList &arguments)
         }
         if (name == "compare")
             command.output.compare = true;
-        if (name == "compare" || name == "tolerance")
+        command.output.spreadsheet = command.output.spreadsheet || name == "spreadsheet";
+        if (name == "compare" || name == "tolerance" || name == "spreadsheet")
             continue;
         const OutputFormat chosen = name == "json" ? OutputFormat::Json : OutputFormat::Csv;
         if (command.output.format != OutputFormat::Text && command.output.format != chosen)
             return usageError("las opciones --json y --csv se excluyen mutuamente");
         command.output.format = chosen;
     }
+    if (command.output.spreadsheet && command.output.format != OutputFormat::Csv)
+        return usageError("la opción --spreadsheet solo sirve con --csv");
     if (parser.isSet(tolerance)) {
         if (!command.output.compare)
             return usageError("la opción --tolerance solo sirve con --compare");
         // Given more than once, the last value counts.
         const std::string text = bytesOf(parser.values(tolerance).constLast());
-        const std::optional<double> pct = readTolerance(text);
+        const std::optional<double> pct = checkedFieldValue(text);
         if (!pct)
             return usageError("el valor de --tolerance debe ser un porcentaje, un número finito mayor o igual que "
                               "cero (como 20 o 7,5): "
-                              + text);
+                              + refusedValue(text));
         command.output.tolerancePct = *pct;
     }
     for (const QString &file : parser.positionalArguments())
