@@ -1,10 +1,10 @@
 #include "command_line.h"
 
 #include "entry/field_check.h"
-#include "model/result_fields.h"
 #include "price_files.h"
 #include "storage/failure_causes.h"
 #include "storage/valid_utf8.h"
+#include "study/record_fields.h"
 
 #include <QCommandLineOption>
 #include <QCommandLineParser>
@@ -18,7 +18,7 @@ namespace rotavex {
 namespace {
 
 constexpr const char
-    *Usage = "Uso: rotavex-calc [--json | --csv] [--compare [--tolerance P]] FICHERO...\n"
+    *Usage = "Uso: rotavex-calc [--json | --csv [--spreadsheet]] [--compare [--tolerance P]] FICHERO...\n"
              "     rotavex-calc --help | --version\n"
              "\n"
              "Calcula los costes de cada fichero de datos de ROTAVEX 2018 sin abrir las ventanas.\n"
@@ -34,6 +34,10 @@ constexpr const char
              "decimal de la configuración regional (LC_ALL, LC_NUMERIC, LANG).\n"
              "  --json     un objeto JSON por fichero y línea\n"
              "  --csv      una fila de cabecera y una fila por fichero, con los mismos campos\n"
+             "  --spreadsheet\n"
+             "             con --csv, el CSV que abre una hoja de cálculo: separador decimal de la\n"
+             "             configuración regional, ';' entre campos si ese separador es la coma,\n"
+             "             UTF-8 con marca de orden de bytes y fin de línea CR LF\n"
              "  --compare  añade a cada fichero calculado la comparación con el Observatorio: el\n"
              "             mismo servicio (la misma clase, los mismos km y horas) calculado con\n"
              "             los datos del Observatorio en los nueve grupos, cuánto se aparta de\n"
@@ -43,7 +47,8 @@ constexpr const char
              "  --tolerance P\n"
              "             con --compare, la diferencia (en %, por encima o por debajo) a\n"
              "             partir de la cual se marca una cifra: un número mayor o igual que\n"
-             "             cero, con punto o coma decimal (si no se da, 20)\n"
+             "             cero, escrito como en los campos de datos: con punto o coma decimal,\n"
+             "             signo + y espacios alrededor admitidos (si no se da, 20)\n"
              "  --help     muestra esta ayuda\n"
              "  --version  muestra el nombre y la versión del programa\n"
              "\n"
@@ -54,7 +59,8 @@ constexpr const char
              "  accepted              true si el fichero se calculó; false si no se leyó, no superó\n"
              "                        la comprobación o no pudo calcularse\n"
              "  error                 por qué no se calculó (texto): no se leyó, la comprobación lo\n"
-             "                        impidió (con las palabras de su resultado) o falló el cálculo\n"
+             "                        impidió (con las palabras de su resultado) o falló el cálculo;\n"
+             "                        con --compare, también por qué no se pudo comparar\n"
              "  BusClass              clase de vehículo: 1 menos de 22 plazas, 2 de 22 a 35 plazas,\n"
              "                        3 de 36 a 55 plazas, 4 más de 55 plazas; 0 (u otro número):\n"
              "                        ninguna elegida\n"
@@ -90,40 +96,6 @@ constexpr const char
                 "comprobación o no pudo calcularse (o, con --compare, compararse); 2 si la orden es\n"
                 "incorrecta, algún fichero no se puede leer o no es de ROTAVEX, o no se puede\n"
                 "escribir la salida.\n";
-
-// The result fields with what each holds, those that share a meaning listed
-// together within lines of at most 80 characters.
-std::string resultFieldList()
-{
-    constexpr std::size_t Width = 80;
-    constexpr std::size_t MeaningColumn = 24;
-    const std::vector<ResultField> &fields = resultFields();
-    std::string list;
-    for (std::size_t first = 0; first < fields.size();) {
-        std::size_t end = first + 1;
-        while (end < fields.size() && !*fields[end].meaning)
-            ++end;
-        const std::string indent = "  ";
-        std::string line = indent;
-        for (std::size_t i = first; i < end; ++i) {
-            const std::string name = fields[i].name + std::string(i + 1 < end ? "," : "");
-            if (line.size() > indent.size() && line.size() + 1 + name.size() > Width) {
-                list += line + "\n";
-                line = indent;
-            } else if (line.size() > indent.size()) {
-                line += ' ';
-            }
-            line += name;
-        }
-        if (end - first == 1 && line.size() + 2 <= MeaningColumn)
-            list += line + std::string(MeaningColumn - line.size(), ' ');
-        else
-            list += line + "\n" + std::string(MeaningColumn, ' ');
-        list += fields[first].meaning + std::string("\n");
-        first = end;
-    }
-    return list;
-}
 
 const std::string &usage()
 {
