@@ -94,7 +94,7 @@ public:
                 result_.findings.push_back({});
         }
         checkSpeed();
-        result_.verdict = verdict();
+        result_.verdict.zeroWarning = !result_.verdict.refused() && result_.allowedZero;
         return result_;
     }
 
@@ -103,10 +103,10 @@ private:
     {
         result_.findings.push_back({row, arrow, explanation});
         switch (state) {
-        case CheckState::Missing: result_.missing = true; break;
-        case CheckState::BlockingZero: result_.blockingZero = true; break;
+        case CheckState::Missing: result_.verdict.missing = true; break;
+        case CheckState::BlockingZero: result_.verdict.blockingZero = true; break;
         case CheckState::AllowedZero: result_.allowedZero = true; break;
-        case CheckState::Negative: result_.negative = true; break;
+        case CheckState::Negative: result_.verdict.negative = true; break;
         }
     }
 
@@ -140,16 +140,6 @@ private:
         const double speed = km / hours;
         if (speed > MaxPlausibleSpeed)
             result_.excessiveSpeed = speed > FLT_MAX ? FLT_MAX : static_cast<float>(speed);
-    }
-
-    Verdict verdict() const
-    {
-        Verdict verdict;
-        verdict.negative = result_.negative;
-        verdict.blockingZero = result_.blockingZero;
-        verdict.missing = result_.missing;
-        verdict.zeroWarning = !verdict.refused() && result_.allowedZero;
-        return verdict;
     }
 
     // The negative rows follow the table's last row, one for each field in

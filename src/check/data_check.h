@@ -36,12 +36,11 @@ struct Verdict {
     bool refused() const { return negative || blockingZero || missing; }
 };
 
+// What refuses the calculation is told by the verdict alone. An allowed zero
+// is kept apart: the verdict warns of one only when nothing refuses.
 struct DataCheckResult {
     std::vector<CheckFinding> findings;   // in table order, group breaks included
-    bool missing = false;
-    bool blockingZero = false;
     bool allowedZero = false;
-    bool negative = false;
     std::optional<float> excessiveSpeed;   // km/h, when above 120
     Verdict verdict;
     bool calculationOffered() const { return !verdict.refused(); }

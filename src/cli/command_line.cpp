@@ -1,17 +1,16 @@
 #include "command_line.h"
 
-#include "model/result_fields.h"
+#include "entry/field_check.h"
 #include "price_files.h"
 #include "storage/failure_causes.h"
 #include "storage/valid_utf8.h"
+#include "study/record_fields.h"
 
 #include <QCommandLineOption>
 #include <QCommandLineParser>
 #include <QStringList>
 
 #include <algorithm>
-#include <charconv>
-#include <cmath>
 #include <optional>
 
 namespace rotavex {
@@ -19,7 +18,7 @@ namespace rotavex {
 namespace {
 
 constexpr const char
-    *Usage = "Uso: rotavex-calc [--json | --csv] [--compare [--tolerance P]] FICHERO...\n"
+    *Usage = "Uso: rotavex-calc [--json | --csv [--spreadsheet]] [--compare [--tolerance P]] FICHERO...\n"
              "     rotavex-calc --help | --version\n"
              "\n"
              "Calcula los costes de cada fichero de datos de ROTAVEX 2018 sin abrir las ventanas.\n"
@@ -35,6 +34,10 @@ constexpr const char
              "decimal de la configuración regional (LC_ALL, LC_NUMERIC, LANG).\n"
              "  --json     un objeto JSON por fichero y línea\n"
              "  --csv      una fila de cabecera y una fila por fichero, con los mismos campos\n"
+             "  --spreadsheet\n"
+             "             con --csv, el CSV que abre una hoja de cálculo: separador decimal de la\n"
+             "             configuración regional, ';' entre campos si ese separador es la coma,\n"
+             "             UTF-8 con marca de orden de bytes y fin de línea CR LF\n"
              "  --compare  añade a cada fichero calculado la comparación con el Observatorio: el\n"
              "             mismo servicio (la misma clase, los mismos km y horas) calculado con\n"
              "             los datos del Observatorio en los nueve grupos, cuánto se aparta de\n"
@@ -44,7 +47,8 @@ constexpr const char
              "  --tolerance P\n"
              "             con --compare, la diferencia (en %, por encima o por debajo) a\n"
              "             partir de la cual se marca una cifra: un número mayor o igual que\n"
-             "             cero, con punto o coma decimal (si no se da, 20)\n"
+             "             cero, escrito como en los campos de datos: con punto o coma decimal,\n"
+             "             signo + y espacios alrededor admitidos (si no se da, 20)\n"
              "  --help     muestra esta ayuda\n"
              "  --version  muestra el nombre y la versión del programa\n"
              "\n"
@@ -55,7 +59,8 @@ constexpr const char
              "  accepted              true si el fichero se calculó; false si no se leyó, no superó\n"
              "                        la comprobación o no pudo calcularse\n"
              "  error                 por qué no se calculó (texto): no se leyó, la comprobación lo\n"
-             "                        impidió (con las palabras de su resultado) o falló el cálculo\n"
+             "                        impidió (con las palabras de su resultado) o falló el cálculo;\n"
+             "                        con --compare, también por qué no se pudo comparar\n"
              "  BusClass              clase de vehículo: 1 menos de 22 plazas, 2 de 22 a 35 plazas,\n"
              "                        3 de 36 a 55 plazas, 4 más de 55 plazas; 0 (u otro número):\n"
              "                        ninguna elegida\n"
@@ -91,40 +96,6 @@ constexpr const char
                 "comprobación o no pudo calcularse (o, con --compare, compararse); 2 si la orden es\n"
                 "incorrecta, algún fichero no se puede leer o no es de ROTAVEX, o no se puede\n"
                 "escribir la salida.\n";
-
-// The result fields with what each holds, those that share a meaning listed
-// together within lines of at most 80 characters.
-std::string resultFieldList()
-{
-    constexpr std::size_t Width = 80;
-    constexpr std::size_t MeaningColumn = 24;
-    const std::vector<ResultField> &fields = resultFields();
-    std::string list;
-    for (std::size_t first = 0; first < fields.size();) {
-        std::size_t end = first + 1;
-        while (end < fields.size() && !*fields[end].meaning)
-            ++end;
-        const std::string indent = "  ";
-        std::string line = indent;
-        for (std::size_t i = first; i < end; ++i) {
-            const std::string name = fields[i].name + std::string(i + 1 < end ? "," : "");
-            if (line.size() > indent.size() && line.size() + 1 + name.size() > Width) {
-                list += line + "\n";
-                line = indent;
-            } else if (line.size() > indent.size()) {
-                line += ' ';
-            }
-            line += name;
-        }
-        if (end - first == 1 && line.size() + 2 <= MeaningColumn)
-            list += line + std::string(MeaningColumn - line.size(), ' ');
-        else
-            list += line + "\n" + std::string(MeaningColumn, ' ');
-        list += fields[first].meaning + std::string("\n");
-        first = end;
-    }
-    return list;
-}
 
 const std::string &usage()
 {
@@ -187,18 +158,17 @@ std::string parseFailure(const QList<QCommandLineOption> &options, const QString
     return "opción no válida: " + bytesOf(arguments.value(1));
 }
 
-// A share in percent as typed, with a point or a comma for the decimals:
-// finite and not negative, or none.
-std::optional<double> readTolerance(const std::string &text)
+// At most the first characters of a value as typed, so that a refusal
+// stays readable however long the value.
+std::string refusedValue(const std::string &text)
 {
-    std::string number = text;
-    std::replace(number.begin(), number.end(), ',', '.');
-    double value = 0;
-    const char *end = number.data() + number.size();
-    const auto [stop, error] = std::from_chars(number.data(), end, value);
-    if (number.empty() || error != std::errc() || stop != end || !std::isfinite(value) || value < 0)
-        return std::nullopt;
-    return value == 0 ? 0.0 : value;   // "-0" is nought
+    constexpr std::size_t Shown = 40;
+    const std::string value = validUtf8(text);
+    std::size_t characters = 0;
+    for (std::size_t i = 0; i < value.size(); ++i)
+        if ((static_cast<unsigned char>(value[i]) & 0xc0) != 0x80 && characters++ == Shown)
+            return value.substr(0, i) + "…";
+    return value;
 }
 
 Command readCommandLine(const QStringList &arguments)
@@ -208,6 +178,7 @@ Command readCommandLine(const QStringList &arguments)
                                             QCommandLineOption("version"),
                                             QCommandLineOption("json"),
                                             QCommandLineOption("csv"),
+                                            QCommandLineOption("spreadsheet"),
                                             QCommandLineOption("compare"),
                                             tolerance};
     QCommandLineParser parser;
@@ -227,23 +198,26 @@ Command readCommandLine(const QStringList &arguments)
         }
         if (name == "compare")
             command.output.compare = true;
-        if (name == "compare" || name == "tolerance")
+        command.output.spreadsheet = command.output.spreadsheet || name == "spreadsheet";
+        if (name == "compare" || name == "tolerance" || name == "spreadsheet")
             continue;
         const OutputFormat chosen = name == "json" ? OutputFormat::Json : OutputFormat::Csv;
         if (command.output.format != OutputFormat::Text && command.output.format != chosen)
             return usageError("las opciones --json y --csv se excluyen mutuamente");
         command.output.format = chosen;
     }
+    if (command.output.spreadsheet && command.output.format != OutputFormat::Csv)
+        return usageError("la opción --spreadsheet solo sirve con --csv");
     if (parser.isSet(tolerance)) {
         if (!command.output.compare)
             return usageError("la opción --tolerance solo sirve con --compare");
         // Given more than once, the last value counts.
         const std::string text = bytesOf(parser.values(tolerance).constLast());
-        const std::optional<double> pct = readTolerance(text);
+        const std::optional<double> pct = checkedFieldValue(text);
         if (!pct)
             return usageError("el valor de --tolerance debe ser un porcentaje, un número finito mayor o igual que "
                               "cero (como 20 o 7,5): "
-                              + text);
+                              + refusedValue(text));
         command.output.tolerancePct = *pct;
     }
     for (const QString &file : parser.positionalArguments())

@@ -14,6 +14,8 @@ enum class OutputFormat { Text, Json, Csv };
 // What is written of each priced file.
 struct OutputRequest {
     OutputFormat format = OutputFormat::Text;
+    // CSV as a spreadsheet opens it in the user's locale, not as programs read it.
+    bool spreadsheet = false;
     // The same service on the observatory's averages beside the file's own,
     // with each figure's deviation and the total's sensitivity to each input.
     bool compare = false;

@@ -92,4 +92,14 @@ FieldCheckOutcome CheckNumericField(const std::string &text, bool locked)
     return {std::string(), NotANumberMessage};
 }
 
+std::optional<double> checkedFieldValue(std::string_view text)
+{
+    if (!isNumberText(text))
+        return std::nullopt;
+    const double value = ReadFieldNumber(NormaliseDecimalComma(std::string(text)));
+    if (!std::isfinite(value) || value < 0)
+        return std::nullopt;
+    return value == 0 ? 0.0 : value;   // "-0" is nought
+}
+
 }   // namespace rotavex

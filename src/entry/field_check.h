@@ -20,6 +20,11 @@ inline constexpr std::string_view NotANumberMessage = "Por favor, introduzca só
 // and trailing signs are not numbers; neither is a number too large to hold.
 bool isNumberText(std::string_view text);
 
+// The value of a text the field check keeps as it is: a number, not
+// negative, read as the calculation reads it ("+20", " 7,5"); none for a
+// text the check refuses.
+std::optional<double> checkedFieldValue(std::string_view text);
+
 struct FieldCheckOutcome {
     std::string text;                          // what the field holds afterwards
     std::optional<std::string_view> message;   // at most one message

@@ -18,12 +18,4 @@ CostStudy::Pricing CostStudy::checkAndCalculate()
     return pricing;
 }
 
-void CostStudy::load(const DataFileContent &content, SavedObservatoryGroups groups)
-{
-    if (groups == SavedObservatoryGroups::SwitchedOn)
-        applyDataFileWithObservatory(content, ws_, texts);
-    else
-        applyDataFile(content, ws_, texts);
-}
-
 }   // namespace rotavex

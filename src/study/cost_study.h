@@ -2,12 +2,14 @@
 // One cost study: the inputs of a calculation (the sixteen field texts, with
 // the bus class, the service mode and the observatory switches the workspace
 // holds), their data check, the calculation, and the calculation it last
-// made. The windows gather their texts into it and show what it returns;
-// rotavex-calc runs the same steps on each data file.
+// made. It is the document: the windows gather their texts into it, save
+// and load it and show what it returns; rotavex-calc loads each data file
+// into one and runs the same steps.
 
 #include "check/data_check.h"
 #include "model/calculation.h"
 #include "storage/data_file.h"
+#include "storage/data_file_reader.h"
 
 #include <optional>
 #include <string>
@@ -23,6 +25,14 @@ struct CalculatedResults {
     FieldTexts texts;
     const std::string &kmText() const { return texts[Input::Km]; }
     const std::string &vacioText() const { return texts[Input::Vacio]; }
+};
+
+// How a save or a load of the study's data file went.
+struct DataFileOutcome {
+    enum class Result { Done, Failed, NotADataFile } result = Result::Done;
+    std::string cause;    // why it Failed (not read, or not saved), in the user's words
+    bool empty = false;   // NotADataFile: there was not a single byte
+    bool done() const { return result == Result::Done; }
 };
 
 class CostStudy {
@@ -55,16 +65,22 @@ public:
     // "Nuevo Cálculo": the figures stay in the workspace until the next one.
     void forgetCalculation() { last_.reset(); }
 
-    // The data file of the inputs.
-    std::string save() const { return writeDataFile(ws_, texts); }
+    // Writes the inputs' data file at path (the bytes of its name), so that
+    // a save that fails leaves the file as it was (see replaceFileContents).
+    // DataSaved becomes true once it is written.
+    DataFileOutcome saveTo(const std::string &path);
 
-    // Takes a data file's content as the inputs. Groups the file saved as
-    // "Observatorio" are emptied, or switched to the observatory as their
-    // button would.
+    // Takes the data file at path, or on a descriptor already open (standard
+    // input), as the inputs. Groups the file saved as "Observatorio" are
+    // emptied, or switched to the observatory as their button would. Nothing
+    // changes when it cannot be read or is not a data file.
     enum class SavedObservatoryGroups { Emptied, SwitchedOn };
-    void load(const DataFileContent &content, SavedObservatoryGroups groups);
+    DataFileOutcome loadFrom(const std::string &path, SavedObservatoryGroups groups);
+    DataFileOutcome loadFromDescriptor(int fd, SavedObservatoryGroups groups);
 
 private:
+    DataFileOutcome load(const DataFileBytes &read, SavedObservatoryGroups groups);
+
     Workspace &ws_;
     std::optional<CalculatedResults> last_;
 };

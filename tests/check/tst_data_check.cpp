@@ -174,10 +174,10 @@ private slots:
         while (expected.count("") < 3)
             expected << "";
         QCOMPARE(findingLines(check), expected);
-        QCOMPARE(check.missing, state == int(CheckState::Missing));
-        QCOMPARE(check.blockingZero, state == int(CheckState::BlockingZero));
+        QCOMPARE(check.verdict.missing, state == int(CheckState::Missing));
+        QCOMPARE(check.verdict.blockingZero, state == int(CheckState::BlockingZero));
         QCOMPARE(check.allowedZero, state == int(CheckState::AllowedZero));
-        QCOMPARE(check.negative, state == int(CheckState::Negative));
+        QCOMPARE(check.verdict.negative, state == int(CheckState::Negative));
         QCOMPARE(check.calculationOffered(), state == int(CheckState::AllowedZero));
     }
 
@@ -198,7 +198,7 @@ private slots:
 
         texts[Input::Cosgen] = "";   // an empty field is missing whatever its switch
         check = runDataCheck(ws, texts);
-        QVERIFY(check.missing);
+        QVERIFY(check.verdict.missing);
     }
 
     void allEmptyWithoutClass()
@@ -208,7 +208,7 @@ private slots:
         for (const CheckFinding &finding : check.findings)
             rows << QString::number(finding.row);
         QCOMPARE(rows.join(' '), QString("1 2 4 6 0 9 11 13 15 0 17 19 21 23 25 27 0 29 31 33"));
-        QVERIFY(check.missing && !check.calculationOffered());
+        QVERIFY(check.verdict.missing && !check.calculationOffered());
         const QStringList lines = screenLines(check);
         QCOMPARE(lines.mid(lines.size() - 6), QStringList({"  Faltan datos por introducir. Si no los conoce,",
                                                            "  es recomendable utilizar los del Observatorio", "",
@@ -320,7 +320,7 @@ private slots:
         }
         QCOMPARE(lines.value(note + 1), speedLine);
         QCOMPARE(lines.value(note + 2), QString("       Parece excesiva, pero aun así se puede efectuar el cálculo"));
-        QVERIFY(!check.allowedZero && !check.missing);   // the note sets no state
+        QVERIFY(!check.allowedZero && !check.verdict.missing);   // the note sets no state
     }
 
     void unknownClassFromAFileCountsAsNone()
@@ -328,7 +328,7 @@ private slots:
         Workspace ws = fixtures::classThree();
         ws.BusClass = 7;
         const DataCheckResult check = runDataCheck(ws, fixtures::workedExampleTexts());
-        QVERIFY(check.missing);
+        QVERIFY(check.verdict.missing);
         QCOMPARE(check.findings.front().row, 1);
     }
 };

@@ -20,7 +20,8 @@ struct Run {
     QString err;
 };
 
-Run calc(const QStringList &args, const QString &lang = "C", const QByteArray &input = {})
+Run calc(const QStringList &args, const QString &lang = "C", const QByteArray &input = {},
+         const QString &folder = ROTAVEX_SOURCE_DIR)
 {
     QProcess process;
     QProcessEnvironment env = QProcessEnvironment::systemEnvironment();
@@ -28,7 +29,7 @@ Run calc(const QStringList &args, const QString &lang = "C", const QByteArray &i
     env.remove("LC_NUMERIC");
     env.insert("LANG", lang);
     process.setProcessEnvironment(env);
-    process.setWorkingDirectory(ROTAVEX_SOURCE_DIR);
+    process.setWorkingDirectory(folder);
     process.start(ROTAVEX_CALC, args);
     process.write(input);
     process.closeWriteChannel();
@@ -362,6 +363,7 @@ private slots:
         const QStringList financing{"FinancingPerHour", "FinancingTotal"};
         QTest::newRow("199.5") << QStringList{"--tolerance", "199.5"} << financing << 2;
         QTest::newRow("decimal comma") << QStringList{"--tolerance", "199,5"} << financing << 2;
+        QTest::newRow("as a field reads it") << QStringList{"--tolerance", " +199,5"} << financing << 2;
         QTest::newRow("200") << QStringList{"--tolerance", "200"} << QStringList{} << 0;
         QTest::newRow("last given counts") << QStringList{"--tolerance", "5", "--tolerance=200"} << QStringList{} << 0;
         QTest::newRow("5")
@@ -400,6 +402,8 @@ private slots:
         for (const char *value : {"-1", "abc", "", "5%", "inf", "nan", "1e400", "2,5,0"})
             QTest::newRow(qPrintable(QString("'%1'").arg(value)))
                 << QStringList{"--compare", "--tolerance", value, "examples/worked-example"} << notAPercentage + value;
+        QTest::newRow("a long value is cut") << QStringList{"--compare", "--tolerance=" + QString(100000, '9'), "x"}
+                                             << notAPercentage + QString(40, '9') + "…";
         QTest::newRow("no value") << QStringList{"examples/worked-example", "--compare", "--tolerance"}
                                   << "falta el valor de la opción --tolerance";
         QTest::newRow("without --compare") << QStringList{"--json", "--tolerance", "5", "examples/worked-example"}
@@ -462,15 +466,17 @@ private slots:
         QFETCH(bool, accepted);
         QFETCH(QString, message);
         QTemporaryDir dir;
-        const QString file = content.isEmpty() ? dir.filePath("no-existe") : writeTemp(dir, "datos", content);
+        const QString file = content.isEmpty() ? dir.filePath("no-existe") : writeTemp(dir, "da\x1btos", content);
         const Run json = calc({"--json", "--compare", file});
         QCOMPARE(json.status, status);
-        QVERIFY2(json.err.contains(message), qPrintable(json.err));
+        QVERIFY2(json.err.contains(message) && !json.err.contains('\x1b'), qPrintable(json.err));
         const QJsonObject object = QJsonDocument::fromJson(json.out.toUtf8()).object();
         QCOMPARE(object["accepted"].toBool(), accepted);
+        QVERIFY2(object["error"].toString().startsWith(message.section(':', 0, 0)), qPrintable(json.out));
         for (const char *key : {"observatory", "deviationPct", "sensitivity", "flagged"})
             QVERIFY2(!object.contains(key), key);
         const QMap<QString, QString> csv = firstFileFigures({"--csv", "--compare", file});
+        QVERIFY2(csv["error"].contains(message.section(':', 0, 0)), qPrintable(csv["error"]));
         const QStringList compared = comparisonFieldsOf(csv);
         QCOMPARE(compared.size(), 2 * 27 + 16);
         for (const QString &field : compared)
@@ -599,6 +605,8 @@ private slots:
         for (const QStringList &both : {QStringList{"--json", "--csv"}, QStringList{"--csv", "--json"}})
             QTest::newRow(qPrintable(both.join(' '))) << both + QStringList{"examples/worked-example"} << 2
                                                       << "rotavex-calc: las opciones --json y --csv se excluyen";
+        QTest::newRow("--spreadsheet without --csv") << QStringList{"--spreadsheet", "examples/worked-example"} << 2
+                                                     << "rotavex-calc: la opción --spreadsheet solo sirve con --csv";
         QTest::newRow("all priced") << QStringList{"--json", "examples/complete-example"} << 0 << "";
         QTest::newRow("help") << QStringList{"--help"} << 0 << "";
     }
@@ -828,6 +836,28 @@ private slots:
         QCOMPARE(run.status, 2);
         QVERIFY2(run.out.startsWith("==> " + folder + "/uno\\n\\033[2J <==\n"), run.out.constData());
         QCOMPARE(run.err, folder + "/dos\\033]0;\\302\\233\\\\: el fichero no existe\n");
+    }
+
+    // A name never brings a terminal's commands or a spreadsheet's formula.
+    void namesAreWrittenSafely_data()
+    {
+        QTest::addColumn<QString>("option");
+        QTest::addColumn<QByteArray>("name");
+        QTest::addColumn<QString>("written");
+        QTest::newRow("csv, escape") << "--csv" << QByteArray("esc\x1b[2Jname") << "\nesc\\033[2Jname,true,";
+        QTest::newRow("csv, formula") << "--csv" << QByteArray("@SUM(1+1)") << "\n'@SUM(1+1),true,";
+        QTest::newRow("json, C1 control") << "--json" << QByteArray("c1\xc2\x9bx") << "{\"file\":\"c1\\u009bx\",";
+    }
+    void namesAreWrittenSafely()
+    {
+        QFETCH(QString, option);
+        QFETCH(QByteArray, name);
+        QFETCH(QString, written);
+        QTemporaryDir dir;
+        writeRawNamed(dir, name, example("worked-example"));
+        const Run run = calc({option, QString::fromUtf8(name)}, "C", {}, dir.path());
+        QCOMPARE(run.status, 0);
+        QVERIFY2(run.out.contains(written), qPrintable(run.out));
     }
 
     // A consumer pricing many files sees a line or a row for every one.

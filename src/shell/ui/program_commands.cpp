@@ -61,14 +61,15 @@ void ProgramCommands::openCheck()
 void ProgramCommands::openSave()
 {
     openSaveWindow(&main_, [this](const QString &path) {
-        return saveWorkspace(path, main_.workspace(), main_.inputWindows().fieldTexts());
+        main_.study().texts = main_.inputWindows().fieldTexts();
+        return saveStudy(path, main_.study());
     });
 }
 
 void ProgramCommands::openLoad()
 {
-    openLoadWindow(
-        &main_, [this](const QString &path) { return loadIntoWindows(path, main_.workspace(), main_.inputWindows()); });
+    openLoadWindow(&main_,
+                   [this](const QString &path) { return loadIntoWindows(path, main_.study(), main_.inputWindows()); });
 }
 
 }   // namespace rotavex

@@ -40,7 +40,7 @@ void loadWhenShown(SplashWindow &splash, const QString &path)
         if (!main)
             return;
         // Once the splash has gone, so that a refusal shows over the main window.
-        QTimer::singleShot(0, main, [main, path] { loadIntoWindows(path, main->workspace(), main->inputWindows()); });
+        QTimer::singleShot(0, main, [main, path] { loadIntoWindows(path, main->study(), main->inputWindows()); });
     });
 }
 

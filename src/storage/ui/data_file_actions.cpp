@@ -1,8 +1,8 @@
 #include "data_file_actions.h"
 
-#include "data_file_io.h"
 #include "file_name_text.h"
 #include "storage/failure_causes.h"
+#include "study/cost_study.h"
 #include "widgets/prompter.h"
 
 namespace rotavex {
@@ -16,6 +16,8 @@ QString shownName(const QString &path)
     return QString::fromStdString(printableText(readableFileName(path).toStdString()));
 }
 
+std::string pathBytes(const QString &path) { return fileNameBytes(path).toStdString(); }
+
 }   // namespace
 
 QString saveFailedMessage(const QString &path, const QString &cause)
@@ -28,29 +30,23 @@ QString loadFailedMessage(const QString &path, const QString &cause)
     return QStringLiteral("No se ha podido cargar el fichero «%1»: %2.").arg(shownName(path), cause);
 }
 
-bool saveWorkspace(const QString &path, Workspace &ws, const FieldTexts &texts)
+bool saveStudy(const QString &path, CostStudy &study)
 {
-    QString cause;
-    if (!saveDataFile(path, writeDataFile(ws, texts), &cause)) {
-        prompter().inform(saveFailedMessage(path, cause));
-        return false;
-    }
-    ws.DataSaved = true;
-    return true;
+    const DataFileOutcome saved = study.saveTo(pathBytes(path));
+    if (!saved.done())
+        prompter().inform(saveFailedMessage(path, QString::fromStdString(saved.cause)));
+    return saved.done();
 }
 
-std::optional<DataFileContent> readWorkspaceFile(const QString &path)
+bool loadStudy(const QString &path, CostStudy &study)
 {
-    const DataFileBytes read = readDataFileBytes(path);
-    if (read.failure) {
-        prompter().inform(loadFailedMessage(path, QString::fromStdString(readFailureText(read))));
-        return std::nullopt;
-    }
-    std::optional<DataFileContent> content = readDataFile(read.bytes);
-    if (!content)
+    const DataFileOutcome loaded = study.loadFrom(pathBytes(path), CostStudy::SavedObservatoryGroups::Emptied);
+    if (loaded.result == DataFileOutcome::Result::Failed)
+        prompter().inform(loadFailedMessage(path, QString::fromStdString(loaded.cause)));
+    else if (loaded.result == DataFileOutcome::Result::NotADataFile)
         prompter().inform(
             QString::fromUtf8(ForeignFileMessage.data(), static_cast<qsizetype>(ForeignFileMessage.size())));
-    return content;
+    return loaded.done();
 }
 
 }   // namespace rotavex

@@ -1,25 +1,21 @@
 #pragma once
-// What the main window runs behind the save and load windows.
-
-#include "model/inputs.h"
-#include "model/workspace.h"
-#include "storage/data_file.h"
+// What the main window runs behind the save and load windows: the study
+// saves and loads itself, and the user is told why when it could not.
 
 #include <QString>
 
-#include <optional>
-
 namespace rotavex {
 
-// Writes the data file for the workspace and the field texts. DataSaved
-// becomes true only when the file was written; otherwise the user is told
-// why it was not.
-bool saveWorkspace(const QString &path, Workspace &ws, const FieldTexts &texts);
+class CostStudy;
 
-// The content of the data file at path, or absent after telling the user
-// why: what kept it from being read, or that a file that was read is not
-// one of ours (no mark, or too big).
-std::optional<DataFileContent> readWorkspaceFile(const QString &path);
+// Saves the study's data file at path. DataSaved becomes true only when the
+// file was written; otherwise the user is told why it was not.
+bool saveStudy(const QString &path, CostStudy &study);
+
+// Loads the data file at path into the study, the groups it saved as
+// "Observatorio" emptied; or tells the user why not: what kept it from being
+// read, or that a file that was read is not one of ours (no mark, or too big).
+bool loadStudy(const QString &path, CostStudy &study);
 
 // What the user is told when a file could not be saved or read, and why.
 QString saveFailedMessage(const QString &path, const QString &cause);

@@ -3,22 +3,22 @@
 #include "data_file_actions.h"
 
 #include "entry/ui/input_windows.h"
+#include "study/cost_study.h"
 
 namespace rotavex {
 
-bool loadIntoWindows(const QString &path, Workspace &ws, InputWindows &inputs)
+bool loadIntoWindows(const QString &path, CostStudy &study, InputWindows &inputs)
 {
-    const auto content = readWorkspaceFile(path);
-    if (!content)
+    study.texts = inputs.fieldTexts();
+    if (!loadStudy(path, study))
         return false;
-    FieldTexts texts = inputs.fieldTexts();
-    applyDataFile(*content, ws, texts);
+    const Workspace &ws = study.workspace();
     // A class the program does not know leaves the options as they are.
     if (isKnownBusClass(ws.BusClass))
         inputs.selectBusClass(ws.BusClass);
     inputs.selectServiceMode(ws.ServiceMode);
     for (Input input : AllInputs)
-        inputs.setFieldText(input, QString::fromStdString(texts[input]));
+        inputs.setFieldText(input, QString::fromStdString(study.texts[input]));
     return true;
 }
 

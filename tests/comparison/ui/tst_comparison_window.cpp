@@ -180,13 +180,14 @@ private:
     {
         QTemporaryDir dir;
         const QString path = dir.filePath("otro viaje");
-        Workspace saved;
-        saved.BusClass = 1;
-        FieldTexts texts = fixtures::workedExampleTexts();
-        texts[Input::Km] = "250";
-        texts[Input::Vacio] = "40";
-        QVERIFY(saveWorkspace(path, saved, texts));
-        QVERIFY(loadIntoWindows(path, main->workspace(), main->inputWindows()));
+        Workspace ws;
+        ws.BusClass = 1;
+        CostStudy saved(ws);
+        saved.texts = fixtures::workedExampleTexts();
+        saved.texts[Input::Km] = "250";
+        saved.texts[Input::Vacio] = "40";
+        QVERIFY(saveStudy(path, saved));
+        QVERIFY(loadIntoWindows(path, main->study(), main->inputWindows()));
     }
 };
 

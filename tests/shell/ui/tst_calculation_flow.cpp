@@ -386,7 +386,7 @@ private slots:
             "\"50000\"\r\n\"150000\",\"12\"\r\n\"4\",\"6\"\r\n\"5000\"\r\n#FALSE#\r\n\"90\"\r\n\"3,5\"\r\n\"10\"\r\n");
         file.close();
         inputs.setFieldText(Input::Cosgas, "1.1");
-        QVERIFY(loadIntoWindows(path, main->workspace(), inputs));
+        QVERIFY(loadIntoWindows(path, main->study(), inputs));
         QCOMPARE(main->workspace().BusClass, int16_t(2));
         QVERIFY(inputs.busClassOption(2)->isChecked());
         QVERIFY(inputs.serviceModeOption(false)->isChecked());
@@ -397,7 +397,7 @@ private slots:
         QCOMPARE(inputs.field(Input::Horas)->text(), QString("3.5"));
         QVERIFY(!main->workspace().DataSaved);
 
-        QVERIFY(!loadIntoWindows(dir.filePath("missing"), main->workspace(), inputs));
+        QVERIFY(!loadIntoWindows(dir.filePath("missing"), main->study(), inputs));
         QCOMPARE(prompts->shown.last(),
                  QString("No se ha podido cargar el fichero «%1»: el fichero no existe.").arg(dir.filePath("missing")));
     }
@@ -438,11 +438,13 @@ private:
     {
         QTemporaryDir dir;
         const QString path = dir.filePath("otro viaje");
-        Workspace saved;
-        saved.BusClass = 1;
-        saved.ServiceMode = false;
-        QVERIFY(saveWorkspace(path, saved, otherTripTexts()));
-        QVERIFY(loadIntoWindows(path, main->workspace(), main->inputWindows()));
+        Workspace ws;
+        ws.BusClass = 1;
+        ws.ServiceMode = false;
+        CostStudy saved(ws);
+        saved.texts = otherTripTexts();
+        QVERIFY(saveStudy(path, saved));
+        QVERIFY(loadIntoWindows(path, main->study(), main->inputWindows()));
     }
 
     static bool hasInk(const QImage &image)

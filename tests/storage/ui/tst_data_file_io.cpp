@@ -4,8 +4,8 @@
 #include "fixtures/worked_example.h"
 #include "storage/data_file.h"
 #include "storage/ui/data_file_actions.h"
-#include "storage/ui/data_file_io.h"
 #include "storage/ui/file_name_text.h"
+#include "study/cost_study.h"
 
 #include <QtTest>
 
@@ -21,6 +21,14 @@ namespace {
 
 const QString Foreign = "El fichero que intenta cargar no es de ROTAVEX";
 
+// Saves as the windows save their study.
+bool saveWorkspace(const QString &path, Workspace &ws, const FieldTexts &texts)
+{
+    CostStudy study(ws);
+    study.texts = texts;
+    return saveStudy(path, study);
+}
+
 }   // namespace
 
 class DataFileIoTest : public QObject {
@@ -35,26 +43,16 @@ private slots:
         prompter_.shown.clear();
     }
 
-    void savesTheBytes_data()
-    {
-        QTest::addColumn<QByteArray>("bytes");
-        QTest::newRow("line ends and Windows-1252") << QByteArray("\"ROTAVEX\"\r\n\"cami\xf3n\"\r\n");
-        QTest::newRow("nothing") << QByteArray();
-    }
-    void savesTheBytes()
-    {
-        QFETCH(QByteArray, bytes);
-        const QString path = dir_->filePath("nuevo");
-        QVERIFY(saveDataFile(path, bytes.toStdString()));
-        QCOMPARE(contents(path), bytes);
-    }
-
     void secondSaveReplacesTheFirst()
     {
         const QString path = dir_->filePath("anterior");
-        QVERIFY(saveDataFile(path, "primero"));
-        QVERIFY(saveDataFile(path, "segundo"));
-        QCOMPARE(contents(path), QByteArray("segundo"));
+        Workspace ws;
+        FieldTexts texts;
+        texts[Input::Km] = "cami\xc3\xb3n";
+        QVERIFY(saveWorkspace(path, ws, texts));
+        texts[Input::Km] = "120";
+        QVERIFY(saveWorkspace(path, ws, texts));
+        QCOMPARE(contents(path), QByteArray::fromStdString(writeDataFile(ws, texts)));
     }
 
     void failedSaveLeavesEverythingAsItWas_data()
@@ -68,9 +66,9 @@ private slots:
     void failedSaveLeavesEverythingAsItWas()
     {
         QFETCH(QString, name);
-        QString error;
-        QVERIFY(!saveDataFile(dir_->path() + name, "nuevo", &error));
-        QVERIFY(!error.isEmpty());
+        Workspace ws;
+        QVERIFY(!saveWorkspace(dir_->path() + name, ws, FieldTexts{}));
+        QCOMPARE(prompter_.shown.size(), 1);
         QCOMPARE(contents(dir_->filePath("anterior")), QByteArray("datos anteriores"));
         QCOMPARE(QDir(dir_->path()).entryList(QDir::AllEntries | QDir::NoDotAndDotDot | QDir::Hidden),
                  QStringList({"anterior", "carpeta"}));
@@ -89,7 +87,9 @@ private slots:
         QFETCH(QString, name);
         QFETCH(QByteArray, bytes);
         writeFile(dir_->filePath(name), bytes);
-        QVERIFY(!readWorkspaceFile(dir_->filePath(name)));
+        Workspace ws;
+        CostStudy study(ws);
+        QVERIFY(!loadStudy(dir_->filePath(name), study));
         QCOMPARE(prompter_.shown, QStringList{Foreign});
     }
 
@@ -117,7 +117,9 @@ private slots:
             path = dir_->filePath(path);
         QCOMPARE(::mkfifo(QFile::encodeName(dir_->filePath("tuberia")).constData(), 0644), 0);
         QVERIFY(QFile::link(dir_->filePath("bucle"), dir_->filePath("bucle")));
-        QVERIFY(!readWorkspaceFile(path));
+        Workspace ws;
+        CostStudy study(ws);
+        QVERIFY(!loadStudy(path, study));
         QCOMPARE(prompter_.shown, QStringList{"No se ha podido cargar el fichero «" + path + "»: " + cause + "."});
     }
 
@@ -133,9 +135,9 @@ private slots:
         const QString path = fileNameFromBytes(latin1);
         QVERIFY(saveWorkspace(path, ws, texts));
         QCOMPARE(::access(latin1.constData(), R_OK), 0);
-        const auto content = readWorkspaceFile(path);
-        QVERIFY(content);
-        QCOMPARE(content->km, std::optional<std::string>("120"));
+        CostStudy loaded(ws);
+        QVERIFY(loadStudy(path, loaded));
+        QCOMPARE(loaded.texts[Input::Km], "120");
         QVERIFY(prompter_.shown.isEmpty());
     }
 
@@ -151,12 +153,14 @@ private slots:
         QVERIFY(saveWorkspace(path, ws, texts));
         QVERIFY(ws.DataSaved);
 
-        const auto content = readWorkspaceFile(path);
-        QVERIFY(content);
-        QCOMPARE(content->busClass, std::optional<int16_t>(3));
-        QCOMPARE(content->groups[0][0], std::optional<std::string>("32000"));
-        QCOMPARE(content->groups[2][0], std::optional<std::string>("Observatorio"));
-        QCOMPARE(content->km, std::optional<std::string>("120"));
+        Workspace loadedWs;
+        CostStudy loaded(loadedWs);
+        loaded.texts[Input::Cosgas] = "1.1";
+        QVERIFY(loadStudy(path, loaded));
+        QCOMPARE(loadedWs.BusClass, int16_t(3));
+        QCOMPARE(loaded.texts[Input::Salacon], "32000");
+        QCOMPARE(loaded.texts[Input::Cosgas], "");   // saved as "Observatorio"
+        QCOMPARE(loaded.texts[Input::Km], "120");
         QVERIFY(prompter_.shown.isEmpty());
     }
 

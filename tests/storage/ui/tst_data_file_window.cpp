@@ -4,6 +4,7 @@
 #include "fixtures/worked_example.h"
 #include "storage/ui/data_file_actions.h"
 #include "storage/ui/file_name_text.h"
+#include "study/cost_study.h"
 
 #include <QCloseEvent>
 #include <QComboBox>
@@ -231,8 +232,9 @@ private slots:
         if (!volume.mounted())
             QSKIP(qPrintable(volume.reason()));
         Workspace ws = fixtures::classThree();
-        FieldTexts texts = fixtures::workedExampleTexts();
-        QVERIFY(saveWorkspace(volume.filePath("empresa"), ws, texts));
+        CostStudy study(ws);
+        study.texts = fixtures::workedExampleTexts();
+        QVERIFY(saveStudy(volume.filePath("empresa"), study));
         QFile saved(volume.filePath("empresa"));
         QVERIFY(saved.open(QIODevice::ReadOnly));
         const QByteArray before = saved.readAll();
@@ -240,9 +242,9 @@ private slots:
         QVERIFY(volume.fill());
 
         ws.DataSaved = false;
-        texts[Input::Km] = "250";
+        study.texts[Input::Km] = "250";
         {
-            SaveDataWindow window([&](const QString &path) { return saveWorkspace(path, ws, texts); });
+            SaveDataWindow window([&](const QString &path) { return saveStudy(path, study); });
             window.show();
             QVERIFY(window.openFolder(volume.path()));
             window.nameField()->setText("empresa");
