@@ -1,11 +1,11 @@
 #include "price_files.h"
 
+#include "chart/chart_export.h"
 #include "check/check_report.h"
 #include "comparison/comparison_report.h"
 #include "model/inputs.h"
 #include "model/result_fields.h"
 #include "report/plain_text.h"
-#include "results/chart_export.h"
 #include "results/results_report.h"
 #include "storage/data_file.h"
 #include "storage/data_file_reader.h"

@@ -2,7 +2,7 @@
 // The chart's data as the clipboard carries it beside the picture: plain
 // text, CSV and an HTML table, for pasting as figures.
 
-#include "results_report.h"
+#include "chart_column.h"
 
 #include <string>
 #include <string_view>

@@ -1,4 +1,4 @@
-#include "results/chart_export.h"
+#include "chart/chart_export.h"
 
 #include <QtTest>
 
