@@ -2,6 +2,7 @@
 
 #include "comparison_report.h"
 #include "model/result_fields.h"
+#include "observatory_comparison.h"
 
 #include <algorithm>
 

@@ -1,8 +1,8 @@
 #include "comparison_report.h"
 
+#include "model/bus_classes.h"
 #include "model/cost_items.h"
 #include "report/number_format.h"
-#include "results/results_report.h"
 
 namespace rotavex {
 
@@ -163,16 +163,6 @@ const std::string ScreenRule = std::string(8, ' ') + std::string(88, '-');
 const std::string PaperRule(87, '-');
 
 }   // namespace
-
-ComparisonStudyOutcome studyAgainstObservatory(const CalculatedResults &calculation)
-{
-    ComparisonOutcome compared = compareWithObservatory(calculation);
-    if (!compared.comparison)
-        return {std::nullopt, compared.fault};
-    return {ComparisonStudy{*compared.comparison, totalSensitivity(calculation), calculation.kmText(),
-                            calculation.vacioText()},
-            std::nullopt};
-}
 
 Report comparisonScreenReport(const ComparisonStudy &study, double tolerancePct)
 {

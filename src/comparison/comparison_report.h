@@ -4,29 +4,13 @@
 // came from, and what drives the total.
 
 #include "observatory_comparison.h"
-#include "total_sensitivity.h"
 
 #include "report/report_lines.h"
 
-#include <cstdint>
 #include <string>
 #include <vector>
 
 namespace rotavex {
-
-struct ComparisonStudy {
-    ObservatoryComparison comparison;
-    std::vector<InputSensitivity> sensitivity;
-    std::string kmText, vacioText;   // the trip as it was calculated
-};
-
-// Compares the calculation with the observatory and prices its inputs 10 %
-// higher; absent, with the fault, when the observatory's pricing fails.
-struct ComparisonStudyOutcome {
-    std::optional<ComparisonStudy> study;
-    std::optional<CalculationFault> fault;
-};
-ComparisonStudyOutcome studyAgainstObservatory(const CalculatedResults &calculation);
 
 // The report of the comparison window, also what rotavex-calc writes. Rows
 // that lie further than tolerancePct from the observatory are marked.

@@ -21,6 +21,16 @@ ComparisonOutcome compareWithObservatory(const CalculatedResults &calculation)
     return {ObservatoryComparison{calculation.results, observatory}, std::nullopt};
 }
 
+ComparisonStudyOutcome studyAgainstObservatory(const CalculatedResults &calculation)
+{
+    ComparisonOutcome compared = compareWithObservatory(calculation);
+    if (!compared.comparison)
+        return {std::nullopt, compared.fault};
+    return {ComparisonStudy{*compared.comparison, totalSensitivity(calculation), calculation.kmText(),
+                            calculation.vacioText()},
+            std::nullopt};
+}
+
 std::optional<double> deviationPct(double own, double observatory)
 {
     if (observatory == 0)

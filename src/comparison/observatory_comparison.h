@@ -1,13 +1,17 @@
 #pragma once
 // A calculation beside the observatory's: the same bus class and the same
 // service (km with passengers, positioning km and hours) priced with every
-// group on the observatory's averages, and how far each figure lies from it.
+// group on the observatory's averages, and how far each figure lies from it;
+// with what drives the total, the study the comparison's report is made of.
+
+#include "total_sensitivity.h"
 
 #include "model/calculation.h"
 #include "model/workspace.h"
 #include "study/cost_study.h"
 
 #include <optional>
+#include <string>
 #include <string_view>
 #include <vector>
 
@@ -49,6 +53,20 @@ struct ComparedRow {
 // In the order of the report: the seven unit costs (per km, then per hour),
 // the eight items, the per-km and per-hour groups, the total.
 std::vector<ComparedRow> comparedRows(const ObservatoryComparison &comparison);
+
+struct ComparisonStudy {
+    ObservatoryComparison comparison;
+    std::vector<InputSensitivity> sensitivity;
+    std::string kmText, vacioText;   // the trip as it was calculated
+};
+
+// Compares the calculation with the observatory and prices its inputs 10 %
+// higher; absent, with the fault, when the observatory's pricing fails.
+struct ComparisonStudyOutcome {
+    std::optional<ComparisonStudy> study;
+    std::optional<CalculationFault> fault;
+};
+ComparisonStudyOutcome studyAgainstObservatory(const CalculatedResults &calculation);
 
 // Where a group of inputs took its figures from in the calculation.
 struct DataSource {

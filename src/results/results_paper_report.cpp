@@ -2,6 +2,7 @@
 
 #include "report/number_format.h"
 
+#include "model/bus_classes.h"
 #include "model/cost_items.h"
 #include "model/group_sums.h"
 

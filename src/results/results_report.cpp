@@ -2,6 +2,7 @@
 
 #include "report/number_format.h"
 
+#include "model/bus_classes.h"
 #include "model/cost_items.h"
 #include "model/group_sums.h"
 
@@ -87,17 +88,6 @@ void unitCostBody(Report &report, const PricedStudy &ws, const std::string &kmTe
 }
 
 }   // namespace
-
-std::string busClassPhrase(int busClass)
-{
-    switch (busClass) {
-    case 1: return "menos de 22 plazas.";
-    case 2: return "entre 22 y 35 plazas.";
-    case 3: return "entre 36 y 55 plazas.";
-    case 4: return "más de 55 plazas.";
-    default: return "";
-    }
-}
 
 Report resultsScreenReport(const PricedStudy &ws, const std::string &kmText, const std::string &vacioText)
 {

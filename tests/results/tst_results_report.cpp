@@ -1,4 +1,5 @@
 #include "../report/report_fixture.h"
+#include "model/bus_classes.h"
 #include "results/results_report.h"
 
 #include <QtTest>

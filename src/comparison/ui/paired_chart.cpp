@@ -1,8 +1,8 @@
 #include "paired_chart.h"
 
+#include "chart/chart_figures.h"
+#include "chart/ui/chart_amounts_axis.h"
 #include "report/ui/number_locale.h"
-#include "results/chart_figures.h"
-#include "results/ui/chart_amounts_axis.h"
 
 #include <QBarCategoryAxis>
 #include <QBarSeries>

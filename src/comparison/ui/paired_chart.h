@@ -5,9 +5,9 @@
 // item further from the observatory than the report's tolerance carries the
 // report's mark.
 
+#include "chart/ui/chart_figure_labels.h"
+#include "chart/ui/picture_chart_view.h"
 #include "comparison/comparison_report.h"
-#include "results/ui/chart_figure_labels.h"
-#include "results/ui/picture_chart_view.h"
 
 #include <vector>
 

@@ -1,12 +1,11 @@
 #include "cost_chart.h"
 
-#include "chart_amounts_axis.h"
-
+#include "chart/chart_export.h"
+#include "chart/chart_figures.h"
+#include "chart/ui/chart_amounts_axis.h"
 #include "model/cost_items.h"
 #include "report/ui/number_locale.h"
 #include "report/number_format.h"
-#include "results/chart_export.h"
-#include "results/chart_figures.h"
 #include "widgets/twips.h"
 
 #include <QActionGroup>

@@ -3,8 +3,8 @@
 // cost item (a column by default; a bar, a slice or a point in the shape the
 // user picks from its right-click menu), under its title (ChartTitle).
 
-#include "chart_figure_labels.h"
-#include "picture_chart_view.h"
+#include "chart/ui/chart_figure_labels.h"
+#include "chart/ui/picture_chart_view.h"
 #include "results/results_report.h"
 
 #include <utility>

@@ -1,8 +1,8 @@
 #include "results/ui/cost_chart.h"
 
+#include "chart/chart_export.h"
 #include "fixtures/worked_example.h"
 #include "report/ui/number_locale.h"
-#include "results/chart_export.h"
 
 #include <QAbstractAxis>
 #include <QAccessible>

@@ -2,7 +2,7 @@
 // The chart's data as the clipboard carries it beside the picture: plain
 // text, CSV and an HTML table, for pasting as figures.
 
-#include "results_report.h"
+#include "chart_column.h"
 
 #include <string>
 #include <string_view>
@@ -15,8 +15,8 @@ namespace rotavex {
 // inside doubled.
 std::string csvField(std::string_view field);
 
-// The data as lines of "label<TAB>value", the value in the general number
-// format with the given decimal separator.
+// The data as lines of "label<TAB>value", each value as the reports write
+// an amount (to the cent), with the given decimal separator.
 std::string chartDataText(const std::vector<ChartColumn> &columns, const std::string &decimalSeparator);
 
 // The same as CSV rows of label and value ended by CR LF; a value written

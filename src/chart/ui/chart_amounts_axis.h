@@ -3,7 +3,7 @@
 // labelled ticks, where along it an amount lies, and how a figure is written
 // past the end of its bar.
 
-#include "results/chart_figures.h"
+#include "chart/chart_figures.h"
 
 #include <QFont>
 #include <QString>

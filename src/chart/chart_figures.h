@@ -1,9 +1,9 @@
 #pragma once
-// How the cost chart measures and writes its amounts: how far the axis of
+// How the charts measure and write their amounts: how far the axis of
 // amounts reaches and what its ticks read, how long an amount is drawn, and
 // the chart told in words for a screen reader.
 
-#include "results_report.h"
+#include "chart_column.h"
 
 #include <string>
 #include <vector>

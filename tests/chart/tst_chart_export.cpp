@@ -1,4 +1,4 @@
-#include "results/chart_export.h"
+#include "chart/chart_export.h"
 
 #include <QtTest>
 
@@ -41,6 +41,11 @@ void ChartExportTest::eachForm_data()
         << "A&B <\"x\", y>\t0,5\n"
         << "\"A&B <\"\"x\"\", y>\",\"0,5\"\r\n"
         << "<table><tr><td>A&amp;B &lt;&quot;x&quot;, y&gt;</td><td>0,5</td></tr></table>";
+    QTest::newRow("seven figures and cents, as the report writes them")
+        << Columns{{"Conductor", double(740740.75f)}} << ","
+        << "Conductor\t740740,75\n"
+        << "Conductor,\"740740,75\"\r\n"
+        << "<table><tr><td>Conductor</td><td>740740,75</td></tr></table>";
     QTest::newRow("no value a number") << Columns{{"Total", std::numeric_limits<double>::infinity()}} << "."
                                        << "Total\tn/d\n"
                                        << "Total,n/d\r\n"

@@ -6,11 +6,6 @@ namespace rotavex {
 
 namespace {
 
-std::string valueText(double value, const std::string &decimalSeparator)
-{
-    return formatGeneral(value, 7, decimalSeparator);
-}
-
 std::string htmlEscaped(std::string_view text)
 {
     std::string out;
@@ -45,7 +40,7 @@ std::string chartDataText(const std::vector<ChartColumn> &columns, const std::st
 {
     std::string text;
     for (const ChartColumn &column : columns)
-        text += column.label + '\t' + valueText(column.value, decimalSeparator) + '\n';
+        text += column.label + '\t' + formatAmount(column.value, decimalSeparator) + '\n';
     return text;
 }
 
@@ -53,7 +48,7 @@ std::string chartDataCsv(const std::vector<ChartColumn> &columns, const std::str
 {
     std::string csv;
     for (const ChartColumn &column : columns)
-        csv += csvField(column.label) + ',' + csvField(valueText(column.value, decimalSeparator)) + "\r\n";
+        csv += csvField(column.label) + ',' + csvField(formatAmount(column.value, decimalSeparator)) + "\r\n";
     return csv;
 }
 
@@ -61,7 +56,7 @@ std::string chartDataHtml(const std::vector<ChartColumn> &columns, const std::st
 {
     std::string html = "<table>";
     for (const ChartColumn &column : columns)
-        html += "<tr><td>" + htmlEscaped(column.label) + "</td><td>" + valueText(column.value, decimalSeparator)
+        html += "<tr><td>" + htmlEscaped(column.label) + "</td><td>" + formatAmount(column.value, decimalSeparator)
                 + "</td></tr>";
     return html + "</table>";
 }

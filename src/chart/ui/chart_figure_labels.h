@@ -1,6 +1,6 @@
 #pragma once
 // The amounts written past the end of each bar or beside each point of the
-// cost chart. The chart's own labels would print the length a bar is drawn
+// charts. The chart's own labels would print the length a bar is drawn
 // with, to seven digits, and put the figure of a negative bar on the side of
 // nought where the positive ones stand.
 
