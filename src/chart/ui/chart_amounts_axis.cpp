@@ -1,7 +1,7 @@
 #include "chart_amounts_axis.h"
 
-#include "report/ui/number_locale.h"
 #include "report/number_format.h"
+#include "report/ui/number_locale.h"
 
 #include <QCategoryAxis>
 

@@ -1,7 +1,7 @@
 #include "report_area.h"
 
-#include "report/ui/number_locale.h"
 #include "report/plain_text.h"
+#include "report/ui/number_locale.h"
 #include "report_area_accessible.h"
 #include "report_font.h"
 #include "widgets/twips.h"

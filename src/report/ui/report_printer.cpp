@@ -1,7 +1,7 @@
 #include "report_printer.h"
 
-#include "report/ui/number_locale.h"
 #include "report/report_documents.h"
+#include "report/ui/number_locale.h"
 #include "report_font.h"
 #include "report_painter.h"
 #include "widgets/prompter.h"

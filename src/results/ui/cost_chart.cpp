@@ -4,8 +4,8 @@
 #include "chart/chart_figures.h"
 #include "chart/ui/chart_amounts_axis.h"
 #include "model/cost_items.h"
-#include "report/ui/number_locale.h"
 #include "report/number_format.h"
+#include "report/ui/number_locale.h"
 #include "widgets/twips.h"
 
 #include <QActionGroup>
