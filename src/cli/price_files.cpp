@@ -1,6 +1,7 @@
 #include "price_files.h"
 
 #include "comparison/comparison_record.h"
+#include "results/results_text_record.h"
 #include "storage/failure_causes.h"
 #include "study/record_writers.h"
 

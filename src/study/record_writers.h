@@ -1,6 +1,7 @@
 #pragma once
-// Each form a priced record is written in. Every record of a run goes into
-// one buffer, which the caller sends.
+// The forms a priced record is written in for programs and spreadsheets, and
+// what a terminal is told of it. Every record of a run goes into one buffer,
+// which the caller sends.
 
 #include "priced_record.h"
 #include "report/number_format.h"
@@ -23,14 +24,13 @@ void appendJsonRecord(std::string &out, const PricedRecord &record);
 void appendCsvHeader(std::string &out, bool compare, const CsvStyle &style);
 void appendCsvRecord(std::string &out, const PricedRecord &record, bool compare, const CsvStyle &style);
 
-// A priced file's results report, then its comparison's, as the windows
-// show them, aligned for a terminal; headed "==> name <==" when asked.
-// Nothing for a file that was not priced.
-void appendTextRecord(std::string &out, const PricedRecord &record, bool headed, const NumberLocale &locale);
-
 // What standard error is told of a record that was not priced, or not
 // compared: its name and why, or for a file the check refused the check's
 // report. Empty when there is nothing to tell.
 std::string recordMessage(const PricedRecord &record, const NumberLocale &locale);
+
+// A file name as a terminal shows it: UTF-8, and no control character that
+// the terminal would act on.
+std::string terminalName(const std::string &name);
 
 }   // namespace rotavex

@@ -12,9 +12,9 @@
 #include "results/ui/results_presenter.h"
 #include "results/ui/results_printing.h"
 #include "results/ui/results_window.h"
-#include "storage/ui/data_file_actions.h"
+#include "study/ui/data_file_actions.h"
 #include "storage/ui/load_data_window.h"
-#include "storage/ui/load_into_windows.h"
+#include "study/ui/load_into_windows.h"
 #include "storage/ui/save_data_window.h"
 
 #include <QAction>

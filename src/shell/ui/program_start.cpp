@@ -3,7 +3,7 @@
 #include "main_window.h"
 #include "program_commands.h"
 #include "splash_window.h"
-#include "storage/ui/load_into_windows.h"
+#include "study/ui/load_into_windows.h"
 #include "widgets/modal_reach.h"
 #include "widgets/program_pictures.h"
 #include "widgets/prompter.h"

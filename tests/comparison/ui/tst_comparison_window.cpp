@@ -9,8 +9,8 @@
 #include "fixtures/worked_example.h"
 #include "report/ui/report_area.h"
 #include "results/ui/results_window.h"
-#include "storage/ui/data_file_actions.h"
-#include "storage/ui/load_into_windows.h"
+#include "study/ui/data_file_actions.h"
+#include "study/ui/load_into_windows.h"
 
 #include "../../ui_support/main_window_fixture.h"
 #include "../../ui_support/pdf_printing.h"

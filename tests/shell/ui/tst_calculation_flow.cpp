@@ -14,8 +14,8 @@
 #include "results/ui/cost_chart.h"
 #include "results/ui/results_presenter.h"   // NewCalculationQuestion
 #include "results/ui/results_window.h"
-#include "storage/ui/data_file_actions.h"
-#include "storage/ui/load_into_windows.h"
+#include "study/ui/data_file_actions.h"
+#include "study/ui/load_into_windows.h"
 
 #include "../../ui_support/main_window_fixture.h"
 #include "../../ui_support/pdf_printing.h"

@@ -2,7 +2,7 @@
 #include "../../ui_support/scripted_prompter.h"
 #include "fixtures/full_volume.h"
 #include "fixtures/worked_example.h"
-#include "storage/ui/data_file_actions.h"
+#include "study/ui/data_file_actions.h"
 #include "storage/ui/file_name_text.h"
 #include "study/cost_study.h"
 

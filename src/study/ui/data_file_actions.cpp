@@ -1,7 +1,7 @@
 #include "data_file_actions.h"
 
-#include "file_name_text.h"
 #include "storage/failure_causes.h"
+#include "storage/ui/file_name_text.h"
 #include "study/cost_study.h"
 #include "widgets/prompter.h"
 
