@@ -1,6 +1,7 @@
 #include "chart_export.h"
 
 #include "report/number_format.h"
+#include "storage/spreadsheet_cells.h"
 
 namespace rotavex {
 
@@ -23,19 +24,6 @@ std::string htmlEscaped(std::string_view text)
 
 }   // namespace
 
-std::string csvField(std::string_view field)
-{
-    if (field.find_first_of(",\"\r\n") == std::string_view::npos)
-        return std::string(field);
-    std::string out = "\"";
-    for (char c : field) {
-        if (c == '"')
-            out += '"';
-        out += c;
-    }
-    return out + "\"";
-}
-
 std::string chartDataText(const std::vector<ChartColumn> &columns, const std::string &decimalSeparator)
 {
     std::string text;
@@ -46,9 +34,14 @@ std::string chartDataText(const std::vector<ChartColumn> &columns, const std::st
 
 std::string chartDataCsv(const std::vector<ChartColumn> &columns, const std::string &decimalSeparator)
 {
+    const CsvStyle style{',', decimalSeparator, "\r\n", false};
     std::string csv;
-    for (const ChartColumn &column : columns)
-        csv += csvField(column.label) + ',' + csvField(formatAmount(column.value, decimalSeparator)) + "\r\n";
+    for (const ChartColumn &column : columns) {
+        appendCsvText(csv, column.label, style);
+        csv += style.fieldSeparator;
+        appendCsvCell(csv, formatAmount(column.value, decimalSeparator), style.fieldSeparator);
+        csv += style.lineEnd;
+    }
     return csv;
 }
 

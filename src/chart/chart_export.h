@@ -5,15 +5,9 @@
 #include "chart_column.h"
 
 #include <string>
-#include <string_view>
 #include <vector>
 
 namespace rotavex {
-
-// A CSV field as it is written: as it is, unless it holds a comma, a double
-// quotation mark or a line break; then within quotation marks, each one
-// inside doubled.
-std::string csvField(std::string_view field);
 
 // The data as lines of "label<TAB>value", each value as the reports write
 // an amount (to the cent), with the given decimal separator.

@@ -10,12 +10,9 @@ CsvStyle spreadsheetCsvStyle(const std::string &decimalSeparator)
     return {decimalSeparator == "," ? ';' : ',', decimalSeparator, "\r\n", true};
 }
 
-void appendCsvText(std::string &out, std::string_view text, const CsvStyle &style)
+void appendCsvCell(std::string &out, std::string_view cell, char fieldSeparator)
 {
-    std::string cell = printableText(validUtf8(text));
-    if (!cell.empty() && std::string_view("=+-@").find(cell.front()) != std::string_view::npos)
-        cell.insert(0, 1, '\'');
-    if (cell.find_first_of(std::string{style.fieldSeparator, '"'}) == std::string::npos) {
+    if (cell.find_first_of(std::string{fieldSeparator, '"', '\r', '\n'}) == std::string_view::npos) {
         out += cell;
         return;
     }
@@ -26,6 +23,14 @@ void appendCsvText(std::string &out, std::string_view text, const CsvStyle &styl
         out += c;
     }
     out += '"';
+}
+
+void appendCsvText(std::string &out, std::string_view text, const CsvStyle &style)
+{
+    std::string cell = printableText(validUtf8(text));
+    if (!cell.empty() && std::string_view("=+-@").find(cell.front()) != std::string_view::npos)
+        cell.insert(0, 1, '\'');
+    appendCsvCell(out, cell, style.fieldSeparator);
 }
 
 void appendCsvNumber(std::string &out, std::string_view number, const CsvStyle &style)

@@ -20,11 +20,14 @@ struct CsvStyle {
 // The conventions of a spreadsheet in a locale with this decimal separator.
 CsvStyle spreadsheetCsvStyle(const std::string &decimalSeparator);
 
+// A cell as it stands, in double quotes only where it holds the field
+// separator, a quote (doubled) or a line break.
+void appendCsvCell(std::string &out, std::string_view cell, char fieldSeparator);
+
 // A text cell: any bytes, written as valid UTF-8 with each control
 // character escaped as the terminal messages escape it; behind an
 // apostrophe when it begins with '=', '+', '-' or '@', so that a spreadsheet
-// shows it and never runs it as a formula; in double quotes only where it
-// holds the field separator or a quote (doubled).
+// shows it and never runs it as a formula; quoted as any cell.
 void appendCsvText(std::string &out, std::string_view text, const CsvStyle &style);
 
 // A number as written for programs ("12.5", "-3e+30"), with the style's

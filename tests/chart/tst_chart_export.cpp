@@ -13,8 +13,6 @@ class ChartExportTest : public QObject {
 private slots:
     void eachForm_data();
     void eachForm();
-    void csvQuoting_data();
-    void csvQuoting();
 };
 
 void ChartExportTest::eachForm_data()
@@ -66,33 +64,6 @@ void ChartExportTest::eachForm()
     QCOMPARE(QString::fromStdString(chartDataText(columns, separator.toStdString())), text);
     QCOMPARE(QString::fromStdString(chartDataCsv(columns, separator.toStdString())), csv);
     QCOMPARE(QString::fromStdString(chartDataHtml(columns, separator.toStdString())), html);
-}
-
-void ChartExportTest::csvQuoting_data()
-{
-    QTest::addColumn<QString>("field");
-    QTest::addColumn<QString>("written");
-    QTest::newRow("plain") << "examples/worked-example"
-                           << "examples/worked-example";
-    QTest::newRow("empty") << ""
-                           << "";
-    QTest::newRow("comma") << "sin, clase"
-                           << "\"sin, clase\"";
-    QTest::newRow("quotation marks") << "el \"mejor\""
-                                     << "\"el \"\"mejor\"\"\"";
-    QTest::newRow("line feed") << "a\nb"
-                               << "\"a\nb\"";
-    QTest::newRow("carriage return") << "a\rb"
-                                     << "\"a\rb\"";
-    QTest::newRow("semicolon and apostrophe stay bare") << "a;b'c"
-                                                        << "a;b'c";
-}
-
-void ChartExportTest::csvQuoting()
-{
-    QFETCH(QString, field);
-    QFETCH(QString, written);
-    QCOMPARE(QString::fromStdString(csvField(field.toStdString())), written);
 }
 
 QTEST_GUILESS_MAIN(ChartExportTest)

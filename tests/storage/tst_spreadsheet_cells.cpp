@@ -36,6 +36,35 @@ private slots:
         QCOMPARE(QByteArray::fromStdString(out), written);
     }
 
+    void bareCells_data()
+    {
+        QTest::addColumn<QString>("field");
+        QTest::addColumn<QString>("written");
+        QTest::newRow("plain") << "examples/worked-example"
+                               << "examples/worked-example";
+        QTest::newRow("empty") << ""
+                               << "";
+        QTest::newRow("comma") << "sin, clase"
+                               << "\"sin, clase\"";
+        QTest::newRow("quotation marks") << "el \"mejor\""
+                                         << "\"el \"\"mejor\"\"\"";
+        QTest::newRow("line feed") << "a\nb"
+                                   << "\"a\nb\"";
+        QTest::newRow("carriage return") << "a\rb"
+                                         << "\"a\rb\"";
+        QTest::newRow("semicolon and apostrophe stay bare") << "a;b'c"
+                                                            << "a;b'c";
+    }
+
+    void bareCells()
+    {
+        QFETCH(QString, field);
+        QFETCH(QString, written);
+        std::string out;
+        appendCsvCell(out, field.toStdString(), ',');
+        QCOMPARE(QString::fromStdString(out), written);
+    }
+
     void spreadsheetRowsTakeTheLocale()
     {
         PricedRecord record;
