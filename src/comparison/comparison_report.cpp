@@ -46,6 +46,29 @@ private:
     void line(std::initializer_list<ReportItem> items = {}) { report_.line(items); }
     void line(const std::string &text) { report_.line(text); }
 
+    // A column is measured in the current font, and bold letters are wider:
+    // a bold line's tabs are taken in the regular font, so that its headings
+    // or figures stand in the columns of the others.
+    void columnOf(int column, bool bold)
+    {
+        if (bold)
+            report_.add(BoldItem{false});
+        report_.add(at(column));
+        if (bold)
+            report_.add(BoldItem{true});
+    }
+
+    // A line of bold headings, each at its column.
+    void headings(std::initializer_list<std::pair<int, const char *>> columns)
+    {
+        report_.add(BoldItem{true}).add(text(margin()));
+        for (const auto &[column, heading] : columns) {
+            columnOf(column, true);
+            report_.add(text(heading));
+        }
+        report_.add(LineBreak{}).add(BoldItem{false});
+    }
+
     void sources()
     {
         line(margin() + "Origen de los datos:");
@@ -56,11 +79,11 @@ private:
 
     void figures()
     {
-        report_.add(BoldItem{true});
         // A blank before each heading, as before each figure below it.
-        line({text(margin()), at(OwnColumn), text(" Sus datos"), at(ObservatoryColumn), text(" Observatorio"),
-              at(DifferenceColumn), text(" Diferencia"), at(PercentColumn), text(" Dif. %")});
-        report_.add(BoldItem{false});
+        headings({{OwnColumn, " Sus datos"},
+                  {ObservatoryColumn, " Observatorio"},
+                  {DifferenceColumn, " Diferencia"},
+                  {PercentColumn, " Dif. %"}});
         std::optional<ComparedKind> section;
         for (const ComparedRow &row : comparedRows(study_.comparison)) {
             if (row.kind != section) {
@@ -96,16 +119,7 @@ private:
                                                             : margin(4) + std::string(row.label);
         if (row.kind == ComparedKind::UnitCost)
             label += " (" + std::string(row.unit) + ")";
-        // A column is measured in the current font, and bold letters are
-        // wider: each tab is taken in the regular font, so that a bold row's
-        // figures stand in the columns of the others.
-        auto column = [&](int at) {
-            if (bold)
-                report_.add(BoldItem{false});
-            report_.add(this->at(at));
-            if (bold)
-                report_.add(BoldItem{true});
-        };
+        auto column = [&](int at) { columnOf(at, bold); };
         if (bold)
             report_.add(BoldItem{true});
         report_.add(text(label));
@@ -137,9 +151,7 @@ private:
             line(margin(4) + "Todos los datos son del Observatorio o cero.");
             return;
         }
-        report_.add(BoldItem{true});
-        line({text(margin()), at(OwnColumn), text(" Coste total"), at(DifferenceColumn - 10), text(" Dif. %")});
-        report_.add(BoldItem{false});
+        headings({{OwnColumn, " Coste total"}, {DifferenceColumn - 10, " Dif. %"}});
         for (const InputSensitivity &input : study_.sensitivity) {
             const std::string label = margin(4) + std::string(inputMeaning(input.input));
             if (!input.change) {

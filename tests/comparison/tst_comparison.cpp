@@ -171,6 +171,25 @@ private slots:
         QVERIFY(text.contains("Coste total del trayecto"));
         QVERIFY(text.contains("+12,43 %"));
     }
+
+    // Bold letters are wider, and a column is measured in the current font:
+    // on screen and on paper every tab, of a heading as of a figure, is taken
+    // in the regular font, so that headings stand over their figures.
+    void everyColumnIsMeasuredInTheRegularFont()
+    {
+        const ComparisonStudyOutcome outcome = studyAgainstObservatory(workedExample());
+        for (const Report &report : {comparisonScreenReport(*outcome.study, 20),
+                                     comparisonPaperReport(*outcome.study, 20, DateTime{})}) {
+            bool bold = false;
+            int boldTabs = 0;
+            for (const ReportItem &item : report.items) {
+                if (const auto *weight = std::get_if<BoldItem>(&item))
+                    bold = weight->on;
+                boldTabs += bold && std::holds_alternative<TabItem>(item);
+            }
+            QCOMPARE(boldTabs, 0);
+        }
+    }
 };
 
 QTEST_GUILESS_MAIN(ComparisonTest)
