@@ -178,8 +178,8 @@ private slots:
     void everyColumnIsMeasuredInTheRegularFont()
     {
         const ComparisonStudyOutcome outcome = studyAgainstObservatory(workedExample());
-        for (const Report &report : {comparisonScreenReport(*outcome.study, 20),
-                                     comparisonPaperReport(*outcome.study, 20, DateTime{})}) {
+        for (const Report &report :
+             {comparisonScreenReport(*outcome.study, 20), comparisonPaperReport(*outcome.study, 20, DateTime{})}) {
             bool bold = false;
             int boldTabs = 0;
             for (const ReportItem &item : report.items) {

@@ -12,10 +12,10 @@
 #include "results/ui/results_presenter.h"
 #include "results/ui/results_printing.h"
 #include "results/ui/results_window.h"
-#include "study/ui/data_file_actions.h"
 #include "storage/ui/load_data_window.h"
-#include "study/ui/load_into_windows.h"
 #include "storage/ui/save_data_window.h"
+#include "study/ui/data_file_actions.h"
+#include "study/ui/load_into_windows.h"
 
 #include <QAction>
 

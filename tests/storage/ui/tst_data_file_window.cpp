@@ -2,9 +2,9 @@
 #include "../../ui_support/scripted_prompter.h"
 #include "fixtures/full_volume.h"
 #include "fixtures/worked_example.h"
-#include "study/ui/data_file_actions.h"
 #include "storage/ui/file_name_text.h"
 #include "study/cost_study.h"
+#include "study/ui/data_file_actions.h"
 
 #include <QCloseEvent>
 #include <QComboBox>

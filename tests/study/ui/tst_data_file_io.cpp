@@ -3,9 +3,9 @@
 #include "fixtures/full_volume.h"
 #include "fixtures/worked_example.h"
 #include "storage/data_file.h"
-#include "study/ui/data_file_actions.h"
 #include "storage/ui/file_name_text.h"
 #include "study/cost_study.h"
+#include "study/ui/data_file_actions.h"
 
 #include <QtTest>
 
