@@ -154,6 +154,7 @@ void CostChart::rebuild()
 {
     clear();
     chart()->legend()->setVisible(style_.legend);
+    chart()->legend()->setReverseMarkers(style_.shape == ChartShape::HorizontalBars);
     // Upright bars stand on the bottom edge of the plot, where the label of
     // the lowest tick is centred: half of it needs room below.
     const int below = style_.shape == ChartShape::VerticalBars ? qCeil(QFontMetricsF(sizedFont(font(), 7)).height() / 2)
@@ -182,7 +183,11 @@ void CostChart::addBars()
         series = new QBarSeries;
     series->setBarWidth(0.9);
     std::vector<ChartFigure> figures;
-    for (std::size_t i = 0; i < columns_.size(); ++i) {
+    for (std::size_t n = 0; n < columns_.size(); ++n) {
+        // Lying down, the series lays its first bar at the bottom: the items
+        // go in from the last, so that the first stands on top, where the
+        // legend (read backwards) lists it.
+        const std::size_t i = horizontal ? columns_.size() - 1 - n : n;
         auto *set = new QBarSet(QString::fromStdString(columns_[i].label));
         const double amount = columns_[i].value;
         const double length = onAxis(visibleLength(amount, scale.max() - scale.min()), scale);
@@ -191,7 +196,7 @@ void CostChart::addBars()
         set->setBorderColor(colourOf(columns_, i).darker(130));
         series->append(set);
         // The bar's place across the row, as the series lays its bars out.
-        const qreal across = series->barWidth() * ((qreal(i) + 0.5) / qreal(columns_.size()) - 0.5);
+        const qreal across = series->barWidth() * ((qreal(n) + 0.5) / qreal(columns_.size()) - 0.5);
         figures.push_back({horizontal ? QPointF(length, across) : QPointF(across, length), figureText(amount),
                            towardsNegatives(amount, scale)});
     }
