@@ -110,6 +110,9 @@ void PairedChart::setData(const std::vector<PairedColumn> &columns)
 
     items->setLabelsFont(sizedFont(font(), 7));
     items->setGridLineVisible(false);
+    // Each label has the width of its item, more than the axis would cut it
+    // to.
+    items->setTruncateLabels(false);
     chart()->addAxis(items, Qt::AlignBottom);
     series->attachAxis(items);
     QCategoryAxis *amountsScale = amountsAxis(scale, sizedFont(font(), 7), false);

@@ -17,6 +17,7 @@
 
 #include <QAction>
 #include <QApplication>
+#include <QBarCategoryAxis>
 #include <QPushButton>
 #include <QtTest>
 
@@ -158,6 +159,28 @@ private slots:
                               "Imprimir", "Copiar texto al portapapeles", "Copiar gráfico al portapapeles"}));
         QVERIFY2(chartDescription.contains("Generales: sus datos 27,9 euros, Observatorio 31,02 euros"),
                  qPrintable(chartDescription));
+    }
+
+    // At the window's own width every item's name is written whole under
+    // its bars: "Mantenimiento", not "Mantenimie...".
+    void everyItemIsNamedInFull()
+    {
+        calculateWorkedExample();
+        QStringList items;
+        bool cut = true;
+        whenModalOpens([&](QWidget *modal) {
+            auto *window = qobject_cast<ComparisonWindow *>(modal);
+            QVERIFY(window);
+            window->chart()->picture();
+            const QList<QAbstractAxis *> axes = window->chart()->chart()->axes(Qt::Horizontal);
+            QCOMPARE(axes.size(), 1);
+            items = qobject_cast<QBarCategoryAxis *>(axes.first())->categories();
+            cut = axes.first()->labelsTruncated();
+            window->acceptButton()->click();
+        });
+        main->commands().compare->trigger();
+        QVERIFY(items.contains("Mantenimiento"));
+        QVERIFY(!cut);
     }
 
 private:
