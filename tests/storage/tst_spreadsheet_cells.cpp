@@ -11,58 +11,36 @@ private slots:
     void cells_data()
     {
         QTest::addColumn<QString>("decimal");   // "": for programs; otherwise a spreadsheet's
-        QTest::addColumn<bool>("number");
+        QTest::addColumn<char>("kind");         // t: a text cell, n: a number, c: a cell as it stands
         QTest::addColumn<QByteArray>("cell");
         QTest::addColumn<QByteArray>("written");
-        QTest::newRow("escape sequence") << "" << false << QByteArray("a\x1b[2J\xc2\x9b")
+        QTest::newRow("escape sequence") << "" << 't' << QByteArray("a\x1b[2J\xc2\x9b")
                                          << QByteArray("a\\033[2J\\302\\233");
         for (const char *formula : {"=1+1", "+1", "-1", "@SUM(1+1)"})
-            QTest::newRow(formula) << "," << false << QByteArray(formula) << "'" + QByteArray(formula);
-        QTest::newRow("separator") << "" << false << QByteArray("a,b") << QByteArray("\"a,b\"");
-        QTest::newRow("comma beside ';'") << "," << false << QByteArray("a,b") << QByteArray("a,b");
-        QTest::newRow("';' and quote") << "," << false << QByteArray("a;\"b") << QByteArray("\"a;\"\"b\"");
-        QTest::newRow("number, programs") << "" << true << QByteArray("-0.032") << QByteArray("-0.032");
-        QTest::newRow("number, comma") << "," << true << QByteArray("-0.032") << QByteArray("-0,032");
+            QTest::newRow(formula) << "," << 't' << QByteArray(formula) << "'" + QByteArray(formula);
+        QTest::newRow("separator") << "" << 't' << QByteArray("a,b") << QByteArray("\"a,b\"");
+        QTest::newRow("comma beside ';'") << "," << 't' << QByteArray("a,b") << QByteArray("a,b");
+        QTest::newRow("';' and quote") << "," << 't' << QByteArray("a;\"b") << QByteArray("\"a;\"\"b\"");
+        QTest::newRow("number, programs") << "" << 'n' << QByteArray("-0.032") << QByteArray("-0.032");
+        QTest::newRow("number, comma") << "," << 'n' << QByteArray("-0.032") << QByteArray("-0,032");
+        QTest::newRow("cell, plain") << "" << 'c' << QByteArray("a;b'c") << QByteArray("a;b'c");
+        QTest::newRow("cell, separator and quote")
+            << "" << 'c' << QByteArray("el, \"mejor\"") << QByteArray("\"el, \"\"mejor\"\"\"");
+        QTest::newRow("cell, line breaks") << "" << 'c' << QByteArray("a\r\nb") << QByteArray("\"a\r\nb\"");
     }
     void cells()
     {
         QFETCH(QString, decimal);
-        QFETCH(bool, number);
+        QFETCH(char, kind);
         QFETCH(QByteArray, cell);
         QFETCH(QByteArray, written);
         const CsvStyle style = decimal.isEmpty() ? CsvStyle{} : spreadsheetCsvStyle(decimal.toStdString());
         std::string out;
-        (number ? appendCsvNumber : appendCsvText)(out, cell.toStdString(), style);
+        if (kind == 'c')
+            appendCsvCell(out, cell.toStdString(), style.fieldSeparator);
+        else
+            (kind == 'n' ? appendCsvNumber : appendCsvText)(out, cell.toStdString(), style);
         QCOMPARE(QByteArray::fromStdString(out), written);
-    }
-
-    void bareCells_data()
-    {
-        QTest::addColumn<QString>("field");
-        QTest::addColumn<QString>("written");
-        QTest::newRow("plain") << "examples/worked-example"
-                               << "examples/worked-example";
-        QTest::newRow("empty") << ""
-                               << "";
-        QTest::newRow("comma") << "sin, clase"
-                               << "\"sin, clase\"";
-        QTest::newRow("quotation marks") << "el \"mejor\""
-                                         << "\"el \"\"mejor\"\"\"";
-        QTest::newRow("line feed") << "a\nb"
-                                   << "\"a\nb\"";
-        QTest::newRow("carriage return") << "a\rb"
-                                         << "\"a\rb\"";
-        QTest::newRow("semicolon and apostrophe stay bare") << "a;b'c"
-                                                            << "a;b'c";
-    }
-
-    void bareCells()
-    {
-        QFETCH(QString, field);
-        QFETCH(QString, written);
-        std::string out;
-        appendCsvCell(out, field.toStdString(), ',');
-        QCOMPARE(QString::fromStdString(out), written);
     }
 
     void spreadsheetRowsTakeTheLocale()
