@@ -63,7 +63,7 @@ public:
         StudyResults r;
         if (!isKnownBusClass(c_.BusClass))
             throw Fault{"tipo de autobús"};
-        const ObservatoryValues &obs = observatoryValues(c_.BusClass);
+        const ObservatoryValues &obs = c_.reference->of(c_.BusClass);
         const int tyres = tyresPerVehicle(c_.BusClass);
 
         const double annualKm = c_.ObsAnnualKm() ? obs.annualKm : read(Input::Kmaut, "kilómetros anuales");
@@ -122,7 +122,8 @@ public:
         const char *financing = "financiación por hora";
         double financed;
         if (c_.ObsFinancing()) {
-            financed = checked((obs.vehiclePrice - tyreSetValue) * obs.financingRate * obs.financingYears, financing);
+            financed = checked((obs.vehiclePrice - tyreSetValue) * (obs.financingRatePct / 100) * obs.financingYears,
+                               financing);
             financed = quotient(financed, obs.vehicleLife, financing);
         } else {
             // The whole purchase price is financed: the tyres are not taken off here.

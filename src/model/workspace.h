@@ -4,9 +4,12 @@
 // switches), every result of the last calculation, and the session's two
 // flags.
 
+#include "observatory_values.h"
+
 #include <array>
 #include <cstddef>
 #include <cstdint>
+#include <memory>
 
 namespace rotavex {
 
@@ -38,9 +41,12 @@ struct StudyChoices {
     int16_t BusClass = 0;       // 1..4; 0 while no class is chosen
     bool ServiceMode = false;   // false: unit costs only; true: full service
     ObservatorySwitches switches;
+    // The values the switched groups take: the set in use when the
+    // calculation was asked, kept with it.
+    std::shared_ptr<const ReferenceSet> reference = builtInReferenceSet();
 
-    // While a switch is on, the calculation reads the observatory's value
-    // for its fields, whatever they hold.
+    // While a switch is on, the calculation reads the reference value for
+    // its fields, whatever they hold.
     bool ObsDriver() const { return switches[Switch::Driver]; }
     bool ObsGeneral() const { return switches[Switch::General]; }
     bool ObsFuel() const { return switches[Switch::Fuel]; }

@@ -116,7 +116,7 @@ private slots:
             const QString line = table.at(table.indexOf(QString(14, ' ') + heading) + busClass);
             return line.section(':', 1).trimmed().section(' ', 0, 0);
         };
-        const ObservatoryValues &obs = observatoryValues(busClass);
+        const ObservatoryValues &obs = builtInReferenceSet()->of(busClass);
         QCOMPARE(float(figureOf("Coste de Combustible:").replace(',', '.').toDouble()), obs.fuelPerKm);
         QCOMPARE(float(figureOf("Coste de Mantenimiento").replace(',', '.').toDouble()), obs.maintenancePerKm);
         QCOMPARE(float(figureOf("Coste de Neumáticos:").replace(',', '.').toDouble()), obs.tyresPerKm);
