@@ -2,6 +2,7 @@
 
 #include "entry/ui/input_form.h"
 #include "entry/ui/input_windows.h"
+#include "reference/ui/reference_choice.h"
 #include "report/ui/number_locale.h"
 #include "results/ui/results_window.h"
 #include "status_indicators.h"
@@ -26,6 +27,7 @@
 #include <QShortcut>
 #include <QStatusBar>
 #include <QStyle>
+#include <QTimer>
 #include <QVBoxLayout>
 
 namespace rotavex {
@@ -91,6 +93,10 @@ MainWindow::MainWindow(QWidget *parent) : QMainWindow(parent)
     setFont(designFont());
 
     inputs_ = std::make_unique<InputWindows>(workspace_);
+    // The set of reference values the last run left in use, before anything
+    // can calculate.
+    reference_ = new ReferenceChoice(workspace_, this);
+    referenceStartMessage_ = reference_->restoreRemembered().value_or(QString());
     results_ = new ResultsWindow;
 
     auto *client = new QWidget;
@@ -148,6 +154,7 @@ void MainWindow::createMenus()
     QMenu *calculation = menuBar()->addMenu(QStringLiteral("&Cálculo"));
     calculation->setObjectName(QStringLiteral("calculo"));
     commands_.observatory = addItem(calculation, "obser", QStringLiteral("&Ver Datos del Observatorio"));
+    commands_.reference = addItem(calculation, "mnuRefer", QStringLiteral("Valores de &referencia…"));
     commands_.check = addItem(calculation, "mnuCheck", QStringLiteral("Com&probar datos"),
                               QKeySequence(Qt::CTRL | Qt::Key_P));
     separator(calculation, "mnudif2");
@@ -271,6 +278,10 @@ void MainWindow::createStatusBar()
         return label;
     };
     panel("panelText", StatusText, true);
+    referencePanel_ = panel("panelRefer", referencePanelText(reference_->inUse()), false);
+    referencePanel_->setToolTip(QStringLiteral("Valores de referencia en uso"));
+    connect(reference_, &ReferenceChoice::changed, referencePanel_,
+            [this] { referencePanel_->setText(referencePanelText(reference_->inUse())); });
     QLabel *numLock = panel("panelNum", QStringLiteral("NUM"), false);
     QLabel *insert = panel("panelIns", QStringLiteral("INS"), false);
     const QLocale locale;
@@ -371,6 +382,16 @@ void MainWindow::exitProgram()
         return;
     exitConfirmed_ = true;
     close();
+}
+
+void MainWindow::showEvent(QShowEvent *event)
+{
+    QMainWindow::showEvent(event);
+    if (referenceStartMessage_.isEmpty())
+        return;
+    // Over the main window, once it stands on the screen.
+    QTimer::singleShot(0, this, [message = referenceStartMessage_] { prompter().inform(message); });
+    referenceStartMessage_.clear();
 }
 
 void MainWindow::closeEvent(QCloseEvent *event)

@@ -21,17 +21,19 @@ class QPushButton;
 
 namespace rotavex {
 
+class ReferenceChoice;
 class ResultsWindow;
 class StatusIndicators;
 
 // The menu items, created once with the menus. The items whose windows open
-// elsewhere (saving, loading, the observatory, the check, help and About)
-// are connected by those windows' owners.
+// elsewhere (saving, loading, the observatory, the reference values, the
+// check, help and About) are connected by those windows' owners.
 struct MainCommands {
     QAction *save = nullptr;   // Archivo
     QAction *load = nullptr;
     QAction *exit = nullptr;
     QAction *observatory = nullptr;   // Cálculo
+    QAction *reference = nullptr;
     QAction *check = nullptr;
     QAction *calculate = nullptr;
     QAction *compare = nullptr;
@@ -76,7 +78,12 @@ public:
     QMdiSubWindow *frame(DataWindow window) const { return dataFrames_[std::size_t(window)]; }
     QMdiSubWindow *resultsFrame() const { return resultsFrame_; }
 
-    // The status bar's panel with today's date.
+    // The set of reference values in use, which the next calculation takes.
+    ReferenceChoice &referenceChoice() { return *reference_; }
+
+    // The status bar's panels with the set of reference values in use and
+    // with today's date.
+    QLabel *referencePanel() const { return referencePanel_; }
     QLabel *datePanel() const { return datePanel_; }
 
     const MainCommands &commands() const { return commands_; }
@@ -97,6 +104,7 @@ public:
 
 protected:
     void closeEvent(QCloseEvent *event) override;
+    void showEvent(QShowEvent *event) override;
 
 private:
     void createMenus();
@@ -112,6 +120,8 @@ private:
 
     Workspace workspace_;
     CostStudy study_{workspace_};
+    ReferenceChoice *reference_ = nullptr;
+    QString referenceStartMessage_;   // why the set remembered could not be read, told once shown
     std::unique_ptr<InputWindows> inputs_;
     ResultsWindow *results_ = nullptr;
     QMdiArea *mdi_ = nullptr;
@@ -121,6 +131,7 @@ private:
     MainToolbar toolbar_;
     QWidget *toolbarStrip_ = nullptr;
     StatusIndicators *indicators_ = nullptr;
+    QLabel *referencePanel_ = nullptr;
     QLabel *datePanel_ = nullptr;
     std::function<void()> saveStep_;
     bool exitConfirmed_ = false;

@@ -9,6 +9,7 @@
 #include "comparison/ui/comparison_window.h"
 #include "entry/ui/input_windows.h"
 #include "observatory/ui/observatory_window.h"
+#include "reference/ui/reference_window.h"
 #include "results/ui/results_presenter.h"
 #include "results/ui/results_printing.h"
 #include "results/ui/results_window.h"
@@ -28,6 +29,8 @@ ProgramCommands::ProgramCommands(MainWindow &main) : QObject(&main), main_(main)
     const MainCommands &commands = main.commands();
     connect(commands.check, &QAction::triggered, this, &ProgramCommands::openCheck);
     connect(commands.observatory, &QAction::triggered, this, [this] { openObservatoryWindow(&main_); });
+    connect(commands.reference, &QAction::triggered, this,
+            [this] { openReferenceWindow(&main_, main_.referenceChoice()); });
     connect(commands.compare, &QAction::triggered, this, [this] { openComparisonWindow(&main_, main_.study()); });
     connect(commands.save, &QAction::triggered, this, &ProgramCommands::openSave);
     connect(commands.load, &QAction::triggered, this, &ProgramCommands::openLoad);

@@ -1,7 +1,7 @@
 #pragma once
 // Connects the main window's commands to the windows they open: the data
 // check and the calculation, the results, saving and loading, the
-// observatory table, help and About.
+// observatory table, the reference values, help and About.
 
 #include <QObject>
 

@@ -6,6 +6,7 @@
 #include "study/ui/load_into_windows.h"
 #include "widgets/modal_reach.h"
 #include "widgets/program_pictures.h"
+#include "widgets/program_settings.h"
 #include "widgets/prompter.h"
 
 #include <QApplication>
@@ -17,6 +18,7 @@ namespace rotavex {
 
 void prepareApplication(QApplication &app)
 {
+    QApplication::setOrganizationName(ProgramOrganisation);
     QApplication::setApplicationName(ApplicationTitle);
     QApplication::setWindowIcon(applicationIcon());
     keepModalWindowsInReach(app);
