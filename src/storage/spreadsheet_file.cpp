@@ -294,8 +294,11 @@ std::string spreadsheetFileBytes(std::string_view mark, const std::vector<std::v
             if (const auto *text = std::get_if<std::string>(&row[i])) {
                 appendCsvText(out, *text, style);
             } else if (const double number = std::get<double>(row[i]); std::isfinite(number)) {
-                char written[32];
-                const auto end = std::to_chars(written, written + sizeof written, number).ptr;
+                // Never with an exponent: a spreadsheet gives a cell it reads as "1,2345e-07"
+                // a format of three figures, and saves it back as "1,23E-07". Room for the
+                // longest, the smallest denormal's 324 decimals.
+                char written[400];
+                const auto end = std::to_chars(written, written + sizeof written, number, std::chars_format::fixed).ptr;
                 appendCsvNumber(out, std::string_view(written, end - written), style);
             }
         }
