@@ -27,7 +27,8 @@ ProgramCommands::ProgramCommands(MainWindow &main) : QObject(&main), main_(main)
                                     main.frame(DataWindow::Trip));
     const MainCommands &commands = main.commands();
     connect(commands.check, &QAction::triggered, this, &ProgramCommands::openCheck);
-    connect(commands.observatory, &QAction::triggered, this, [this] { openObservatoryWindow(&main_); });
+    connect(commands.observatory, &QAction::triggered, this,
+            [this] { openObservatoryWindow(&main_, main_.study().workspace().reference); });
     connect(commands.compare, &QAction::triggered, this, [this] { openComparisonWindow(&main_, main_.study()); });
     connect(commands.save, &QAction::triggered, this, &ProgramCommands::openSave);
     connect(commands.load, &QAction::triggered, this, &ProgramCommands::openLoad);
