@@ -5,7 +5,8 @@ set -euo pipefail
 cd "$(dirname "$0")/.."
 
 scripts/install-packages.sh g++ cmake ninja-build qt6-base-dev qt6-charts-dev qt6-translations-l10n \
-    qt6-svg-dev qt6-qpa-plugins fonts-liberation libcups2-dev
+    qt6-svg-dev qt6-qpa-plugins fonts-liberation libcups2-dev \
+    libcsv-dev
 
 build_dir=${1:-build}
 shift || true

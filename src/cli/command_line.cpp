@@ -2,6 +2,7 @@
 
 #include "entry/field_check.h"
 #include "price_files.h"
+#include "reference/reference_file.h"
 #include "storage/failure_causes.h"
 #include "storage/valid_utf8.h"
 #include "study/record_fields.h"
@@ -18,7 +19,8 @@ namespace rotavex {
 namespace {
 
 constexpr const char
-    *Usage = "Uso: rotavex-calc [--json | --csv [--spreadsheet]] [--compare [--tolerance P]] FICHERO...\n"
+    *Usage = "Uso: rotavex-calc [--json | --csv [--spreadsheet]] [--compare [--tolerance P]]\n"
+             "                   [--reference VALORES] FICHERO...\n"
              "     rotavex-calc --help | --version\n"
              "\n"
              "Calcula los costes de cada fichero de datos de ROTAVEX 2018 sin abrir las ventanas.\n"
@@ -49,6 +51,12 @@ constexpr const char
              "             partir de la cual se marca una cifra: un número mayor o igual que\n"
              "             cero, escrito como en los campos de datos: con punto o coma decimal,\n"
              "             signo + y espacios alrededor admitidos (si no se da, 20)\n"
+             "  --reference VALORES\n"
+             "             calcula los grupos guardados como \"Observatorio\" (y, con --compare, la\n"
+             "             comparación) con el conjunto de valores de referencia del fichero VALORES,\n"
+             "             el que guarda la ventana \"Valores de referencia\", en lugar de los del\n"
+             "             Observatorio 2018; cada objeto JSON lleva \"reference\" y el CSV una última\n"
+             "             columna reference, con su nombre\n"
              "  --help     muestra esta ayuda\n"
              "  --version  muestra el nombre y la versión del programa\n"
              "\n"
@@ -174,13 +182,15 @@ std::string refusedValue(const std::string &text)
 Command readCommandLine(const QStringList &arguments)
 {
     const QCommandLineOption tolerance("tolerance", QString(), "P");
+    const QCommandLineOption reference("reference", QString(), "VALORES");
     const QList<QCommandLineOption> options{QCommandLineOption(QStringList{"h", "help"}),
                                             QCommandLineOption("version"),
                                             QCommandLineOption("json"),
                                             QCommandLineOption("csv"),
                                             QCommandLineOption("spreadsheet"),
                                             QCommandLineOption("compare"),
-                                            tolerance};
+                                            tolerance,
+                                            reference};
     QCommandLineParser parser;
     parser.addOptions(options);
     if (!parser.parse(arguments))
@@ -199,7 +209,7 @@ Command readCommandLine(const QStringList &arguments)
         if (name == "compare")
             command.output.compare = true;
         command.output.spreadsheet = command.output.spreadsheet || name == "spreadsheet";
-        if (name == "compare" || name == "tolerance" || name == "spreadsheet")
+        if (name == "compare" || name == "tolerance" || name == "spreadsheet" || name == "reference")
             continue;
         const OutputFormat chosen = name == "json" ? OutputFormat::Json : OutputFormat::Csv;
         if (command.output.format != OutputFormat::Text && command.output.format != chosen)
@@ -219,6 +229,13 @@ Command readCommandLine(const QStringList &arguments)
                               "cero (como 20 o 7,5): "
                               + refusedValue(text));
         command.output.tolerancePct = *pct;
+    }
+    if (parser.isSet(reference)) {
+        const std::string path = bytesOf(parser.values(reference).constLast());
+        ReferenceFileReading read = loadReferenceFile(path);
+        if (!read.set)
+            return usageError("no se pueden leer los valores de referencia de " + path + ": " + read.refusal);
+        command.output.reference = std::make_shared<const ReferenceSet>(std::move(*read.set));
     }
     for (const QString &file : parser.positionalArguments())
         command.files.push_back(bytesOf(file));

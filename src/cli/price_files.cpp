@@ -22,7 +22,7 @@ public:
     int run(const std::vector<std::string> &files)
     {
         if (request_.format == OutputFormat::Csv)
-            appendCsvHeader(pending_, request_.compare, csvStyle_);
+            appendCsvHeader(pending_, request_.compare, namesReference(), csvStyle_);
         for (const std::string &name : files) {
             const PricedRecord record = price(name);
             // What earlier files wrote goes out before this file's message,
@@ -53,7 +53,7 @@ private:
 
     PricedRecord price(const std::string &name)
     {
-        PricedRecord record = priceDataFile(name);
+        PricedRecord record = priceDataFile(name, request_.reference);
         if (record.accepted() && request_.compare)
             addComparison(record, request_.tolerancePct);
         const bool complete = record.accepted() && (!request_.compare || record.comparison);
@@ -66,9 +66,13 @@ private:
         switch (request_.format) {
         case OutputFormat::Text: appendTextRecord(pending_, record, several, locale_); return;
         case OutputFormat::Json: appendJsonRecord(pending_, record); return;
-        case OutputFormat::Csv: appendCsvRecord(pending_, record, request_.compare, csvStyle_); return;
+        case OutputFormat::Csv:
+            appendCsvRecord(pending_, record, request_.compare, namesReference(), csvStyle_);
+            return;
         }
     }
+
+    bool namesReference() const { return !isBuiltIn(*request_.reference); }
 
     OutputRequest request_;
     std::ostream &out_;

@@ -2,6 +2,7 @@
 
 #include "model/bus_classes.h"
 #include "model/cost_items.h"
+#include "reference/reference_values.h"
 #include "report/number_format.h"
 
 namespace rotavex {
@@ -31,7 +32,11 @@ public:
         line({text(margin() + study_.kmText + " km con pasajeros, " + study_.vacioText + " km de posicionamiento, y"),
               number(own.ServiceHours), text("horas,")});
         line(margin() + "en un vehículo de " + busClassPhrase(own.BusClass));
-        line(margin() + "Observatorio: el mismo servicio con los costes medios del Observatorio.");
+        const ReferenceSet &set = *own.reference;
+        if (isBuiltIn(set))
+            line(margin() + "Observatorio: el mismo servicio con los costes medios del Observatorio.");
+        else
+            line(margin() + "Observatorio: el mismo servicio con los valores de referencia «" + set.name + "».");
         line();
         sources();
         line();

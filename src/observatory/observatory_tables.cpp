@@ -1,6 +1,12 @@
 #include "observatory_tables.h"
 
+#include "model/calculation.h"
+#include "reference/reference_values.h"
+#include "report/number_format.h"
+#include "report/plain_text.h"
+
 #include <array>
+#include <optional>
 #include <string>
 
 namespace rotavex {
@@ -46,7 +52,7 @@ void perHourLines(Report &report, const PerClassText &figures, const std::string
 }
 
 // The averages themselves, the same on screen and on paper.
-void averages(Report &report)
+void builtInAverages(Report &report)
 {
     report.line(ItemIndent + "Coste Generales: 12,5% del coste del servicio");
     report.line(ItemIndent + "Coste de Conductor: 30,74 euros por hora");
@@ -64,23 +70,140 @@ void averages(Report &report)
     perHourLines(report, insurancePerHour, " ");
 }
 
+// What the set gives for a one-hour service of each class, every group on
+// its values; none for a class whose values cannot be priced.
+std::array<std::optional<StudyResults>, 4> oneHourServices(const ReferenceSet &set)
+{
+    std::array<std::optional<StudyResults>, 4> services;
+    FieldTexts texts;
+    texts[Input::Horas] = "1";
+    for (int busClass = 1; busClass <= 4; ++busClass) {
+        StudyChoices choices;
+        choices.BusClass = static_cast<int16_t>(busClass);
+        choices.switches = ObservatorySwitches::allOn();
+        choices.reference = std::make_shared<const ReferenceSet>(set);
+        CalculationOutcome priced = calculateCosts(choices, texts);
+        if (!priced.fault)
+            services[std::size_t(busClass - 1)] = priced.results;
+    }
+    return services;
+}
+
+class SetAverages {
+public:
+    SetAverages(Report &report, const ReferenceSet &set) : report_(report), set_(set), services_(oneHourServices(set))
+    {
+    }
+
+    void write()
+    {
+        perClass("Coste Generales:", [this](std::size_t c) { return percent(c); });
+        perHour("Coste de Conductor:", &StudyResults::DriverPerHour);
+        perKm("Coste de Combustible:", Quantity::FuelPerKm);
+        perHour("Coste de Amortización:", &StudyResults::AmortisationPerHour);
+        perKm("Coste de Mantenimiento:", Quantity::MaintenancePerKm);
+        perHour("Coste de Financiación:", &StudyResults::FinancingPerHour);
+        perKm("Coste de Neumáticos:", Quantity::TyresPerKm);
+        perHour("Coste de Seguros:", &StudyResults::InsurancePerHour);
+    }
+
+private:
+    std::vector<ReportItem> percent(std::size_t c) const
+    {
+        return {number(set_.classes[c].generalCostsPct), text("% del coste del servicio")};
+    }
+
+    // One line when every class has the same figure, else a line a class.
+    template <typename Items> void perClass(const std::string &heading, Items items)
+    {
+        bool same = true;
+        for (std::size_t c = 1; c < classLabels.size(); ++c)
+            same = same && plainText(items(c)) == plainText(items(0));
+        if (same) {
+            std::vector<ReportItem> line{text(ItemIndent + heading)};
+            for (const ReportItem &item : items(0))
+                line.push_back(item);
+            return add(line);
+        }
+        report_.line(ItemIndent + heading);
+        for (std::size_t c = 0; c < classLabels.size(); ++c) {
+            std::vector<ReportItem> line{text(ClassIndent + classLabels[c])};
+            for (const ReportItem &item : items(c))
+                line.push_back(item);
+            add(line);
+        }
+    }
+
+    void perHour(const std::string &heading, float StudyResults::*figure)
+    {
+        perClass(heading, [&](std::size_t c) -> std::vector<ReportItem> {
+            if (!services_[c])
+                return {text(" sin cifra: los valores no se pueden calcular")};
+            return {number(Round(services_[c].value().*figure, 2)), text("euros por hora")};
+        });
+    }
+
+    void perKm(const std::string &heading, Quantity quantity)
+    {
+        report_.line(ItemIndent + heading);
+        for (std::size_t c = 0; c < classLabels.size(); ++c)
+            report_.line({text(ClassIndent + classLabels[c]), number(quantityValue(set_.classes[c], quantity)),
+                          text("euros por Km")});
+    }
+
+    void add(const std::vector<ReportItem> &items)
+    {
+        for (const ReportItem &item : items)
+            report_.add(item);
+        report_.add(LineBreak{});
+    }
+
+    // The items as a line compares them.
+    static std::string plainText(const std::vector<ReportItem> &items)
+    {
+        std::string text;
+        for (const ReportItem &item : items)
+            text += itemText(item, NumberLocale{".", "", ""}) + "|";
+        return text;
+    }
+
+    Report &report_;
+    const ReferenceSet &set_;
+    std::array<std::optional<StudyResults>, 4> services_;
+};
+
+void averages(Report &report, const ReferenceSet &set)
+{
+    if (isBuiltIn(set))
+        return builtInAverages(report);
+    SetAverages(report, set).write();
+}
+
+// A set of the user's own is named under the heading.
+void setName(Report &report, const ReferenceSet &set, const std::string &indent)
+{
+    if (!isBuiltIn(set))
+        report.line(indent + referenceNote(set));
+}
+
 }   // namespace
 
-Report observatoryScreenTable()
+Report observatoryScreenTable(const ReferenceSet &set)
 {
     Report report;
     report.line();
     report.line(TitleIndent + Title);
     report.line(TitleIndent + Subtitle);
     report.line(TitleIndent + OneHourService);
+    setName(report, set, TitleIndent);
     report.line(TitleIndent + DashLine);
-    averages(report);
+    averages(report, set);
     report.line(TitleIndent + DashLine);
     report.line(TitleIndent);
     return report;
 }
 
-Report observatoryPaperTable()
+Report observatoryPaperTable(const ReferenceSet &set)
 {
     Report report;
     report.add(FontSizeItem{14}).add(BoldItem{true}).add(UnderlineItem{true});
@@ -89,10 +212,11 @@ Report observatoryPaperTable()
     report.line();
     report.line(Subtitle);
     report.line(OneHourService);
+    setName(report, set, "");
     report.line(DashLine);
     report.add(BoldItem{true});
     report.line();
-    averages(report);
+    averages(report, set);
     report.add(BoldItem{false});
     report.line(DashLine);
     endPrintedReport(report);

@@ -102,4 +102,16 @@ std::optional<std::string> quantityRefusal(Quantity quantity, double value)
 
 std::string classHeading(int busClass) { return "Clase " + std::to_string(busClass); }
 
+std::string referenceNote(const ReferenceSet &set) { return "Valores de referencia: " + set.name; }
+
+bool namesItsReference(const StudyChoices &choices)
+{
+    if (isBuiltIn(*choices.reference))
+        return false;
+    for (std::size_t i = 0; i < SwitchCount; ++i)
+        if (choices.switches[static_cast<Switch>(i)])
+            return true;
+    return false;
+}
+
 }   // namespace rotavex

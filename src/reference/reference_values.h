@@ -3,6 +3,7 @@
 // its file and in the window, its unit, and what it may hold.
 
 #include "model/observatory_values.h"
+#include "model/workspace.h"
 
 #include <array>
 #include <optional>
@@ -53,5 +54,14 @@ std::optional<std::string> quantityRefusal(Quantity quantity, double value);
 
 // "Clase 2", as the columns are headed.
 std::string classHeading(int busClass);
+
+// The line that names a set under a report's heading: "Valores de
+// referencia: Observatorio julio 2025".
+std::string referenceNote(const ReferenceSet &set);
+
+// Whether a report of a calculation names its set: a set of the user's own
+// of which a group took its values. The built-in observatory's reports stay
+// as they always were.
+bool namesItsReference(const StudyChoices &choices);
 
 }   // namespace rotavex

@@ -34,6 +34,7 @@ void fullServiceBody(Report &report, const PricedStudy &ws, const std::string &k
     report.line("Costes calculados para un servicio de:");
     serviceLine(report, ws, kmText, vacioText);
     report.line("en un vehículo de " + busClassPhrase(ws.BusClass));
+    referenceLine(report, "", ws);
     report.line();
     report.add(BoldItem{true});
     report.line({text("Coste total del trayecto: "), tab(AmountColumn), number(Round(ws.ServiceTotal, 2)),
@@ -69,6 +70,7 @@ void unitCostBody(Report &report, const PricedStudy &ws, const std::string &kmTe
     report.line("Costes unitarios por vehículo:");
     report.line("Costes calculados para un servicio de:");
     serviceLine(report, ws, kmText, vacioText);
+    referenceLine(report, "", ws);
     report.line();
     for (CostGroup group : {CostGroup::PerKm, CostGroup::PerHour})
         amount(costGroup(group).unitLabel, unitCostOf(sums, group));

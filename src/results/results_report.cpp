@@ -5,6 +5,7 @@
 #include "model/bus_classes.h"
 #include "model/cost_items.h"
 #include "model/group_sums.h"
+#include "reference/reference_values.h"
 
 namespace rotavex {
 
@@ -37,6 +38,7 @@ void fullServiceBody(Report &report, const PricedStudy &ws, const std::string &k
     report.line("        Costes calculados para un servicio de:");
     serviceLine(report, "        ", ws, kmText, vacioText);
     report.line("        en un vehículo de " + busClassPhrase(ws.BusClass));
+    referenceLine(report, "        ", ws);
     report.line();
     report.add(BoldItem{true});
     report.line({text("      Coste total del trayecto: "), tab(34), number(Round(ws.ServiceTotal, 2)), text("euros"),
@@ -69,6 +71,7 @@ void unitCostBody(Report &report, const PricedStudy &ws, const std::string &kmTe
     report.line("          calculados para un servicio de:");
     serviceLine(report, "          ", ws, kmText, vacioText);
     report.line("          en un vehículo de " + busClassPhrase(ws.BusClass));
+    referenceLine(report, "          ", ws);
     report.line();
     for (CostGroup group : {CostGroup::PerKm, CostGroup::PerHour})
         amount(costGroup(group).unitLabel, unitCostOf(sums, group));
@@ -88,6 +91,12 @@ void unitCostBody(Report &report, const PricedStudy &ws, const std::string &kmTe
 }
 
 }   // namespace
+
+void referenceLine(Report &report, const std::string &indent, const StudyChoices &choices)
+{
+    if (namesItsReference(choices))
+        report.line(indent + referenceNote(*choices.reference));
+}
 
 Report resultsScreenReport(const PricedStudy &ws, const std::string &kmText, const std::string &vacioText)
 {

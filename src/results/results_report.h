@@ -20,6 +20,10 @@ Report resultsScreenReport(const PricedStudy &ws, const std::string &kmText, con
 Report resultsPaperReport(const PricedStudy &ws, const std::string &kmText, const std::string &vacioText,
                           const DateTime &printedAt);
 
+// Under the vehicle, a set of reference values of the user's own that the
+// calculation took values from is named; nothing for the built-in set.
+void referenceLine(Report &report, const std::string &indent, const StudyChoices &choices);
+
 // One labelled column per cost item: eight for the full service, three
 // (per km, per hour, general) for unit costs.
 std::vector<ChartColumn> chartData(const PricedStudy &ws);

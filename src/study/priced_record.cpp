@@ -18,11 +18,14 @@ std::string notADataFileText(const std::string &name, bool empty)
 
 }   // namespace
 
-PricedRecord priceDataFile(const std::string &name)
+PricedRecord priceDataFile(const std::string &name, const std::shared_ptr<const ReferenceSet> &reference)
 {
     PricedRecord record;
     record.name = name;
+    if (!isBuiltIn(*reference))
+        record.reference = reference->name;
     Workspace ws;
+    ws.reference = reference;
     CostStudy study(ws);
     constexpr auto groups = CostStudy::SavedObservatoryGroups::SwitchedOn;
     const DataFileOutcome loaded = name == "-" ? study.loadFromDescriptor(STDIN_FILENO, groups)

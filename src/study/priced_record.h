@@ -36,12 +36,13 @@ struct PricedRecord {
     std::optional<CalculatedResults> calculation;   // when it was priced
     std::optional<RecordComparison> comparison;     // when asked for and made
     std::string error;                              // why it was not read, priced or compared
+    std::string reference;                          // the name of a set of the user's own it was priced on
     bool accepted() const { return calculation.has_value(); }
 };
 
 // The record of the data file at name ("-": standard input), loaded as
 // rotavex-calc prices it: each group saved as "Observatorio" switched to
-// the observatory as its button would, then checked and calculated.
-PricedRecord priceDataFile(const std::string &name);
+// the reference values as its button would, then checked and calculated.
+PricedRecord priceDataFile(const std::string &name, const std::shared_ptr<const ReferenceSet> &reference);
 
 }   // namespace rotavex

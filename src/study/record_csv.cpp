@@ -54,7 +54,7 @@ void appendComparison(std::string &out, const PricedRecord &record, const CsvSty
 
 }   // namespace
 
-void appendCsvHeader(std::string &out, bool compare, const CsvStyle &style)
+void appendCsvHeader(std::string &out, bool compare, bool reference, const CsvStyle &style)
 {
     if (style.byteOrderMark)
         out += "\xef\xbb\xbf";
@@ -78,10 +78,14 @@ void appendCsvHeader(std::string &out, bool compare, const CsvStyle &style)
             out += inputName(input);
         }
     }
+    if (reference) {
+        out += style.fieldSeparator;
+        out += "reference";
+    }
     out += style.lineEnd;
 }
 
-void appendCsvRecord(std::string &out, const PricedRecord &record, bool compare, const CsvStyle &style)
+void appendCsvRecord(std::string &out, const PricedRecord &record, bool compare, bool reference, const CsvStyle &style)
 {
     appendCsvText(out, record.name, style);
     appendFlag(out, record.accepted(), style);
@@ -104,6 +108,10 @@ void appendCsvRecord(std::string &out, const PricedRecord &record, bool compare,
     appendCsvText(out, record.error, style);
     if (compare)
         appendComparison(out, record, style);
+    if (reference) {
+        out += style.fieldSeparator;
+        appendCsvText(out, record.reference, style);
+    }
     out += style.lineEnd;
 }
 

@@ -118,6 +118,10 @@ void appendJsonRecord(std::string &out, const PricedRecord &record)
         appendResults(out, ",", record.calculation->results);
     if (record.comparison)
         appendComparison(out, *record.comparison);
+    if (!record.reference.empty()) {
+        out += ",\"reference\":";
+        appendJsonString(out, record.reference);
+    }
     out += "}\n";
 }
 

@@ -420,6 +420,38 @@ private slots:
         QVERIFY(run.err.contains("--tolerance P"));
     }
 
+    // The worked example's service with every group saved as "Observatorio",
+    // priced on the test set: class 3 costs 338.16 there, 248.18 on the
+    // built-in averages. Each form names the set; without it nothing changes.
+    void pricesOnASetOfReferenceValues()
+    {
+        const QString set = "tests/fixtures/reference/prueba-2025.csv";
+        const QString file = "examples/worked-example-observatory";
+        const Run json = calc({"--json", "--compare", "--reference", set, file});
+        QCOMPARE(json.status, 0);
+        const QJsonObject object = QJsonDocument::fromJson(json.out.toUtf8()).object();
+        QCOMPARE(qRound(object["ServiceTotal"].toDouble() * 100), 33816);
+        QCOMPARE(qRound(object["observatory"].toObject()["ServiceTotal"].toDouble() * 100), 33816);
+        QCOMPARE(object["reference"].toString(), "Prueba 2025");
+        const Run csv = calc({"--csv", "--reference", set, file});
+        QVERIFY(csv.out.startsWith("file,") && csv.out.section('\n', 0, 0).endsWith(",error,reference"));
+        QVERIFY(csv.out.section('\n', 1, 1).endsWith(",Prueba 2025"));
+        QVERIFY(calc({"--reference", set, file}).out.contains("\n        Valores de referencia: Prueba 2025\n"));
+        QVERIFY(!calc({"--json", file}).out.contains("reference"));
+
+        QTemporaryDir dir;
+        QFile setFile(ROTAVEX_SOURCE_DIR "/" + set);
+        QVERIFY(setFile.open(QIODevice::ReadOnly));
+        const QString wrong = writeTemp(dir, "wrong", setFile.readAll().replace("VidaVehiculo;8;", "VidaVehiculo;0;"));
+        const Run refused = calc({"--json", "--reference", wrong, file});
+        QCOMPARE(refused.status, 2);
+        QCOMPARE(refused.out, QString());
+        QCOMPARE(refused.err.section('\n', 0, 0), "rotavex-calc: no se pueden leer los valores de referencia de "
+                                                      + wrong
+                                                      + ": línea 8: VidaVehiculo, clase 1: «0» debe ser "
+                                                        "mayor que cero");
+    }
+
     // Cosgen 85 a tenth higher is 93.5, beyond the 90 the check allows: that
     // input has no figure, the others have theirs.
     void refusedHigherValueHasNoFigure_data()

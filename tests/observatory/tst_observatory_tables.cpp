@@ -72,7 +72,8 @@ private slots:
         QFETCH(bool, paper);
         QFETCH(QString, separator);
         QFETCH(QStringList, expected);
-        const Report report = paper ? observatoryPaperTable() : observatoryScreenTable();
+        const Report report = paper ? observatoryPaperTable(*builtInReferenceSet())
+                                    : observatoryScreenTable(*builtInReferenceSet());
         QCOMPARE(lines(report, separator), withSeparator(expected, separator));
     }
 
@@ -93,7 +94,7 @@ private slots:
         QFETCH(QString, text);
         QFETCH(int, skip);
         QFETCH(QString, font);
-        const Report report = observatoryPaperTable();
+        const Report report = observatoryPaperTable(*builtInReferenceSet());
         QCOMPARE(fontAt(report, text.toStdString(), skip), font);
         QCOMPARE(countOf<EndDocument>(report), 1);
         QVERIFY(std::holds_alternative<EndDocument>(report.items.back()));
@@ -111,7 +112,7 @@ private slots:
     void figuresAgreeWithTheCalculation()
     {
         QFETCH(int, busClass);
-        const QStringList table = lines(observatoryScreenTable(), ",");
+        const QStringList table = lines(observatoryScreenTable(*builtInReferenceSet()), ",");
         const auto figureOf = [&](const QString &heading) {
             const QString line = table.at(table.indexOf(QString(14, ' ') + heading) + busClass);
             return line.section(':', 1).trimmed().section(' ', 0, 0);

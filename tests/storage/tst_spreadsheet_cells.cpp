@@ -51,8 +51,8 @@ private slots:
         record.calculation = CalculatedResults{};
         record.calculation->results.ServiceTotal = 279.0269f;
         std::string out;
-        appendCsvHeader(out, false, spreadsheetCsvStyle(","));
-        appendCsvRecord(out, record, false, spreadsheetCsvStyle(","));
+        appendCsvHeader(out, false, false, spreadsheetCsvStyle(","));
+        appendCsvRecord(out, record, false, false, spreadsheetCsvStyle(","));
         const QByteArray csv = QByteArray::fromStdString(out);
         QVERIFY2(csv.startsWith("\xef\xbb\xbf"
                                 "file;accepted;BusClass;"),

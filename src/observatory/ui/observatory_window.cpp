@@ -25,8 +25,9 @@ QPushButton *addButton(QWidget *window, const char *name, const QString &caption
 
 }   // namespace
 
-ObservatoryWindow::ObservatoryWindow(QWidget *parent)
-    : QDialog(parent, Qt::Dialog | Qt::CustomizeWindowHint | Qt::WindowTitleHint | Qt::WindowCloseButtonHint)
+ObservatoryWindow::ObservatoryWindow(QWidget *parent, std::shared_ptr<const ReferenceSet> set)
+    : QDialog(parent, Qt::Dialog | Qt::CustomizeWindowHint | Qt::WindowTitleHint | Qt::WindowCloseButtonHint),
+      set_(std::move(set))
 {
     setObjectName(QStringLiteral("frmObs"));
     setWindowTitle(QStringLiteral("Costes medios del Observatorio"));
@@ -50,7 +51,7 @@ ObservatoryWindow::ObservatoryWindow(QWidget *parent)
         table_->clear();
         accept();
     });
-    connect(print_, &QPushButton::clicked, this, [] { printObservatoryTable(); });
+    connect(print_, &QPushButton::clicked, this, [this] { printObservatoryTable(*set_); });
 
     fixAndCentreOnScreen(this, twipSize(7065, 8355));
 }
@@ -63,18 +64,18 @@ void ObservatoryWindow::showEvent(QShowEvent *event)
     if (tableWritten_)
         return;
     tableWritten_ = true;
-    table_->write(observatoryScreenTable());
+    table_->write(observatoryScreenTable(*set_));
 }
 
-void openObservatoryWindow(QWidget *parent)
+void openObservatoryWindow(QWidget *parent, std::shared_ptr<const ReferenceSet> set)
 {
-    ObservatoryWindow window(parent);
+    ObservatoryWindow window(parent, std::move(set));
     window.exec();
 }
 
-void printObservatoryTable()
+void printObservatoryTable(const ReferenceSet &set)
 {
-    ReportPrinter(QStringLiteral("Costes medios del Observatorio")).print(observatoryPaperTable());
+    ReportPrinter(QStringLiteral("Costes medios del Observatorio")).print(observatoryPaperTable(set));
 }
 
 }   // namespace rotavex

@@ -28,7 +28,8 @@ ProgramCommands::ProgramCommands(MainWindow &main) : QObject(&main), main_(main)
                                     main.frame(DataWindow::Trip));
     const MainCommands &commands = main.commands();
     connect(commands.check, &QAction::triggered, this, &ProgramCommands::openCheck);
-    connect(commands.observatory, &QAction::triggered, this, [this] { openObservatoryWindow(&main_); });
+    connect(commands.observatory, &QAction::triggered, this,
+            [this] { openObservatoryWindow(&main_, main_.study().workspace().reference); });
     connect(commands.reference, &QAction::triggered, this,
             [this] { openReferenceWindow(&main_, main_.referenceChoice()); });
     connect(commands.compare, &QAction::triggered, this, [this] { openComparisonWindow(&main_, main_.study()); });

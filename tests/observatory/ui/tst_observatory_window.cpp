@@ -20,7 +20,7 @@ bool holdsTable(const ReportArea &pctObs, bool written)
     ReportArea area;
     area.setPalette(pctObs.palette());
     area.resize(pctObs.size());
-    area.write(written ? observatoryScreenTable() : Report());
+    area.write(written ? observatoryScreenTable(*builtInReferenceSet()) : Report());
     return pctObs.picture() == area.picture() && pctObs.pen() == area.pen();
 }
 
@@ -109,7 +109,7 @@ void ObservatoryWindowTest::opensModallyInTabOrder()
                 tabOrder << w->objectName();
         window->acceptButton()->click();
     });
-    openObservatoryWindow(&parent);
+    openObservatoryWindow(&parent, builtInReferenceSet());
     QVERIFY(modal);
     QCOMPARE(tabOrder, QStringList({"pctObs", "cmdAcept", "cmdPrint"}));
     QVERIFY(!parent.findChild<ObservatoryWindow *>());

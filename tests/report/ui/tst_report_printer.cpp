@@ -26,7 +26,7 @@ bool print(Printout printout)
     if (printout == Printout::CheckAllMissing)
         printCheckReport(runDataCheck(Workspace{}, FieldTexts{}));
     if (printout == Printout::Observatory)
-        printObservatoryTable();
+        printObservatoryTable(*builtInReferenceSet());
     if (printout != Printout::FullService && printout != Printout::UnitCosts)
         return true;
     const Workspace ws = rotavex::fixtures::calculatedWorkedExample(printout == Printout::FullService);

@@ -41,6 +41,7 @@ const QStringList Headings = {
     "7. Guardar y Cargar datos",
     "8.Cambios en la versión 2018",
     "9. Comparar con el Observatorio",
+    "10. Valores de referencia propios",
 };
 
 }   // namespace
@@ -102,7 +103,7 @@ private slots:
         for (; block.isValid() && !contents; block = block.next())
             contents = block.textList();
         QVERIFY(contents);
-        QCOMPARE(contents->count(), 9);
+        QCOMPARE(contents->count(), 10);
         for (const QString &heading : Headings) {
             while (block.isValid() && block.text() != heading)
                 block = block.next();
