@@ -74,7 +74,7 @@ ReferenceWindow::ReferenceWindow(ReferenceChoice &choice, QWidget *parent)
     setFont(designFont());
     setModal(true);
 
-    auto *nameLabel = new QLabel(QStringLiteral("&Nombre:"), this);
+    auto *nameLabel = new QLabel(QStringLiteral("&Nombre"), this);
     nameLabel->setObjectName(QStringLiteral("lblNombre"));
     nameLabel->setGeometry(twipRect(ContentLeft, NameTop + 30, 735, 255));
     name_ = new QLineEdit(this);

@@ -8,6 +8,8 @@
 #include "entry/ui/input_windows.h"
 #include "model/workspace.h"
 #include "observatory/ui/observatory_window.h"
+#include "reference/ui/reference_choice.h"
+#include "reference/ui/reference_window.h"
 #include "results/ui/results_window.h"
 #include "shell/ui/about_window.h"
 #include "storage/ui/load_data_window.h"
@@ -127,6 +129,15 @@ void AccessibleNamesTest::everyControlNamed_data()
     QTest::newRow("frmObs") << "frmObs"
                             << QStringList{"cmdAcept: Aceptar", "cmdPrint: Imprimir",
                                            "pctObs: Tabla de costes medios del Observatorio"};
+    QTest::newRow("frmRefer") << "frmRefer"
+                              << QStringList{"cmdAbrir: Abrir…",
+                                             "cmdCerrar: Cerrar",
+                                             "cmdGuardar: Guardar…",
+                                             "cmdNuevo: Nuevo",
+                                             "cmdObservatorio: Volver al Observatorio 2018",
+                                             "cmdUsar: Usar estos valores",
+                                             "grdValores: Valores de referencia",
+                                             "txtNombre: Nombre"};
     const QStringList fileLists{"cmdCancel: Cancelar", "DirX: Carpetas", "drvX: Unidades", "filX: Archivos",
                                 "txtX: Nombre de Archivo"};
     QStringList save = fileLists, load = fileLists;
@@ -151,6 +162,7 @@ void AccessibleNamesTest::everyControlNamed()
     QFETCH(QString, window);
     QFETCH(QStringList, expected);
     InputWindows inputs(ws);
+    ReferenceChoice choice(ws);
     const auto noFile = [](const QString &) { return false; };
     std::unique_ptr<QWidget> owned;
     QWidget *shown = nullptr;
@@ -166,6 +178,8 @@ void AccessibleNamesTest::everyControlNamed()
         owned = std::make_unique<CheckWindow>(CheckWindow::Actions{[] { return DataCheckResult{}; }, {}, {}});
     else if (window == "frmObs")
         owned = std::make_unique<ObservatoryWindow>();
+    else if (window == "frmRefer")
+        owned = std::make_unique<ReferenceWindow>(choice);
     else if (window == "frmGuardarD")
         owned = std::make_unique<SaveDataWindow>(noFile);
     else if (window == "frmCargar")
