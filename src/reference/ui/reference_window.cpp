@@ -104,22 +104,22 @@ ReferenceWindow::ReferenceWindow(ReferenceChoice &choice, QWidget *parent)
         table_->horizontalHeader()->sizeHint().height() + model_->rowCount() * twips(RowHeight) + frame);
     table_->setGeometry(QRect(QPoint(twips(ContentLeft), twips(TableTop)), tableSize));
 
-    const int notesTop = table_->geometry().bottom() + 1 + twips(Margin);
+    inUse_ = new QLabel(this);
+    inUse_->setObjectName(QStringLiteral("lblEnUso"));
+    inUse_->setGeometry(twips(ContentLeft), table_->geometry().bottom() + 1 + twips(Margin), tableSize.width(),
+                        twips(255));
     note_ = new QLabel(this);
     note_->setObjectName(QStringLiteral("lblNota"));
     note_->setWordWrap(true);
     note_->setAlignment(Qt::AlignLeft | Qt::AlignTop);
-    note_->setGeometry(twips(ContentLeft), notesTop, tableSize.width(), twips(495));
-    inUse_ = new QLabel(this);
-    inUse_->setObjectName(QStringLiteral("lblEnUso"));
-    inUse_->setGeometry(twips(ContentLeft), note_->geometry().bottom() + 1 + twips(60), tableSize.width(), twips(255));
+    note_->setGeometry(twips(ContentLeft), inUse_->geometry().bottom() + 1 + twips(60), tableSize.width(), twips(495));
 
     new_ = addButton(this, "cmdNuevo", QStringLiteral("Nuevo"), 120);
     open_ = addButton(this, "cmdAbrir", QStringLiteral("Abrir…"), 720);
     save_ = addButton(this, "cmdGuardar", QStringLiteral("Guardar…"), 1320);
-    use_ = addButton(this, "cmdUsar", QStringLiteral("Usar estos valores"), 2040, 735);
-    builtIn_ = addButton(this, "cmdObservatorio", QStringLiteral("Volver al Observatorio 2018"), 2880, 735);
-    close_ = addButton(this, "cmdCerrar", QStringLiteral("Cerrar"), 3840);
+    use_ = addButton(this, "cmdUsar", QStringLiteral("Usar estos valores"), 2040);
+    builtIn_ = addButton(this, "cmdObservatorio", QStringLiteral("Volver al Observatorio 2018"), 2640, 735);
+    close_ = addButton(this, "cmdCerrar", QStringLiteral("Cerrar"), 3600);
 
     QWidget *before = name_;
     for (QWidget *next : std::initializer_list<QWidget *>{table_, new_, open_, save_, use_, builtIn_, close_}) {
@@ -164,7 +164,7 @@ ReferenceWindow::ReferenceWindow(ReferenceChoice &choice, QWidget *parent)
 
     const int buttonsBottom = close_->geometry().bottom() + 1;
     fixAndCentreOnScreen(this, QSize(table_->geometry().right() + 1 + twips(Margin),
-                                     std::max(inUse_->geometry().bottom(), buttonsBottom) + twips(Margin)));
+                                     std::max(note_->geometry().bottom(), buttonsBottom) + twips(Margin)));
 }
 
 const ReferenceSet &ReferenceWindow::shownSet() const { return model_->set(); }
