@@ -121,7 +121,8 @@ Splitting split(std::string_view text, char separator)
     return splitting;
 }
 
-bool isComment(const SpreadsheetRow &row) { return row.fields.front().front() == '#'; }
+// A first field that starts with '#'; it may be empty (";x").
+bool isComment(const SpreadsheetRow &row) { return row.fields.front().rfind('#', 0) == 0; }
 
 bool markFits(const Splitting &splitting, std::string_view mark)
 {

@@ -38,7 +38,7 @@ private slots:
                  {"tab, no last break", MARK "\t\ngrupo\tvalor\nA\t2,27", "t 2:grupo|valor 3:A|2,27"},
                  {"Windows-1252", MARK "\r\ngrupo;valor\r\nCami\xf3n;\x80\r\n", "; 2:grupo|valor 3:Camión|€"},
                  {"quotes", COLUMNS "\"a;\"\"b\"\"\r\nc\";2\n\"x\";3\n", "; 2:grupo|valor 3:a;\"b\"\nc|2 5:x|3"},
-                 {"comments, empty lines, CR", MARK "\r\rgrupo;valor\r# nota;x\r;;\r\rA;1\r", "; 3:grupo|valor 7:A|1"},
+                 {"comments, CR", MARK "\r\rgrupo;valor\r# nota;x\r;;\r;x\rA;1\r", "; 3:grupo|valor 6:|x 7:A|1"},
                  {"apostrophe", COLUMNS "'=SUMA(A1);'-3;'x\n", "; 2:grupo|valor 3:=SUMA(A1)|-3|'x"},
                  {"separator", MARK "\nnota;x\ngrupo,nota\n\"a;b\",1\n", ", 2:nota;x 3:grupo|nota 4:a;b|1"},
                  {"empty", "", "!el fichero está vacío: le falta su primera línea, «" MARK "»"},
