@@ -80,7 +80,7 @@ int noBlank(unsigned char) { return 0; }
 // begin with one, or followed by more text after it closed the field.
 std::string quoteFault(std::string_view line, std::size_t stop)
 {
-    return stop < line.size() && line[stop] == '"' ? "comillas dentro de un campo que no empieza por comillas"
+    return stop < line.size() && line[stop] == '"' ? "comillas en medio de un campo sin comillas"
                                                    : "texto tras las comillas que cierran un campo";
 }
 
@@ -121,7 +121,8 @@ Splitting split(std::string_view text, char separator)
     return splitting;
 }
 
-bool isComment(const SpreadsheetRow &row) { return row.fields.front().front() == '#'; }
+// A first field that starts with '#'; it may be empty (";x").
+bool isComment(const SpreadsheetRow &row) { return row.fields.front().rfind('#', 0) == 0; }
 
 bool markFits(const Splitting &splitting, std::string_view mark)
 {
@@ -166,8 +167,8 @@ SpreadsheetRefusal noColumnsRefusal(const std::vector<Splitting> &splittings, st
         return *best->fault;
     if (!markFits(*best, mark))
         return markRefusal(*best, mark);
-    return {0, "falta la fila de los nombres de columna, la que empieza por «" + std::string(columnsFirstField)
-                   + "» seguido de «;», «,» o un tabulador"};
+    return {0, "falta la fila de los nombres de columna: «" + std::string(columnsFirstField)
+                   + "» y los demás, separados por «;», «,» o tabuladores"};
 }
 
 bool isControl(std::string_view field, std::size_t i)
