@@ -98,7 +98,11 @@ private slots:
                                      {QVariant(qQNaN()), ""},
                                      {QVariant("=SUMA(A1)"), "'=SUMA(A1)"},
                                      {QVariant("a;\"b\""), "\"a;\"\"b\"\"\""},
-                                     {QVariant("ñandú €"), "ñandú €"}})
+                                     {QVariant("ñandú €"), "ñandú €"},
+                                     {QVariant("C:\\datos"), "C:\\datos"},
+                                     {QVariant("'=x"), "''=x"},
+                                     {QVariant("''x"), "'''x"},
+                                     {QVariant("'x"), "'x"}})
             QTest::newRow(*written ? written : "not finite") << cell << QByteArray(written);
     }
     void writtenAndReadBack()
