@@ -8,6 +8,7 @@
 #include "storage/file_replacement.h"
 #include "storage/spreadsheet_file.h"
 
+#include <algorithm>
 #include <array>
 #include <variant>
 
@@ -30,6 +31,12 @@ std::string quoted(const std::string &field)
         shown = shown.substr(0, cut) + "…";
     }
     return "«" + shown + "»";
+}
+
+bool isPrintableName(const std::string &name)
+{
+    return std::none_of(name.begin(), name.end(),
+                        [](char c) { return static_cast<unsigned char>(c) < 0x20 || c == 0x7f; });
 }
 
 struct Refused {
@@ -89,6 +96,8 @@ private:
         if (row.fields.size() < 2 || row.fields[1].empty())
             throw Refused{{row.line, "el nombre está vacío"}};
         fields(row, 2);
+        if (!isPrintableName(row.fields[1]))
+            throw Refused{{row.line, "el nombre tiene un salto de línea o un carácter de control"}};
         set_.name = row.fields[1];
     }
 

@@ -27,8 +27,18 @@ void appendCsvCell(std::string &out, std::string_view cell, char fieldSeparator)
 // A text cell: any bytes, written as valid UTF-8 with each control
 // character escaped as the terminal messages escape it; behind an
 // apostrophe when it begins with '=', '+', '-' or '@', so that a spreadsheet
-// shows it and never runs it as a formula; quoted as any cell.
+// shows it and never runs it as a formula (and when it begins with an
+// apostrophe before one of those or another apostrophe, so that a reader
+// that takes the one apostrophe away gets the text back); quoted as any
+// cell.
 void appendCsvText(std::string &out, std::string_view text, const CsvStyle &style);
+
+// The same for a file the program reads back: the text as it is, but for a
+// control character, which becomes "?", never written raw.
+void appendSpreadsheetText(std::string &out, std::string_view text, const CsvStyle &style);
+
+// Whether a text cell as read starts with the apostrophe a writer put before it.
+bool startsWithFormulaGuard(std::string_view cell);
 
 // A number as written for programs ("12.5", "-3e+30"), with the style's
 // decimal separator.

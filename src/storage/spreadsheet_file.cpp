@@ -13,7 +13,6 @@ namespace rotavex {
 namespace {
 
 constexpr std::string_view ByteOrderMark = "\xEF\xBB\xBF";
-constexpr std::string_view FormulaStarts = "=+-@";
 
 // The file's text in UTF-8: UTF-8 where the bytes are, Windows-1252 where they are not.
 std::string utf8Text(std::string_view bytes)
@@ -35,7 +34,7 @@ std::string fieldText(const char *bytes, std::size_t size)
             continue;
         field += bytes[i] == '\r' ? '\n' : bytes[i];
     }
-    if (field.size() > 1 && field[0] == '\'' && FormulaStarts.find(field[1]) != std::string_view::npos)
+    if (startsWithFormulaGuard(field))
         field.erase(0, 1);
     return field;
 }
@@ -80,7 +79,7 @@ int noBlank(unsigned char) { return 0; }
 // begin with one, or followed by more text after it closed the field.
 std::string quoteFault(std::string_view line, std::size_t stop)
 {
-    return stop < line.size() && line[stop] == '"' ? "comillas dentro de un campo que no empieza por comillas"
+    return stop < line.size() && line[stop] == '"' ? "comillas en medio de un campo sin comillas"
                                                    : "texto tras las comillas que cierran un campo";
 }
 
@@ -121,7 +120,8 @@ Splitting split(std::string_view text, char separator)
     return splitting;
 }
 
-bool isComment(const SpreadsheetRow &row) { return row.fields.front().front() == '#'; }
+// A first field that starts with '#'; it may be empty (";x").
+bool isComment(const SpreadsheetRow &row) { return row.fields.front().rfind('#', 0) == 0; }
 
 bool markFits(const Splitting &splitting, std::string_view mark)
 {
@@ -166,8 +166,8 @@ SpreadsheetRefusal noColumnsRefusal(const std::vector<Splitting> &splittings, st
         return *best->fault;
     if (!markFits(*best, mark))
         return markRefusal(*best, mark);
-    return {0, "falta la fila de los nombres de columna, la que empieza por «" + std::string(columnsFirstField)
-                   + "» seguido de «;», «,» o un tabulador"};
+    return {0, "falta la fila de los nombres de columna: «" + std::string(columnsFirstField)
+                   + "» y los demás, separados por «;», «,» o tabuladores"};
 }
 
 bool isControl(std::string_view field, std::size_t i)
@@ -285,14 +285,14 @@ std::string spreadsheetFileBytes(std::string_view mark, const std::vector<std::v
 {
     const CsvStyle style = spreadsheetCsvStyle(",");
     std::string out(style.byteOrderMark ? ByteOrderMark : std::string_view());
-    appendCsvText(out, mark, style);
+    appendSpreadsheetText(out, mark, style);
     out += style.lineEnd;
     for (const std::vector<SpreadsheetCell> &row : rows) {
         for (std::size_t i = 0; i < row.size(); ++i) {
             if (i > 0)
                 out += style.fieldSeparator;
             if (const auto *text = std::get_if<std::string>(&row[i])) {
-                appendCsvText(out, *text, style);
+                appendSpreadsheetText(out, *text, style);
             } else if (const double number = std::get<double>(row[i]); std::isfinite(number)) {
                 // Never with an exponent: a spreadsheet gives a cell it reads as "1,2345e-07"
                 // a format of three figures, and saves it back as "1,23E-07". Room for the

@@ -56,8 +56,9 @@ using SpreadsheetCell = std::variant<std::string, double>;
 
 // The file as a Spanish spreadsheet opens it with a double click: UTF-8 with a byte-order
 // mark, CR LF, ';' between fields, the mark alone on the first line, text cells as
-// appendCsvText writes them (apostrophe before = + - @, control characters escaped, quotes
-// only where needed), numbers as the shortest text without an exponent that reads back to the
+// appendSpreadsheetText writes them (as they are, behind an apostrophe where they would read
+// as a formula, a control character as "?", quotes only where needed), so that what was read
+// is written back the same, numbers as the shortest text without an exponent that reads back to the
 // same double, with a decimal comma (1e-7 as "0,0000001"). A number that is not finite is
 // written as an empty cell.
 std::string spreadsheetFileBytes(std::string_view mark, const std::vector<std::vector<SpreadsheetCell>> &rows);

@@ -140,6 +140,8 @@ private slots:
                                        << "línea 5: HorasConductor: faltan valores";
         QTest::newRow("no name") << QByteArray("Nombre;Prueba 2025") << QByteArray("Nombre;")
                                  << "línea 2: el nombre está vacío";
+        QTest::newRow("a tab in the name") << QByteArray("Nombre;Prueba 2025") << QByteArray("Nombre;Prueba\t2025")
+                                           << "línea 2: el nombre tiene un salto de línea o un carácter de control";
     }
     void refusals()
     {
