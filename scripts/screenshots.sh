@@ -7,6 +7,7 @@
 #   docs/screenshots/results.png       its results and chart
 #   docs/screenshots/observatory.png   the observatory's average costs
 #   docs/screenshots/comparison.png    the results beside the observatory's
+#   docs/screenshots/reference-values.png  the reference values in use
 # Usage: scripts/screenshots.sh [BUILD_DIR]
 set -euo pipefail
 cd "$(dirname "$0")/.."
@@ -25,9 +26,13 @@ mkdir -p "$out"
 # A Spanish desktop, as the program's users have; the date in the status bar
 # is whatever today is.
 export LANG=es_ES.UTF-8
+# Settings of its own, so that the pictures show the built-in reference
+# values whatever set this machine's user has chosen.
+XDG_CONFIG_HOME=$(mktemp -d)
+export XDG_CONFIG_HOME
 "$build/src/rotavex" examples/worked-example >/dev/null 2>&1 &
 program=$!
-trap 'kill $program 2>/dev/null || true' EXIT
+trap 'kill $program 2>/dev/null || true; rm -rf "$XDG_CONFIG_HOME"' EXIT
 
 press() {
     xdotool key "$@"
@@ -51,3 +56,6 @@ shoot observatory
 press Tab space # its Aceptar
 press alt+c o # Cálculo > Comparar con el Observatorio
 shoot comparison
+press Escape # closes it
+press alt+c r # Cálculo > Valores de referencia…
+shoot reference-values
