@@ -33,31 +33,6 @@ void switchOn(Workspace &ws, FieldTexts &texts, const std::vector<Switch> &wante
                     ToggleObservatorySource(ws, group, texts);
 }
 
-bool resultsAreFinite(const Workspace &ws)
-{
-    const float results[] = {
-        ws.ServiceHours,     ws.EffectiveAnnualHours, ws.DriverPerHour, ws.AmortisationPerHour,
-        ws.FinancingPerHour, ws.InsurancePerHour,     ws.FuelPerKm,     ws.MaintenancePerKm,
-        ws.TyresPerKm,       ws.DriverTotal,          ws.FuelTotal,     ws.AmortisationTotal,
-        ws.FinancingTotal,   ws.MaintenanceTotal,     ws.TyresTotal,    ws.InsuranceTotal,
-        ws.GeneralCosts,     ws.ServiceTotal,
-    };
-    for (float value : results)
-        if (!std::isfinite(value))
-            return false;
-    return true;
-}
-
-bool sharesAreFinite(const Workspace &ws)
-{
-    const float shares[] = {ws.DriverPct,    ws.GeneralPct,     ws.FuelPct,  ws.AmortisationPct,
-                            ws.FinancingPct, ws.MaintenancePct, ws.TyresPct, ws.InsurancePct};
-    for (float share : shares)
-        if (!std::isfinite(share))
-            return false;
-    return true;
-}
-
 void priceAndReport(Workspace ws, const FieldTexts &texts)
 {
     const DataCheckResult check = runDataCheck(ws, texts);
@@ -73,8 +48,7 @@ void priceAndReport(Workspace ws, const FieldTexts &texts)
         FUZZ_REQUIRE(ws.ServiceTotal == before.ServiceTotal && ws.DriverPct == before.DriverPct);
         return;
     }
-    FUZZ_REQUIRE(resultsAreFinite(ws));
-    FUZZ_REQUIRE(sharesAreFinite(ws));
+    FUZZ_REQUIRE(fuzz::resultsAreFinite(ws));   // the eight shares too
     ws.ResultsReady = true;
     FUZZ_REQUIRE(fuzz::numbersAreFinite(resultsScreenReport(ws, texts[Input::Km], texts[Input::Vacio])));
     FUZZ_REQUIRE(fuzz::numbersAreFinite(resultsPaperReport(ws, texts[Input::Km], texts[Input::Vacio], DateTime{})));

@@ -2,6 +2,7 @@
 // What every fuzz target holds the program to. A broken rule prints what was
 // broken and aborts, so libFuzzer keeps the input and the run fails.
 
+#include "model/result_fields.h"
 #include "report/report_lines.h"
 
 #include <cmath>
@@ -35,6 +36,15 @@ inline bool numbersAreFinite(const Report &report)
         if (!finite)
             return false;
     }
+    return true;
+}
+
+// No result of a calculation, share or amount, may be an infinity or a NaN.
+inline bool resultsAreFinite(const StudyResults &results)
+{
+    for (const ResultField &field : resultFields())
+        if (field.real && !std::isfinite(results.*field.real))
+            return false;
     return true;
 }
 
