@@ -22,7 +22,7 @@ public:
     int run(const std::vector<std::string> &files)
     {
         if (request_.format == OutputFormat::Csv)
-            appendCsvHeader(pending_, request_.compare, namesReference(), csvStyle_);
+            appendCsvHeader(pending_, request_.compare, named_, csvStyle_);
         for (const std::string &name : files) {
             const PricedRecord record = price(name);
             // What earlier files wrote goes out before this file's message,
@@ -66,13 +66,9 @@ private:
         switch (request_.format) {
         case OutputFormat::Text: appendTextRecord(pending_, record, several, locale_); return;
         case OutputFormat::Json: appendJsonRecord(pending_, record); return;
-        case OutputFormat::Csv:
-            appendCsvRecord(pending_, record, request_.compare, namesReference(), csvStyle_);
-            return;
+        case OutputFormat::Csv: appendCsvRecord(pending_, record, request_.compare, named_, csvStyle_); return;
         }
     }
-
-    bool namesReference() const { return !isBuiltIn(*request_.reference); }
 
     OutputRequest request_;
     std::ostream &out_;
@@ -80,6 +76,7 @@ private:
     std::string pending_;   // written, not yet sent
     NumberLocale locale_;
     CsvStyle csvStyle_;
+    bool named_ = !isBuiltIn(*request_.reference);   // priced on a set of the user's own, named in every record
     int status_ = 0;
 };
 

@@ -20,8 +20,7 @@ struct OutputRequest {
     // with each figure's deviation and the total's sensitivity to each input.
     bool compare = false;
     double tolerancePct = DefaultTolerancePct;   // the deviation beyond which a figure is marked
-    // The reference values the switched groups take, and the comparison.
-    std::shared_ptr<const ReferenceSet> reference = builtInReferenceSet();
+    std::shared_ptr<const ReferenceSet> reference = builtInReferenceSet();   // for switched groups and the comparison
 };
 
 // The status of a run whose output failed.
