@@ -161,19 +161,6 @@ std::string parseFailure(const QList<QCommandLineOption> &options, const QString
     return "opción no válida: " + bytesOf(arguments.value(1));
 }
 
-// At most the first characters of a value as typed, so that a refusal
-// stays readable however long the value.
-std::string refusedValue(const std::string &text)
-{
-    constexpr std::size_t Shown = 40;
-    const std::string value = validUtf8(text);
-    std::size_t characters = 0;
-    for (std::size_t i = 0; i < value.size(); ++i)
-        if ((static_cast<unsigned char>(value[i]) & 0xc0) != 0x80 && characters++ == Shown)
-            return value.substr(0, i) + "…";
-    return value;
-}
-
 Command readCommandLine(const QStringList &arguments)
 {
     const QCommandLineOption tolerance("tolerance", QString(), "P"), reference("reference", QString(), "R");
@@ -221,7 +208,7 @@ Command readCommandLine(const QStringList &arguments)
         if (!pct)
             return usageError("el valor de --tolerance debe ser un porcentaje, un número finito mayor o igual que "
                               "cero (como 20 o 7,5): "
-                              + refusedValue(text));
+                              + shownValue(text));
         command.output.tolerancePct = *pct;
     }
     if (parser.isSet(reference)) {

@@ -20,18 +20,7 @@ constexpr std::string_view NameKey = "Nombre";
 constexpr std::string_view ColumnsKey = "Concepto";
 
 // A field as a message quotes it: printable, and no longer than a line.
-std::string quoted(const std::string &field)
-{
-    constexpr std::size_t Shown = 40;
-    std::string shown = printableText(field);
-    if (shown.size() > Shown) {
-        std::size_t cut = Shown;
-        while (cut > 0 && (static_cast<unsigned char>(shown[cut]) & 0xC0) == 0x80)
-            --cut;   // not inside a character
-        shown = shown.substr(0, cut) + "…";
-    }
-    return "«" + shown + "»";
-}
+std::string quoted(const std::string &field) { return "«" + printableText(shownValue(field)) + "»"; }
 
 bool isPrintableName(const std::string &name)
 {

@@ -1,5 +1,7 @@
 #include "failure_causes.h"
 
+#include "valid_utf8.h"
+
 #include "data_file_reader.h"
 #include "file_replacement.h"
 
@@ -118,6 +120,17 @@ std::string printableText(const std::string &text)
         }
     }
     return printable;
+}
+
+std::string shownValue(const std::string &text)
+{
+    constexpr std::size_t Shown = 40;
+    const std::string value = validUtf8(text);
+    std::size_t characters = 0;
+    for (std::size_t i = 0; i < value.size(); ++i)
+        if ((static_cast<unsigned char>(value[i]) & 0xc0) != 0x80 && characters++ == Shown)
+            return value.substr(0, i) + "…";
+    return value;
 }
 
 }   // namespace rotavex

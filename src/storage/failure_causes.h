@@ -21,6 +21,11 @@ std::string readFailureText(const DataFileBytes &read);
 // the save writes first is named as such, with the way out: another folder.
 std::string saveFailureText(const FileReplacement &replacement);
 
+// A value the user gave, as a message quotes it: valid UTF-8, and at most
+// its first 40 characters followed by "…", so that a refusal stays readable
+// however long the value.
+std::string shownValue(const std::string &text);
+
 // The text with every control character written as an escape ("\n",
 // "\033"), as a terminal must not act on a file name it shows; a backslash
 // is doubled so that the escapes cannot be mistaken.

@@ -1,6 +1,7 @@
 #include "reference_table_model.h"
 
 #include "entry/field_check.h"
+#include "storage/failure_causes.h"
 
 #include <charconv>
 
@@ -43,8 +44,8 @@ CellReading readReferenceCell(Quantity quantity, int busClass, const QString &te
         return {value, QString()};
     return {std::nullopt,
             QStringLiteral("%1, %2: «%3» %4.")
-                .arg(fromView(referenceQuantity(quantity).label), QString::fromStdString(classHeading(busClass)), typed,
-                     QString::fromStdString(*refusal))};
+                .arg(fromView(referenceQuantity(quantity).label), QString::fromStdString(classHeading(busClass)),
+                     QString::fromStdString(shownValue(bytes)), QString::fromStdString(*refusal))};
 }
 
 ReferenceTableModel::ReferenceTableModel(QString decimalSeparator, QObject *parent)

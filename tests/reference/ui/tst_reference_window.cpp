@@ -44,6 +44,8 @@ private slots:
         QTest::newRow("abc") << "abc" << 0 << "Salario anual del conductor, Clase 2: «abc» no es un número.";
         QTest::newRow("-0,5") << "-0,5" << 9 << "Combustible, Clase 2: «-0,5» no puede ser negativo.";
         QTest::newRow("empty") << "" << 7 << "Kilómetros anuales, Clase 2: «» no es un número.";
+        QTest::newRow("long") << QString(45, 'x') << 7
+                              << "Kilómetros anuales, Clase 2: «" + QString(40, 'x') + "…» no es un número.";
         QTest::newRow("95 %") << "95" << 2 << "Costes generales, Clase 2: «95» no puede ser más del 90 %.";
         QTest::newRow("1e39/km") << "1e39" << 10 << "Neumáticos, Clase 2: «1e39» es demasiado grande.";
         QTest::newRow("comma") << " 1750,5" << 1 << "";
