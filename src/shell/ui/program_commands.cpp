@@ -8,6 +8,7 @@
 #include "check/ui/check_window.h"
 #include "comparison/ui/comparison_window.h"
 #include "entry/ui/input_windows.h"
+#include "lot/ui/lot_window.h"
 #include "observatory/ui/observatory_window.h"
 #include "reference/ui/reference_window.h"
 #include "results/ui/results_presenter.h"
@@ -33,11 +34,13 @@ ProgramCommands::ProgramCommands(MainWindow &main) : QObject(&main), main_(main)
     connect(commands.reference, &QAction::triggered, this,
             [this] { openReferenceWindow(&main_, main_.referenceChoice()); });
     connect(commands.compare, &QAction::triggered, this, [this] { openComparisonWindow(&main_, main_.study()); });
+    connect(commands.lot, &QAction::triggered, this, &ProgramCommands::openLot);
     connect(commands.save, &QAction::triggered, this, &ProgramCommands::openSave);
     connect(commands.load, &QAction::triggered, this, &ProgramCommands::openLoad);
     connect(commands.help, &QAction::triggered, this, [] { showHelpWindow(); });
     connect(commands.about, &QAction::triggered, this, [this] { showAboutWindow(&main_); });
     main_.setSaveStep([this] { openSave(); });
+    main_.addExitStep([this] { return !lot_ || lot_->mayDropLot(); });
     // The calculation shown is printed; without one, whatever the workspace
     // and the trip window hold.
     results_->setPrintAction([this] {
@@ -68,6 +71,17 @@ void ProgramCommands::openSave()
         main_.study().texts = main_.inputWindows().fieldTexts();
         return saveStudy(path, main_.study());
     });
+}
+
+void ProgramCommands::openLot()
+{
+    if (!lot_) {
+        lot_ = new LotWindow(main_.workspace(), &main_);
+        lot_->setAttribute(Qt::WA_DeleteOnClose);
+    }
+    lot_->show();
+    lot_->raise();
+    lot_->activateWindow();
 }
 
 void ProgramCommands::openLoad()

@@ -1,0 +1,546 @@
+#include "lot_window.h"
+
+#include "lot_table_model.h"
+
+#include "entry/field_check.h"
+#include "lot/lot_file.h"
+#include "lot/lot_report.h"
+#include "model/workspace.h"
+#include "reference/ui/reference_choice.h"
+#include "report/ui/number_locale.h"
+#include "report/ui/report_area.h"
+#include "report/ui/report_printer.h"
+#include "results/ui/cost_chart.h"
+#include "widgets/design_font.h"
+#include "widgets/enter_key.h"
+#include "widgets/program_pictures.h"
+#include "widgets/prompter.h"
+#include "widgets/twips.h"
+#include "widgets/window_placement.h"
+#include "widgets/wrapping_button.h"
+
+#include <QAction>
+#include <QClipboard>
+#include <QCoreApplication>
+#include <QDir>
+#include <QFileDialog>
+#include <QFileInfo>
+#include <QGridLayout>
+#include <QGuiApplication>
+#include <QHeaderView>
+#include <QLabel>
+#include <QLineEdit>
+#include <QMimeData>
+#include <QScrollArea>
+#include <QTableView>
+#include <QTimer>
+
+#include <set>
+
+namespace rotavex {
+
+namespace {
+
+const QString FileFilter = QStringLiteral("Lotes de servicios (*.csv);;Todos los ficheros (*)");
+
+// The window as designed, and the least it shrinks to before it scrolls.
+const QSize ClientSize = twipSize(15600, 10500);
+const QSize LeastContentSize = twipSize(11400, 7800);
+constexpr int ButtonWidth = 1815, ButtonHeight = 495;
+
+// The widths of the table's columns: the lot's eight, then the four of
+// the figures.
+constexpr int ColumnWidths[] = {2700, 750, 900, 900, 900, 1500, 1650, 1500, 1650, 1650, 1950, 3600};
+
+QString withCsvExtension(const QString &path)
+{
+    return QFileInfo(path).suffix().isEmpty() ? path + QStringLiteral(".csv") : path;
+}
+
+QString fromStd(const std::string &text) { return QString::fromStdString(text); }
+
+}   // namespace
+
+QString unsavedLotQuestion(const QString &name)
+{
+    if (name.trimmed().isEmpty())
+        return QStringLiteral("¿Desea guardar los cambios del lote?");
+    return QStringLiteral("¿Desea guardar los cambios del lote «%1»?").arg(name.trimmed());
+}
+
+QString lotNotSavedMessage(const QString &path, const std::string &cause)
+{
+    return QStringLiteral("No se ha podido guardar el lote en el fichero «%1»: %2.")
+        .arg(shownFileName(path), fromStd(cause));
+}
+
+QString lotNotReadMessage(const QString &path, const std::string &refusal)
+{
+    return QStringLiteral("No se ha podido abrir el lote del fichero «%1»: %2.")
+        .arg(shownFileName(path), fromStd(refusal));
+}
+
+LotWindow::LotWindow(const Workspace &workspace, QWidget *parent)
+    : QDialog(parent, Qt::Window | Qt::CustomizeWindowHint | Qt::WindowTitleHint | Qt::WindowCloseButtonHint
+                          | Qt::WindowMinMaxButtonsHint),
+      workspace_(workspace)
+{
+    setObjectName(QStringLiteral("frmLote"));
+    setWindowTitle(LotWindowTitle);
+    setWindowIcon(observatoryIcon());
+    setFont(designFont());
+
+    // Everything stands on one page that scrolls when the screen is too
+    // small for even its least size.
+    auto *page = new QWidget;
+    page->setMinimumSize(LeastContentSize);
+    auto *scroller = new QScrollArea(this);
+    scroller->setFrameShape(QFrame::NoFrame);
+    scroller->setWidgetResizable(true);
+    scroller->setWidget(page);
+    auto *outer = new QVBoxLayout(this);
+    outer->setContentsMargins(0, 0, 0, 0);
+    outer->addWidget(scroller);
+
+    auto *columns = new QHBoxLayout(page);
+    columns->setContentsMargins(twips(120), twips(120), twips(120), twips(120));
+    columns->setSpacing(twips(240));
+    auto *buttons = new QVBoxLayout;
+    columns->addLayout(buttons);
+    auto *content = new QVBoxLayout;
+    columns->addLayout(content, 1);
+
+    auto *fields = new QGridLayout;
+    content->addLayout(fields);
+    buildFields(fields);
+
+    auto *tableLabel = new QLabel(QStringLiteral("&Servicios del lote"), page);
+    tableLabel->setObjectName(QStringLiteral("lblServicios"));
+    content->addWidget(tableLabel);
+    buildTable();
+    tableLabel->setBuddy(table_);
+    content->addWidget(table_, 3);
+
+    summary_ = new QLabel(page);
+    summary_->setObjectName(QStringLiteral("lblResumen"));
+    summary_->setWordWrap(true);
+    content->addWidget(summary_);
+    file_ = new QLabel(page);
+    file_->setObjectName(QStringLiteral("lblFichero"));
+    file_->setWordWrap(true);
+    content->addWidget(file_);
+
+    auto *results = new QHBoxLayout;
+    content->addLayout(results, 2);
+    report_ = new ReportArea(page);
+    report_->setObjectName(QStringLiteral("pctLote"));
+    report_->setAccessibleName(QStringLiteral("Informe del lote"));
+    report_->setMinimumSize(twipSize(3000, 1500));
+    results->addWidget(report_, 3);
+    // Built apart and then placed, so that its legend takes the program's
+    // usual font rather than the window's design font.
+    chart_ = new CostChart;
+    chart_->setParent(page);
+    chart_->setObjectName(QStringLiteral("grfLote"));
+    chart_->setAccessibleName(QStringLiteral("Gráfico de distribución de costes del lote"));
+    chart_->setMinimumSize(twipSize(3000, 1500));
+    results->addWidget(chart_, 2);
+
+    buildButtons(buttons);
+
+    QWidget *before = name_;
+    for (QWidget *next : std::initializer_list<QWidget *>{years_, profit_, vat_, table_, add_, remove_, calculate_,
+                                                          print_, copy_, open_, save_, close_, report_, chart_}) {
+        setTabOrder(before, next);
+        before = next;
+    }
+    pressFocusedButtonOnEnter(this);
+
+    connect(model_, &LotTableModel::edited, this, &LotWindow::markChanged);
+    // Told once the cell's editor has closed, so that the message box does
+    // not take the focus from an editor still open.
+    connect(
+        model_, &LotTableModel::refused, QCoreApplication::instance(),
+        [](const QString &message) { prompter().inform(message); }, Qt::QueuedConnection);
+    connect(add_, &QPushButton::clicked, this, &LotWindow::addServices);
+    connect(remove_, &QPushButton::clicked, this, &LotWindow::removeServices);
+    connect(calculate_, &QPushButton::clicked, this, &LotWindow::calculate);
+    connect(print_, &QPushButton::clicked, this, &LotWindow::print);
+    connect(copy_, &QPushButton::clicked, this, &LotWindow::copy);
+    connect(open_, &QPushButton::clicked, this, &LotWindow::openFile);
+    connect(save_, &QPushButton::clicked, this, &LotWindow::saveToFile);
+    connect(close_, &QPushButton::clicked, this, &LotWindow::reject);
+
+    chooseFileToOpen = [this] {
+        return QFileDialog::getOpenFileName(this, QStringLiteral("Abrir lote de servicios"), folder(), FileFilter,
+                                            nullptr, QFileDialog::DontUseNativeDialog);
+    };
+    chooseFileToSave = [this](const QString &suggested) {
+        return QFileDialog::getSaveFileName(this, QStringLiteral("Guardar lote de servicios"), suggested, FileFilter,
+                                            nullptr, QFileDialog::DontUseNativeDialog);
+    };
+
+    // A new lot starts with one empty service, ready to be typed or pasted into.
+    Lot fresh;
+    fresh.services.resize(1);
+    showLot(fresh, QString());
+    name_->setFocus();
+
+    sizeAndCentreOnScreen(this, ClientSize);
+}
+
+void LotWindow::buildFields(QGridLayout *grid)
+{
+    struct Term {
+        QLineEdit *LotWindow::*field;
+        const char *label, *labelName, *name;
+        const char *placeholder;   // what an empty field stands for
+        int width;
+    };
+    const Term terms[] = {
+        {&LotWindow::name_, "&Nombre", "lblNombre", "txtNombre", "", 0},
+        {&LotWindow::years_, "&Años", "lblAnos", "txtAnos", "", 900},
+        {&LotWindow::profit_, "&Beneficio (%)", "lblBeneficio", "txtBeneficio", "0", 900},
+        {&LotWindow::vat_, "&IVA (%)", "lblIVA", "txtIVA", "10", 900},
+    };
+    int column = 0;
+    for (const Term &term : terms) {
+        auto *label = new QLabel(QString::fromUtf8(term.label));
+        label->setObjectName(QString::fromLatin1(term.labelName));
+        auto *field = new QLineEdit;
+        field->setObjectName(QString::fromLatin1(term.name));
+        field->setPlaceholderText(QString::fromLatin1(term.placeholder));
+        if (term.width)
+            field->setFixedWidth(twips(term.width));
+        label->setBuddy(field);
+        this->*term.field = field;
+        grid->addWidget(label, 0, column++);
+        grid->addWidget(field, 0, column++);
+        if (field != name_) {
+            connect(field, &QLineEdit::textEdited, this, [this, field] { termEdited(field); });
+            connect(field, &QLineEdit::editingFinished, this, [this, field] { checkTerm(field); });
+        } else {
+            connect(field, &QLineEdit::textEdited, this, &LotWindow::markChanged);
+        }
+    }
+    grid->setColumnStretch(1, 1);
+    grid->setHorizontalSpacing(twips(120));
+}
+
+void LotWindow::buildTable()
+{
+    model_ = new LotTableModel(QString::fromStdString(systemNumberLocale().decimalSeparator), this);
+    table_ = new QTableView;
+    table_->setObjectName(QStringLiteral("grdServicios"));
+    table_->setAccessibleName(QStringLiteral("Servicios del lote"));
+    table_->setModel(model_);
+    // Tab goes on to the buttons; the arrows go from cell to cell, and
+    // typing in a cell starts its editing as in a spreadsheet.
+    table_->setTabKeyNavigation(false);
+    table_->setEditTriggers(QAbstractItemView::DoubleClicked | QAbstractItemView::EditKeyPressed
+                            | QAbstractItemView::AnyKeyPressed);
+    table_->setSelectionMode(QAbstractItemView::ContiguousSelection);
+    table_->setMinimumHeight(twips(1800));
+    QHeaderView *header = table_->horizontalHeader();
+    for (int column = 0; column < model_->columnCount(); ++column)
+        header->resizeSection(column, twips(ColumnWidths[column]));
+    header->setStretchLastSection(true);
+    header->setHighlightSections(false);
+    table_->verticalHeader()->setDefaultSectionSize(twips(285));
+    table_->verticalHeader()->setSectionResizeMode(QHeaderView::Fixed);
+    addTableCommands();
+}
+
+// The table's own keys, also on its context menu: the ones of a spreadsheet.
+void LotWindow::addTableCommands()
+{
+    struct Command {
+        const char *caption;
+        QKeySequence keys;
+        void (LotWindow::*run)();
+    };
+    const Command commands[] = {
+        {"Añadir servicio", QKeySequence(Qt::Key_Insert), &LotWindow::addServices},
+        {"Quitar servicio", QKeySequence(Qt::CTRL | Qt::Key_Delete), &LotWindow::removeServices},
+        {"Pegar filas", QKeySequence(QKeySequence::Paste), &LotWindow::pasteRows},
+        {"Copiar celdas", QKeySequence(QKeySequence::Copy), &LotWindow::copyRows},
+    };
+    for (const Command &command : commands) {
+        auto *action = new QAction(QString::fromUtf8(command.caption), table_);
+        action->setShortcut(command.keys);
+        action->setShortcutContext(Qt::WidgetShortcut);
+        connect(action, &QAction::triggered, this, command.run);
+        table_->addAction(action);
+    }
+    auto *clear = new QAction(QStringLiteral("Vaciar celdas"), table_);
+    clear->setShortcut(QKeySequence(QKeySequence::Delete));
+    clear->setShortcutContext(Qt::WidgetShortcut);
+    connect(clear, &QAction::triggered, this,
+            [this] { model_->clearCells(table_->selectionModel()->selectedIndexes()); });
+    table_->addAction(clear);
+    table_->setContextMenuPolicy(Qt::ActionsContextMenu);
+}
+
+void LotWindow::buildButtons(QVBoxLayout *column)
+{
+    QWidget *page = table_->parentWidget();
+    auto button = [&](const char *name, const QString &caption, const QString &tip = QString()) {
+        auto *made = new WrappingButton(caption, page);
+        made->setObjectName(QString::fromLatin1(name));
+        made->setAccessibleName(QString(caption).remove(QLatin1Char('&')));
+        made->setToolTip(tip);
+        made->setAccessibleDescription(tip);
+        made->setFixedSize(twipSize(ButtonWidth, ButtonHeight));
+        column->addWidget(made);
+        return made;
+    };
+    add_ = button("cmdAnadir", QStringLiteral("Añadir ser&vicio"),
+                  QStringLiteral("Añade un servicio bajo el actual (tecla Insert en la tabla)"));
+    remove_ = button("cmdQuitar", QStringLiteral("&Quitar servicio"),
+                     QStringLiteral("Quita los servicios seleccionados (Ctrl+Supr en la tabla)"));
+    column->addSpacing(twips(240));
+    calculate_ = button("cmdCalcular", QStringLiteral("&Calcular lote"));
+    print_ = button("cmdImprimir", QStringLiteral("Im&primir"));
+    copy_ = button("cmdCopiar", QStringLiteral("C&opiar"),
+                   QStringLiteral("Copia el informe y las filas de servicios con sus cifras al portapapeles"));
+    column->addSpacing(twips(240));
+    open_ = button("cmdAbrir", QStringLiteral("Ab&rir…"));
+    save_ = button("cmdGuardar", QStringLiteral("&Guardar…"));
+    column->addStretch(1);
+    close_ = button("cmdCerrar", QStringLiteral("C&errar"));
+}
+
+Lot LotWindow::lot() const
+{
+    Lot lot;
+    lot.name = name_->text().trimmed().toStdString();
+    lot.years = years_->text().trimmed().toStdString();
+    lot.profitPct = profit_->text().trimmed().toStdString();
+    lot.vatPct = vat_->text().trimmed().toStdString();
+    lot.services = model_->services();
+    return lot;
+}
+
+void LotWindow::showLot(const Lot &lot, const QString &path)
+{
+    name_->setText(fromStd(lot.name));
+    years_->setText(fromStd(lot.years));
+    profit_->setText(fromStd(lot.profitPct));
+    vat_->setText(fromStd(lot.vatPct));
+    takenTerms_[0] = years_->text();
+    takenTerms_[1] = profit_->text();
+    takenTerms_[2] = vat_->text();
+    model_->showServices(lot.services);
+    table_->setCurrentIndex(model_->index(0, 0));
+    report_->clear();
+    chart_->setData({});
+    path_ = path;
+    changed_ = false;
+    summary_->setText(QStringLiteral("Pulse «Calcular lote» para calcular los servicios."));
+    describe();
+}
+
+void LotWindow::termEdited(QLineEdit *)
+{
+    model_->clearPricing();
+    markChanged();
+}
+
+// A term is checked as a data field is when the user leaves it; a text the
+// check refuses gives way to the one the field held before.
+void LotWindow::checkTerm(QLineEdit *field)
+{
+    QString &taken = takenTerms_[field == years_ ? 0 : field == profit_ ? 1 : 2];
+    const QString typed = field->text().trimmed();
+    const FieldCheckOutcome outcome = CheckNumericField(typed.toStdString(), false);
+    if (!outcome.message) {
+        taken = typed;
+        field->setText(typed);
+        return;
+    }
+    field->setText(taken);
+    QTimer::singleShot(0, this,
+                       [message = QString::fromUtf8(outcome.message->data(), qsizetype(outcome.message->size()))] {
+                           prompter().inform(message);
+                       });
+}
+
+// Whatever changes, the figures shown go: they no longer belong to the lot.
+void LotWindow::markChanged()
+{
+    changed_ = true;
+    report_->clear();
+    chart_->setData({});
+    summary_->setText(QStringLiteral("El lote ha cambiado: pulse «Calcular lote» para ver sus cifras."));
+    describe();
+}
+
+// Which file the lot is, beneath the table and in the table's description
+// for a screen reader.
+void LotWindow::describe()
+{
+    QString note = path_.isEmpty() ? QStringLiteral("Este lote aún no se ha guardado en ningún fichero.")
+                                   : QStringLiteral("Fichero: %1").arg(shownFileName(QDir::toNativeSeparators(path_)));
+    if (changed_ && !path_.isEmpty())
+        note += QStringLiteral(" Hay cambios sin guardar.");
+    file_->setText(note);
+    table_->setAccessibleDescription(summary_->text() + QLatin1Char(' ') + note);
+}
+
+void LotWindow::addServices()
+{
+    const QModelIndex current = table_->currentIndex();
+    const int row = current.isValid() ? current.row() + 1 : model_->rowCount();
+    model_->insertServices(row, 1);
+    table_->setCurrentIndex(model_->index(row, 0));
+    table_->setFocus();
+}
+
+void LotWindow::removeServices()
+{
+    std::set<int> rows;
+    for (const QModelIndex &cell : table_->selectionModel()->selectedIndexes())
+        rows.insert(cell.row());
+    if (rows.empty() && table_->currentIndex().isValid())
+        rows.insert(table_->currentIndex().row());
+    if (rows.empty())
+        return;
+    // A contiguous selection: one block of rows.
+    const int first = *rows.begin();
+    model_->removeServices(first, *rows.rbegin() - first + 1);
+    if (model_->rowCount() > 0)
+        table_->setCurrentIndex(model_->index(std::min(first, model_->rowCount() - 1), 0));
+    table_->setFocus();
+}
+
+void LotWindow::pasteRows()
+{
+    const QString message = model_->paste(table_->currentIndex(), QGuiApplication::clipboard()->text());
+    if (!message.isEmpty())
+        prompter().inform(message);
+}
+
+void LotWindow::copyRows()
+{
+    QModelIndexList cells = table_->selectionModel()->selectedIndexes();
+    if (cells.isEmpty() && table_->currentIndex().isValid())
+        cells << table_->currentIndex();
+    if (!cells.isEmpty())
+        QGuiApplication::clipboard()->setText(model_->copy(cells));
+}
+
+QString LotWindow::folder() const { return path_.isEmpty() ? QDir::currentPath() : QFileInfo(path_).absolutePath(); }
+
+QString LotWindow::suggestedFile() const
+{
+    if (!path_.isEmpty())
+        return path_;
+    QString name = name_->text().trimmed();
+    name.replace(QLatin1Char('/'), QLatin1Char('-'));
+    return QDir(folder()).filePath((name.isEmpty() ? QStringLiteral("lote") : name) + QStringLiteral(".csv"));
+}
+
+bool LotWindow::calculate()
+{
+    LotPricingContext context;
+    context.folder = filePathBytes(folder());
+    context.reference = workspace_.reference;
+    const Lot shown = lot();
+    LotPricing pricing = priceLot(shown, context);
+    if (!pricing.priced()) {
+        prompter().inform(fromStd(pricing.refusal));
+        return false;
+    }
+    const LotTotals &totals = pricing.totals;
+    summary_->setText(QStringLiteral("Servicios calculados: %1. Rechazados: %2.").arg(totals.priced).arg(totals.refused)
+                      + (totals.refused ? QStringLiteral(" La columna «Observaciones» dice por qué.") : QString()));
+    report_->clear();
+    report_->write(lotReport(shown, pricing));
+    chart_->setData(lotChartColumns(pricing));
+    model_->showPricing(std::move(pricing));
+    describe();
+    return true;
+}
+
+bool LotWindow::ensurePriced() { return model_->pricing() || calculate(); }
+
+// The report with the chart below the totals.
+void LotWindow::print()
+{
+    if (!ensurePriced())
+        return;
+    ReportPrinter printer(windowTitle());
+    printer.setChart(chart_->size(), [this](QPainter &painter, const QRectF &box) { chart_->drawInto(painter, box); });
+    printer.print(printedLotReport(lot(), *model_->pricing(), printingMoment()));
+}
+
+// The report as a picture and, as text, the report and then the services
+// with their figures as rows a spreadsheet pastes.
+void LotWindow::copy()
+{
+    if (!ensurePriced())
+        return;
+    QString text = report_->text();
+    if (!text.endsWith(QLatin1Char('\n')))
+        text += QLatin1Char('\n');
+    text += QLatin1Char('\n')
+            + fromStd(lotTabSeparatedRows(lot(), *model_->pricing(), systemNumberLocale().decimalSeparator));
+    auto *data = new QMimeData;
+    data->setImageData(report_->picture());
+    data->setText(text);
+    QClipboard *clipboard = QGuiApplication::clipboard();
+    clipboard->clear();
+    clipboard->setMimeData(data);
+}
+
+bool LotWindow::mayDropLot()
+{
+    if (!changed_)
+        return true;
+    switch (prompter().askYesNoCancel(unsavedLotQuestion(name_->text()))) {
+    case Answer::Yes: return saveToFile();
+    case Answer::No: return true;
+    case Answer::Cancel: return false;
+    }
+    return false;
+}
+
+void LotWindow::openFile()
+{
+    if (!mayDropLot())
+        return;
+    const QString path = chooseFileToOpen();
+    if (path.isEmpty())
+        return;
+    LotFileReading reading = loadLotFile(filePathBytes(path));
+    if (!reading.lot) {
+        prompter().inform(lotNotReadMessage(path, reading.refusal));
+        return;
+    }
+    showLot(*reading.lot, path);
+    table_->setFocus();
+}
+
+bool LotWindow::saveToFile()
+{
+    QString path = chooseFileToSave(suggestedFile());
+    if (path.isEmpty())
+        return false;
+    path = withCsvExtension(path);
+    if (const std::optional<std::string> cause = saveLotFile(filePathBytes(path), lot())) {
+        prompter().inform(lotNotSavedMessage(path, *cause));
+        return false;
+    }
+    path_ = path;
+    changed_ = false;
+    describe();
+    return true;
+}
+
+void LotWindow::reject()
+{
+    if (mayDropLot())
+        QDialog::reject();
+}
+
+}   // namespace rotavex
