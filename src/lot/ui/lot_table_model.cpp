@@ -32,7 +32,7 @@ QString lotResultHeading(LotResultColumn column)
     switch (column) {
     case LotResultColumn::ServiceCost: return QStringLiteral("Coste del servicio");
     case LotResultColumn::AnnualCost: return QStringLiteral("Coste anual");
-    case LotResultColumn::OfferDeviation: return QStringLiteral("Desviación de la oferta (%)");
+    case LotResultColumn::OfferDeviation: return QStringLiteral("Desviación (%)");
     case LotResultColumn::Remark: return QStringLiteral("Observaciones");
     }
     return QString();

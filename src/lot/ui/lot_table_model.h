@@ -75,7 +75,7 @@ private:
 };
 
 // The heading of a result column: "Coste del servicio", "Coste anual",
-// "Desviación de la oferta (%)", "Observaciones".
+// "Desviación (%)" (of the offer from the price with profit), "Observaciones".
 QString lotResultHeading(LotResultColumn column);
 
 // Whether the lot's column holds a number.

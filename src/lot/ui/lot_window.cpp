@@ -50,7 +50,7 @@ constexpr int ButtonWidth = 1815, ButtonHeight = 495;
 
 // The widths of the table's columns: the lot's eight, then the four of
 // the figures.
-constexpr int ColumnWidths[] = {2700, 750, 900, 900, 900, 1500, 1650, 1500, 1650, 1650, 1950, 3600};
+constexpr int ColumnWidths[] = {2400, 600, 750, 750, 750, 1500, 1500, 1500, 1500, 1350, 1350, 2400};
 
 QString withCsvExtension(const QString &path)
 {
@@ -58,6 +58,15 @@ QString withCsvExtension(const QString &path)
 }
 
 QString fromStd(const std::string &text) { return QString::fromStdString(text); }
+
+// The window's page takes the height the window gives it: the labels that
+// wrap would otherwise make it as tall as they would like it to be, and the
+// page would scroll in a window that holds it.
+class Page : public QWidget {
+public:
+    bool hasHeightForWidth() const override { return false; }
+    int heightForWidth(int) const override { return -1; }
+};
 
 }   // namespace
 
@@ -92,7 +101,7 @@ LotWindow::LotWindow(const Workspace &workspace, QWidget *parent)
 
     // Everything stands on one page that scrolls when the screen is too
     // small for even its least size.
-    auto *page = new QWidget;
+    auto *page = new Page;
     page->setMinimumSize(LeastContentSize);
     auto *scroller = new QScrollArea(this);
     scroller->setFrameShape(QFrame::NoFrame);
@@ -187,6 +196,14 @@ LotWindow::LotWindow(const Workspace &workspace, QWidget *parent)
     name_->setFocus();
 
     sizeAndCentreOnScreen(this, ClientSize);
+}
+
+// The fields lose the focus as the window goes, when what their checks read
+// has gone already.
+LotWindow::~LotWindow()
+{
+    for (QLineEdit *field : {name_, years_, profit_, vat_})
+        disconnect(field, nullptr, this, nullptr);
 }
 
 void LotWindow::buildFields(QGridLayout *grid)
@@ -449,6 +466,9 @@ bool LotWindow::calculate()
     LotPricing pricing = priceLot(shown, context);
     if (!pricing.priced()) {
         prompter().inform(fromStd(pricing.refusal));
+        const LotTerm wrong = readLotTerms(shown).wrongTerm;
+        QLineEdit *const fields[] = {name_, years_, profit_, vat_};
+        fields[int(wrong)]->setFocus();
         return false;
     }
     const LotTotals &totals = pricing.totals;

@@ -34,6 +34,7 @@ public:
     // Prices on the set of reference values the workspace has in use when
     // "Calcular lote" is pressed.
     explicit LotWindow(const Workspace &workspace, QWidget *parent = nullptr);
+    ~LotWindow() override;
 
     // The file dialogs, which tests replace: the file chosen, or empty when
     // the user cancelled.
