@@ -1,6 +1,7 @@
 #include "revision_formula.h"
 
 #include "entry/field_check.h"
+#include "model/cost_items.h"
 #include "storage/failure_causes.h"
 
 #include <cmath>
@@ -89,6 +90,17 @@ CostStructure costStructure(const StudyResults &results)
     for (std::size_t item = 0; item < RevisionItemCount; ++item)
         structure.items[item] = results.*revisionItems()[item].total;
     structure.total = results.ServiceTotal;
+    return structure;
+}
+
+CostStructure costStructure(const LotTotals &totals)
+{
+    CostStructure structure;
+    for (std::size_t item = 0; item < RevisionItemCount; ++item)
+        for (std::size_t cost = 0; cost < costItems().size(); ++cost)
+            if (costItems()[cost].total == revisionItems()[item].total)
+                structure.items[item] = totals.annualItems[cost];
+    structure.total = totals.annualCost;
     return structure;
 }
 

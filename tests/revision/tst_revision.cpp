@@ -1,5 +1,6 @@
 // The revision formula against figures worked out by hand, and what a
 // revision file or its fields may not hold.
+#include "model/cost_items.h"
 #include "report/number_format.h"
 #include "revision/revision_file.h"
 #include "revision/revision_formula.h"
@@ -141,6 +142,20 @@ private slots:
                                                     withCalculation ? std::optional(workedExample()) : std::nullopt);
         QCOMPARE(QString::fromStdString(outcome.refusal), refusal);
         QCOMPARE(outcome.labourWithoutCap, refusal.startsWith("la mano de obra"));
+    }
+
+    // A lot's structure is its items a year, each in its own place.
+    void takesALotsStructure()
+    {
+        const Workspace example = fixtures::calculatedWorkedExample(true);
+        LotTotals totals;
+        for (std::size_t item = 0; item < costItems().size(); ++item)
+            totals.annualItems[item] = 2 * double(example.*costItems()[item].total);
+        totals.annualCost = 2 * double(example.ServiceTotal);
+        const CostStructure one = workedExample(), lot = costStructure(totals);
+        for (std::size_t item = 0; item < RevisionItemCount; ++item)
+            QCOMPARE(lot.items[item], 2 * one.items[item]);
+        QCOMPARE(lot.total, 2 * one.total);
     }
 
     void writesWhatItReads()
