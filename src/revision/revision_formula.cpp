@@ -15,8 +15,6 @@ struct Refusal {
     RevisionPlace place;
 };
 
-std::string quoted(const std::string &text) { return "«" + printableText(shownValue(text)) + "»"; }
-
 bool blank(const std::string &text) { return text.find_first_not_of(' ') == std::string::npos; }
 
 // A number typed as a data field is: not negative; none when left empty.
@@ -26,7 +24,7 @@ std::optional<double> valueOf(const std::string &text, const std::string &label,
         return std::nullopt;
     const std::optional<double> value = checkedFieldValue(text);
     if (!value)
-        throw Refusal{label + ": " + quoted(text) + (isNumberText(text) ? " es negativo" : " no es un número"), place};
+        throw Refusal{label + ": " + quotedValue(text) + (isNumberText(text) ? " es negativo" : " no es un número"), place};
     return value;
 }
 
@@ -34,7 +32,7 @@ std::optional<double> positiveValue(const std::string &text, const std::string &
 {
     const std::optional<double> value = valueOf(text, label, place);
     if (value && *value == 0)
-        throw Refusal{label + ": " + quoted(text) + " debe ser mayor que cero", place};
+        throw Refusal{label + ": " + quotedValue(text) + " debe ser mayor que cero", place};
     return value;
 }
 
@@ -47,7 +45,7 @@ RevisionTerms termsOf(const Revision &revision)
     terms.labourCapPct = valueOf(revision.labourCapPct, "Límite mano de obra", {P::LabourCap});
     terms.efficiency = valueOf(revision.efficiency, "Factor de eficiencia", {P::Efficiency}).value_or(0);
     if (terms.efficiency >= 1)
-        throw Refusal{"Factor de eficiencia: " + quoted(revision.efficiency) + " debe ser menor que 1",
+        throw Refusal{"Factor de eficiencia: " + quotedValue(revision.efficiency) + " debe ser menor que 1",
                       {P::Efficiency}};
     double weights = 0;
     for (std::size_t item = 0; item < RevisionItemCount; ++item) {
