@@ -5,6 +5,7 @@
 // alone; the lot's figures are sums, in double precision, of the stored
 // results of those that were.
 
+#include "comparison/observatory_comparison.h"
 #include "lot.h"
 #include "model/cost_items.h"
 #include "model/workspace.h"
@@ -24,21 +25,24 @@ struct LotTerms {
     double vatPct = DefaultLotVatPct;
 };
 
+enum class LotTerm { Name, Years, Profit, Vat };
+
 // The terms, or what is wrong with the first one that is
-// ("Años: «cuatro» no es un número").
+// ("Años: «cuatro» no es un número"). The name is needed, and the years.
 struct LotTermsReading {
     std::optional<LotTerms> terms;
     std::string refusal;
+    LotTerm wrongTerm = LotTerm::Name;
 };
 LotTermsReading readLotTerms(const Lot &lot);
 
 struct ServicePricing {
-    int line = 0;           // the service's line in its file; 0 when typed
+    int line = 0;   // the service's line in its file; 0 when typed
     std::string name;
-    std::string error;      // why it was refused ("Km: «abc» no es un número"); empty when priced
-    PricedStudy study;      // one service, as its calculation stored it
-    double perYear = 0;     // services a year
-    double driverHours = 0;   // annual working hours of its driver
+    std::string error;             // why it was refused ("Km: «abc» no es un número"); empty when priced
+    PricedStudy study;             // one service, as its calculation stored it
+    double perYear = 0;            // services a year
+    double driverHours = 0;        // annual working hours of its driver
     std::optional<double> offer;   // the bidder's price for one service, before VAT
 
     bool accepted() const { return error.empty(); }
@@ -86,14 +90,17 @@ struct LotPricing {
     LotTerms terms;
     std::vector<ServicePricing> services;   // in the lot's order
     LotTotals totals;
-    double tolerancePct = 20;
+    std::shared_ptr<const ReferenceSet> reference = builtInReferenceSet();   // for the services without a data file
+    double tolerancePct = DefaultTolerancePct;
     bool priced() const { return refusal.empty(); }
+    // A figure of one year over the whole term of the contract.
+    double overTerm(double annual) const { return annual * terms.years; }
 };
 
 struct LotPricingContext {
     std::string folder;   // where a service's data file is looked for when its name is relative
     std::shared_ptr<const ReferenceSet> reference = builtInReferenceSet();
-    double tolerancePct = 20;
+    double tolerancePct = DefaultTolerancePct;
 };
 
 LotPricing priceLot(const Lot &lot, const LotPricingContext &context);

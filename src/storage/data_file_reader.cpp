@@ -78,19 +78,19 @@ bool readUpTo(int fd, std::size_t limit, WhenNoData whenNoData, std::string &byt
     return true;
 }
 
-DataFileBytes readUpToLimit(int fd, WhenNoData whenNoData)
+DataFileBytes readUpToLimit(int fd, WhenNoData whenNoData, std::size_t limit)
 {
     DataFileBytes result;
-    if (!readUpTo(fd, MaxDataFileBytes + 1, whenNoData, result.bytes))
+    if (!readUpTo(fd, limit, whenNoData, result.bytes))
         return failed(DataFileReadFailure::CannotBeRead, errno);
     return result;
 }
 
 // A regular file never lacks data and never refuses a read; when what was
 // opened does, it is named from what it turned out to be.
-DataFileBytes readOpenedPath(int fd)
+DataFileBytes readOpenedPath(int fd, std::size_t limit)
 {
-    DataFileBytes result = readUpToLimit(fd, WhenNoData::Refuse);
+    DataFileBytes result = readUpToLimit(fd, WhenNoData::Refuse, limit);
     struct stat status {};
     if (result.failure && ::fstat(fd, &status) == 0)
         if (const auto refusal = refusalForKind(status.st_mode))
@@ -100,7 +100,7 @@ DataFileBytes readOpenedPath(int fd)
 
 }   // namespace
 
-DataFileBytes readDataFileFromDisk(const std::string &path)
+DataFileBytes readDataFileFromDisk(const std::string &path, std::size_t largest)
 {
     // The look before opening refuses what is not a file, as opening some
     // devices has effects of its own. It is the only one: should something
@@ -116,11 +116,11 @@ DataFileBytes readDataFileFromDisk(const std::string &path)
         const int openError = errno;
         return failed(causeOfFailedOpen(path, openError), openError);
     }
-    DataFileBytes result = readOpenedPath(fd);
+    DataFileBytes result = readOpenedPath(fd, largest + 1);
     ::close(fd);
     return result;
 }
 
-DataFileBytes readDataFileFromDescriptor(int fd) { return readUpToLimit(fd, WhenNoData::Wait); }
+DataFileBytes readDataFileFromDescriptor(int fd) { return readUpToLimit(fd, WhenNoData::Wait, MaxDataFileBytes + 1); }
 
 }   // namespace rotavex

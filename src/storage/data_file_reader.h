@@ -4,6 +4,9 @@
 // another device could keep the program waiting for ever or never end, and
 // is refused at once without waiting for it.
 
+#include "data_file.h"
+
+#include <cstddef>
 #include <optional>
 #include <string>
 
@@ -24,10 +27,10 @@ struct DataFileBytes {
     int systemError = 0;   // the errno behind CannotBeRead, where there is one
 };
 
-// The bytes of the file at path, at most one more than a data file can hold
-// (MaxDataFileBytes), so that a bigger file is still refused by the reader
-// of the content.
-DataFileBytes readDataFileFromDisk(const std::string &path);
+// The bytes of the file at path, at most one more than the largest file of
+// its kind (a data file's MaxDataFileBytes unless told), so that a bigger
+// file is still refused by the reader of the content.
+DataFileBytes readDataFileFromDisk(const std::string &path, std::size_t largest = MaxDataFileBytes);
 
 // The same from a descriptor already open, whatever it is (standard input is
 // usually a pipe); reading waits for the writer to end.
