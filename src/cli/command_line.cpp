@@ -2,6 +2,7 @@
 
 #include "entry/field_check.h"
 #include "price_files.h"
+#include "price_lot.h"
 #include "reference/reference_file.h"
 #include "storage/failure_causes.h"
 #include "storage/valid_utf8.h"
@@ -20,10 +21,11 @@ namespace {
 
 // What the command line asks for.
 struct Command {
-    enum Request { Price, Help, Version, UsageError } request = Price;
+    enum Request { Price, PriceLot, Help, Version, UsageError } request = Price;
     OutputRequest output;
     std::vector<std::string> files;
-    std::string error;   // for a usage error
+    std::string lotFile;   // for PriceLot
+    std::string error;     // for a usage error
 };
 
 Command usageError(const std::string &error)
@@ -75,7 +77,8 @@ std::string parseFailure(const QList<QCommandLineOption> &options, const QString
 
 Command readCommandLine(const QStringList &arguments)
 {
-    const QCommandLineOption tolerance("tolerance", QString(), "P"), reference("reference", QString(), "R");
+    const QCommandLineOption tolerance("tolerance", QString(), "P"), reference("reference", QString(), "R"),
+        lot("lot", QString(), "LOTE");
     const QList<QCommandLineOption> options{QCommandLineOption(QStringList{"h", "help"}),
                                             QCommandLineOption("version"),
                                             QCommandLineOption("json"),
@@ -83,7 +86,8 @@ Command readCommandLine(const QStringList &arguments)
                                             QCommandLineOption("spreadsheet"),
                                             QCommandLineOption("compare"),
                                             tolerance,
-                                            reference};
+                                            reference,
+                                            lot};
     QCommandLineParser parser;
     parser.addOptions(options);
     if (!parser.parse(arguments))
@@ -102,7 +106,7 @@ Command readCommandLine(const QStringList &arguments)
         if (name == "compare")
             command.output.compare = true;
         command.output.spreadsheet = command.output.spreadsheet || name == "spreadsheet";
-        if (name == "compare" || name == "tolerance" || name == "spreadsheet" || name == "reference")
+        if (name == "compare" || name == "tolerance" || name == "spreadsheet" || name == "reference" || name == "lot")
             continue;
         const OutputFormat chosen = name == "json" ? OutputFormat::Json : OutputFormat::Csv;
         if (command.output.format != OutputFormat::Text && command.output.format != chosen)
@@ -111,9 +115,17 @@ Command readCommandLine(const QStringList &arguments)
     }
     if (command.output.spreadsheet && command.output.format != OutputFormat::Csv)
         return usageError("la opción --spreadsheet solo sirve con --csv");
+    if (parser.isSet(lot)) {
+        if (command.output.compare)
+            return usageError("las opciones --lot y --compare se excluyen mutuamente");
+        if (!parser.positionalArguments().isEmpty())
+            return usageError("con --lot no se dan ficheros de datos: cada servicio del lote nombra el suyo");
+        command.request = Command::PriceLot;
+        command.lotFile = bytesOf(parser.values(lot).constLast());
+    }
     if (parser.isSet(tolerance)) {
-        if (!command.output.compare)
-            return usageError("la opción --tolerance solo sirve con --compare");
+        if (!command.output.compare && !parser.isSet(lot))
+            return usageError("la opción --tolerance solo sirve con --compare o --lot");
         // Given more than once, the last value counts.
         const std::string text = bytesOf(parser.values(tolerance).constLast());
         const std::optional<double> pct = checkedFieldValue(text);
@@ -132,7 +144,7 @@ Command readCommandLine(const QStringList &arguments)
     }
     for (const QString &file : parser.positionalArguments())
         command.files.push_back(bytesOf(file));
-    if (command.files.empty())
+    if (command.files.empty() && command.request != Command::PriceLot)
         return usageError("falta el nombre de algún fichero de datos");
     return command;
 }
@@ -149,6 +161,7 @@ int runCalculator(int argc, char **argv, std::ostream &out, std::ostream &err, c
         // The error quotes what was typed, which may hold any byte.
         err << "rotavex-calc: " << printableText(validUtf8(command.error)) << "\n\n" << usage();
         return 2;
+    case Command::PriceLot: return priceLotFile(command.lotFile, command.output, out, err, locale);
     case Command::Price: break;
     }
     return priceFiles(command.files, command.output, out, err, locale);

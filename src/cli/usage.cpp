@@ -8,6 +8,7 @@ namespace {
 
 constexpr const char *Usage =
     "Uso: rotavex-calc [--json | --csv [--spreadsheet]] [--compare [--tolerance P]] [--reference R] FICHERO...\n"
+    "     rotavex-calc --lot LOTE [--json | --csv [--spreadsheet]] [--tolerance P] [--reference R]\n"
     "     rotavex-calc --help | --version\n"
     "\n"
     "Calcula los costes de cada fichero de datos de ROTAVEX 2018 sin abrir las ventanas.\n"
@@ -35,11 +36,18 @@ constexpr const char *Usage =
     "             escribe el informe de la comparación, como en su ventana\n"
     "  --tolerance P\n"
     "             con --compare, la diferencia (en %, por encima o por debajo) a\n"
-    "             partir de la cual se marca una cifra: un número mayor o igual que\n"
+    "             partir de la cual se marca una cifra (con --lot, una oferta frente al\n"
+    "             coste con beneficio de su servicio): un número mayor o igual que\n"
     "             cero, escrito como en los campos de datos: con punto o coma decimal,\n"
     "             signo + y espacios alrededor admitidos (si no se da, 20)\n"
     "  --reference R  los grupos \"Observatorio\" y la comparación, con los valores de referencia\n"
     "             del fichero R (ventana \"Valores de referencia\"); añade el campo reference\n"
+    "  --lot LOTE calcula el lote de servicios del fichero LOTE (ventana \"Lote de servicios\")\n"
+    "             en lugar de ficheros de datos: cada servicio con los valores de referencia\n"
+    "             de su clase o con su fichero de datos (su nombre, relativo a la carpeta\n"
+    "             de LOTE), y los totales del lote; sin --json ni --csv se escribe el\n"
+    "             informe del lote, como en su ventana. Cada servicio rechazado se dice en\n"
+    "             la salida de errores con su línea y por qué; los demás se calculan\n"
     "  --help     muestra esta ayuda\n"
     "  --version  muestra el nombre y la versión del programa\n"
     "\n"
@@ -88,11 +96,64 @@ constexpr const char
                 "incorrecta, algún fichero no se puede leer o no es de ROTAVEX, o no se puede\n"
                 "escribir la salida.\n";
 
+constexpr const char
+    *LotUsage = "\n"
+                "Campos de --lot con --json y --csv: un objeto (o una fila) por servicio, en el orden\n"
+                "del fichero, y después el del lote:\n"
+                "  service               el nombre del servicio\n"
+                "  line                  su línea en el fichero LOTE\n"
+                "  accepted              true si el servicio se calculó; un servicio rechazado solo\n"
+                "                        tiene service, line, accepted y error\n"
+                "  error                 por qué se rechazó (texto): la comprobación lo impidió (con sus\n"
+                "                        palabras), la clase no existe, su fichero de datos falta o no\n"
+                "                        es de ROTAVEX, o un valor no es un número\n"
+                "  BusClass              su clase de vehículo, como arriba\n"
+                "  ServicesPerYear       los servicios al año\n"
+                "  TotalKm, ServiceHours, ServiceTotal\n"
+                "                        km, horas y coste total (euros) de un servicio\n"
+                "  AnnualCost            el coste de un año: ServiceTotal por ServicesPerYear (euros)\n"
+                "  AnnualKm, AnnualHours los km y las horas de un año\n"
+                "  annual                el coste de un año de cada partida (euros): DriverTotal,\n"
+                "                        FuelTotal, AmortisationTotal, FinancingTotal, MaintenanceTotal,\n"
+                "                        TyresTotal, InsuranceTotal, GeneralCosts (en CSV, con el\n"
+                "                        prefijo Annual: AnnualDriverTotal ... AnnualGeneralCosts)\n"
+                "  OfferedPrice          el precio ofertado por un servicio (euros, sin IVA); null si no\n"
+                "                        tiene oferta\n"
+                "  OfferDeviationPct     (oferta - coste con beneficio) / coste con beneficio * 100;\n"
+                "                        null sin oferta\n"
+                "  flagged               true si esa diferencia pasa de la tolerancia (--tolerance)\n"
+                "  El lote (en CSV, su fila deja vacías las columnas de un solo servicio y pone sus\n"
+                "  sumas en las de los servicios: AnnualCost, AnnualKm, AnnualHours, AnnualDriverTotal\n"
+                "  ... AnnualGeneralCosts, OfferDeviationPct; sus demás columnas van tras ellas):\n"
+                "  lot                   el nombre del lote\n"
+                "  years                 los años del contrato\n"
+                "  services, refused     cuántos servicios se calcularon y cuántos se rechazaron\n"
+                "  AnnualCost, annual, AnnualKm, AnnualHours\n"
+                "                        las sumas de un año de los servicios calculados\n"
+                "  Drivers               los conductores necesarios a jornada completa: las horas de un\n"
+                "                        año de cada servicio entre las horas de trabajo al año de su\n"
+                "                        conductor (Htraba de su fichero, o la de referencia)\n"
+                "  ProfitPct, AnnualProfit\n"
+                "                        el beneficio (porcentaje del coste) y su importe de un año\n"
+                "  AnnualBase            coste más beneficio de un año, sin IVA (euros)\n"
+                "  VatPct, AnnualVat     el IVA (porcentaje) y su importe de un año\n"
+                "  AnnualTotal           el total de un año con IVA (euros)\n"
+                "  TermTotal             el total con IVA de todo el contrato: AnnualTotal por years\n"
+                "  OfferedAnnual         las ofertas de un año de los servicios que tienen una (euros,\n"
+                "                        sin IVA); null si ninguno la tiene\n"
+                "  OfferDeviationPct     cuánto se aparta OfferedAnnual del coste con beneficio de un año\n"
+                "                        de esos mismos servicios (porcentaje); null si ninguno tiene oferta\n"
+                "\n"
+                "Estado de salida con --lot: 0 si se calcularon todos los servicios; 1 si se rechazó\n"
+                "alguno; 2 si la orden es incorrecta (también con --compare o con ficheros de datos),\n"
+                "LOTE no se puede leer, no es un lote o tiene mal los años, el beneficio o el IVA, o no\n"
+                "se puede escribir la salida.\n";
+
 }   // namespace
 
 const std::string &usage()
 {
-    static const std::string text = Usage + resultFieldList() + UsageEnd;
+    static const std::string text = Usage + resultFieldList() + UsageEnd + LotUsage;
     return text;
 }
 

@@ -407,7 +407,7 @@ private slots:
         QTest::newRow("no value") << QStringList{"examples/worked-example", "--compare", "--tolerance"}
                                   << "falta el valor de la opción --tolerance";
         QTest::newRow("without --compare") << QStringList{"--json", "--tolerance", "5", "examples/worked-example"}
-                                           << "la opción --tolerance solo sirve con --compare";
+                                           << "la opción --tolerance solo sirve con --compare o --lot";
     }
     void badToleranceIsAUsageError()
     {
