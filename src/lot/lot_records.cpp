@@ -111,7 +111,7 @@ void describeLot(FieldSink &sink, const Lot &lot, const LotPricing &pricing)
     sink.number("VatPct", figure(pricing.terms.vatPct));
     sink.number("AnnualVat", figure(totals.annualVat));
     sink.number("AnnualTotal", figure(totals.annualTotal));
-    sink.number("TermTotal", figure(totals.annualTotal * pricing.terms.years));
+    sink.number("TermTotal", figure(pricing.overTerm(totals.annualTotal)));
     sink.number("OfferedAnnual", NumberText(totals.offeredAnnual));
     sink.number("OfferDeviationPct", NumberText(totals.offerDeviationPct));
 }
