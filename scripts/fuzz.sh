@@ -13,7 +13,7 @@ work=$(mktemp -d)
 trap 'rm -rf "$work"' EXIT
 
 failed=0
-for target in fuzz_pricing fuzz_field_reading fuzz_data_file_round_trip fuzz_reference_file fuzz_lot_file; do
+for target in fuzz_pricing fuzz_field_reading fuzz_data_file_round_trip fuzz_reference_file fuzz_lot_file fuzz_revision_file; do
     corpus=$work/$target/corpus
     findings=$work/$target/findings
     mkdir -p "$corpus" "$findings"

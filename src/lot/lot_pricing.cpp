@@ -138,7 +138,7 @@ private:
         if (trimmed(text).empty())
             return std::nullopt;
         const std::optional<double> value = checkedFieldValue(text);
-        if (!value || !isKnownBusClass(int(*value)) || *value != std::floor(*value))
+        if (!value || !(*value >= 1 && *value <= 4) || *value != std::floor(*value))
             throw Refusal{heading(LotColumn::BusClass) + ": " + quoted(text)
                           + " no es una clase de autobús (de 1 a 4)"};
         return int(*value);
