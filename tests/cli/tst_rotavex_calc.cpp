@@ -195,6 +195,33 @@ int listeningSocket(const QString &path)
 
 bool isStrictUtf8(const QByteArray &bytes) { return QString::fromUtf8(bytes).toUtf8() == bytes; }
 
+// A lot of a service on a data file, one on the reference values and one
+// refused, on lines 6 to 8.
+const QString LotFixture = "tests/fixtures/lot/tres-rutas.csv";
+
+// A JSON line's value of key as written: a number, true, false, null or a string.
+QString rawValue(const QString &line, const QString &key)
+{
+    return QRegularExpression("\"" + key + "\":(\"(?:[^\"\\\\]|\\\\.)*\"|[^,}]*)").match(line).captured(1);
+}
+
+QStringList csvFields(const QString &row, QChar separator)
+{
+    QStringList fields{QString()};
+    bool quoted = false;
+    for (qsizetype i = 0; i < row.size(); ++i) {
+        if (row[i] == '"' && quoted && row.mid(i + 1, 1) == "\"")
+            fields.last() += row[++i];
+        else if (row[i] == '"')
+            quoted = !quoted;
+        else if (row[i] == separator && !quoted)
+            fields << QString();
+        else
+            fields.last() += row[i];
+    }
+    return fields;
+}
+
 }   // namespace
 
 class RotavexCalcTest : public QObject {
@@ -407,7 +434,7 @@ private slots:
         QTest::newRow("no value") << QStringList{"examples/worked-example", "--compare", "--tolerance"}
                                   << "falta el valor de la opción --tolerance";
         QTest::newRow("without --compare") << QStringList{"--json", "--tolerance", "5", "examples/worked-example"}
-                                           << "la opción --tolerance solo sirve con --compare";
+                                           << "la opción --tolerance solo sirve con --compare o --lot";
     }
     void badToleranceIsAUsageError()
     {
@@ -912,6 +939,7 @@ private slots:
         QTest::newRow("csv") << QStringList{"--csv", "examples/worked-example"};
         QTest::newRow("help") << QStringList{"--help"};
         QTest::newRow("version") << QStringList{"--version"};
+        QTest::newRow("lot") << QStringList{"--lot", LotFixture};
     }
     void writeErrorOnStandardOutputEndsTheRun()
     {
@@ -994,6 +1022,11 @@ private slots:
             fields += column.split(QRegularExpression("(?<=^Obs|^Dev|^Sens)(?=[A-Z])"));
         for (const QString &line : json.out.split('\n', Qt::SkipEmptyParts))
             fields += keysOf(line);
+        const Run lotJson = calc({"--lot", LotFixture, "--json"});
+        for (const QString &line : lotJson.out.split('\n', Qt::SkipEmptyParts))
+            fields += keysOf(line) + QJsonDocument::fromJson(line.toUtf8()).object()["annual"].toObject().keys();
+        for (const QString &column : calc({"--lot", LotFixture, "--csv"}).out.section('\n', 0, 0).split(','))
+            fields += column.split(QRegularExpression("(?<=^Annual)(?=[A-Z]\\w*(Total|Costs)$)"));
         QVERIFY(fields.size() > 170);
         const QString help = calc({"--help"}).out;
         QFile manual(ROTAVEX_SOURCE_DIR "/resources/man/rotavex-calc.1");
@@ -1004,6 +1037,148 @@ private slots:
             QVERIFY2(help.contains(word), qPrintable(field + " not in --help"));
             QVERIFY2(manualText.contains(word), qPrintable(field + " not in the manual"));
         }
+    }
+
+    // A lot's records: Ruta A is the worked example, 200 times a year with an
+    // offer of 350 and the lot's 10 % profit; Ruta B, the same trip on the
+    // observatory, 100 times a year.
+    void lotJsonRecords_data()
+    {
+        QTest::addColumn<QStringList>("options");
+        QTest::addColumn<QString>("field");   // the object's number, its key, the value as written
+        const QStringList fields{"0 BusClass 3",
+                                 "0 ServiceTotal 279.0269",
+                                 "0 AnnualCost 55805.377197265625",
+                                 "0 OfferDeviationPct 14.032673610316019",
+                                 "0 flagged false",
+                                 "1 ServiceTotal 248.18408",
+                                 "1 OfferedPrice null",
+                                 "1 OfferDeviationPct null",
+                                 "2 error \"Km: «abc» no es un número\"",
+                                 "3 lot \"Lote \\\"prueba\\\", uno\"",
+                                 "3 services 2",
+                                 "3 refused 1",
+                                 "3 VatPct 10",
+                                 "3 AnnualCost 80623.78540039062",
+                                 "3 AnnualHours 1200",
+                                 "3 TermTotal 390219.1213378906",
+                                 "3 OfferedAnnual 70000"};
+        for (const QString &field : fields)
+            QTest::newRow(qPrintable(field.section(' ', 0, 1))) << QStringList{} << field;
+        QTest::newRow("beyond the tolerance") << QStringList{"--tolerance", "14"} << "0 flagged true";
+    }
+    void lotJsonRecords()
+    {
+        QFETCH(QStringList, options);
+        QFETCH(QString, field);
+        const Run run = calc(QStringList{"--lot", LotFixture, "--json"} + options);
+        QCOMPARE(run.status, 1);
+        const int object = field.section(' ', 0, 0).toInt();
+        QCOMPARE(rawValue(run.out.section('\n', object, object), field.section(' ', 1, 1)), field.section(' ', 2));
+    }
+
+    // Each kind of object holds the fields listed, and no other.
+    void lotJsonKeys_data()
+    {
+        QTest::addColumn<int>("object");
+        QTest::addColumn<QString>("keys");
+        const QString annual = "AmortisationTotal DriverTotal FinancingTotal FuelTotal GeneralCosts InsuranceTotal "
+                               "MaintenanceTotal TyresTotal";
+        QTest::newRow("a service") << 0
+                                   << "AnnualCost AnnualHours AnnualKm BusClass OfferDeviationPct OfferedPrice "
+                                      "ServiceHours ServiceTotal ServicesPerYear TotalKm accepted annual flagged line "
+                                      "service "
+                                          + annual;
+        QTest::newRow("a refused service") << 2 << "accepted error line service";
+        QTest::newRow("the lot") << 3
+                                 << "AnnualBase AnnualCost AnnualHours AnnualKm AnnualProfit AnnualTotal AnnualVat "
+                                    "Drivers OfferDeviationPct OfferedAnnual ProfitPct TermTotal VatPct annual lot "
+                                    "refused services years "
+                                        + annual;
+    }
+    void lotJsonKeys()
+    {
+        QFETCH(int, object);
+        QFETCH(QString, keys);
+        const QString line = calc({"--lot", LotFixture, "--json"}).out.section('\n', object, object);
+        const QJsonObject record = QJsonDocument::fromJson(line.toUtf8()).object();
+        QCOMPARE((record.keys() + record["annual"].toObject().keys()).join(' '), keys);
+    }
+
+    // Each CSV row holds its JSON object's fields, the annual items with
+    // "Annual" before their names, and nothing else.
+    void lotCsvHoldsTheJsonFields_data()
+    {
+        QTest::addColumn<bool>("spreadsheet");
+        QTest::newRow("for programs") << false;
+        QTest::newRow("for a spreadsheet") << true;
+    }
+    void lotCsvHoldsTheJsonFields()
+    {
+        QFETCH(bool, spreadsheet);
+        const QChar separator = spreadsheet ? ';' : ',';
+        const QStringList json = calc({"--lot", LotFixture, "--json"}).out.split('\n', Qt::SkipEmptyParts);
+        const Run csv = calc(QStringList{"--lot", LotFixture, "--csv"} + QStringList(spreadsheet, "--spreadsheet"),
+                             "es_ES.UTF-8");
+        QCOMPARE(csv.status, 1);
+        QStringList rows = csv.out.split(spreadsheet ? "\r\n" : "\n", Qt::SkipEmptyParts);
+        QCOMPARE(rows.size(), 1 + json.size());
+        const QStringList columns = csvFields(rows.takeFirst(), separator);
+        for (qsizetype row = 0; row < json.size(); ++row) {
+            const QJsonObject object = QJsonDocument::fromJson(json[row].toUtf8()).object();
+            const QStringList cells = csvFields(rows[row], separator);
+            QCOMPARE(cells.size(), columns.size());
+            for (qsizetype i = 0; i < columns.size(); ++i) {
+                QString key = columns[i];
+                const bool annual = !object.contains(key) && object["annual"].toObject().contains(key.mid(6));
+                if (annual)
+                    key = key.mid(6);
+                QString value = object.contains(key) || annual ? rawValue(json[row], key) : QString();
+                value = value.startsWith('"') ? QJsonValue(object.value(key)).toString()
+                                              : value.replace("null", "").replace('.', spreadsheet ? ',' : '.');
+                QCOMPARE(columns[i] + ' ' + cells[i], columns[i] + ' ' + value);
+            }
+        }
+    }
+
+    void lotExitStatus_data()
+    {
+        QTest::addColumn<QByteArray>("lot");   // written in a temporary folder; the fixture when empty
+        QTest::addColumn<QStringList>("options");
+        QTest::addColumn<int>("status");
+        QTest::addColumn<QString>("message");
+        QFile file(ROTAVEX_SOURCE_DIR "/" + LotFixture);
+        QVERIFY(file.open(QIODevice::ReadOnly));
+        const QByteArray fixture = file.readAll();
+        QByteArray priced = fixture;
+        priced.replace("Ruta C;2;abc;0;1;10;;\n", "").replace("../../..", ROTAVEX_SOURCE_DIR);
+        QTest::newRow("all priced") << priced << QStringList{} << 0 << "";
+        QTest::newRow("one refused") << QByteArray() << QStringList{} << 1
+                                     << LotFixture + ": línea 8 (Ruta C): Km: «abc» no es un número\n";
+        QTest::newRow("its data file missing")
+            << fixture << QStringList{} << 1 << "línea 6 (Ruta A): Datos: no se ha podido cargar";
+        QTest::newRow("years wrong") << QByteArray(fixture).replace("Años;4", "Años;cuatro") << QStringList{} << 2
+                                     << "lote.csv: línea 3: Años: «cuatro» no es un número\n";
+        QTest::newRow("a data file") << example("worked-example") << QStringList{} << 2
+                                     << "no empieza por «ROTAVEX lote de servicios»";
+        QTest::newRow("missing") << QByteArray() << QStringList{"--lot", "no-existe"} << 2
+                                 << "no-existe: el fichero no existe";
+        QTest::newRow("--compare") << QByteArray() << QStringList{"--compare"} << 2
+                                   << "las opciones --lot y --compare se excluyen";
+        QTest::newRow("a data file named")
+            << QByteArray() << QStringList{"examples/worked-example"} << 2 << "con --lot no se dan ficheros de datos";
+    }
+    void lotExitStatus()
+    {
+        QFETCH(QByteArray, lot);
+        QFETCH(QStringList, options);
+        QFETCH(int, status);
+        QFETCH(QString, message);
+        QTemporaryDir dir;
+        const Run run = calc(QStringList{"--lot", lot.isEmpty() ? LotFixture : writeTemp(dir, "lote.csv", lot)}
+                             + options);
+        QCOMPARE(run.status, status);
+        QVERIFY2(run.err.contains(message), qPrintable(run.err));
     }
 
     void manualRendersWithoutWarnings()
