@@ -3,6 +3,7 @@
 #include "entry/field_check.h"
 #include "price_files.h"
 #include "reference/reference_file.h"
+#include "revise_prices.h"
 #include "storage/failure_causes.h"
 #include "storage/valid_utf8.h"
 #include "study/record_fields.h"
@@ -20,6 +21,7 @@ namespace {
 
 constexpr const char *Usage =
     "Uso: rotavex-calc [--json | --csv [--spreadsheet]] [--compare [--tolerance P]] [--reference R] FICHERO...\n"
+    "     rotavex-calc --revise F [--json | --csv [--spreadsheet]] [--reference R] [FICHERO...]\n"
     "     rotavex-calc --help | --version\n"
     "\n"
     "Calcula los costes de cada fichero de datos de ROTAVEX 2018 sin abrir las ventanas.\n"
@@ -52,6 +54,11 @@ constexpr const char *Usage =
     "             signo + y espacios alrededor admitidos (si no se da, 20)\n"
     "  --reference R  los grupos \"Observatorio\" y la comparación, con los valores de referencia\n"
     "             del fichero R (ventana \"Valores de referencia\"); añade el campo reference\n"
+    "  --revise F revisa el precio de un contrato con la revisión de precios del fichero F\n"
+    "             (ventana \"Revisión de precios\"): una revisión sobre la estructura del\n"
+    "             cálculo de cada FICHERO de datos, con el Precio de F si lo da (F no puede\n"
+    "             llevar pesos); sin FICHERO, una sobre los pesos escritos en F. Sin --json\n"
+    "             ni --csv se escribe el informe de cada revisión. No sirve con --compare\n"
     "  --help     muestra esta ayuda\n"
     "  --version  muestra el nombre y la versión del programa\n"
     "\n"
@@ -95,10 +102,33 @@ constexpr const char
                 "                        diferencia pasa de la tolerancia (--tolerance)\n"
                 "  En CSV estas columnas van tras la columna error.\n"
                 "\n"
+                "Campos de --revise con --json y --csv (números en doble precisión, tan cortos como\n"
+                "se pueda), una revisión por línea o fila:\n"
+                "  file                  el fichero de datos, tal como se dio; null (en CSV, vacío)\n"
+                "                        para los pesos escritos en la revisión\n"
+                "  accepted, error       si se revisó el precio, y por qué no: el fichero de datos no\n"
+                "                        se leyó o no se calculó, o la revisión no cabe en su cálculo\n"
+                "  price                 el precio del contrato, P0 (euros)\n"
+                "  Kt                    el coeficiente de revisión, F + suma de peso × ratio\n"
+                "  revisedPrice          el precio revisado, Pt = P0 × Kt (euros)\n"
+                "  fixedShare            la parte fija, F = 1 - suma de los pesos revisados\n"
+                "  items                 las partidas: Driver, Fuel, Tyres, Maintenance, Insurance,\n"
+                "                        Amortisation, Financing, General; en CSV, una columna por\n"
+                "                        partida y campo (DriverWeight ... GeneralWhy), cada una con:\n"
+                "    weight              su peso en la fórmula, en tanto por uno del precio (el del\n"
+                "                        combustible, reducido por el factor de eficiencia)\n"
+                "    revised             true si se revisa\n"
+                "    ratio               índice final / índice inicial, el de la mano de obra con su\n"
+                "                        límite; null si no se revisa\n"
+                "    capped              true si el límite recortó el ratio de la mano de obra\n"
+                "    why                 por qué no se revisa (texto); null si se revisa\n"
+                "\n"
                 "Estado de salida: 0 si se calcularon todos los ficheros; 1 si alguno no superó la\n"
-                "comprobación o no pudo calcularse (o, con --compare, compararse); 2 si la orden es\n"
-                "incorrecta, algún fichero no se puede leer o no es de ROTAVEX, o no se puede\n"
-                "escribir la salida.\n";
+                "comprobación o no pudo calcularse (o, con --compare, compararse; con --revise,\n"
+                "revisarse); 2 si la orden es incorrecta, algún fichero no se puede leer o no es de\n"
+                "ROTAVEX, o no se puede escribir la salida. Con --revise, también es incorrecta la\n"
+                "orden con un fichero de revisión que no se puede leer o se rechaza, o que revisa la\n"
+                "mano de obra sin su límite.\n";
 
 const std::string &usage()
 {
@@ -108,10 +138,11 @@ const std::string &usage()
 
 // What the command line asks for.
 struct Command {
-    enum Request { Price, Help, Version, UsageError } request = Price;
+    enum Request { Price, Revise, Help, Version, UsageError } request = Price;
     OutputRequest output;
     std::vector<std::string> files;
-    std::string error;   // for a usage error
+    std::string revisionFile;   // for Revise
+    std::string error;          // for a usage error
 };
 
 Command usageError(const std::string &error)
@@ -164,6 +195,7 @@ std::string parseFailure(const QList<QCommandLineOption> &options, const QString
 Command readCommandLine(const QStringList &arguments)
 {
     const QCommandLineOption tolerance("tolerance", QString(), "P"), reference("reference", QString(), "R");
+    const QCommandLineOption revise("revise", QString(), "F");
     const QList<QCommandLineOption> options{QCommandLineOption(QStringList{"h", "help"}),
                                             QCommandLineOption("version"),
                                             QCommandLineOption("json"),
@@ -171,7 +203,8 @@ Command readCommandLine(const QStringList &arguments)
                                             QCommandLineOption("spreadsheet"),
                                             QCommandLineOption("compare"),
                                             tolerance,
-                                            reference};
+                                            reference,
+                                            revise};
     QCommandLineParser parser;
     parser.addOptions(options);
     if (!parser.parse(arguments))
@@ -190,7 +223,7 @@ Command readCommandLine(const QStringList &arguments)
         if (name == "compare")
             command.output.compare = true;
         command.output.spreadsheet = command.output.spreadsheet || name == "spreadsheet";
-        if (name == "compare" || name == "tolerance" || name == "spreadsheet" || name == "reference")
+        if (name != "json" && name != "csv")
             continue;
         const OutputFormat chosen = name == "json" ? OutputFormat::Json : OutputFormat::Csv;
         if (command.output.format != OutputFormat::Text && command.output.format != chosen)
@@ -220,9 +253,26 @@ Command readCommandLine(const QStringList &arguments)
     }
     for (const QString &file : parser.positionalArguments())
         command.files.push_back(bytesOf(file));
+    if (parser.isSet(revise)) {
+        // The revision is written in a form of its own, not beside the data files' records.
+        if (command.output.compare)
+            return usageError("la opción --compare no sirve con --revise");
+        if (parser.isSet(reference) && command.files.empty())
+            return usageError("con --revise, la opción --reference solo sirve con ficheros de datos");
+        command.request = Command::Revise;
+        command.revisionFile = bytesOf(parser.values(revise).constLast());
+        return command;
+    }
     if (command.files.empty())
         return usageError("falta el nombre de algún fichero de datos");
     return command;
+}
+
+// The error quotes what was typed, which may hold any byte.
+int usageFailure(std::ostream &err, const std::string &error)
+{
+    err << "rotavex-calc: " << printableText(validUtf8(error)) << "\n\n" << usage();
+    return 2;
 }
 
 }   // namespace
@@ -233,10 +283,11 @@ int runCalculator(int argc, char **argv, std::ostream &out, std::ostream &err, c
     switch (command.request) {
     case Command::Help: return writeOutput(out, err, usage()) ? 0 : OutputFailed;
     case Command::Version: return writeOutput(out, err, "rotavex-calc " ROTAVEX_VERSION "\n") ? 0 : OutputFailed;
-    case Command::UsageError:
-        // The error quotes what was typed, which may hold any byte.
-        err << "rotavex-calc: " << printableText(validUtf8(command.error)) << "\n\n" << usage();
-        return 2;
+    case Command::UsageError: return usageFailure(err, command.error);
+    case Command::Revise: {
+        const RevisionRunEnd end = revisePrices(command.revisionFile, command.files, command.output, out, err, locale);
+        return end.usageError.empty() ? end.status : usageFailure(err, end.usageError);
+    }
     case Command::Price: break;
     }
     return priceFiles(command.files, command.output, out, err, locale);
