@@ -4,6 +4,7 @@
 #include "price_files.h"
 #include "price_lot.h"
 #include "reference/reference_file.h"
+#include "revise_prices.h"
 #include "storage/failure_causes.h"
 #include "storage/valid_utf8.h"
 #include "usage.h"
@@ -21,11 +22,12 @@ namespace {
 
 // What the command line asks for.
 struct Command {
-    enum Request { Price, PriceLot, Help, Version, UsageError } request = Price;
+    enum Request { Price, PriceLot, Revise, Help, Version, UsageError } request = Price;
     OutputRequest output;
     std::vector<std::string> files;
-    std::string lotFile;   // for PriceLot
-    std::string error;     // for a usage error
+    std::string lotFile;        // for PriceLot
+    std::string revisionFile;   // for Revise
+    std::string error;          // for a usage error
 };
 
 Command usageError(const std::string &error)
@@ -78,7 +80,7 @@ std::string parseFailure(const QList<QCommandLineOption> &options, const QString
 Command readCommandLine(const QStringList &arguments)
 {
     const QCommandLineOption tolerance("tolerance", QString(), "P"), reference("reference", QString(), "R"),
-        lot("lot", QString(), "LOTE");
+        lot("lot", QString(), "LOTE"), revise("revise", QString(), "REVISION");
     const QList<QCommandLineOption> options{QCommandLineOption(QStringList{"h", "help"}),
                                             QCommandLineOption("version"),
                                             QCommandLineOption("json"),
@@ -87,7 +89,8 @@ Command readCommandLine(const QStringList &arguments)
                                             QCommandLineOption("compare"),
                                             tolerance,
                                             reference,
-                                            lot};
+                                            lot,
+                                            revise};
     QCommandLineParser parser;
     parser.addOptions(options);
     if (!parser.parse(arguments))
@@ -106,7 +109,7 @@ Command readCommandLine(const QStringList &arguments)
         if (name == "compare")
             command.output.compare = true;
         command.output.spreadsheet = command.output.spreadsheet || name == "spreadsheet";
-        if (name == "compare" || name == "tolerance" || name == "spreadsheet" || name == "reference" || name == "lot")
+        if (name != "json" && name != "csv")
             continue;
         const OutputFormat chosen = name == "json" ? OutputFormat::Json : OutputFormat::Csv;
         if (command.output.format != OutputFormat::Text && command.output.format != chosen)
@@ -115,6 +118,8 @@ Command readCommandLine(const QStringList &arguments)
     }
     if (command.output.spreadsheet && command.output.format != OutputFormat::Csv)
         return usageError("la opción --spreadsheet solo sirve con --csv");
+    if (parser.isSet(lot) && parser.isSet(revise))
+        return usageError("las opciones --lot y --revise se excluyen mutuamente");
     if (parser.isSet(lot)) {
         if (command.output.compare)
             return usageError("las opciones --lot y --compare se excluyen mutuamente");
@@ -144,9 +149,26 @@ Command readCommandLine(const QStringList &arguments)
     }
     for (const QString &file : parser.positionalArguments())
         command.files.push_back(bytesOf(file));
+    if (parser.isSet(revise)) {
+        // The revision is written in a form of its own, not beside the data files' records.
+        if (command.output.compare)
+            return usageError("la opción --compare no sirve con --revise");
+        if (parser.isSet(reference) && command.files.empty())
+            return usageError("con --revise, la opción --reference solo sirve con ficheros de datos");
+        command.request = Command::Revise;
+        command.revisionFile = bytesOf(parser.values(revise).constLast());
+        return command;
+    }
     if (command.files.empty() && command.request != Command::PriceLot)
         return usageError("falta el nombre de algún fichero de datos");
     return command;
+}
+
+// The error quotes what was typed, which may hold any byte.
+int usageFailure(std::ostream &err, const std::string &error)
+{
+    err << "rotavex-calc: " << printableText(validUtf8(error)) << "\n\n" << usage();
+    return 2;
 }
 
 }   // namespace
@@ -157,11 +179,12 @@ int runCalculator(int argc, char **argv, std::ostream &out, std::ostream &err, c
     switch (command.request) {
     case Command::Help: return writeOutput(out, err, usage()) ? 0 : OutputFailed;
     case Command::Version: return writeOutput(out, err, "rotavex-calc " ROTAVEX_VERSION "\n") ? 0 : OutputFailed;
-    case Command::UsageError:
-        // The error quotes what was typed, which may hold any byte.
-        err << "rotavex-calc: " << printableText(validUtf8(command.error)) << "\n\n" << usage();
-        return 2;
+    case Command::UsageError: return usageFailure(err, command.error);
     case Command::PriceLot: return priceLotFile(command.lotFile, command.output, out, err, locale);
+    case Command::Revise: {
+        const RevisionRunEnd end = revisePrices(command.revisionFile, command.files, command.output, out, err, locale);
+        return end.usageError.empty() ? end.status : usageFailure(err, end.usageError);
+    }
     case Command::Price: break;
     }
     return priceFiles(command.files, command.output, out, err, locale);

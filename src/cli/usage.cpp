@@ -9,6 +9,7 @@ namespace {
 constexpr const char *Usage =
     "Uso: rotavex-calc [--json | --csv [--spreadsheet]] [--compare [--tolerance P]] [--reference R] FICHERO...\n"
     "     rotavex-calc --lot LOTE [--json | --csv [--spreadsheet]] [--tolerance P] [--reference R]\n"
+    "     rotavex-calc --revise REVISION [--json | --csv [--spreadsheet]] [--reference R] [FICHERO...]\n"
     "     rotavex-calc --help | --version\n"
     "\n"
     "Calcula los costes de cada fichero de datos de ROTAVEX 2018 sin abrir las ventanas.\n"
@@ -48,6 +49,12 @@ constexpr const char *Usage =
     "             de LOTE), y los totales del lote; sin --json ni --csv se escribe el\n"
     "             informe del lote, como en su ventana. Cada servicio rechazado se dice en\n"
     "             la salida de errores con su línea y por qué; los demás se calculan\n"
+    "  --revise REVISION\n"
+    "             revisa el precio de un contrato con la revisión de precios del fichero\n"
+    "             REVISION (ventana \"Revisión de precios\"): una revisión sobre la estructura\n"
+    "             del cálculo de cada FICHERO de datos, con el Precio de REVISION si lo da\n"
+    "             (y sin pesos); sin FICHERO, una sobre los pesos escritos en REVISION. Sin\n"
+    "             --json ni --csv, el informe de cada revisión. No sirve con --compare ni --lot\n"
     "  --help     muestra esta ayuda\n"
     "  --version  muestra el nombre y la versión del programa\n"
     "\n"
@@ -149,11 +156,39 @@ constexpr const char
                 "LOTE no se puede leer, no es un lote o tiene mal los años, el beneficio o el IVA, o no\n"
                 "se puede escribir la salida.\n";
 
+constexpr const char
+    *RevisionUsage = "\n"
+                     "Campos de --revise con --json y --csv (números en doble precisión, tan cortos como\n"
+                     "se pueda), una revisión por línea o fila:\n"
+                     "  file                  el fichero de datos, tal como se dio; null (en CSV, vacío)\n"
+                     "                        para los pesos escritos en la revisión\n"
+                     "  accepted, error       si se revisó el precio, y por qué no: el fichero de datos no\n"
+                     "                        se leyó o no se calculó, o la revisión no cabe en su cálculo\n"
+                     "  price                 el precio del contrato, P0 (euros)\n"
+                     "  Kt                    el coeficiente de revisión, F + suma de peso × ratio\n"
+                     "  revisedPrice          el precio revisado, Pt = P0 × Kt (euros)\n"
+                     "  fixedShare            la parte fija, F = 1 - suma de los pesos revisados\n"
+                     "  items                 las partidas: Driver, Fuel, Tyres, Maintenance, Insurance,\n"
+                     "                        Amortisation, Financing, General; en CSV, una columna por\n"
+                     "                        partida y campo (DriverWeight ... GeneralWhy), cada una con:\n"
+                     "    weight              su peso en la fórmula, en tanto por uno del precio (el del\n"
+                     "                        combustible, reducido por el factor de eficiencia)\n"
+                     "    revised             true si se revisa\n"
+                     "    ratio               índice final / índice inicial, el de la mano de obra con su\n"
+                     "                        límite; null si no se revisa\n"
+                     "    capped              true si el límite recortó el ratio de la mano de obra\n"
+                     "    why                 por qué no se revisa (texto); null si se revisa\n"
+                     "\n"
+                     "Estado de salida con --revise: 0 si se revisaron todos; 1 si alguno no pudo calcularse\n"
+                     "o revisarse; 2 si la orden es incorrecta, algún fichero no se puede leer o no es de\n"
+                     "ROTAVEX, el fichero de revisión no se puede leer o se rechaza, o revisa la mano de\n"
+                     "obra sin su límite, o no se puede escribir la salida.\n";
+
 }   // namespace
 
 const std::string &usage()
 {
-    static const std::string text = Usage + resultFieldList() + UsageEnd + LotUsage;
+    static const std::string text = Usage + resultFieldList() + UsageEnd + LotUsage + RevisionUsage;
     return text;
 }
 

@@ -58,7 +58,9 @@ RevisionTerms termsOf(const Revision &revision)
         terms.finalIndex[item] = positiveValue(row.finalIndex, label + std::string(RevisionColumnHeadings[3]), place);
         weights += terms.weightPct[item].value_or(0);
     }
-    if (weights > 100)
+    // Weights typed with decimals make 100 only to double precision: 4,65 and
+    // seven more that make the whole price add up to 100.00000000000001.
+    if (weights > 100 + 1e-9)
         throw Refusal{"los pesos suman más del 100 % del precio", {P::Row, 0}};
     if (terms.typedWeights() && !terms.price)
         throw Refusal{"Precio: con los pesos escritos hace falta el precio del contrato", {P::Price}};

@@ -38,6 +38,12 @@ void appendJsonKey(std::string &out, std::string_view separator, std::string_vie
     out += "\":";
 }
 
+void appendJsonFlag(std::string &out, std::string_view separator, bool flag)
+{
+    out += separator;
+    out += flag ? "true" : "false";
+}
+
 void appendJsonNumber(std::string &out, const NumberText &number)
 {
     out += number.empty() ? std::string_view("null") : number.text();

@@ -16,6 +16,9 @@ void appendJsonString(std::string &out, std::string_view s);
 // The separator (",", "{" or nothing), then "name":.
 void appendJsonKey(std::string &out, std::string_view separator, std::string_view name);
 
+// The separator, then true or false.
+void appendJsonFlag(std::string &out, std::string_view separator, bool flag);
+
 // A number, or null where there is none.
 void appendJsonNumber(std::string &out, const NumberText &number);
 

@@ -1,17 +1,9 @@
-#include "record_numbers.h"
-#include "record_writers.h"
-
 #include "json_text.h"
+#include "record_writers.h"
 
 namespace rotavex {
 
 namespace {
-
-void appendFlag(std::string &out, const char *separator, bool flag)
-{
-    out += separator;
-    out += flag ? "true" : "false";
-}
 
 // Every result field as "name":figure, the first after the separator.
 void appendResults(std::string &out, const char *separator, const StudyResults &results)
@@ -59,15 +51,15 @@ void appendJsonRecord(std::string &out, const PricedRecord &record)
 {
     out += "{\"file\":";
     appendJsonString(out, record.name);
-    appendFlag(out, ",\"accepted\":", record.accepted());
+    appendJsonFlag(out, ",\"accepted\":", record.accepted());
     if (record.read) {
         out += ",\"BusClass\":";
         out += std::to_string(record.choices.BusClass);
-        appendFlag(out, ",\"ServiceMode\":", record.choices.ServiceMode);
-        appendFlag(out, ",\"check\":{\"missing\":", record.check.verdict.missing);
-        appendFlag(out, ",\"blockingZero\":", record.check.verdict.blockingZero);
-        appendFlag(out, ",\"allowedZero\":", record.check.allowedZero);
-        appendFlag(out, ",\"negative\":", record.check.verdict.negative);
+        appendJsonFlag(out, ",\"ServiceMode\":", record.choices.ServiceMode);
+        appendJsonFlag(out, ",\"check\":{\"missing\":", record.check.verdict.missing);
+        appendJsonFlag(out, ",\"blockingZero\":", record.check.verdict.blockingZero);
+        appendJsonFlag(out, ",\"allowedZero\":", record.check.allowedZero);
+        appendJsonFlag(out, ",\"negative\":", record.check.verdict.negative);
         out += '}';
     }
     if (!record.error.empty()) {

@@ -222,6 +222,45 @@ QStringList csvFields(const QString &row, QChar separator)
     return fields;
 }
 
+// The worked example with 6 % profit, labour up 3.4 % under a 2.5 % cap,
+// fuel down 9.5 % with X = 0.1, tyres up 4 % and maintenance 2 %.
+const QByteArray WorkedRevision = "ROTAVEX revisión de precios\nBeneficio;6\nLímite mano de obra;2,5\n"
+                                  "Factor de eficiencia;0,1\nPartida;Peso;Índice inicial;Índice final\n"
+                                  "Conductor;;100;103,4\nCombustible;;131,2;118,7\nNeumáticos;;100;104\n"
+                                  "Mantenimiento;;100;102\n";
+// 1000 euros: labour 40 % up 10 % under a 12 % cap, fuel 0.5 % doubled.
+const QByteArray TypedRevision = "ROTAVEX revisión de precios\nPrecio;1000\nLímite mano de obra;12\n"
+                                 "Partida;Peso;Índice inicial;Índice final\nConductor;40;100;110\n"
+                                 "Combustible;0,5;100;200\nAmortización;20\nGenerales;10\n";
+
+// The first revision's fields by their CSV names (DriverWeight), a JSON
+// item's field under its item's key and its own name capitalised; null is
+// an empty text.
+using Fields = QMap<QString, QString>;
+Fields firstRevisionFields(const QString &output, bool csv)
+{
+    Fields fields;
+    if (csv) {
+        const QStringList names = output.section('\n', 0, 0).split(','), values = output.section('\n', 1, 1).split(',');
+        for (qsizetype i = 0; i < names.size(); ++i)
+            fields[names[i]] = values.value(i);
+        return fields;
+    }
+    const auto text = [](const QJsonValue &value) {
+        return value.isDouble() ? QString::number(value.toDouble(), 'g', 17)
+               : value.isBool() ? QString(value.toBool() ? "true" : "false")
+                                : value.toString();
+    };
+    const QJsonObject object = QJsonDocument::fromJson(output.section('\n', 0, 0).toUtf8()).object();
+    for (auto field = object.begin(); field != object.end(); ++field)
+        fields[field.key()] = text(field.value());
+    const QJsonObject items = object["items"].toObject();
+    for (auto item = items.begin(); item != items.end(); ++item)
+        for (const QString &name : item.value().toObject().keys())
+            fields[item.key() + name.left(1).toUpper() + name.mid(1)] = text(item.value()[name]);
+    return fields;
+}
+
 }   // namespace
 
 class RotavexCalcTest : public QObject {
@@ -1008,6 +1047,98 @@ private slots:
         QVERIFY2(starts.size() == 1, qPrintable(run.out));
     }
 
+    // Figures worked by hand: P0 = 279.03 × 1.06 = 295.77; labour weighs
+    // 105.25 ÷ 295.77 = 35.59 %, fuel 43.20 ÷ 295.77 × 0.9 = 13.15 %; Kt =
+    // 1 + 0.3559 × 0.025 − 0.1315 × 0.0953 + 0.0130 × 0.04 + 0.0406 × 0.02
+    // = 0.9977, Pt = 295.09. Typed: F = 0.6, Kt = 0.6 + 0.4 × 1.1 = 1.04.
+    void revisesPrices_data()
+    {
+        QTest::addColumn<QString>("option");
+        QTest::addColumn<QByteArray>("revision");
+        QTest::addColumn<QString>("dataFile");
+        QTest::addColumn<int>("status");
+        QTest::addColumn<QString>("expected");   // name=value|..., a figure to the decimals it is written with
+        const QString worked = "file=examples/worked-example|accepted=true|price=295.77|Kt=0.9977|revisedPrice=295.09|"
+                               "fixedShare=0.4591|DriverWeight=0.3559|DriverRatio=1.025|DriverCapped=true|DriverWhy=|"
+                               "FuelWeight=0.1315|FuelRatio=0.9047|InsuranceRevised=false|InsuranceRatio=|"
+                               "InsuranceWhy=no tiene índices";
+        const QString typed = "file=|Kt=1.04|revisedPrice=1040|fixedShare=0.6|DriverCapped=false|FuelWeight=0.005|"
+                              "FuelRevised=false|FuelWhy=pesa menos del 1 % del precio: solo se revisan las partidas "
+                              "significativas (Real Decreto 55/2017)";
+        const QString unread = "accepted=false|error=el fichero no existe";
+        const QString belowCost = "accepted=false|error=los costes de las partidas pasan del precio del contrato";
+        for (const char *option : {"--json", "--csv"}) {
+            const auto row = [&](const char *name) { return &QTest::newRow(qPrintable(option + QString(' ') + name)); };
+            *row("worked example") << option << WorkedRevision << "examples/worked-example" << 0 << worked;
+            *row("typed weights") << option << TypedRevision << "" << 0 << typed;
+            *row("unread data file") << option << WorkedRevision << "examples/no-existe" << 2 << unread;
+            *row("price below the costs") << option << QByteArray(WorkedRevision).replace("Beneficio;6", "Precio;100")
+                                          << "examples/worked-example" << 1 << belowCost;
+        }
+    }
+    void revisesPrices()
+    {
+        QFETCH(QString, option);
+        QFETCH(QByteArray, revision);
+        QFETCH(QString, dataFile);
+        QFETCH(int, status);
+        QFETCH(QString, expected);
+        QTemporaryDir dir;
+        const QStringList args{"--revise", writeTemp(dir, "revision.csv", revision), option, dataFile};
+        const Run run = calc(dataFile.isEmpty() ? args.mid(0, 3) : args);
+        QCOMPARE(run.status, status);
+        const Fields fields = firstRevisionFields(run.out, option == "--csv");
+        for (const QString &field : expected.split('|')) {
+            const QString name = field.section('=', 0, 0), want = field.section('=', 1), value = fields[name];
+            QVERIFY2(fields.contains(name), qPrintable(name));
+            const qsizetype point = want.indexOf('.');
+            QCOMPARE(point < 0 ? value : QString::number(value.toDouble(), 'f', int(want.size() - point - 1)), want);
+        }
+        if (option == "--csv")
+            QVERIFY(run.out.startsWith("file,accepted,price,Kt,revisedPrice,fixedShare,DriverWeight,DriverRevised,"
+                                       "DriverRatio,DriverCapped,DriverWhy,FuelWeight")
+                    && run.out.section('\n', 0, 0).endsWith(",GeneralWhy,error"));
+    }
+
+    void revisionThatCannotBeMadeIsAUsageError_data()
+    {
+        QTest::addColumn<QByteArray>("revision");
+        QTest::addColumn<QStringList>("args");
+        QTest::addColumn<QString>("message");
+        const QString data = "examples/worked-example", noCap = "la mano de obra necesita su límite: escriba el "
+                                                                "Límite mano de obra (en %)";
+        QTest::newRow("refused file") << QByteArray(WorkedRevision).replace("0,1", "1") << QStringList{data}
+                                      << "no se puede leer la revisión de precios de R: línea 4: Factor de "
+                                         "eficiencia: «1» debe ser menor que 1";
+        QTest::newRow("labour without its cap")
+            << QByteArray(WorkedRevision).replace("2,5", "") << QStringList{data}
+            << "no se puede revisar el precio con R sobre el cálculo de " + data + ": " + noCap;
+        QTest::newRow("typed labour without its cap") << QByteArray(TypedRevision).replace("12", "") << QStringList{}
+                                                      << "no se puede revisar el precio con R: " + noCap;
+        QTest::newRow("no weights") << WorkedRevision << QStringList{}
+                                    << "no se puede revisar el precio con R: no hay pesos: escriba el peso de las "
+                                       "partidas o revise la estructura de un cálculo";
+        QTest::newRow("typed weights and data files")
+            << TypedRevision << QStringList{data}
+            << "la revisión de precios de R tiene pesos escritos, y con ficheros de datos los pesos salen del "
+               "cálculo de cada uno: quite los pesos del fichero o los ficheros de datos de la orden";
+        QTest::newRow("--compare") << WorkedRevision << QStringList{"--compare", data}
+                                   << "la opción --compare no sirve con --revise";
+    }
+    void revisionThatCannotBeMadeIsAUsageError()
+    {
+        QFETCH(QByteArray, revision);
+        QFETCH(QStringList, args);
+        QFETCH(QString, message);
+        QTemporaryDir dir;
+        writeTemp(dir, "R", revision);
+        QFile::link(ROTAVEX_SOURCE_DIR "/examples", dir.filePath("examples"));
+        const Run run = calc(QStringList{"--json", "--revise", "R"} + args, "C", {}, dir.path());
+        QCOMPARE(run.status, 2);
+        QCOMPARE(run.out, QString());
+        QCOMPARE(run.err.section('\n', 0, 0), "rotavex-calc: " + message);
+    }
+
     // Every field the program writes is explained in --help and the manual.
     void everyOutputFieldIsDocumented()
     {
@@ -1028,6 +1159,20 @@ private slots:
         for (const QString &column : calc({"--lot", LotFixture, "--csv"}).out.section('\n', 0, 0).split(','))
             fields += column.split(QRegularExpression("(?<=^Annual)(?=[A-Z]\\w*(Total|Costs)$)"));
         QVERIFY(fields.size() > 170);
+        // A revision's, with its items and their fields; in CSV each item's key before its field's.
+        QTemporaryDir revisions;
+        const QString revision = writeTemp(revisions, "r", WorkedRevision);
+        for (const QString &line :
+             calc({"--json", "--revise", revision, "examples/worked-example", "x"}).out.split('\n'))
+            fields += keysOf(line) + QJsonDocument::fromJson(line.toUtf8())["items"].toObject().keys()
+                      + QJsonDocument::fromJson(line.toUtf8())["items"]["Fuel"].toObject().keys();
+        const QRegularExpression itemColumn("^(Driver|Fuel|Tyres|Maintenance|Insurance|Amortisation|Financing|General)"
+                                            "(Weight|Revised|Ratio|Capped|Why)$");
+        const QString header = calc({"--csv", "--revise", revision, "examples/worked-example"}).out.section('\n', 0, 0);
+        for (const QString &column : header.split(',')) {
+            const QRegularExpressionMatch item = itemColumn.match(column);
+            fields += item.hasMatch() ? QStringList{item.captured(1), item.captured(2).toLower()} : QStringList{column};
+        }
         const QString help = calc({"--help"}).out;
         QFile manual(ROTAVEX_SOURCE_DIR "/resources/man/rotavex-calc.1");
         QVERIFY(manual.open(QIODevice::ReadOnly));

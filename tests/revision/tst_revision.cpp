@@ -80,6 +80,19 @@ private slots:
         QCOMPARE(Round(outcome.revisedPrice, 2), 1040.0);
     }
 
+    // Eight weights of two decimals that make the whole price; labour, 4.65 %,
+    // up 1 %: Kt = 1 + 0.0465 × 0.01.
+    void takesWeightsThatMakeTheWholePrice()
+    {
+        const RevisionFileReading reading = readRevisionFile(
+            Mark + "Precio;1000\r\nLímite mano de obra;2\r\n" + Columns
+            + "Conductor;4,65;100;101\r\nCombustible;10,73\r\n"
+            + "Neumáticos;19,02\r\nMantenimiento;27,8\r\nSeguros;1,67\r\nAmortización;13,51\r\nFinancieros;2,56\r\n"
+            + "Generales;20,06\r\n");
+        QVERIFY2(reading.revision, reading.refusal.c_str());
+        QCOMPARE(Round(revisePrice(*readRevisionTerms(*reading.revision).terms, std::nullopt).kt, 6), 1.000465);
+    }
+
     void keepsThePriceWhenNoIndexMoves()
     {
         const RevisionOutcome outcome = revised(
