@@ -37,7 +37,7 @@ class RevisionWriter {
 public:
     RevisionWriter(const OutputRequest &request, std::ostream &out, std::ostream &err, const NumberLocale &locale,
                    const Revision &revision, const RevisionTerms &terms)
-        : request_(request), out_(out), err_(err), locale_(locale), revision_(revision), terms_(terms),
+        : request_(request), pending_(out, err), locale_(locale), revision_(revision), terms_(terms),
           csvStyle_(request.spreadsheet ? spreadsheetCsvStyle(locale.decimalSeparator) : CsvStyle{})
     {
     }
@@ -46,50 +46,34 @@ public:
     {
         int status = 0;
         if (request_.format == OutputFormat::Csv)
-            appendRevisionCsvHeader(pending_, csvStyle_);
+            appendRevisionCsvHeader(pending_.text(), csvStyle_);
         for (const RevisionRun &run : runs) {
-            // What came before goes out ahead of this message, so that the
-            // two outputs keep their order when they are one.
-            if (!run.message.empty()) {
-                if (!sendPending())
-                    return OutputFailed;
-                err_ << run.message;
-            }
+            if (!pending_.tell(run.message))
+                return OutputFailed;
             append(run.record);
-            if (pending_.size() >= SendSize && !sendPending())
+            if (!pending_.sendWhenFull())
                 return OutputFailed;
             status = std::max(status, run.status);
         }
-        return sendPending() ? status : OutputFailed;
+        return pending_.send() ? status : OutputFailed;
     }
 
 private:
-    static constexpr std::size_t SendSize = 64 * 1024;
-
-    bool sendPending()
-    {
-        const bool sent = writeOutput(out_, err_, pending_);
-        pending_.clear();
-        return sent;
-    }
-
     void append(const RevisionRecord &record)
     {
         switch (request_.format) {
-        case OutputFormat::Text: appendRevisionText(pending_, record, revision_, terms_, locale_); return;
-        case OutputFormat::Json: appendRevisionJson(pending_, record); return;
-        case OutputFormat::Csv: appendRevisionCsv(pending_, record, csvStyle_); return;
+        case OutputFormat::Text: appendRevisionText(pending_.text(), record, revision_, terms_, locale_); return;
+        case OutputFormat::Json: appendRevisionJson(pending_.text(), record); return;
+        case OutputFormat::Csv: appendRevisionCsv(pending_.text(), record, csvStyle_); return;
         }
     }
 
     const OutputRequest &request_;
-    std::ostream &out_;
-    std::ostream &err_;
+    PendingOutput pending_;
     const NumberLocale &locale_;
     const Revision &revision_;
     const RevisionTerms &terms_;
     CsvStyle csvStyle_;
-    std::string pending_;
 };
 
 RevisionRunEnd usageError(std::string error) { return {2, std::move(error)}; }
