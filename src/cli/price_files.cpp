@@ -14,7 +14,7 @@ namespace {
 class Calculator {
 public:
     Calculator(const OutputRequest &request, std::ostream &out, std::ostream &err, const NumberLocale &locale)
-        : request_(request), out_(out), err_(err), locale_(locale),
+        : request_(request), pending_(out, err), locale_(locale),
           csvStyle_(request.spreadsheet ? spreadsheetCsvStyle(locale.decimalSeparator) : CsvStyle{})
     {
     }
@@ -22,35 +22,19 @@ public:
     int run(const std::vector<std::string> &files)
     {
         if (request_.format == OutputFormat::Csv)
-            appendCsvHeader(pending_, request_.compare, named_, csvStyle_);
+            appendCsvHeader(pending_.text(), request_.compare, named_, csvStyle_);
         for (const std::string &name : files) {
             const PricedRecord record = price(name);
-            // What earlier files wrote goes out before this file's message,
-            // so that the two outputs keep their order when they are one.
-            if (const std::string message = recordMessage(record, locale_); !message.empty()) {
-                if (!sendPending())
-                    return OutputFailed;
-                err_ << message;
-            }
+            if (!pending_.tell(recordMessage(record, locale_)))
+                return OutputFailed;
             write(record, files.size() > 1);
-            if (pending_.size() >= SendSize && !sendPending())
+            if (!pending_.sendWhenFull())
                 return OutputFailed;
         }
-        return sendPending() ? status_ : OutputFailed;
+        return pending_.send() ? status_ : OutputFailed;
     }
 
 private:
-    // Output is sent in pieces of about this size rather than file by file:
-    // a write of its own for each file would cost as much as reading it.
-    static constexpr std::size_t SendSize = 64 * 1024;
-
-    bool sendPending()
-    {
-        const bool sent = writeOutput(out_, err_, pending_);
-        pending_.clear();
-        return sent;
-    }
-
     PricedRecord price(const std::string &name)
     {
         PricedRecord record = priceDataFile(name, request_.reference);
@@ -64,16 +48,14 @@ private:
     void write(const PricedRecord &record, bool several)
     {
         switch (request_.format) {
-        case OutputFormat::Text: appendTextRecord(pending_, record, several, locale_); return;
-        case OutputFormat::Json: appendJsonRecord(pending_, record); return;
-        case OutputFormat::Csv: appendCsvRecord(pending_, record, request_.compare, named_, csvStyle_); return;
+        case OutputFormat::Text: appendTextRecord(pending_.text(), record, several, locale_); return;
+        case OutputFormat::Json: appendJsonRecord(pending_.text(), record); return;
+        case OutputFormat::Csv: appendCsvRecord(pending_.text(), record, request_.compare, named_, csvStyle_); return;
         }
     }
 
     OutputRequest request_;
-    std::ostream &out_;
-    std::ostream &err_;
-    std::string pending_;   // written, not yet sent
+    PendingOutput pending_;
     NumberLocale locale_;
     CsvStyle csvStyle_;
     bool named_ = !isBuiltIn(*request_.reference);   // priced on a set of the user's own, named in every record

@@ -40,4 +40,39 @@ int priceFiles(const std::vector<std::string> &files, const OutputRequest &reque
 // pipe early ends the program by SIGPIPE, quietly, as for any filter.
 bool writeOutput(std::ostream &out, std::ostream &err, const std::string &text);
 
+// What a run has written and not yet sent. It is sent in pieces of about
+// 64 KiB rather than record by record: a write of its own for each file
+// would cost as much as reading it. Each method is false once a send failed.
+class PendingOutput {
+public:
+    PendingOutput(std::ostream &out, std::ostream &err) : out_(out), err_(err) {}
+
+    std::string &text() { return pending_; }
+    bool sendWhenFull() { return pending_.size() < SendSize || send(); }
+    bool send()
+    {
+        const bool sent = writeOutput(out_, err_, pending_);
+        pending_.clear();
+        return sent;
+    }
+    // What came before goes out ahead of the message, so that the two
+    // outputs keep their order when they are one.
+    bool tell(const std::string &message)
+    {
+        if (message.empty())
+            return true;
+        if (!send())
+            return false;
+        err_ << message;
+        return true;
+    }
+
+private:
+    static constexpr std::size_t SendSize = 64 * 1024;
+
+    std::ostream &out_;
+    std::ostream &err_;
+    std::string pending_;
+};
+
 }   // namespace rotavex

@@ -202,14 +202,7 @@ Report comparisonPaperReport(const ComparisonStudy &study, double tolerancePct, 
     // smaller size.
     report.add(BoldItem{false}).add(FontSizeItem{9});
     ComparisonBody(report, study, tolerancePct, 0).write();
-    report.line();
-    report.line({text("Comparación realizada el "), DateItem{printedAt}, text(" a las "), TimeItem{printedAt}});
-    report.add(FontSizeItem{12});
-    printedFooter(report, PaperRule, "Tesmora. Belvarde");
-    report.add(ItalicItem{false}).add(BoldItem{false});
-    report.line();
-    report.add(ChartPicture{});
-    report.add(EndDocument{});
+    endPrintedReportWithChart(report, "Comparación realizada", printedAt, PaperRule, "Tesmora. Belvarde");
     return report;
 }
 

@@ -24,8 +24,6 @@ constexpr std::array<LotColumn, 6> NeededColumns = {LotColumn::Name,  LotColumn:
 
 bool holdsNumber(LotColumn column) { return column != LotColumn::Name && column != LotColumn::DataFile; }
 
-std::string quoted(const std::string &field) { return "«" + printableText(shownValue(field)) + "»"; }
-
 // A tab or a line break in a cell would not come back as it went: the
 // window's cells and the file's lines hold one line of text each.
 bool isOneLine(const std::string &text)
@@ -65,7 +63,7 @@ private:
         const std::string &key = row.fields.front();
         const auto found = std::find(keys.begin(), keys.end(), key);
         if (found == keys.end())
-            throw Refused{{row.line, quoted(key) + " no es una línea de un lote de servicios"}};
+            throw Refused{{row.line, quotedValue(key) + " no es una línea de un lote de servicios"}};
         int &line = lines_[std::size_t(found - keys.begin())];
         if (line)
             throw Refused{{row.line, key + " aparece más de una vez"}};
@@ -85,7 +83,7 @@ private:
             const std::string &heading = row.fields[i];
             const auto column = columnNamed(heading);
             if (!column)
-                throw Refused{{row.line, "la columna " + std::to_string(i + 1) + ", " + quoted(heading)
+                throw Refused{{row.line, "la columna " + std::to_string(i + 1) + ", " + quotedValue(heading)
                                              + ", no es una columna de un lote de servicios"}};
             if (std::find(columns_.begin(), columns_.end(), *column) != columns_.end())
                 throw Refused{{row.line, "la columna " + heading + " aparece más de una vez"}};

@@ -24,8 +24,6 @@ constexpr double MostVatPct = 100;
 constexpr double MostServicesPerYear = 100000;
 constexpr double MostOfferedPrice = 1e9;
 
-std::string quoted(const std::string &field) { return "«" + printableText(shownValue(field)) + "»"; }
-
 struct Refusal {
     std::string what;
 };
@@ -45,9 +43,9 @@ double fieldValue(const std::string &label, const std::string &text, double most
 {
     const std::optional<double> value = checkedFieldValue(text);
     if (!value)
-        throw Refusal{label + ": " + quoted(text) + (isNumberText(text) ? " es negativo" : " no es un número")};
+        throw Refusal{label + ": " + quotedValue(text) + (isNumberText(text) ? " es negativo" : " no es un número")};
     if (*value > most)
-        throw Refusal{label + ": " + quoted(text) + " pasa de " + std::to_string(static_cast<long long>(most))};
+        throw Refusal{label + ": " + quotedValue(text) + " pasa de " + std::to_string(static_cast<long long>(most))};
     return *value;
 }
 
@@ -104,9 +102,11 @@ private:
                 throw Refusal{heading(LotColumn::BusClass) + ": falta la clase de autobús"};
             static_cast<StudyChoices &>(ws) = referenceChoices(*busClass, texts);
         } else {
-            const CostData &data = costData(file);
+            const CostData &data = costData(trimmed(file));
             if (!data.error.empty())
                 throw Refusal{heading(LotColumn::DataFile) + ": " + data.error};
+            if (busClass && !isKnownBusClass(data.choices.BusClass))
+                throw Refusal{heading(LotColumn::BusClass) + ": el fichero de datos no tiene clase de autobús"};
             if (busClass && *busClass != data.choices.BusClass)
                 throw Refusal{heading(LotColumn::BusClass) + ": el fichero de datos es de la clase "
                               + std::to_string(data.choices.BusClass)};
@@ -139,7 +139,7 @@ private:
             return std::nullopt;
         const std::optional<double> value = checkedFieldValue(text);
         if (!value || !(*value >= 1 && *value <= 4) || *value != std::floor(*value))
-            throw Refusal{heading(LotColumn::BusClass) + ": " + quoted(text)
+            throw Refusal{heading(LotColumn::BusClass) + ": " + quotedValue(text)
                           + " no es una clase de autobús (de 1 a 4)"};
         return int(*value);
     }
@@ -151,7 +151,7 @@ private:
             throw Refusal{heading(column) + ": falta el dato"};
         const FieldCheckOutcome checked = CheckNumericField(text, false);
         if (checked.message)
-            throw Refusal{heading(column) + ": " + quoted(text)
+            throw Refusal{heading(column) + ": " + quotedValue(text)
                           + (*checked.message == NegativeValueMessage ? " es negativo" : " no es un número")};
         return checked.text;
     }
@@ -182,9 +182,9 @@ private:
         CostStudy study(ws);
         const DataFileOutcome loaded = study.loadFrom(path, CostStudy::SavedObservatoryGroups::SwitchedOn);
         if (loaded.result == DataFileOutcome::Result::Failed)
-            data.error = "no se ha podido cargar " + quoted(name) + ": " + loaded.cause;
+            data.error = "no se ha podido cargar " + quotedValue(name) + ": " + loaded.cause;
         else if (!loaded.done())
-            data.error = quoted(name) + " no es un fichero de datos de ROTAVEX";
+            data.error = quotedValue(name) + " no es un fichero de datos de ROTAVEX";
         data.choices = ws;
         data.choices.ServiceMode = true;
         data.texts = study.texts;
@@ -203,7 +203,7 @@ double termValue(const std::string &text, std::string_view label, double most, d
         return unset;
     const double value = fieldValue(std::string(label), text, most);
     if (positive && value == 0)
-        throw Refusal{std::string(label) + ": " + quoted(text) + " debe ser mayor que cero"};
+        throw Refusal{std::string(label) + ": " + quotedValue(text) + " debe ser mayor que cero"};
     return value;
 }
 

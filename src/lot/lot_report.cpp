@@ -200,14 +200,7 @@ Report printedLotReport(const Lot &lot, const LotPricing &pricing, const DateTim
     // The services' seven columns fit across the page only in a smaller size.
     report.add(BoldItem{false}).add(FontSizeItem{8});
     LotBody(report, lot, pricing).write();
-    report.line();
-    report.line({text("Lote calculado el "), DateItem{when}, text(" a las "), TimeItem{when}});
-    report.add(FontSizeItem{12});
-    printedFooter(report, PaperRule, "Tesmora. Belvarde");
-    report.add(ItalicItem{false}).add(BoldItem{false});
-    report.line();
-    report.add(ChartPicture{});
-    report.add(EndDocument{});
+    endPrintedReportWithChart(report, "Lote calculado", when, PaperRule, "Tesmora. Belvarde");
     return report;
 }
 

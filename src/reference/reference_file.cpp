@@ -19,9 +19,6 @@ namespace {
 constexpr std::string_view NameKey = "Nombre";
 constexpr std::string_view ColumnsKey = "Concepto";
 
-// A field as a message quotes it: printable, and no longer than a line.
-std::string quoted(const std::string &field) { return "«" + printableText(shownValue(field)) + "»"; }
-
 bool isPrintableName(const std::string &name)
 {
     return std::none_of(name.begin(), name.end(),
@@ -61,7 +58,7 @@ private:
         for (const ReferenceQuantity &quantity : referenceQuantities())
             if (key == quantity.key)
                 return takeQuantity(row, quantity);
-        throw Refused{{row.line, quoted(key) + " no es un concepto de los valores de referencia"}};
+        throw Refused{{row.line, quotedValue(key) + " no es un concepto de los valores de referencia"}};
     }
 
     void once(const SpreadsheetRow &row, bool &seen)
@@ -109,9 +106,9 @@ private:
             const std::string where = std::string(quantity.key) + ", clase " + std::to_string(busClass) + ": ";
             const std::optional<double> value = spreadsheetNumber(field, file_.separator);
             if (!value)
-                throw Refused{{row.line, where + quoted(field) + " no es un número"}};
+                throw Refused{{row.line, where + quotedValue(field) + " no es un número"}};
             if (const std::optional<std::string> refusal = quantityRefusal(quantity.quantity, *value))
-                throw Refused{{row.line, where + quoted(field) + " " + *refusal}};
+                throw Refused{{row.line, where + quotedValue(field) + " " + *refusal}};
             setQuantityValue(set_.classes[std::size_t(busClass - 1)], quantity.quantity, *value);
         }
     }

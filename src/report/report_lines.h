@@ -116,6 +116,22 @@ inline void endPrintedReport(Report &report)
     report.add(EndDocument{});
 }
 
+// The end of a printed report with a chart: the moment it was made
+// ("Comparación realizada el 09/12/2026 a las 18:20:00"), the foot, and the
+// chart on a line of its own.
+inline void endPrintedReportWithChart(Report &report, const std::string &made, const DateTime &when,
+                                      const std::string &rule, const std::string &publisher)
+{
+    report.line();
+    report.line({TextItem{made + " el "}, DateItem{when}, TextItem{" a las "}, TimeItem{when}});
+    report.add(FontSizeItem{12});
+    printedFooter(report, rule, publisher);
+    report.add(ItalicItem{false}).add(BoldItem{false});
+    report.line();
+    report.add(ChartPicture{});
+    report.add(EndDocument{});
+}
+
 inline TextItem text(std::string s) { return {std::move(s)}; }
 inline FloatItem number(float v) { return {v}; }
 inline DoubleItem number(double v) { return {v}; }

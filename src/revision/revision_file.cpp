@@ -19,8 +19,6 @@ namespace {
 constexpr std::array<std::string_view, 5> HeaderKeys = {"Nombre", "Precio", "Beneficio", "Límite mano de obra",
                                                         "Factor de eficiencia"};
 
-std::string quoted(const std::string &text) { return "«" + printableText(shownValue(text)) + "»"; }
-
 struct Refused {
     SpreadsheetRefusal refusal;
 };
@@ -52,7 +50,7 @@ private:
         const std::string &key = row.fields.front();
         const auto found = std::find(HeaderKeys.begin(), HeaderKeys.end(), key);
         if (found == HeaderKeys.end())
-            throw Refused{{row.line, quoted(key) + " no es una línea de una revisión de precios"}};
+            throw Refused{{row.line, quotedValue(key) + " no es una línea de una revisión de precios"}};
         const std::size_t index = std::size_t(found - HeaderKeys.begin());
         once(row, headerLines_[index]);
         if (row.fields.size() > 2)
@@ -68,7 +66,7 @@ private:
             const auto found = std::find(RevisionColumnHeadings.begin() + 1, RevisionColumnHeadings.end(),
                                          row.fields[i]);
             if (found == RevisionColumnHeadings.end())
-                throw Refused{{row.line, "la columna " + std::to_string(i + 1) + ", " + quoted(row.fields[i])
+                throw Refused{{row.line, "la columna " + std::to_string(i + 1) + ", " + quotedValue(row.fields[i])
                                              + ", no es una columna de una revisión de precios"}};
             const std::size_t column = std::size_t(found - RevisionColumnHeadings.begin());
             if (std::find(columns_.begin(), columns_.end(), column) != columns_.end())
@@ -83,7 +81,7 @@ private:
         const auto found = std::find_if(items.begin(), items.end(),
                                         [&](const RevisionItem &item) { return item.label == row.fields.front(); });
         if (found == items.end())
-            throw Refused{{row.line, quoted(row.fields.front()) + " no es una partida del coste"}};
+            throw Refused{{row.line, quotedValue(row.fields.front()) + " no es una partida del coste"}};
         const std::size_t item = std::size_t(found - items.begin());
         once(row, itemLines_[item]);
         if (row.fields.size() > columns_.size() + 1)

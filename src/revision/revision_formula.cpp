@@ -1,6 +1,7 @@
 #include "revision_formula.h"
 
 #include "entry/field_check.h"
+#include "model/cost_items.h"
 #include "storage/failure_causes.h"
 
 #include <cmath>
@@ -14,8 +15,6 @@ struct Refusal {
     RevisionPlace place;
 };
 
-std::string quoted(const std::string &text) { return "«" + printableText(shownValue(text)) + "»"; }
-
 bool blank(const std::string &text) { return text.find_first_not_of(' ') == std::string::npos; }
 
 // A number typed as a data field is: not negative; none when left empty.
@@ -25,7 +24,7 @@ std::optional<double> valueOf(const std::string &text, const std::string &label,
         return std::nullopt;
     const std::optional<double> value = checkedFieldValue(text);
     if (!value)
-        throw Refusal{label + ": " + quoted(text) + (isNumberText(text) ? " es negativo" : " no es un número"), place};
+        throw Refusal{label + ": " + quotedValue(text) + (isNumberText(text) ? " es negativo" : " no es un número"), place};
     return value;
 }
 
@@ -33,7 +32,7 @@ std::optional<double> positiveValue(const std::string &text, const std::string &
 {
     const std::optional<double> value = valueOf(text, label, place);
     if (value && *value == 0)
-        throw Refusal{label + ": " + quoted(text) + " debe ser mayor que cero", place};
+        throw Refusal{label + ": " + quotedValue(text) + " debe ser mayor que cero", place};
     return value;
 }
 
@@ -46,7 +45,7 @@ RevisionTerms termsOf(const Revision &revision)
     terms.labourCapPct = valueOf(revision.labourCapPct, "Límite mano de obra", {P::LabourCap});
     terms.efficiency = valueOf(revision.efficiency, "Factor de eficiencia", {P::Efficiency}).value_or(0);
     if (terms.efficiency >= 1)
-        throw Refusal{"Factor de eficiencia: " + quoted(revision.efficiency) + " debe ser menor que 1",
+        throw Refusal{"Factor de eficiencia: " + quotedValue(revision.efficiency) + " debe ser menor que 1",
                       {P::Efficiency}};
     double weights = 0;
     for (std::size_t item = 0; item < RevisionItemCount; ++item) {
@@ -59,7 +58,9 @@ RevisionTerms termsOf(const Revision &revision)
         terms.finalIndex[item] = positiveValue(row.finalIndex, label + std::string(RevisionColumnHeadings[3]), place);
         weights += terms.weightPct[item].value_or(0);
     }
-    if (weights > 100)
+    // Weights typed with decimals make 100 only to double precision: 4,65 and
+    // seven more that make the whole price add up to 100.00000000000001.
+    if (weights > 100 + 1e-9)
         throw Refusal{"los pesos suman más del 100 % del precio", {P::Row, 0}};
     if (terms.typedWeights() && !terms.price)
         throw Refusal{"Precio: con los pesos escritos hace falta el precio del contrato", {P::Price}};
@@ -89,6 +90,17 @@ CostStructure costStructure(const StudyResults &results)
     for (std::size_t item = 0; item < RevisionItemCount; ++item)
         structure.items[item] = results.*revisionItems()[item].total;
     structure.total = results.ServiceTotal;
+    return structure;
+}
+
+CostStructure costStructure(const LotTotals &totals)
+{
+    CostStructure structure;
+    for (std::size_t item = 0; item < RevisionItemCount; ++item)
+        for (std::size_t cost = 0; cost < costItems().size(); ++cost)
+            if (costItems()[cost].total == revisionItems()[item].total)
+                structure.items[item] = totals.annualItems[cost];
+    structure.total = totals.annualCost;
     return structure;
 }
 

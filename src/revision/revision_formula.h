@@ -3,6 +3,7 @@
 // = I₁ ÷ I₀ (labour's capped), F = 1 − Σ wᵢ of those items, and the revised
 // price Pₜ = P₀ × Kₜ; in double precision, with no rounding inside.
 
+#include "lot/lot_pricing.h"
 #include "revision.h"
 
 #include <array>
@@ -18,6 +19,8 @@ struct CostStructure {
     double total = 0;
 };
 CostStructure costStructure(const StudyResults &results);
+// A priced lot's: each item's annual cost over the services priced.
+CostStructure costStructure(const LotTotals &totals);
 
 // The revision's texts as numbers.
 struct RevisionTerms {

@@ -133,4 +133,6 @@ std::string shownValue(const std::string &text)
     return value;
 }
 
+std::string quotedValue(const std::string &text) { return "«" + printableText(shownValue(text)) + "»"; }
+
 }   // namespace rotavex

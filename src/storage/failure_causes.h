@@ -31,4 +31,8 @@ std::string shownValue(const std::string &text);
 // is doubled so that the escapes cannot be mistaken.
 std::string printableText(const std::string &text);
 
+// A value the user gave, as a refusal quotes it: «…», printable, and no
+// longer than a line.
+std::string quotedValue(const std::string &text);
+
 }   // namespace rotavex

@@ -1,64 +1,16 @@
-#include "record_numbers.h"
+#include "json_text.h"
 #include "record_writers.h"
-
-#include "storage/valid_utf8.h"
-
-#include <cstdio>
 
 namespace rotavex {
 
 namespace {
 
-// A terminal acts on C0 and C1 control characters alike, so both are
-// escaped, as is DEL.
-void appendJsonString(std::string &out, std::string_view s)
-{
-    out += '"';
-    const std::string text = validUtf8(s);
-    for (std::size_t i = 0; i < text.size(); ++i) {
-        const auto c = static_cast<unsigned char>(text[i]);
-        unsigned control = c < 0x20 || c == 0x7f ? c : 0x100;
-        if (c == 0xc2 && i + 1 < text.size() && static_cast<unsigned char>(text[i + 1]) < 0xa0)
-            control = static_cast<unsigned char>(text[++i]);   // U+0080 to U+009F
-        if (control < 0x100) {
-            char buffer[8];
-            std::snprintf(buffer, sizeof buffer, "\\u%04x", control);
-            out += buffer;
-            continue;
-        }
-        if (c == '"' || c == '\\')
-            out += '\\';
-        out += char(c);
-    }
-    out += '"';
-}
-
-void appendKey(std::string &out, const char *separator, std::string_view name)
-{
-    out += separator;
-    out += '"';
-    out += name;
-    out += "\":";
-}
-
-void appendFlag(std::string &out, const char *separator, bool flag)
-{
-    out += separator;
-    out += flag ? "true" : "false";
-}
-
-// A number, or null where there is none.
-void appendNumber(std::string &out, const NumberText &number)
-{
-    out += number.empty() ? std::string_view("null") : number.text();
-}
-
 // Every result field as "name":figure, the first after the separator.
 void appendResults(std::string &out, const char *separator, const StudyResults &results)
 {
     for (const ResultField &field : resultFields()) {
-        appendKey(out, separator, field.name);
-        appendNumber(out, NumberText(results, field));
+        appendJsonKey(out, separator, field.name);
+        appendJsonNumber(out, NumberText(results, field));
         separator = ",";
     }
 }
@@ -71,15 +23,15 @@ void appendComparison(std::string &out, const RecordComparison &comparison)
     out += "},\"deviationPct\":";
     const char *separator = "{";
     for (std::size_t i = 0; i < fields.size(); ++i) {
-        appendKey(out, separator, fields[i].name);
-        appendNumber(out, NumberText(comparison.deviationPct[i]));
+        appendJsonKey(out, separator, fields[i].name);
+        appendJsonNumber(out, NumberText(comparison.deviationPct[i]));
         separator = ",";
     }
     out += "},\"sensitivity\":{";
     separator = "";
     for (const auto &[input, change] : comparison.sensitivity) {
-        appendKey(out, separator, inputName(input));
-        appendNumber(out, NumberText(change));
+        appendJsonKey(out, separator, inputName(input));
+        appendJsonNumber(out, NumberText(change));
         separator = ",";
     }
     out += "},\"flagged\":[";
@@ -99,15 +51,15 @@ void appendJsonRecord(std::string &out, const PricedRecord &record)
 {
     out += "{\"file\":";
     appendJsonString(out, record.name);
-    appendFlag(out, ",\"accepted\":", record.accepted());
+    appendJsonFlag(out, ",\"accepted\":", record.accepted());
     if (record.read) {
         out += ",\"BusClass\":";
         out += std::to_string(record.choices.BusClass);
-        appendFlag(out, ",\"ServiceMode\":", record.choices.ServiceMode);
-        appendFlag(out, ",\"check\":{\"missing\":", record.check.verdict.missing);
-        appendFlag(out, ",\"blockingZero\":", record.check.verdict.blockingZero);
-        appendFlag(out, ",\"allowedZero\":", record.check.allowedZero);
-        appendFlag(out, ",\"negative\":", record.check.verdict.negative);
+        appendJsonFlag(out, ",\"ServiceMode\":", record.choices.ServiceMode);
+        appendJsonFlag(out, ",\"check\":{\"missing\":", record.check.verdict.missing);
+        appendJsonFlag(out, ",\"blockingZero\":", record.check.verdict.blockingZero);
+        appendJsonFlag(out, ",\"allowedZero\":", record.check.allowedZero);
+        appendJsonFlag(out, ",\"negative\":", record.check.verdict.negative);
         out += '}';
     }
     if (!record.error.empty()) {

@@ -195,6 +195,72 @@ int listeningSocket(const QString &path)
 
 bool isStrictUtf8(const QByteArray &bytes) { return QString::fromUtf8(bytes).toUtf8() == bytes; }
 
+// A lot of a service on a data file, one on the reference values and one
+// refused, on lines 6 to 8.
+const QString LotFixture = "tests/fixtures/lot/tres-rutas.csv";
+
+// A JSON line's value of key as written: a number, true, false, null or a string.
+QString rawValue(const QString &line, const QString &key)
+{
+    return QRegularExpression("\"" + key + "\":(\"(?:[^\"\\\\]|\\\\.)*\"|[^,}]*)").match(line).captured(1);
+}
+
+QStringList csvFields(const QString &row, QChar separator)
+{
+    QStringList fields{QString()};
+    bool quoted = false;
+    for (qsizetype i = 0; i < row.size(); ++i) {
+        if (row[i] == '"' && quoted && row.mid(i + 1, 1) == "\"")
+            fields.last() += row[++i];
+        else if (row[i] == '"')
+            quoted = !quoted;
+        else if (row[i] == separator && !quoted)
+            fields << QString();
+        else
+            fields.last() += row[i];
+    }
+    return fields;
+}
+
+// The worked example with 6 % profit, labour up 3.4 % under a 2.5 % cap,
+// fuel down 9.5 % with X = 0.1, tyres up 4 % and maintenance 2 %.
+const QByteArray WorkedRevision = "ROTAVEX revisión de precios\nBeneficio;6\nLímite mano de obra;2,5\n"
+                                  "Factor de eficiencia;0,1\nPartida;Peso;Índice inicial;Índice final\n"
+                                  "Conductor;;100;103,4\nCombustible;;131,2;118,7\nNeumáticos;;100;104\n"
+                                  "Mantenimiento;;100;102\n";
+// 1000 euros: labour 40 % up 10 % under a 12 % cap, fuel 0.5 % doubled.
+const QByteArray TypedRevision = "ROTAVEX revisión de precios\nPrecio;1000\nLímite mano de obra;12\n"
+                                 "Partida;Peso;Índice inicial;Índice final\nConductor;40;100;110\n"
+                                 "Combustible;0,5;100;200\nAmortización;20\nGenerales;10\n";
+
+// The first revision's fields by their CSV names (DriverWeight), a JSON
+// item's field under its item's key and its own name capitalised; null is
+// an empty text.
+using Fields = QMap<QString, QString>;
+Fields firstRevisionFields(const QString &output, bool csv)
+{
+    Fields fields;
+    if (csv) {
+        const QStringList names = output.section('\n', 0, 0).split(','), values = output.section('\n', 1, 1).split(',');
+        for (qsizetype i = 0; i < names.size(); ++i)
+            fields[names[i]] = values.value(i);
+        return fields;
+    }
+    const auto text = [](const QJsonValue &value) {
+        return value.isDouble() ? QString::number(value.toDouble(), 'g', 17)
+               : value.isBool() ? QString(value.toBool() ? "true" : "false")
+                                : value.toString();
+    };
+    const QJsonObject object = QJsonDocument::fromJson(output.section('\n', 0, 0).toUtf8()).object();
+    for (auto field = object.begin(); field != object.end(); ++field)
+        fields[field.key()] = text(field.value());
+    const QJsonObject items = object["items"].toObject();
+    for (auto item = items.begin(); item != items.end(); ++item)
+        for (const QString &name : item.value().toObject().keys())
+            fields[item.key() + name.left(1).toUpper() + name.mid(1)] = text(item.value()[name]);
+    return fields;
+}
+
 }   // namespace
 
 class RotavexCalcTest : public QObject {
@@ -407,7 +473,7 @@ private slots:
         QTest::newRow("no value") << QStringList{"examples/worked-example", "--compare", "--tolerance"}
                                   << "falta el valor de la opción --tolerance";
         QTest::newRow("without --compare") << QStringList{"--json", "--tolerance", "5", "examples/worked-example"}
-                                           << "la opción --tolerance solo sirve con --compare";
+                                           << "la opción --tolerance solo sirve con --compare o --lot";
     }
     void badToleranceIsAUsageError()
     {
@@ -912,6 +978,7 @@ private slots:
         QTest::newRow("csv") << QStringList{"--csv", "examples/worked-example"};
         QTest::newRow("help") << QStringList{"--help"};
         QTest::newRow("version") << QStringList{"--version"};
+        QTest::newRow("lot") << QStringList{"--lot", LotFixture};
     }
     void writeErrorOnStandardOutputEndsTheRun()
     {
@@ -980,6 +1047,98 @@ private slots:
         QVERIFY2(starts.size() == 1, qPrintable(run.out));
     }
 
+    // Figures worked by hand: P0 = 279.03 × 1.06 = 295.77; labour weighs
+    // 105.25 ÷ 295.77 = 35.59 %, fuel 43.20 ÷ 295.77 × 0.9 = 13.15 %; Kt =
+    // 1 + 0.3559 × 0.025 − 0.1315 × 0.0953 + 0.0130 × 0.04 + 0.0406 × 0.02
+    // = 0.9977, Pt = 295.09. Typed: F = 0.6, Kt = 0.6 + 0.4 × 1.1 = 1.04.
+    void revisesPrices_data()
+    {
+        QTest::addColumn<QString>("option");
+        QTest::addColumn<QByteArray>("revision");
+        QTest::addColumn<QString>("dataFile");
+        QTest::addColumn<int>("status");
+        QTest::addColumn<QString>("expected");   // name=value|..., a figure to the decimals it is written with
+        const QString worked = "file=examples/worked-example|accepted=true|price=295.77|Kt=0.9977|revisedPrice=295.09|"
+                               "fixedShare=0.4591|DriverWeight=0.3559|DriverRatio=1.025|DriverCapped=true|DriverWhy=|"
+                               "FuelWeight=0.1315|FuelRatio=0.9047|InsuranceRevised=false|InsuranceRatio=|"
+                               "InsuranceWhy=no tiene índices";
+        const QString typed = "file=|Kt=1.04|revisedPrice=1040|fixedShare=0.6|DriverCapped=false|FuelWeight=0.005|"
+                              "FuelRevised=false|FuelWhy=pesa menos del 1 % del precio: solo se revisan las partidas "
+                              "significativas (Real Decreto 55/2017)";
+        const QString unread = "accepted=false|error=el fichero no existe";
+        const QString belowCost = "accepted=false|error=los costes de las partidas pasan del precio del contrato";
+        for (const char *option : {"--json", "--csv"}) {
+            const auto row = [&](const char *name) { return &QTest::newRow(qPrintable(option + QString(' ') + name)); };
+            *row("worked example") << option << WorkedRevision << "examples/worked-example" << 0 << worked;
+            *row("typed weights") << option << TypedRevision << "" << 0 << typed;
+            *row("unread data file") << option << WorkedRevision << "examples/no-existe" << 2 << unread;
+            *row("price below the costs") << option << QByteArray(WorkedRevision).replace("Beneficio;6", "Precio;100")
+                                          << "examples/worked-example" << 1 << belowCost;
+        }
+    }
+    void revisesPrices()
+    {
+        QFETCH(QString, option);
+        QFETCH(QByteArray, revision);
+        QFETCH(QString, dataFile);
+        QFETCH(int, status);
+        QFETCH(QString, expected);
+        QTemporaryDir dir;
+        const QStringList args{"--revise", writeTemp(dir, "revision.csv", revision), option, dataFile};
+        const Run run = calc(dataFile.isEmpty() ? args.mid(0, 3) : args);
+        QCOMPARE(run.status, status);
+        const Fields fields = firstRevisionFields(run.out, option == "--csv");
+        for (const QString &field : expected.split('|')) {
+            const QString name = field.section('=', 0, 0), want = field.section('=', 1), value = fields[name];
+            QVERIFY2(fields.contains(name), qPrintable(name));
+            const qsizetype point = want.indexOf('.');
+            QCOMPARE(point < 0 ? value : QString::number(value.toDouble(), 'f', int(want.size() - point - 1)), want);
+        }
+        if (option == "--csv")
+            QVERIFY(run.out.startsWith("file,accepted,price,Kt,revisedPrice,fixedShare,DriverWeight,DriverRevised,"
+                                       "DriverRatio,DriverCapped,DriverWhy,FuelWeight")
+                    && run.out.section('\n', 0, 0).endsWith(",GeneralWhy,error"));
+    }
+
+    void revisionThatCannotBeMadeIsAUsageError_data()
+    {
+        QTest::addColumn<QByteArray>("revision");
+        QTest::addColumn<QStringList>("args");
+        QTest::addColumn<QString>("message");
+        const QString data = "examples/worked-example", noCap = "la mano de obra necesita su límite: escriba el "
+                                                                "Límite mano de obra (en %)";
+        QTest::newRow("refused file") << QByteArray(WorkedRevision).replace("0,1", "1") << QStringList{data}
+                                      << "no se puede leer la revisión de precios de R: línea 4: Factor de "
+                                         "eficiencia: «1» debe ser menor que 1";
+        QTest::newRow("labour without its cap")
+            << QByteArray(WorkedRevision).replace("2,5", "") << QStringList{data}
+            << "no se puede revisar el precio con R sobre el cálculo de " + data + ": " + noCap;
+        QTest::newRow("typed labour without its cap") << QByteArray(TypedRevision).replace("12", "") << QStringList{}
+                                                      << "no se puede revisar el precio con R: " + noCap;
+        QTest::newRow("no weights") << WorkedRevision << QStringList{}
+                                    << "no se puede revisar el precio con R: no hay pesos: escriba el peso de las "
+                                       "partidas o revise la estructura de un cálculo";
+        QTest::newRow("typed weights and data files")
+            << TypedRevision << QStringList{data}
+            << "la revisión de precios de R tiene pesos escritos, y con ficheros de datos los pesos salen del "
+               "cálculo de cada uno: quite los pesos del fichero o los ficheros de datos de la orden";
+        QTest::newRow("--compare") << WorkedRevision << QStringList{"--compare", data}
+                                   << "la opción --compare no sirve con --revise";
+    }
+    void revisionThatCannotBeMadeIsAUsageError()
+    {
+        QFETCH(QByteArray, revision);
+        QFETCH(QStringList, args);
+        QFETCH(QString, message);
+        QTemporaryDir dir;
+        writeTemp(dir, "R", revision);
+        QFile::link(ROTAVEX_SOURCE_DIR "/examples", dir.filePath("examples"));
+        const Run run = calc(QStringList{"--json", "--revise", "R"} + args, "C", {}, dir.path());
+        QCOMPARE(run.status, 2);
+        QCOMPARE(run.out, QString());
+        QCOMPARE(run.err.section('\n', 0, 0), "rotavex-calc: " + message);
+    }
+
     // Every field the program writes is explained in --help and the manual.
     void everyOutputFieldIsDocumented()
     {
@@ -994,7 +1153,26 @@ private slots:
             fields += column.split(QRegularExpression("(?<=^Obs|^Dev|^Sens)(?=[A-Z])"));
         for (const QString &line : json.out.split('\n', Qt::SkipEmptyParts))
             fields += keysOf(line);
+        const Run lotJson = calc({"--lot", LotFixture, "--json"});
+        for (const QString &line : lotJson.out.split('\n', Qt::SkipEmptyParts))
+            fields += keysOf(line) + QJsonDocument::fromJson(line.toUtf8()).object()["annual"].toObject().keys();
+        for (const QString &column : calc({"--lot", LotFixture, "--csv"}).out.section('\n', 0, 0).split(','))
+            fields += column.split(QRegularExpression("(?<=^Annual)(?=[A-Z]\\w*(Total|Costs)$)"));
         QVERIFY(fields.size() > 170);
+        // A revision's, with its items and their fields; in CSV each item's key before its field's.
+        QTemporaryDir revisions;
+        const QString revision = writeTemp(revisions, "r", WorkedRevision);
+        for (const QString &line :
+             calc({"--json", "--revise", revision, "examples/worked-example", "x"}).out.split('\n'))
+            fields += keysOf(line) + QJsonDocument::fromJson(line.toUtf8())["items"].toObject().keys()
+                      + QJsonDocument::fromJson(line.toUtf8())["items"]["Fuel"].toObject().keys();
+        const QRegularExpression itemColumn("^(Driver|Fuel|Tyres|Maintenance|Insurance|Amortisation|Financing|General)"
+                                            "(Weight|Revised|Ratio|Capped|Why)$");
+        const QString header = calc({"--csv", "--revise", revision, "examples/worked-example"}).out.section('\n', 0, 0);
+        for (const QString &column : header.split(',')) {
+            const QRegularExpressionMatch item = itemColumn.match(column);
+            fields += item.hasMatch() ? QStringList{item.captured(1), item.captured(2).toLower()} : QStringList{column};
+        }
         const QString help = calc({"--help"}).out;
         QFile manual(ROTAVEX_SOURCE_DIR "/resources/man/rotavex-calc.1");
         QVERIFY(manual.open(QIODevice::ReadOnly));
@@ -1004,6 +1182,148 @@ private slots:
             QVERIFY2(help.contains(word), qPrintable(field + " not in --help"));
             QVERIFY2(manualText.contains(word), qPrintable(field + " not in the manual"));
         }
+    }
+
+    // A lot's records: Ruta A is the worked example, 200 times a year with an
+    // offer of 350 and the lot's 10 % profit; Ruta B, the same trip on the
+    // observatory, 100 times a year.
+    void lotJsonRecords_data()
+    {
+        QTest::addColumn<QStringList>("options");
+        QTest::addColumn<QString>("field");   // the object's number, its key, the value as written
+        const QStringList fields{"0 BusClass 3",
+                                 "0 ServiceTotal 279.0269",
+                                 "0 AnnualCost 55805.377197265625",
+                                 "0 OfferDeviationPct 14.032673610316019",
+                                 "0 flagged false",
+                                 "1 ServiceTotal 248.18408",
+                                 "1 OfferedPrice null",
+                                 "1 OfferDeviationPct null",
+                                 "2 error \"Km: «abc» no es un número\"",
+                                 "3 lot \"Lote \\\"prueba\\\", uno\"",
+                                 "3 services 2",
+                                 "3 refused 1",
+                                 "3 VatPct 10",
+                                 "3 AnnualCost 80623.78540039062",
+                                 "3 AnnualHours 1200",
+                                 "3 TermTotal 390219.1213378906",
+                                 "3 OfferedAnnual 70000"};
+        for (const QString &field : fields)
+            QTest::newRow(qPrintable(field.section(' ', 0, 1))) << QStringList{} << field;
+        QTest::newRow("beyond the tolerance") << QStringList{"--tolerance", "14"} << "0 flagged true";
+    }
+    void lotJsonRecords()
+    {
+        QFETCH(QStringList, options);
+        QFETCH(QString, field);
+        const Run run = calc(QStringList{"--lot", LotFixture, "--json"} + options);
+        QCOMPARE(run.status, 1);
+        const int object = field.section(' ', 0, 0).toInt();
+        QCOMPARE(rawValue(run.out.section('\n', object, object), field.section(' ', 1, 1)), field.section(' ', 2));
+    }
+
+    // Each kind of object holds the fields listed, and no other.
+    void lotJsonKeys_data()
+    {
+        QTest::addColumn<int>("object");
+        QTest::addColumn<QString>("keys");
+        const QString annual = "AmortisationTotal DriverTotal FinancingTotal FuelTotal GeneralCosts InsuranceTotal "
+                               "MaintenanceTotal TyresTotal";
+        QTest::newRow("a service") << 0
+                                   << "AnnualCost AnnualHours AnnualKm BusClass OfferDeviationPct OfferedPrice "
+                                      "ServiceHours ServiceTotal ServicesPerYear TotalKm accepted annual flagged line "
+                                      "service "
+                                          + annual;
+        QTest::newRow("a refused service") << 2 << "accepted error line service";
+        QTest::newRow("the lot") << 3
+                                 << "AnnualBase AnnualCost AnnualHours AnnualKm AnnualProfit AnnualTotal AnnualVat "
+                                    "Drivers OfferDeviationPct OfferedAnnual ProfitPct TermTotal VatPct annual lot "
+                                    "refused services years "
+                                        + annual;
+    }
+    void lotJsonKeys()
+    {
+        QFETCH(int, object);
+        QFETCH(QString, keys);
+        const QString line = calc({"--lot", LotFixture, "--json"}).out.section('\n', object, object);
+        const QJsonObject record = QJsonDocument::fromJson(line.toUtf8()).object();
+        QCOMPARE((record.keys() + record["annual"].toObject().keys()).join(' '), keys);
+    }
+
+    // Each CSV row holds its JSON object's fields, the annual items with
+    // "Annual" before their names, and nothing else.
+    void lotCsvHoldsTheJsonFields_data()
+    {
+        QTest::addColumn<bool>("spreadsheet");
+        QTest::newRow("for programs") << false;
+        QTest::newRow("for a spreadsheet") << true;
+    }
+    void lotCsvHoldsTheJsonFields()
+    {
+        QFETCH(bool, spreadsheet);
+        const QChar separator = spreadsheet ? ';' : ',';
+        const QStringList json = calc({"--lot", LotFixture, "--json"}).out.split('\n', Qt::SkipEmptyParts);
+        const Run csv = calc(QStringList{"--lot", LotFixture, "--csv"} + QStringList(spreadsheet, "--spreadsheet"),
+                             "es_ES.UTF-8");
+        QCOMPARE(csv.status, 1);
+        QStringList rows = csv.out.split(spreadsheet ? "\r\n" : "\n", Qt::SkipEmptyParts);
+        QCOMPARE(rows.size(), 1 + json.size());
+        const QStringList columns = csvFields(rows.takeFirst(), separator);
+        for (qsizetype row = 0; row < json.size(); ++row) {
+            const QJsonObject object = QJsonDocument::fromJson(json[row].toUtf8()).object();
+            const QStringList cells = csvFields(rows[row], separator);
+            QCOMPARE(cells.size(), columns.size());
+            for (qsizetype i = 0; i < columns.size(); ++i) {
+                QString key = columns[i];
+                const bool annual = !object.contains(key) && object["annual"].toObject().contains(key.mid(6));
+                if (annual)
+                    key = key.mid(6);
+                QString value = object.contains(key) || annual ? rawValue(json[row], key) : QString();
+                value = value.startsWith('"') ? QJsonValue(object.value(key)).toString()
+                                              : value.replace("null", "").replace('.', spreadsheet ? ',' : '.');
+                QCOMPARE(columns[i] + ' ' + cells[i], columns[i] + ' ' + value);
+            }
+        }
+    }
+
+    void lotExitStatus_data()
+    {
+        QTest::addColumn<QByteArray>("lot");   // written in a temporary folder; the fixture when empty
+        QTest::addColumn<QStringList>("options");
+        QTest::addColumn<int>("status");
+        QTest::addColumn<QString>("message");
+        QFile file(ROTAVEX_SOURCE_DIR "/" + LotFixture);
+        QVERIFY(file.open(QIODevice::ReadOnly));
+        const QByteArray fixture = file.readAll();
+        QByteArray priced = fixture;
+        priced.replace("Ruta C;2;abc;0;1;10;;\n", "").replace("../../..", ROTAVEX_SOURCE_DIR);
+        QTest::newRow("all priced") << priced << QStringList{} << 0 << "";
+        QTest::newRow("one refused") << QByteArray() << QStringList{} << 1
+                                     << LotFixture + ": línea 8 (Ruta C): Km: «abc» no es un número\n";
+        QTest::newRow("its data file missing")
+            << fixture << QStringList{} << 1 << "línea 6 (Ruta A): Datos: no se ha podido cargar";
+        QTest::newRow("years wrong") << QByteArray(fixture).replace("Años;4", "Años;cuatro") << QStringList{} << 2
+                                     << "lote.csv: línea 3: Años: «cuatro» no es un número\n";
+        QTest::newRow("a data file") << example("worked-example") << QStringList{} << 2
+                                     << "no empieza por «ROTAVEX lote de servicios»";
+        QTest::newRow("missing") << QByteArray() << QStringList{"--lot", "no-existe"} << 2
+                                 << "no-existe: el fichero no existe";
+        QTest::newRow("--compare") << QByteArray() << QStringList{"--compare"} << 2
+                                   << "las opciones --lot y --compare se excluyen";
+        QTest::newRow("a data file named")
+            << QByteArray() << QStringList{"examples/worked-example"} << 2 << "con --lot no se dan ficheros de datos";
+    }
+    void lotExitStatus()
+    {
+        QFETCH(QByteArray, lot);
+        QFETCH(QStringList, options);
+        QFETCH(int, status);
+        QFETCH(QString, message);
+        QTemporaryDir dir;
+        const Run run = calc(QStringList{"--lot", lot.isEmpty() ? LotFixture : writeTemp(dir, "lote.csv", lot)}
+                             + options);
+        QCOMPARE(run.status, status);
+        QVERIFY2(run.err.contains(message), qPrintable(run.err));
     }
 
     void manualRendersWithoutWarnings()

@@ -1,5 +1,6 @@
 // The revision formula against figures worked out by hand, and what a
 // revision file or its fields may not hold.
+#include "model/cost_items.h"
 #include "report/number_format.h"
 #include "revision/revision_file.h"
 #include "revision/revision_formula.h"
@@ -79,6 +80,19 @@ private slots:
         QCOMPARE(Round(outcome.revisedPrice, 2), 1040.0);
     }
 
+    // Eight weights of two decimals that make the whole price; labour, 4.65 %,
+    // up 1 %: Kt = 1 + 0.0465 × 0.01.
+    void takesWeightsThatMakeTheWholePrice()
+    {
+        const RevisionFileReading reading = readRevisionFile(
+            Mark + "Precio;1000\r\nLímite mano de obra;2\r\n" + Columns
+            + "Conductor;4,65;100;101\r\nCombustible;10,73\r\n"
+            + "Neumáticos;19,02\r\nMantenimiento;27,8\r\nSeguros;1,67\r\nAmortización;13,51\r\nFinancieros;2,56\r\n"
+            + "Generales;20,06\r\n");
+        QVERIFY2(reading.revision, reading.refusal.c_str());
+        QCOMPARE(Round(revisePrice(*readRevisionTerms(*reading.revision).terms, std::nullopt).kt, 6), 1.000465);
+    }
+
     void keepsThePriceWhenNoIndexMoves()
     {
         const RevisionOutcome outcome = revised(
@@ -141,6 +155,20 @@ private slots:
                                                     withCalculation ? std::optional(workedExample()) : std::nullopt);
         QCOMPARE(QString::fromStdString(outcome.refusal), refusal);
         QCOMPARE(outcome.labourWithoutCap, refusal.startsWith("la mano de obra"));
+    }
+
+    // A lot's structure is its items a year, each in its own place.
+    void takesALotsStructure()
+    {
+        const Workspace example = fixtures::calculatedWorkedExample(true);
+        LotTotals totals;
+        for (std::size_t item = 0; item < costItems().size(); ++item)
+            totals.annualItems[item] = 2 * double(example.*costItems()[item].total);
+        totals.annualCost = 2 * double(example.ServiceTotal);
+        const CostStructure one = workedExample(), lot = costStructure(totals);
+        for (std::size_t item = 0; item < RevisionItemCount; ++item)
+            QCOMPARE(lot.items[item], 2 * one.items[item]);
+        QCOMPARE(lot.total, 2 * one.total);
     }
 
     void writesWhatItReads()
