@@ -8,6 +8,7 @@
 #   docs/screenshots/observatory.png   the observatory's average costs
 #   docs/screenshots/comparison.png    the results beside the observatory's
 #   docs/screenshots/reference-values.png  the reference values in use
+#   docs/screenshots/lot-window.png    the example lot of school routes, priced
 # Usage: scripts/screenshots.sh [BUILD_DIR]
 set -euo pipefail
 cd "$(dirname "$0")/.."
@@ -59,3 +60,10 @@ shoot comparison
 press Escape # closes it
 press alt+c r # Cálculo > Valores de referencia…
 shoot reference-values
+press Escape # closes it
+press alt+c l # Cálculo > Lote de servicios…
+press alt+r # its Abrir…
+xdotool type --delay 20 "$PWD/examples/school-lot.csv"
+press Return
+press alt+c # its Calcular lote
+shoot lot-window

@@ -352,6 +352,9 @@ QVariant LotTableModel::data(const QModelIndex &index, int role) const
 
 QVariant LotTableModel::headerData(int section, Qt::Orientation orientation, int role) const
 {
+    if (role == Qt::ToolTipRole && orientation == Qt::Horizontal
+        && section == int(LotColumnCount) + int(LotResultColumn::OfferDeviation))
+        return QStringLiteral("Desviación del precio ofertado respecto al coste del servicio con el beneficio");
     if (role != Qt::DisplayRole)
         return QAbstractTableModel::headerData(section, orientation, role);
     if (orientation == Qt::Vertical)

@@ -45,12 +45,12 @@ const QString FileFilter = QStringLiteral("Lotes de servicios (*.csv);;Todos los
 
 // The window as designed, and the least it shrinks to before it scrolls.
 const QSize ClientSize = twipSize(15600, 10500);
-const QSize LeastContentSize = twipSize(11400, 7800);
+const QSize LeastContentSize = twipSize(11400, 7200);
 constexpr int ButtonWidth = 1815, ButtonHeight = 495;
 
 // The widths of the table's columns: the lot's eight, then the four of
 // the figures.
-constexpr int ColumnWidths[] = {2400, 600, 750, 750, 750, 1500, 1500, 1500, 1500, 1350, 1350, 2400};
+constexpr int ColumnWidths[] = {3300, 600, 750, 750, 750, 1500, 1500, 1500, 1650, 1350, 1350, 2400};
 
 QString withCsvExtension(const QString &path)
 {
@@ -106,6 +106,8 @@ LotWindow::LotWindow(const Workspace &workspace, QWidget *parent)
     auto *scroller = new QScrollArea(this);
     scroller->setFrameShape(QFrame::NoFrame);
     scroller->setWidgetResizable(true);
+    // Tab reaches the controls, and the page scrolls to the one it reaches.
+    scroller->setFocusPolicy(Qt::NoFocus);
     scroller->setWidget(page);
     auto *outer = new QVBoxLayout(this);
     outer->setContentsMargins(0, 0, 0, 0);
@@ -392,16 +394,21 @@ void LotWindow::markChanged()
     describe();
 }
 
-// Which file the lot is, beneath the table and in the table's description
-// for a screen reader.
+// Which file the lot is, beneath the table by its name (its folder where
+// the pointer rests) and whole in the table's description for a screen reader.
 void LotWindow::describe()
 {
-    QString note = path_.isEmpty() ? QStringLiteral("Este lote aún no se ha guardado en ningún fichero.")
-                                   : QStringLiteral("Fichero: %1").arg(shownFileName(QDir::toNativeSeparators(path_)));
-    if (changed_ && !path_.isEmpty())
-        note += QStringLiteral(" Hay cambios sin guardar.");
-    file_->setText(note);
-    table_->setAccessibleDescription(summary_->text() + QLatin1Char(' ') + note);
+    const QString unsaved = changed_ && !path_.isEmpty() ? QStringLiteral(" Hay cambios sin guardar.") : QString();
+    const QString whole = shownFileName(QDir::toNativeSeparators(path_));
+    if (path_.isEmpty()) {
+        file_->setText(QStringLiteral("Este lote aún no se ha guardado en ningún fichero."));
+        file_->setToolTip(QString());
+    } else {
+        file_->setText(QStringLiteral("Fichero: %1").arg(shownFileName(QFileInfo(path_).fileName())) + unsaved);
+        file_->setToolTip(whole);
+    }
+    const QString aboutFile = path_.isEmpty() ? file_->text() : QStringLiteral("Fichero: %1.").arg(whole) + unsaved;
+    table_->setAccessibleDescription(summary_->text() + QLatin1Char(' ') + aboutFile);
 }
 
 void LotWindow::addServices()

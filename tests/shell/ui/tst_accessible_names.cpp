@@ -6,6 +6,7 @@
 #include "check/ui/check_window.h"
 #include "entry/ui/input_form.h"
 #include "entry/ui/input_windows.h"
+#include "lot/ui/lot_window.h"
 #include "model/workspace.h"
 #include "observatory/ui/observatory_window.h"
 #include "reference/ui/reference_choice.h"
@@ -147,6 +148,22 @@ void AccessibleNamesTest::everyControlNamed_data()
     load << "cmdGuardarD: Cargar ";
     QTest::newRow("frmGuardarD") << "frmGuardarD" << save;
     QTest::newRow("frmCargar") << "frmCargar" << load;
+    QTest::newRow("frmLote") << "frmLote"
+                             << QStringList{"cmdAbrir: Abrir…",
+                                            "cmdAnadir: Añadir servicio",
+                                            "cmdCalcular: Calcular lote",
+                                            "cmdCerrar: Cerrar",
+                                            "cmdCopiar: Copiar",
+                                            "cmdGuardar: Guardar…",
+                                            "cmdImprimir: Imprimir",
+                                            "cmdQuitar: Quitar servicio",
+                                            "grdServicios: Servicios del lote",
+                                            "grfLote: Gráfico de distribución de costes del lote",
+                                            "pctLote: Informe del lote",
+                                            "txtAnos: Años",
+                                            "txtBeneficio: Beneficio (%)",
+                                            "txtIVA: IVA (%)",
+                                            "txtNombre: Nombre"};
     QTest::newRow("frmAcerca") << "frmAcerca" << QStringList{"cmdAcerca: Aceptar"};
     QTest::newRow("frmResul") << "frmResul"
                               << QStringList{"Cmdcopiatex: Copiar texto al portapapeles",
@@ -184,6 +201,8 @@ void AccessibleNamesTest::everyControlNamed()
         owned = std::make_unique<SaveDataWindow>(noFile);
     else if (window == "frmCargar")
         owned = std::make_unique<LoadDataWindow>(noFile);
+    else if (window == "frmLote")
+        owned = std::make_unique<LotWindow>(ws);
     else if (window == "frmAcerca")
         owned = std::make_unique<AboutWindow>();
     else if (window == "frmResul") {
