@@ -1,6 +1,7 @@
 #include "lot_window.h"
 
 #include "lot_table_model.h"
+#include "services_table.h"
 
 #include "entry/field_check.h"
 #include "lot/lot_file.h"
@@ -19,7 +20,6 @@
 #include "widgets/window_placement.h"
 #include "widgets/wrapping_button.h"
 
-#include <QAction>
 #include <QClipboard>
 #include <QCoreApplication>
 #include <QDir>
@@ -27,15 +27,11 @@
 #include <QFileInfo>
 #include <QGridLayout>
 #include <QGuiApplication>
-#include <QHeaderView>
 #include <QLabel>
 #include <QLineEdit>
 #include <QMimeData>
 #include <QScrollArea>
-#include <QTableView>
 #include <QTimer>
-
-#include <set>
 
 namespace rotavex {
 
@@ -47,10 +43,6 @@ const QString FileFilter = QStringLiteral("Lotes de servicios (*.csv);;Todos los
 const QSize ClientSize = twipSize(15600, 10500);
 const QSize LeastContentSize = twipSize(11400, 7200);
 constexpr int ButtonWidth = 1815, ButtonHeight = 495;
-
-// The widths of the table's columns: the lot's eight, then the four of
-// the figures.
-constexpr int ColumnWidths[] = {3300, 600, 750, 750, 750, 1500, 1500, 1500, 1650, 1350, 1350, 2400};
 
 QString withCsvExtension(const QString &path)
 {
@@ -128,7 +120,8 @@ LotWindow::LotWindow(const Workspace &workspace, QWidget *parent)
     auto *tableLabel = new QLabel(QStringLiteral("&Servicios del lote"), page);
     tableLabel->setObjectName(QStringLiteral("lblServicios"));
     content->addWidget(tableLabel);
-    buildTable();
+    model_ = new LotTableModel(QString::fromStdString(systemNumberLocale().decimalSeparator), this);
+    table_ = new ServicesTable(model_, page);
     tableLabel->setBuddy(table_);
     content->addWidget(table_, 3);
 
@@ -173,8 +166,8 @@ LotWindow::LotWindow(const Workspace &workspace, QWidget *parent)
     connect(
         model_, &LotTableModel::refused, QCoreApplication::instance(),
         [](const QString &message) { prompter().inform(message); }, Qt::QueuedConnection);
-    connect(add_, &QPushButton::clicked, this, &LotWindow::addServices);
-    connect(remove_, &QPushButton::clicked, this, &LotWindow::removeServices);
+    connect(add_, &QPushButton::clicked, table_, &ServicesTable::addService);
+    connect(remove_, &QPushButton::clicked, table_, &ServicesTable::removeSelectedServices);
     connect(calculate_, &QPushButton::clicked, this, &LotWindow::calculate);
     connect(print_, &QPushButton::clicked, this, &LotWindow::print);
     connect(copy_, &QPushButton::clicked, this, &LotWindow::copy);
@@ -244,60 +237,6 @@ void LotWindow::buildFields(QGridLayout *grid)
     }
     grid->setColumnStretch(1, 1);
     grid->setHorizontalSpacing(twips(120));
-}
-
-void LotWindow::buildTable()
-{
-    model_ = new LotTableModel(QString::fromStdString(systemNumberLocale().decimalSeparator), this);
-    table_ = new QTableView;
-    table_->setObjectName(QStringLiteral("grdServicios"));
-    table_->setAccessibleName(QStringLiteral("Servicios del lote"));
-    table_->setModel(model_);
-    // Tab goes on to the buttons; the arrows go from cell to cell, and
-    // typing in a cell starts its editing as in a spreadsheet.
-    table_->setTabKeyNavigation(false);
-    table_->setEditTriggers(QAbstractItemView::DoubleClicked | QAbstractItemView::EditKeyPressed
-                            | QAbstractItemView::AnyKeyPressed);
-    table_->setSelectionMode(QAbstractItemView::ContiguousSelection);
-    table_->setMinimumHeight(twips(1800));
-    QHeaderView *header = table_->horizontalHeader();
-    for (int column = 0; column < model_->columnCount(); ++column)
-        header->resizeSection(column, twips(ColumnWidths[column]));
-    header->setStretchLastSection(true);
-    header->setHighlightSections(false);
-    table_->verticalHeader()->setDefaultSectionSize(twips(285));
-    table_->verticalHeader()->setSectionResizeMode(QHeaderView::Fixed);
-    addTableCommands();
-}
-
-// The table's own keys, also on its context menu: the ones of a spreadsheet.
-void LotWindow::addTableCommands()
-{
-    struct Command {
-        const char *caption;
-        QKeySequence keys;
-        void (LotWindow::*run)();
-    };
-    const Command commands[] = {
-        {"Añadir servicio", QKeySequence(Qt::Key_Insert), &LotWindow::addServices},
-        {"Quitar servicio", QKeySequence(Qt::CTRL | Qt::Key_Delete), &LotWindow::removeServices},
-        {"Pegar filas", QKeySequence(QKeySequence::Paste), &LotWindow::pasteRows},
-        {"Copiar celdas", QKeySequence(QKeySequence::Copy), &LotWindow::copyRows},
-    };
-    for (const Command &command : commands) {
-        auto *action = new QAction(QString::fromUtf8(command.caption), table_);
-        action->setShortcut(command.keys);
-        action->setShortcutContext(Qt::WidgetShortcut);
-        connect(action, &QAction::triggered, this, command.run);
-        table_->addAction(action);
-    }
-    auto *clear = new QAction(QStringLiteral("Vaciar celdas"), table_);
-    clear->setShortcut(QKeySequence(QKeySequence::Delete));
-    clear->setShortcutContext(Qt::WidgetShortcut);
-    connect(clear, &QAction::triggered, this,
-            [this] { model_->clearCells(table_->selectionModel()->selectedIndexes()); });
-    table_->addAction(clear);
-    table_->setContextMenuPolicy(Qt::ActionsContextMenu);
 }
 
 void LotWindow::buildButtons(QVBoxLayout *column)
@@ -409,48 +348,6 @@ void LotWindow::describe()
     }
     const QString aboutFile = path_.isEmpty() ? file_->text() : QStringLiteral("Fichero: %1.").arg(whole) + unsaved;
     table_->setAccessibleDescription(summary_->text() + QLatin1Char(' ') + aboutFile);
-}
-
-void LotWindow::addServices()
-{
-    const QModelIndex current = table_->currentIndex();
-    const int row = current.isValid() ? current.row() + 1 : model_->rowCount();
-    model_->insertServices(row, 1);
-    table_->setCurrentIndex(model_->index(row, 0));
-    table_->setFocus();
-}
-
-void LotWindow::removeServices()
-{
-    std::set<int> rows;
-    for (const QModelIndex &cell : table_->selectionModel()->selectedIndexes())
-        rows.insert(cell.row());
-    if (rows.empty() && table_->currentIndex().isValid())
-        rows.insert(table_->currentIndex().row());
-    if (rows.empty())
-        return;
-    // A contiguous selection: one block of rows.
-    const int first = *rows.begin();
-    model_->removeServices(first, *rows.rbegin() - first + 1);
-    if (model_->rowCount() > 0)
-        table_->setCurrentIndex(model_->index(std::min(first, model_->rowCount() - 1), 0));
-    table_->setFocus();
-}
-
-void LotWindow::pasteRows()
-{
-    const QString message = model_->paste(table_->currentIndex(), QGuiApplication::clipboard()->text());
-    if (!message.isEmpty())
-        prompter().inform(message);
-}
-
-void LotWindow::copyRows()
-{
-    QModelIndexList cells = table_->selectionModel()->selectedIndexes();
-    if (cells.isEmpty() && table_->currentIndex().isValid())
-        cells << table_->currentIndex();
-    if (!cells.isEmpty())
-        QGuiApplication::clipboard()->setText(model_->copy(cells));
 }
 
 QString LotWindow::folder() const { return path_.isEmpty() ? QDir::currentPath() : QFileInfo(path_).absolutePath(); }

@@ -18,13 +18,13 @@ class QGridLayout;
 class QLabel;
 class QLineEdit;
 class QPushButton;
-class QTableView;
 class QVBoxLayout;
 
 namespace rotavex {
 
 class CostChart;
 class LotTableModel;
+class ServicesTable;
 class ReportArea;
 struct Workspace;
 
@@ -51,7 +51,7 @@ public:
     QLineEdit *yearsField() const { return years_; }     // txtAnos
     QLineEdit *profitField() const { return profit_; }   // txtBeneficio
     QLineEdit *vatField() const { return vat_; }         // txtIVA
-    QTableView *table() const { return table_; }         // grdServicios
+    ServicesTable *table() const { return table_; }      // grdServicios
     LotTableModel *model() const { return model_; }
     ReportArea *reportArea() const { return report_; }            // pctLote
     CostChart *chart() const { return chart_; }                   // grfLote
@@ -81,17 +81,11 @@ public slots:
 
 private:
     void buildFields(QGridLayout *grid);
-    void buildTable();
     void buildButtons(QVBoxLayout *column);
-    void addTableCommands();
     void termEdited(QLineEdit *field);
     void checkTerm(QLineEdit *field);
     void markChanged();
     void describe();
-    void addServices();
-    void removeServices();
-    void pasteRows();
-    void copyRows();
     bool ensurePriced();
     QString folder() const;
     QString suggestedFile() const;
@@ -102,7 +96,7 @@ private:
     QLineEdit *years_ = nullptr;
     QLineEdit *profit_ = nullptr;
     QLineEdit *vat_ = nullptr;
-    QTableView *table_ = nullptr;
+    ServicesTable *table_ = nullptr;
     ReportArea *report_ = nullptr;
     CostChart *chart_ = nullptr;
     QLabel *summary_ = nullptr;

@@ -5,6 +5,7 @@
 #include "lot/lot_file.h"
 #include "lot/ui/lot_table_model.h"
 #include "lot/ui/lot_window.h"
+#include "lot/ui/services_table.h"
 #include "report/ui/report_area.h"
 #include "results/ui/cost_chart.h"
 
