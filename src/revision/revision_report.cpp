@@ -4,6 +4,19 @@
 
 namespace rotavex {
 
+std::string itemVerdict(const RevisionTerms &terms, const RevisionOutcome &outcome, std::size_t item)
+{
+    const ItemRevision &revised = outcome.items[item];
+    if (!revised.revised)
+        return "no: " + revised.why;
+    std::string why = "sí";
+    if (revised.capped)
+        why += ", con el límite de la mano de obra";
+    if (item == FuelItem && terms.efficiency > 0)
+        why += ", peso reducido por el factor de eficiencia";
+    return why;
+}
+
 namespace {
 
 constexpr int WeightColumn = 16;
@@ -84,7 +97,7 @@ private:
             report_.add(tab(ChangeColumn))
                 .add(signedNumber(Round(outcome_.price * revised.weight * (*revised.ratio - 1), 2)));
         }
-        report_.add(tab(WhyColumn)).add(text(whyText(item)));
+        report_.add(tab(WhyColumn)).add(text(itemVerdict(terms_, outcome_, item)));
         report_.add(LineBreak{});
     }
 
@@ -95,19 +108,6 @@ private:
             report_.add(number(*value));
         else
             report_.add(text(" —"));
-    }
-
-    std::string whyText(std::size_t item) const
-    {
-        const ItemRevision &revised = outcome_.items[item];
-        if (!revised.revised)
-            return "no: " + revised.why;
-        std::string why = "sí";
-        if (revised.capped)
-            why += ", con el límite de la mano de obra";
-        if (item == FuelItem && terms_.efficiency > 0)
-            why += ", peso reducido por el factor de eficiencia";
-        return why;
     }
 
     Report &report_;
