@@ -136,6 +136,7 @@ private slots:
         const QStringList pages = pdfPages(printing.printed().value(0));
         QCOMPARE(pages.size(), 1);
         QVERIFY(pages[0].contains(QRegularExpression(price + "\\s+euros")));
+        QCOMPARE(pages[0].count("(Real Decreto 55/2017)"), calculated ? 3 : 4);   // each reason whole on the page
         QVERIFY(prompts->shown.isEmpty());
     }
 
