@@ -219,13 +219,14 @@ void RevisionWindow::createTable()
     table_->setAccessibleName(QStringLiteral("Partidas del coste"));
     table_->setModel(model_);
     label->setBuddy(table_);
-    // Tab goes on to the report and the buttons; the arrows go from cell to cell.
+    // Tab goes on to the report and the buttons; the arrows go from cell to
+    // cell. The table scrolls only where a small screen cuts it.
     table_->setTabKeyNavigation(false);
     table_->setSelectionMode(QAbstractItemView::SingleSelection);
     table_->setWordWrap(false);
     table_->setTextElideMode(Qt::ElideRight);
-    table_->setHorizontalScrollBarPolicy(Qt::ScrollBarAlwaysOff);
-    table_->setVerticalScrollBarPolicy(Qt::ScrollBarAlwaysOff);
+    table_->setHorizontalScrollBarPolicy(Qt::ScrollBarAsNeeded);
+    table_->setVerticalScrollBarPolicy(Qt::ScrollBarAsNeeded);
     QHeaderView *across = table_->horizontalHeader();
     across->setSectionResizeMode(QHeaderView::Fixed);
     across->setHighlightSections(false);
