@@ -42,6 +42,7 @@ const QStringList Headings = {
     "8.Cambios en la versión 2018",
     "9. Comparar con el Observatorio",
     "10. Valores de referencia propios",
+    "11. Revisión de precios",
 };
 
 }   // namespace
@@ -103,7 +104,7 @@ private slots:
         for (; block.isValid() && !contents; block = block.next())
             contents = block.textList();
         QVERIFY(contents);
-        QCOMPARE(contents->count(), 10);
+        QCOMPARE(contents->count(), 11);
         for (const QString &heading : Headings) {
             while (block.isValid() && block.text() != heading)
                 block = block.next();
