@@ -24,15 +24,12 @@
 #include <QEvent>
 #include <QFileDialog>
 #include <QFileInfo>
-#include <QGroupBox>
 #include <QGuiApplication>
 #include <QHeaderView>
 #include <QLabel>
 #include <QLineEdit>
 #include <QMimeData>
-#include <QRadioButton>
 #include <QRegularExpression>
-#include <QSignalBlocker>
 #include <QTableView>
 
 namespace rotavex {
@@ -80,20 +77,6 @@ QPushButton *addButton(QWidget *window, const char *name, const QString &caption
     return button;
 }
 
-QString sourceCaption(RevisionWindow::WeightSource source, bool available)
-{
-    switch (source) {
-    case RevisionWindow::WeightSource::Calculation:
-        return available ? QStringLiteral("Estructura del último &cálculo")
-                         : QStringLiteral("Estructura del último &cálculo (aún no hay ninguno)");
-    case RevisionWindow::WeightSource::Lot:
-        return available ? QStringLiteral("Estructura del último l&ote calculado")
-                         : QStringLiteral("Estructura del último l&ote calculado (aún no hay ninguno)");
-    case RevisionWindow::WeightSource::Typed: break;
-    }
-    return QStringLiteral("Pesos &escritos (en % del precio)");
-}
-
 bool blank(const std::string &text) { return text.find_first_not_of(' ') == std::string::npos; }
 
 }   // namespace
@@ -120,7 +103,7 @@ QString revisionNotSavedMessage(const QString &path, const std::string &cause)
 
 RevisionWindow::RevisionWindow(StructureSource calculation, QWidget *parent)
     : QDialog(parent, Qt::Dialog | Qt::CustomizeWindowHint | Qt::WindowTitleHint | Qt::WindowCloseButtonHint),
-      structureSources_{std::move(calculation), StructureSource()}
+      sources_(new WeightSourceChoice(std::move(calculation), this))
 {
     setObjectName(QStringLiteral("frmRevision"));
     setWindowTitle(QStringLiteral("Revisión de precios"));
@@ -128,7 +111,8 @@ RevisionWindow::RevisionWindow(StructureSource calculation, QWidget *parent)
     setFont(designFont());
 
     createFields();
-    createSourceChoice();
+    sources_->setGeometry(twipRect(ContentLeft, SourcesTop, SourcesWidth, SourcesHeight));
+    connect(sources_, &WeightSourceChoice::changedByUser, this, &RevisionWindow::revise);
     createTable();
     report_ = new ReportArea(twipRect(ContentLeft, 0, ContentWidth, ReportHeight), this);
     report_->move(twips(ContentLeft), table_->geometry().bottom() + 1 + twips(ReportGap));
@@ -138,7 +122,8 @@ RevisionWindow::RevisionWindow(StructureSource calculation, QWidget *parent)
 
     QWidget *before = fields_[RevisionPlace::Name];
     for (QWidget *next : std::initializer_list<QWidget *>{
-             sources_[0], sources_[1], sources_[2], fields_[RevisionPlace::Price], fields_[RevisionPlace::Profit],
+             sources_->button(WeightSource::Calculation), sources_->button(WeightSource::Lot),
+             sources_->button(WeightSource::Typed), fields_[RevisionPlace::Price], fields_[RevisionPlace::Profit],
              fields_[RevisionPlace::LabourCap], fields_[RevisionPlace::Efficiency], table_, report_, print_,
              copyReport_, copyRows_, open_, save_, close_}) {
         setTabOrder(before, next);
@@ -182,24 +167,6 @@ void RevisionWindow::createFields()
         }
         connect(field, &QLineEdit::editingFinished, this, [this, which] { takeField(which); });
         fields_[which] = field;
-    }
-}
-
-void RevisionWindow::createSourceChoice()
-{
-    auto *box = new QGroupBox(QStringLiteral("Pesos de las partidas"), this);
-    box->setObjectName(QStringLiteral("fraPesos"));
-    box->setGeometry(twipRect(ContentLeft, SourcesTop, SourcesWidth, SourcesHeight));
-    const char *names[] = {"optCalculo", "optLote", "optEscritos"};
-    for (std::size_t source = 0; source < sources_.size(); ++source) {
-        auto *button = new QRadioButton(sourceCaption(WeightSource(source), true), box);
-        button->setObjectName(QString::fromLatin1(names[source]));
-        button->setGeometry(twipRect(120, 270 + int(source) * 330, SourcesWidth - 240, 300));
-        connect(button, &QRadioButton::toggled, this, [this, source](bool on) {
-            if (on)
-                chooseSource(WeightSource(source));
-        });
-        sources_[source] = button;
     }
 }
 
@@ -270,46 +237,8 @@ void RevisionWindow::createButtons()
 
 void RevisionWindow::setLotStructure(StructureSource lot)
 {
-    structureSources_[std::size_t(WeightSource::Lot)] = std::move(lot);
+    sources_->setLotStructure(std::move(lot));
     revise();
-}
-
-RevisionWindow::WeightSource RevisionWindow::weightSource() const
-{
-    for (std::size_t source = 0; source < sources_.size(); ++source)
-        if (sources_[source]->isChecked())
-            return WeightSource(source);
-    return WeightSource::Typed;
-}
-
-void RevisionWindow::chooseSource(WeightSource source)
-{
-    model_->setWeightsTyped(source == WeightSource::Typed);
-    revise();
-}
-
-// Which structures there are now: a choice without one is disabled and says
-// so, and the choice made gives way to the typed weights when its structure
-// has gone (a new calculation begun, say).
-void RevisionWindow::readSources()
-{
-    structure_.reset();
-    for (std::size_t source = 0; source < structureSources_.size(); ++source) {
-        const StructureSource &read = structureSources_[source];
-        const std::optional<CostStructure> structure = read ? read() : std::nullopt;
-        QRadioButton *button = sources_[source];
-        button->setText(sourceCaption(WeightSource(source), structure.has_value()));
-        button->setEnabled(structure.has_value());
-        if (!button->isChecked())
-            continue;
-        if (structure) {
-            structure_ = structure;
-        } else {
-            const QSignalBlocker quiet(sources_[std::size_t(WeightSource::Typed)]);
-            sources_[std::size_t(WeightSource::Typed)]->setChecked(true);
-            model_->setWeightsTyped(true);
-        }
-    }
 }
 
 Revision RevisionWindow::shownRevision() const
@@ -392,7 +321,8 @@ std::array<std::optional<double>, RevisionItemCount> RevisionWindow::weightsToSh
 
 void RevisionWindow::revise()
 {
-    readSources();
+    structure_ = sources_->read();
+    model_->setWeightsTyped(weightSource() == WeightSource::Typed);
     const Revision used = revision();
     const RevisionTermsReading reading = readRevisionTerms(used);
     terms_ = reading.terms.value_or(RevisionTerms());
@@ -423,16 +353,11 @@ void RevisionWindow::display(const Revision &revision, const QString &path)
     model_->setRows(revision.rows);
     // A file's own weights are typed weights; without them the revision is
     // of the first structure there is.
-    readSources();
-    WeightSource source = WeightSource::Typed;
-    if (!readRevisionTerms(revision).terms.value_or(RevisionTerms()).typedWeights())
-        for (WeightSource structure : {WeightSource::Calculation, WeightSource::Lot})
-            if (source == WeightSource::Typed && sourceButton(structure)->isEnabled())
-                source = structure;
-    const bool changed = !sourceButton(source)->isChecked();
-    sourceButton(source)->setChecked(true);
-    if (!changed)
-        revise();
+    sources_->read();
+    sources_->choose(readRevisionTerms(revision).terms.value_or(RevisionTerms()).typedWeights()
+                         ? WeightSource::Typed
+                         : sources_->firstAvailable());
+    revise();
     path_ = path;
     savedBytes_ = revisionFileBytes(this->revision());
     describe();

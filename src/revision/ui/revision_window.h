@@ -9,7 +9,7 @@
 // revision changed is never lost without a question. The window stays open
 // beside the others, so that a new calculation can be revised at once.
 
-#include "revision/revision_formula.h"
+#include "weight_source_choice.h"
 
 #include <QDialog>
 
@@ -31,9 +31,8 @@ class RevisionTableModel;
 class RevisionWindow : public QDialog {
     Q_OBJECT
 public:
-    enum class WeightSource { Calculation, Lot, Typed };
-    // A structure, or none when there is none to revise (no calculation yet).
-    using StructureSource = std::function<std::optional<CostStructure>()>;
+    using WeightSource = rotavex::WeightSource;
+    using StructureSource = rotavex::StructureSource;
 
     explicit RevisionWindow(StructureSource calculation, QWidget *parent = nullptr);
     // The lot last priced; while it is unset the choice stays disabled.
@@ -47,7 +46,7 @@ public:
     // The revision as the window would save it: with a structure's weights,
     // none of its own.
     Revision revision() const;
-    WeightSource weightSource() const;
+    WeightSource weightSource() const { return sources_->chosen(); }
     const RevisionOutcome &outcome() const { return outcome_; }
     bool hasUnsavedChanges() const;
     const QString &shownFile() const { return path_; }
@@ -55,7 +54,7 @@ public:
     // The five texts in the order of RevisionPlace: Nombre, Precio,
     // Beneficio, Límite mano de obra and Factor de eficiencia.
     QLineEdit *field(RevisionPlace::Field which) const { return fields_[std::size_t(which)]; }
-    QRadioButton *sourceButton(WeightSource source) const { return sources_[std::size_t(source)]; }
+    QRadioButton *sourceButton(WeightSource source) const { return sources_->button(source); }
     QTableView *table() const { return table_; }
     RevisionTableModel *model() const { return model_; }
     ReportArea *reportArea() const { return report_; }
@@ -85,11 +84,8 @@ protected:
 
 private:
     void createFields();
-    void createSourceChoice();
     void createTable();
     void createButtons();
-    void chooseSource(WeightSource source);
-    void readSources();
     void takeField(std::size_t which);
     void takeFields();
     Revision shownRevision() const;
@@ -99,11 +95,10 @@ private:
     QString folder() const;
     QString suggestedFile() const;
 
-    std::array<StructureSource, 2> structureSources_;   // the calculation's, the lot's
-    std::optional<CostStructure> structure_;            // of the source chosen, as last read
+    std::optional<CostStructure> structure_;   // of the source chosen, as last read
     std::array<QLineEdit *, 5> fields_{};
     std::array<QString, 5> accepted_;   // each field's text as last checked
-    std::array<QRadioButton *, 3> sources_{};
+    WeightSourceChoice *sources_ = nullptr;
     RevisionTableModel *model_ = nullptr;
     QTableView *table_ = nullptr;
     QLabel *note_ = nullptr;
