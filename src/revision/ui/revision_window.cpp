@@ -54,15 +54,14 @@ constexpr int ColumnWidths[] = {1440, 1260, 1260, 900};
 struct FieldDesign {
     const char *name;
     const char *label;
-    const char *accessibleName;
 };
 // By RevisionPlace::Field, up to Efficiency.
 constexpr FieldDesign FieldDesigns[] = {
-    {"txtNombre", "&Nombre", "Nombre"},
-    {"txtPrecio", "&Precio (euros)", "Precio (euros)"},
-    {"txtBeneficio", "&Beneficio (%)", "Beneficio (%)"},
-    {"txtLimite", "&Límite mano de obra (%)", "Límite mano de obra (%)"},
-    {"txtEficiencia", "&Factor de eficiencia", "Factor de eficiencia"},
+    {"txtNombre", "&Nombre"},
+    {"txtPrecio", "&Precio (euros)"},
+    {"txtBeneficio", "&Beneficio (%)"},
+    {"txtLimite", "&Límite mano de obra (%)"},
+    {"txtEficiencia", "&Factor de eficiencia"},
 };
 
 constexpr std::string Revision::*HeaderTexts[] = {&Revision::name, &Revision::price, &Revision::profitPct,
@@ -152,7 +151,7 @@ void RevisionWindow::createFields()
         const FieldDesign &design = FieldDesigns[which];
         auto *field = new QLineEdit(this);
         field->setObjectName(QString::fromLatin1(design.name));
-        field->setAccessibleName(QString::fromUtf8(design.accessibleName));
+        field->setAccessibleName(QString::fromUtf8(design.label).remove(QLatin1Char('&')));
         field->setMaxLength(which == RevisionPlace::Name ? 200 : int(MaxFieldTextLength));
         auto *label = new QLabel(QString::fromUtf8(design.label), this);
         label->setObjectName(QString::fromLatin1(design.name).replace(0, 3, QStringLiteral("lbl")));
