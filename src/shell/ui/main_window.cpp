@@ -161,6 +161,7 @@ void MainWindow::createMenus()
     commands_.calculate = addItem(calculation, "mnuCalc", QStringLiteral("&Calcular"),
                                   QKeySequence(Qt::CTRL | Qt::Key_C));
     commands_.compare = addItem(calculation, "mnuCompara", QStringLiteral("C&omparar con el Observatorio"));
+    commands_.revision = addItem(calculation, "mnuRevision", QStringLiteral("R&evisión de precios…"));
 
     QMenu *windows = menuBar()->addMenu(QStringLiteral("&Ventanas"));
     windows->setObjectName(QStringLiteral("ventana"));
@@ -363,6 +364,9 @@ void MainWindow::calculateCommand()
 
 bool MainWindow::confirmExit()
 {
+    for (const std::function<bool()> &mayEnd : exitSteps_)
+        if (!mayEnd())
+            return false;
     if (!workspace_.DataSaved) {
         switch (prompter().askYesNoCancel(SaveQuestion)) {
         case Answer::Cancel: return false;

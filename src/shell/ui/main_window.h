@@ -12,6 +12,7 @@
 #include <array>
 #include <functional>
 #include <memory>
+#include <vector>
 
 class QAction;
 class QLabel;
@@ -37,6 +38,7 @@ struct MainCommands {
     QAction *check = nullptr;
     QAction *calculate = nullptr;
     QAction *compare = nullptr;
+    QAction *revision = nullptr;
     QAction *showGeneral = nullptr;   // Ventanas
     QAction *showVehicle = nullptr;
     QAction *showRunning = nullptr;
@@ -92,6 +94,10 @@ public:
     // The save step of the exit procedure: opens the save window modally
     // and returns when it has closed, whatever the user did there.
     void setSaveStep(std::function<void()> saveStep) { saveStep_ = std::move(saveStep); }
+    // A step asked before the data's save question, for a window whose own
+    // changes are not saved: it asks about them and says whether the
+    // program may end (false when the user would rather stay).
+    void addExitStep(std::function<bool()> mayEnd) { exitSteps_.push_back(std::move(mayEnd)); }
 
     void activateChild(QMdiSubWindow *frame);   // a minimised child stays minimised
     void restoreAndActivateChild(QMdiSubWindow *frame);
@@ -134,6 +140,7 @@ private:
     QLabel *referencePanel_ = nullptr;
     QLabel *datePanel_ = nullptr;
     std::function<void()> saveStep_;
+    std::vector<std::function<bool()>> exitSteps_;
     bool exitConfirmed_ = false;
 };
 

@@ -33,11 +33,13 @@ ProgramCommands::ProgramCommands(MainWindow &main) : QObject(&main), main_(main)
     connect(commands.reference, &QAction::triggered, this,
             [this] { openReferenceWindow(&main_, main_.referenceChoice()); });
     connect(commands.compare, &QAction::triggered, this, [this] { openComparisonWindow(&main_, main_.study()); });
+    connect(commands.revision, &QAction::triggered, this, &ProgramCommands::openRevision);
     connect(commands.save, &QAction::triggered, this, &ProgramCommands::openSave);
     connect(commands.load, &QAction::triggered, this, &ProgramCommands::openLoad);
     connect(commands.help, &QAction::triggered, this, [] { showHelpWindow(); });
     connect(commands.about, &QAction::triggered, this, [this] { showAboutWindow(&main_); });
     main_.setSaveStep([this] { openSave(); });
+    main_.addExitStep([this] { return !revision_ || revision_->mayDropRevision(); });
     // The calculation shown is printed; without one, whatever the workspace
     // and the trip window hold.
     results_->setPrintAction([this] {
@@ -74,6 +76,33 @@ void ProgramCommands::openLoad()
 {
     openLoadWindow(&main_,
                    [this](const QString &path) { return loadIntoWindows(path, main_.study(), main_.inputWindows()); });
+}
+
+void ProgramCommands::openRevision()
+{
+    if (!revision_) {
+        revision_ = new RevisionWindow(
+            [this]() -> std::optional<CostStructure> {
+                const std::optional<CalculatedResults> &calculation = main_.study().lastCalculation();
+                if (!calculation)
+                    return std::nullopt;
+                return costStructure(calculation->results);
+            },
+            &main_);
+        revision_->setAttribute(Qt::WA_DeleteOnClose);
+        if (lotStructure_)
+            revision_->setLotStructure(lotStructure_);
+    }
+    revision_->show();
+    revision_->raise();
+    revision_->activateWindow();
+}
+
+void ProgramCommands::setLotStructure(RevisionWindow::StructureSource lot)
+{
+    lotStructure_ = std::move(lot);
+    if (revision_)
+        revision_->setLotStructure(lotStructure_);
 }
 
 }   // namespace rotavex

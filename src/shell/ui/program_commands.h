@@ -1,9 +1,13 @@
 #pragma once
 // Connects the main window's commands to the windows they open: the data
 // check and the calculation, the results, saving and loading, the
-// observatory table, the reference values, help and About.
+// observatory table, the reference values, the price revision, help and
+// About.
+
+#include "revision/ui/revision_window.h"
 
 #include <QObject>
+#include <QPointer>
 
 namespace rotavex {
 
@@ -18,10 +22,17 @@ public:
     void openCheck();
     void openSave();
     void openLoad();
+    // "Revisión de precios…": one window, opened or brought to the front.
+    void openRevision();
+    RevisionWindow *revisionWindow() const { return revision_; }
+    // The lot last priced, for the revision's choice of weights.
+    void setLotStructure(RevisionWindow::StructureSource lot);
 
 private:
     MainWindow &main_;
     ResultsPresenter *results_;
+    QPointer<RevisionWindow> revision_;
+    RevisionWindow::StructureSource lotStructure_;
 };
 
 }   // namespace rotavex
