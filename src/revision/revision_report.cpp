@@ -64,10 +64,12 @@ public:
         if (paper_ && reasons())
             report_.line();
         report_.line({text("Parte fija (F):"), tab(FigureColumn), number(Round(outcome_.fixedShare, 4))});
-        report_.add(BoldItem{true});
-        report_.line({text("Kt = F + suma de peso × ratio:"), tab(FigureColumn), number(Round(outcome_.kt, 4))});
-        report_.line({text("Precio revisado (Pt = P0 × Kt):"), tab(FigureColumn),
-                      number(Round(outcome_.revisedPrice, 2)), text("euros")});
+        report_.add(BoldItem{true}).add(text("Kt = F + suma de peso × ratio:"));
+        boldAt(FigureColumn);
+        report_.add(number(Round(outcome_.kt, 4))).add(LineBreak{});
+        report_.add(text("Precio revisado (Pt = P0 × Kt):"));
+        boldAt(FigureColumn);
+        report_.add(number(Round(outcome_.revisedPrice, 2))).add(text("euros")).add(LineBreak{});
         report_.add(BoldItem{false});
     }
 
