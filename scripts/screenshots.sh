@@ -9,6 +9,7 @@
 #   docs/screenshots/comparison.png    the results beside the observatory's
 #   docs/screenshots/reference-values.png  the reference values in use
 #   docs/screenshots/lot-window.png    the example lot of school routes, priced
+#   docs/screenshots/revision-window.png   the example's price revised
 # Usage: scripts/screenshots.sh [BUILD_DIR]
 set -euo pipefail
 cd "$(dirname "$0")/.."
@@ -39,6 +40,17 @@ press() {
     xdotool key "$@"
     sleep 1.5
 }
+# Text typed as the user types it, accents included.
+typing() {
+    LC_ALL=C.UTF-8 xdotool type --delay 40 "$1"
+    sleep 0.5
+}
+# The table's current cell: F2, the text, Enter.
+cell() {
+    press F2
+    typing "$1"
+    press Return
+}
 # The whole screen, less the empty desktop around the program.
 shoot() {
     import -window root miff:- | convert - -trim +repage "$out/$1.png"
@@ -63,7 +75,22 @@ shoot reference-values
 press Escape # closes it
 press alt+c l # Cálculo > Lote de servicios…
 press alt+r # its Abrir…
-xdotool type --delay 20 "$PWD/examples/school-lot.csv"
+xdotool type --delay 20 "$PWD/examples/lots/school-lot.csv"
 press Return
 press alt+c # its Calcular lote
 shoot lot-window
+press Escape # closes it
+press alt+c e # Cálculo > Revisión de precios…, on the calculation's structure
+typing "Contrato 12/2024, revisión 2026"
+press Tab Tab # past the choice of weights, to Precio
+for figure in 279,03 6 2,5 0; do
+    typing $figure
+    press Tab
+done
+# into the table: each item's initial and final index
+press Right
+cell 100; press Right; cell 103,4; press Down Left
+cell 131,2; press Right; cell 118,7; press Down Left
+cell 100; press Right; cell 104; press Down Left
+cell 100; press Right; cell 102
+shoot revision-window

@@ -4,6 +4,19 @@
 
 namespace rotavex {
 
+std::string itemVerdict(const RevisionTerms &terms, const RevisionOutcome &outcome, std::size_t item)
+{
+    const ItemRevision &revised = outcome.items[item];
+    if (!revised.revised)
+        return "no: " + revised.why;
+    std::string why = "sí";
+    if (revised.capped)
+        why += ", con el límite de la mano de obra";
+    if (item == FuelItem && terms.efficiency > 0)
+        why += ", peso reducido por el factor de eficiencia";
+    return why;
+}
+
 namespace {
 
 constexpr int WeightColumn = 16;
@@ -19,8 +32,12 @@ const std::string PaperRule(87, '-');
 
 class RevisionBody {
 public:
-    RevisionBody(Report &report, const Revision &revision, const RevisionTerms &terms, const RevisionOutcome &outcome)
-        : report_(report), revision_(revision), terms_(terms), outcome_(outcome)
+    // On paper the verdicts' reasons are too long for the last column of a
+    // page: the column says only "sí" or "no", and the reasons follow the
+    // table, one line each.
+    RevisionBody(Report &report, const Revision &revision, const RevisionTerms &terms, const RevisionOutcome &outcome,
+                 bool paper)
+        : report_(report), revision_(revision), terms_(terms), outcome_(outcome), paper_(paper)
     {
     }
 
@@ -44,11 +61,15 @@ public:
         report_.line();
         items();
         report_.line();
+        if (paper_ && reasons())
+            report_.line();
         report_.line({text("Parte fija (F):"), tab(FigureColumn), number(Round(outcome_.fixedShare, 4))});
-        report_.add(BoldItem{true});
-        report_.line({text("Kt = F + suma de peso × ratio:"), tab(FigureColumn), number(Round(outcome_.kt, 4))});
-        report_.line({text("Precio revisado (Pt = P0 × Kt):"), tab(FigureColumn),
-                      number(Round(outcome_.revisedPrice, 2)), text("euros")});
+        report_.add(BoldItem{true}).add(text("Kt = F + suma de peso × ratio:"));
+        boldAt(FigureColumn);
+        report_.add(number(Round(outcome_.kt, 4))).add(LineBreak{});
+        report_.add(text("Precio revisado (Pt = P0 × Kt):"));
+        boldAt(FigureColumn);
+        report_.add(number(Round(outcome_.revisedPrice, 2))).add(text("euros")).add(LineBreak{});
         report_.add(BoldItem{false});
     }
 
@@ -84,8 +105,26 @@ private:
             report_.add(tab(ChangeColumn))
                 .add(signedNumber(Round(outcome_.price * revised.weight * (*revised.ratio - 1), 2)));
         }
-        report_.add(tab(WhyColumn)).add(text(whyText(item)));
+        const std::string verdict = itemVerdict(terms_, outcome_, item);
+        report_.add(tab(WhyColumn)).add(text(paper_ ? verdict.substr(0, verdict.find_first_of(":,")) : verdict));
         report_.add(LineBreak{});
+    }
+
+    // "Seguros: no, no tiene índices", for each item whose verdict says
+    // more than "sí"; whether there was any.
+    bool reasons()
+    {
+        bool any = false;
+        for (std::size_t item = 0; item < RevisionItemCount; ++item) {
+            std::string verdict = itemVerdict(terms_, outcome_, item);
+            if (verdict == "sí")
+                continue;
+            if (verdict.compare(0, 4, "no: ") == 0)
+                verdict.replace(2, 1, ",");
+            report_.line(std::string(revisionItems()[item].label) + ": " + verdict);
+            any = true;
+        }
+        return any;
     }
 
     void optionalNumber(int column, const std::optional<double> &value)
@@ -97,23 +136,11 @@ private:
             report_.add(text(" —"));
     }
 
-    std::string whyText(std::size_t item) const
-    {
-        const ItemRevision &revised = outcome_.items[item];
-        if (!revised.revised)
-            return "no: " + revised.why;
-        std::string why = "sí";
-        if (revised.capped)
-            why += ", con el límite de la mano de obra";
-        if (item == FuelItem && terms_.efficiency > 0)
-            why += ", peso reducido por el factor de eficiencia";
-        return why;
-    }
-
     Report &report_;
     const Revision &revision_;
     const RevisionTerms &terms_;
     const RevisionOutcome &outcome_;
+    const bool paper_;
 };
 
 std::string figure(double value, int decimals, const std::string &separator)
@@ -126,7 +153,7 @@ std::string figure(double value, int decimals, const std::string &separator)
 Report revisionReport(const Revision &revision, const RevisionTerms &terms, const RevisionOutcome &outcome)
 {
     Report report;
-    RevisionBody(report, revision, terms, outcome).write();
+    RevisionBody(report, revision, terms, outcome, false).write();
     return report;
 }
 
@@ -136,7 +163,7 @@ Report printedRevisionReport(const Revision &revision, const RevisionTerms &term
     Report report;
     printedHeading(report, "Revisión de precios", PaperRule);
     report.add(BoldItem{false}).add(FontSizeItem{8});
-    RevisionBody(report, revision, terms, outcome).write();
+    RevisionBody(report, revision, terms, outcome, true).write();
     report.line();
     report.line({text("Revisión calculada el "), DateItem{when}, text(" a las "), TimeItem{when}});
     report.add(FontSizeItem{12});

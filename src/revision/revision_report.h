@@ -14,6 +14,10 @@ Report revisionReport(const Revision &revision, const RevisionTerms &terms, cons
 Report printedRevisionReport(const Revision &revision, const RevisionTerms &terms, const RevisionOutcome &outcome,
                              const DateTime &when);
 
+// Whether the item is revised ("sí", with the cap or the efficiency factor
+// where they changed it) or why not ("no: …"), as the report words it.
+std::string itemVerdict(const RevisionTerms &terms, const RevisionOutcome &outcome, std::size_t item);
+
 // The items as tab-separated rows under their column names, for a
 // spreadsheet to paste.
 std::string revisionTabSeparatedRows(const RevisionTerms &terms, const RevisionOutcome &outcome,

@@ -4,6 +4,7 @@
 #include "report/plain_text.h"
 
 #include "fixtures/worked_example.h"
+#include "report/report_fixture.h"
 
 #include <QTest>
 
@@ -179,16 +180,8 @@ private slots:
     {
         const ComparisonStudyOutcome outcome = studyAgainstObservatory(workedExample());
         for (const Report &report :
-             {comparisonScreenReport(*outcome.study, 20), comparisonPaperReport(*outcome.study, 20, DateTime{})}) {
-            bool bold = false;
-            int boldTabs = 0;
-            for (const ReportItem &item : report.items) {
-                if (const auto *weight = std::get_if<BoldItem>(&item))
-                    bold = weight->on;
-                boldTabs += bold && std::holds_alternative<TabItem>(item);
-            }
-            QCOMPARE(boldTabs, 0);
-        }
+             {comparisonScreenReport(*outcome.study, 20), comparisonPaperReport(*outcome.study, 20, DateTime{})})
+            QCOMPARE(testing::boldTabs(report), 0);
     }
 };
 

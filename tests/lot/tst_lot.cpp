@@ -7,6 +7,8 @@
 
 #include "fixtures/file_contents.h"
 #include "fixtures/worked_example.h"
+#include "lot/lot_report.h"
+#include "report/report_fixture.h"
 
 #include <QTemporaryDir>
 #include <QtTest>
@@ -88,6 +90,7 @@ private slots:
         for (double item : totals.annualItems)
             items += item;
         QCOMPARE(cents(items), 113188.94);
+        QCOMPARE(testing::boldTabs(lotReport(lot, pricing)), 0);
     }
 
     // A service that cannot be priced is refused alone, in words that say

@@ -14,6 +14,21 @@ namespace rotavex::testing {
 using fixtures::calculatedWorkedExample;
 using fixtures::workedExampleTexts;
 
+// Bold letters are wider, and a column is measured in the current font: the
+// tabs a report takes while bold, which would stand off the columns of its
+// other lines.
+inline int boldTabs(const Report &report)
+{
+    bool bold = false;
+    int tabs = 0;
+    for (const ReportItem &item : report.items) {
+        if (const auto *weight = std::get_if<BoldItem>(&item))
+            bold = weight->on;
+        tabs += bold && std::holds_alternative<TabItem>(item);
+    }
+    return tabs;
+}
+
 inline NumberLocale localeWith(const QString &decimalSeparator)
 {
     NumberLocale locale;

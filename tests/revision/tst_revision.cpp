@@ -6,6 +6,8 @@
 #include "revision/revision_formula.h"
 
 #include "fixtures/worked_example.h"
+#include "report/report_fixture.h"
+#include "revision/revision_report.h"
 
 #include <QtTest>
 
@@ -61,6 +63,7 @@ private slots:
         QCOMPARE(Round(outcome.fixedShare, 4), 0.4591);
         QCOMPARE(Round(outcome.kt, 4), 0.9977);
         QCOMPARE(Round(outcome.revisedPrice, 2), 295.09);
+        QCOMPARE(testing::boldTabs(revisionReport({}, {}, outcome)), 0);
     }
 
     // 1000 euros, labour 40 % up 10 % under a 12 % cap, fuel 0.5 % (not

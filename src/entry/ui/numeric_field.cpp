@@ -44,6 +44,14 @@ private:
 
 }   // namespace
 
+void informAsTheFocusMoves(const QString &text)
+{
+    if (QGuiApplication::mouseButtons() != Qt::NoButton)
+        new MessageAfterClick(text);
+    else
+        prompter().inform(text);
+}
+
 QWidget *childWindowOf(const QWidget *control)
 {
     for (QWidget *w = const_cast<QWidget *>(control); w; w = w->parentWidget())
@@ -92,13 +100,10 @@ void NumericField::checkNumericField()
     workspace_.DataSaved = false;
     const FieldCheckOutcome outcome = CheckNumericField(text().toStdString(), isReadOnly());
     const QString checked = QString::fromStdString(outcome.text);
-    const bool byClick = QGuiApplication::mouseButtons() != Qt::NoButton;
-    if (outcome.message && !byClick)
-        prompter().inform(QString::fromUtf8(outcome.message->data(), int(outcome.message->size())));
+    if (outcome.message)
+        informAsTheFocusMoves(QString::fromUtf8(outcome.message->data(), int(outcome.message->size())));
     if (checked != text())
         setText(checked);
-    if (outcome.message && byClick)
-        new MessageAfterClick(QString::fromUtf8(outcome.message->data(), int(outcome.message->size())));
 }
 
 void NumericField::normaliseDecimalComma()

@@ -42,6 +42,12 @@ private:
     Workspace &workspace_;
 };
 
+// The message of a check run as the focus leaves a field: shown at once when
+// the keyboard moved the focus; when a click did, once the mouse button is
+// released, so that the click the user began on another control completes
+// first instead of leaving that control held down under the message box.
+void informAsTheFocusMoves(const QString &text);
+
 // The child window a control belongs to: its MDI sub-window, or its own
 // top-level window when it is shown on its own.
 QWidget *childWindowOf(const QWidget *control);

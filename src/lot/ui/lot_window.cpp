@@ -383,6 +383,7 @@ bool LotWindow::calculate()
     chart_->setData(lotChartColumns(pricing));
     model_->showPricing(std::move(pricing));
     describe();
+    emit lotPriced(model_->pricing()->totals);
     return true;
 }
 

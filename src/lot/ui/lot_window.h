@@ -75,6 +75,11 @@ public:
     // when the user would rather keep the lot open.
     bool mayDropLot();
 
+signals:
+    // The lot has been priced: its totals, as the price revision takes a
+    // lot's cost structure.
+    void lotPriced(const rotavex::LotTotals &totals);
+
 public slots:
     // Cerrar, Escape and the title bar's close all come here.
     void reject() override;

@@ -5,6 +5,7 @@
 
 #include "reference/reference_file.h"
 #include "report/ui/number_locale.h"
+#include "storage/ui/file_name_text.h"
 #include "widgets/design_font.h"
 #include "widgets/enter_key.h"
 #include "widgets/program_pictures.h"
@@ -41,13 +42,6 @@ QPushButton *addButton(QWidget *window, const char *name, const QString &caption
     button->setAccessibleName(caption);
     button->setGeometry(twipRect(ButtonsLeft, top, ButtonsWidth, height));
     return button;
-}
-
-// A name the user typed without an extension gets the one of the files
-// the window lists.
-QString withCsvExtension(const QString &path)
-{
-    return QFileInfo(path).suffix().isEmpty() ? path + QStringLiteral(".csv") : path;
 }
 
 }   // namespace

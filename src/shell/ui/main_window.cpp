@@ -162,6 +162,7 @@ void MainWindow::createMenus()
                                   QKeySequence(Qt::CTRL | Qt::Key_C));
     commands_.compare = addItem(calculation, "mnuCompara", QStringLiteral("C&omparar con el Observatorio"));
     commands_.lot = addItem(calculation, "mnuLote", QStringLiteral("&Lote de servicios…"));
+    commands_.revision = addItem(calculation, "mnuRevision", QStringLiteral("R&evisión de precios…"));
 
     QMenu *windows = menuBar()->addMenu(QStringLiteral("&Ventanas"));
     windows->setObjectName(QStringLiteral("ventana"));
@@ -364,8 +365,8 @@ void MainWindow::calculateCommand()
 
 bool MainWindow::confirmExit()
 {
-    for (const std::function<bool()> &step : exitSteps_)
-        if (!step())
+    for (const std::function<bool()> &mayEnd : exitSteps_)
+        if (!mayEnd())
             return false;
     if (!workspace_.DataSaved) {
         switch (prompter().askYesNoCancel(SaveQuestion)) {

@@ -39,6 +39,7 @@ struct MainCommands {
     QAction *calculate = nullptr;
     QAction *compare = nullptr;
     QAction *lot = nullptr;
+    QAction *revision = nullptr;
     QAction *showGeneral = nullptr;   // Ventanas
     QAction *showVehicle = nullptr;
     QAction *showRunning = nullptr;
@@ -94,9 +95,10 @@ public:
     // The save step of the exit procedure: opens the save window modally
     // and returns when it has closed, whatever the user did there.
     void setSaveStep(std::function<void()> saveStep) { saveStep_ = std::move(saveStep); }
-    // A window with work of its own not saved (a lot of services) is asked
-    // about first; false keeps the program running.
-    void addExitStep(std::function<bool()> exitStep) { exitSteps_.push_back(std::move(exitStep)); }
+    // A step asked before the data's save question, for a window whose own
+    // changes are not saved: it asks about them and says whether the
+    // program may end (false when the user would rather stay).
+    void addExitStep(std::function<bool()> mayEnd) { exitSteps_.push_back(std::move(mayEnd)); }
 
     void activateChild(QMdiSubWindow *frame);   // a minimised child stays minimised
     void restoreAndActivateChild(QMdiSubWindow *frame);

@@ -2,6 +2,8 @@
 
 #include "storage/windows1252.h"
 
+#include <QFileInfo>
+
 namespace rotavex {
 
 namespace {
@@ -88,6 +90,11 @@ QString readableFileName(const QString &name)
         }
     }
     return readable;
+}
+
+QString withCsvExtension(const QString &path)
+{
+    return QFileInfo(path).suffix().isEmpty() ? path + QStringLiteral(".csv") : path;
 }
 
 }   // namespace rotavex

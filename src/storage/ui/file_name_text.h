@@ -19,4 +19,8 @@ QByteArray fileNameBytes(const QString &name);
 // Windows-1252 character it stands for on the share it came from.
 QString readableFileName(const QString &name);
 
+// A spreadsheet file's name as the user typed it, with ".csv" when it has
+// no extension, the one of the files the dialogs list.
+QString withCsvExtension(const QString &path);
+
 }   // namespace rotavex

@@ -12,6 +12,7 @@
 #include "reference/ui/reference_choice.h"
 #include "reference/ui/reference_window.h"
 #include "results/ui/results_window.h"
+#include "revision/ui/revision_window.h"
 #include "shell/ui/about_window.h"
 #include "storage/ui/load_data_window.h"
 #include "storage/ui/save_data_window.h"
@@ -139,6 +140,25 @@ void AccessibleNamesTest::everyControlNamed_data()
                                              "cmdUsar: Usar estos valores",
                                              "grdValores: Valores de referencia",
                                              "txtNombre: Nombre"};
+    const QString none = " (aún no hay ninguno)";
+    QTest::newRow("frmRevision") << "frmRevision"
+                                 << QStringList{"cmdAbrir: Abrir…",
+                                                "cmdCerrar: Cerrar",
+                                                "cmdCopiarInforme: Copiar informe",
+                                                "cmdCopiarTabla: Copiar tabla",
+                                                "cmdGuardar: Guardar…",
+                                                "cmdImprimir: Imprimir",
+                                                "fraPesos: Pesos de las partidas",
+                                                "grdPartidas: Partidas del coste",
+                                                "optCalculo: Estructura del último cálculo" + none,
+                                                "optEscritos: Pesos escritos (en % del precio)",
+                                                "optLote: Estructura del último lote calculado" + none,
+                                                "pctRevision: Informe de la revisión de precios",
+                                                "txtBeneficio: Beneficio (%)",
+                                                "txtEficiencia: Factor de eficiencia",
+                                                "txtLimite: Límite mano de obra (%)",
+                                                "txtNombre: Nombre",
+                                                "txtPrecio: Precio (euros)"};
     const QStringList fileLists{"cmdCancel: Cancelar", "DirX: Carpetas", "drvX: Unidades", "filX: Archivos",
                                 "txtX: Nombre de Archivo"};
     QStringList save = fileLists, load = fileLists;
@@ -197,6 +217,8 @@ void AccessibleNamesTest::everyControlNamed()
         owned = std::make_unique<ObservatoryWindow>();
     else if (window == "frmRefer")
         owned = std::make_unique<ReferenceWindow>(choice);
+    else if (window == "frmRevision")
+        owned = std::make_unique<RevisionWindow>([] { return std::optional<CostStructure>(); });
     else if (window == "frmGuardarD")
         owned = std::make_unique<SaveDataWindow>(noFile);
     else if (window == "frmCargar")

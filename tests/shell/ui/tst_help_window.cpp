@@ -43,6 +43,7 @@ const QStringList Headings = {
     "9. Comparar con el Observatorio",
     "10. Valores de referencia propios",
     "11. Lote de servicios",
+    "12. Revisión de precios",
 };
 
 }   // namespace
@@ -104,7 +105,7 @@ private slots:
         for (; block.isValid() && !contents; block = block.next())
             contents = block.textList();
         QVERIFY(contents);
-        QCOMPARE(contents->count(), 11);
+        QCOMPARE(contents->count(), 12);
         for (const QString &heading : Headings) {
             while (block.isValid() && block.text() != heading)
                 block = block.next();
