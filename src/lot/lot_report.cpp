@@ -24,7 +24,8 @@ DoubleItem amount(double value) { return number(Round(value, 2)); }
 
 class LotBody {
 public:
-    LotBody(Report &report, const Lot &lot, const LotPricing &pricing) : report_(report), lot_(lot), pricing_(pricing)
+    LotBody(Report &report, const Lot &lot, const LotPricing &pricing, ServiceLines lines)
+        : report_(report), lot_(lot), pricing_(pricing), lines_(lines)
     {
     }
 
@@ -68,6 +69,19 @@ private:
 
     void services()
     {
+        if (lines_ == ServiceLines::Listed)
+            serviceLines();
+        report_.line(
+            "Servicios calculados: " + std::to_string(pricing_.totals.priced)
+            + "; rechazados: " + std::to_string(pricing_.totals.refused) + "."
+            + (lines_ == ServiceLines::InTheTable ? " Las cifras de cada servicio están en su fila de la tabla." : ""));
+        if (pricing_.totals.offeredAnnual)
+            report_.line({text(std::string(OutOfLineMark) + ": la oferta se aparta en más del"),
+                          number(pricing_.tolerancePct), text("% del coste con beneficio, por encima o por debajo.")});
+    }
+
+    void serviceLines()
+    {
         report_.add(BoldItem{true}).add(text("Servicio"));
         const std::pair<int, const char *> headings[] = {{ClassColumn, "Clase"},
                                                          {PerYearColumn, " Al año"},
@@ -87,11 +101,6 @@ private:
         for (const ServicePricing &service : pricing_.services)
             serviceLine(service);
         report_.line();
-        report_.line("Servicios calculados: " + std::to_string(pricing_.totals.priced)
-                     + "; rechazados: " + std::to_string(pricing_.totals.refused) + ".");
-        if (pricing_.totals.offeredAnnual)
-            report_.line({text(std::string(OutOfLineMark) + ": la oferta se aparta en más del"),
-                          number(pricing_.tolerancePct), text("% del coste con beneficio, por encima o por debajo.")});
     }
 
     void serviceLine(const ServicePricing &service)
@@ -178,6 +187,7 @@ private:
     Report &report_;
     const Lot &lot_;
     const LotPricing &pricing_;
+    ServiceLines lines_;
 };
 
 const std::string PaperRule(87, '-');
@@ -186,10 +196,10 @@ std::string cell(double value, const std::string &decimalSeparator) { return for
 
 }   // namespace
 
-Report lotReport(const Lot &lot, const LotPricing &pricing)
+Report lotReport(const Lot &lot, const LotPricing &pricing, ServiceLines lines)
 {
     Report report;
-    LotBody(report, lot, pricing).write();
+    LotBody(report, lot, pricing, lines).write();
     return report;
 }
 
@@ -199,7 +209,7 @@ Report printedLotReport(const Lot &lot, const LotPricing &pricing, const DateTim
     printedHeading(report, "Lote de servicios", PaperRule);
     // The services' seven columns fit across the page only in a smaller size.
     report.add(BoldItem{false}).add(FontSizeItem{8});
-    LotBody(report, lot, pricing).write();
+    LotBody(report, lot, pricing, ServiceLines::Listed).write();
     endPrintedReportWithChart(report, "Lote calculado", when, PaperRule, "Tesmora. Belvarde");
     return report;
 }

@@ -15,7 +15,11 @@
 
 namespace rotavex {
 
-Report lotReport(const Lot &lot, const LotPricing &pricing);
+// Beside the lot's table, which shows each service's figures on its row, the
+// report may leave the services' lines out: a lot of a thousand services
+// would otherwise be a report a thousand lines long to draw on screen.
+enum class ServiceLines { Listed, InTheTable };
+Report lotReport(const Lot &lot, const LotPricing &pricing, ServiceLines lines = ServiceLines::Listed);
 
 // The same on paper: the program's heading and foot around it, the chart of
 // the lot's eight items after the totals.

@@ -24,7 +24,8 @@ std::optional<double> valueOf(const std::string &text, const std::string &label,
         return std::nullopt;
     const std::optional<double> value = checkedFieldValue(text);
     if (!value)
-        throw Refusal{label + ": " + quotedValue(text) + (isNumberText(text) ? " es negativo" : " no es un número"), place};
+        throw Refusal{label + ": " + quotedValue(text) + (isNumberText(text) ? " es negativo" : " no es un número"),
+                      place};
     return value;
 }
 

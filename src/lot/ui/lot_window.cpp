@@ -8,6 +8,7 @@
 #include "lot/lot_report.h"
 #include "model/workspace.h"
 #include "reference/ui/reference_choice.h"
+#include "report/plain_text.h"
 #include "report/ui/number_locale.h"
 #include "report/ui/report_area.h"
 #include "report/ui/report_printer.h"
@@ -379,7 +380,7 @@ bool LotWindow::calculate()
     summary_->setText(QStringLiteral("Servicios calculados: %1. Rechazados: %2.").arg(totals.priced).arg(totals.refused)
                       + (totals.refused ? QStringLiteral(" La columna «Observaciones» dice por qué.") : QString()));
     report_->clear();
-    report_->write(lotReport(shown, pricing));
+    report_->write(lotReport(shown, pricing, ServiceLines::InTheTable));
     chart_->setData(lotChartColumns(pricing));
     model_->showPricing(std::move(pricing));
     describe();
@@ -405,11 +406,9 @@ void LotWindow::copy()
 {
     if (!ensurePriced())
         return;
-    QString text = report_->text();
-    if (!text.endsWith(QLatin1Char('\n')))
-        text += QLatin1Char('\n');
-    text += QLatin1Char('\n')
-            + fromStd(lotTabSeparatedRows(lot(), *model_->pricing(), systemNumberLocale().decimalSeparator));
+    const NumberLocale locale = systemNumberLocale();
+    const QString text = fromStd(renderAlignedPlainText(lotReport(lot(), *model_->pricing()), locale) + "\n"
+                                 + lotTabSeparatedRows(lot(), *model_->pricing(), locale.decimalSeparator));
     auto *data = new QMimeData;
     data->setImageData(report_->picture());
     data->setText(text);

@@ -172,8 +172,13 @@ private slots:
         QCOMPARE(window->summary()->text().left(42), QString("Servicios calculados: 2. Rechazados: 1. La"));
         const LotTableModel *model = window->model();
         QCOMPARE(model->index(row, Remark).data().toString(), remark);
+        // On screen the table holds each service's figures; the copied
+        // report lists them too.
+        QVERIFY(window->reportArea()->text().contains("están en su fila de la tabla"));
+        window->copyButton()->click();
         const QString name = model->index(row, 0).data().toString();
-        const QStringList lines = window->reportArea()->text().split('\n').filter(name);
+        const QStringList lines = QGuiApplication::clipboard()->text().split('\n').filter(
+            QRegularExpression("^" + QRegularExpression::escape(name) + "[ :]"));
         QCOMPARE(lines.size(), 1);
         if (row == 1) {
             QCOMPARE(model->index(row, Cost).data().toString(), QString());
