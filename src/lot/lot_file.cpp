@@ -2,9 +2,7 @@
 
 #include "entry/field_check.h"
 #include "lot_pricing.h"
-#include "storage/data_file_reader.h"
 #include "storage/failure_causes.h"
-#include "storage/file_replacement.h"
 #include "storage/spreadsheet_file.h"
 
 #include <algorithm>
@@ -177,20 +175,16 @@ std::string lotFileBytes(const Lot &lot)
 
 LotFileReading loadLotFile(const std::string &path)
 {
-    const DataFileBytes read = readDataFileFromDisk(path, MaxLotFileBytes);
-    if (read.failure)
-        return {std::nullopt, readFailureText(read)};
-    if (read.bytes.size() > MaxLotFileBytes)
-        return {std::nullopt, "es demasiado grande para un lote de servicios"};
-    return readLotFile(read.bytes);
+    const SpreadsheetFileBytes read = readSpreadsheetFileFromDisk(path, MaxLotFileBytes,
+                                                                  "es demasiado grande para un lote de servicios");
+    if (!read.bytes)
+        return {std::nullopt, read.refusal};
+    return readLotFile(*read.bytes);
 }
 
 std::optional<std::string> saveLotFile(const std::string &path, const Lot &lot)
 {
-    const FileReplacement replacement = replaceFileContents(path, lotFileBytes(lot));
-    if (!replacement.replaced)
-        return saveFailureText(replacement);
-    return std::nullopt;
+    return replaceSpreadsheetFile(path, lotFileBytes(lot));
 }
 
 }   // namespace rotavex

@@ -3,9 +3,7 @@
 #include "reference_values.h"
 
 #include "storage/data_file.h"
-#include "storage/data_file_reader.h"
 #include "storage/failure_causes.h"
-#include "storage/file_replacement.h"
 #include "storage/spreadsheet_file.h"
 
 #include <algorithm>
@@ -152,20 +150,16 @@ std::string referenceFileBytes(const ReferenceSet &set)
 
 ReferenceFileReading loadReferenceFile(const std::string &path)
 {
-    const DataFileBytes read = readDataFileFromDisk(path);
-    if (read.failure)
-        return {std::nullopt, readFailureText(read)};
-    if (read.bytes.size() > MaxDataFileBytes)
-        return {std::nullopt, "es demasiado grande para un fichero de valores de referencia"};
-    return readReferenceFile(read.bytes);
+    const SpreadsheetFileBytes read = readSpreadsheetFileFromDisk(
+        path, MaxDataFileBytes, "es demasiado grande para un fichero de valores de referencia");
+    if (!read.bytes)
+        return {std::nullopt, read.refusal};
+    return readReferenceFile(*read.bytes);
 }
 
 std::optional<std::string> saveReferenceFile(const std::string &path, const ReferenceSet &set)
 {
-    const FileReplacement replacement = replaceFileContents(path, referenceFileBytes(set));
-    if (!replacement.replaced)
-        return saveFailureText(replacement);
-    return std::nullopt;
+    return replaceSpreadsheetFile(path, referenceFileBytes(set));
 }
 
 }   // namespace rotavex

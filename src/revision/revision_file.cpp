@@ -3,9 +3,7 @@
 #include "entry/field_check.h"
 #include "revision_formula.h"
 #include "storage/data_file.h"
-#include "storage/data_file_reader.h"
 #include "storage/failure_causes.h"
-#include "storage/file_replacement.h"
 #include "storage/spreadsheet_file.h"
 
 #include <algorithm>
@@ -162,20 +160,16 @@ std::string revisionFileBytes(const Revision &revision)
 
 RevisionFileReading loadRevisionFile(const std::string &path)
 {
-    const DataFileBytes read = readDataFileFromDisk(path);
-    if (read.failure)
-        return {std::nullopt, readFailureText(read)};
-    if (read.bytes.size() > MaxDataFileBytes)
-        return {std::nullopt, "es demasiado grande para una revisión de precios"};
-    return readRevisionFile(read.bytes);
+    const SpreadsheetFileBytes read = readSpreadsheetFileFromDisk(path, MaxDataFileBytes,
+                                                                  "es demasiado grande para una revisión de precios");
+    if (!read.bytes)
+        return {std::nullopt, read.refusal};
+    return readRevisionFile(*read.bytes);
 }
 
 std::optional<std::string> saveRevisionFile(const std::string &path, const Revision &revision)
 {
-    const FileReplacement replacement = replaceFileContents(path, revisionFileBytes(revision));
-    if (!replacement.replaced)
-        return saveFailureText(replacement);
-    return std::nullopt;
+    return replaceSpreadsheetFile(path, revisionFileBytes(revision));
 }
 
 }   // namespace rotavex

@@ -1,5 +1,8 @@
 #include "spreadsheet_file.h"
 
+#include "data_file_reader.h"
+#include "failure_causes.h"
+#include "file_replacement.h"
 #include "spreadsheet_cells.h"
 #include "valid_utf8.h"
 #include "windows1252.h"
@@ -305,6 +308,25 @@ std::string spreadsheetFileBytes(std::string_view mark, const std::vector<std::v
         out += style.lineEnd;
     }
     return out;
+}
+
+SpreadsheetFileBytes readSpreadsheetFileFromDisk(const std::string &path, std::size_t largest,
+                                                 std::string_view tooLarge)
+{
+    DataFileBytes read = readDataFileFromDisk(path, largest);
+    if (read.failure)
+        return {std::nullopt, readFailureText(read)};
+    if (read.bytes.size() > largest)
+        return {std::nullopt, std::string(tooLarge)};
+    return {std::move(read.bytes), {}};
+}
+
+std::optional<std::string> replaceSpreadsheetFile(const std::string &path, const std::string &bytes)
+{
+    const FileReplacement replacement = replaceFileContents(path, bytes);
+    if (!replacement.replaced)
+        return saveFailureText(replacement);
+    return std::nullopt;
 }
 
 }   // namespace rotavex

@@ -5,6 +5,7 @@
 // spreadsheet with a double click. The first line of each is its mark; a row
 // of column names tells the separator.
 
+#include <cstddef>
 #include <optional>
 #include <string>
 #include <string_view>
@@ -50,6 +51,19 @@ std::variant<SpreadsheetFile, SpreadsheetRefusal> readSpreadsheetFile(std::strin
 // or a decimal comma where the separator is not a comma, an optional exponent; blanks around
 // it allowed; no thousands separators, no currency; finite. None otherwise.
 std::optional<double> spreadsheetNumber(std::string_view field, char separator);
+
+// The bytes of a spreadsheet file on disk, or why they are not read: the
+// cause ("el fichero no existe"), or `tooLarge` beyond `largest` bytes.
+struct SpreadsheetFileBytes {
+    std::optional<std::string> bytes;
+    std::string refusal;
+};
+SpreadsheetFileBytes readSpreadsheetFileFromDisk(const std::string &path, std::size_t largest,
+                                                 std::string_view tooLarge);
+
+// Replaces the file at path with bytes as the data files are replaced, so
+// that a save that fails leaves it as it was; the cause when it does.
+std::optional<std::string> replaceSpreadsheetFile(const std::string &path, const std::string &bytes);
 
 // A cell to write: a text, or a number.
 using SpreadsheetCell = std::variant<std::string, double>;
