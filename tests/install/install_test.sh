@@ -70,7 +70,12 @@ update-mime-database "$share/mime" 2>/dev/null
 update-desktop-database "$share/applications"
 printf '"rotavex"\r\n3\r\n' >"$tmp/lower-case mark"
 printf '"ROTAVEXX"\r\n3\r\n' >"$tmp/longer mark"
-for file in "$source"/examples/* "$tmp/lower-case mark" "$tmp/longer mark" "$source/README.md"; do
+# The data files among the examples: the lots of services have a folder of their own.
+examples=()
+for file in "$source"/examples/*; do
+    [ -f "$file" ] && examples+=("$file")
+done
+for file in "${examples[@]}" "$tmp/lower-case mark" "$tmp/longer mark" "$source/README.md"; do
     type=$(xdg-mime query filetype "$file")
     case $file in
     "$source"/examples/*) [ "$type" = $datatype ] || fail "$(basename "$file") is taken for $type" ;;
@@ -83,7 +88,6 @@ handler=$(xdg-mime query default $datatype)
 # The installed programs run: the calculator prices the examples as the
 # built one does, and the windowed program knows the version the metainfo
 # announces.
-examples=("$source"/examples/*)
 if ! "$prefix/bin/rotavex-calc" --json "${examples[@]}" >"$tmp/installed.json"; then
     fail "the installed rotavex-calc refused the examples"
 fi
