@@ -169,6 +169,15 @@ void RevisionWindow::createFields()
     }
 }
 
+// The dialog's own destruction moves the focus out of a field or a cell
+// editor, whose check must not reach the window already taken apart.
+RevisionWindow::~RevisionWindow()
+{
+    for (QLineEdit *field : fields_)
+        disconnect(field, nullptr, this, nullptr);
+    disconnect(model_, nullptr, this, nullptr);
+}
+
 void RevisionWindow::createTable()
 {
     auto *label = new QLabel(QStringLiteral("Par&tidas del coste"), this);

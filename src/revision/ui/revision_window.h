@@ -35,6 +35,7 @@ public:
     using StructureSource = rotavex::StructureSource;
 
     explicit RevisionWindow(StructureSource calculation, QWidget *parent = nullptr);
+    ~RevisionWindow() override;
     // The lot last priced; while it is unset the choice stays disabled.
     void setLotStructure(StructureSource lot);
 
