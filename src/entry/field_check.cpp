@@ -102,4 +102,6 @@ std::optional<double> checkedFieldValue(std::string_view text)
     return value == 0 ? 0.0 : value;   // "-0" is nought
 }
 
+bool isBlank(std::string_view text) { return text.find_first_not_of(' ') == std::string_view::npos; }
+
 }   // namespace rotavex

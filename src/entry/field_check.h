@@ -20,6 +20,9 @@ inline constexpr std::string_view NotANumberMessage = "Por favor, introduzca só
 // and trailing signs are not numbers; neither is a number too large to hold.
 bool isNumberText(std::string_view text);
 
+// A text of nothing but blanks is a field left empty: a value not given.
+bool isBlank(std::string_view text);
+
 // The value of a text the field check keeps as it is: a number, not
 // negative, read as the calculation reads it ("+20", " 7,5"); none for a
 // text the check refuses.

@@ -51,7 +51,7 @@ double fieldValue(const std::string &label, const std::string &text, double most
 
 double neededValue(const std::string &label, const std::string &text, double most)
 {
-    if (trimmed(text).empty())
+    if (isBlank(text))
         throw Refusal{label + ": falta el dato"};
     return fieldValue(label, text, most);
 }
@@ -97,7 +97,7 @@ private:
         Workspace ws;
         FieldTexts texts;
         const std::string &file = service[LotColumn::DataFile];
-        if (trimmed(file).empty()) {
+        if (isBlank(file)) {
             if (!busClass)
                 throw Refusal{heading(LotColumn::BusClass) + ": falta la clase de autobús"};
             static_cast<StudyChoices &>(ws) = referenceChoices(*busClass, texts);
@@ -118,7 +118,7 @@ private:
               std::pair{LotColumn::Horas, Input::Horas}})
             texts[input] = tripText(column, service[column]);
         pricing.perYear = neededValue(heading(LotColumn::PerYear), service[LotColumn::PerYear], MostServicesPerYear);
-        if (!trimmed(service[LotColumn::Offer]).empty())
+        if (!isBlank(service[LotColumn::Offer]))
             pricing.offer = fieldValue(heading(LotColumn::Offer), service[LotColumn::Offer], MostOfferedPrice);
 
         CostStudy study(ws);
@@ -135,7 +135,7 @@ private:
 
     std::optional<int> classOf(const std::string &text) const
     {
-        if (trimmed(text).empty())
+        if (isBlank(text))
             return std::nullopt;
         const std::optional<double> value = checkedFieldValue(text);
         if (!value || !(*value >= 1 && *value <= 4) || *value != std::floor(*value))
@@ -147,7 +147,7 @@ private:
     // The trip's field as the trip window leaves it once checked.
     static std::string tripText(LotColumn column, const std::string &text)
     {
-        if (trimmed(text).empty())
+        if (isBlank(text))
             throw Refusal{heading(column) + ": falta el dato"};
         const FieldCheckOutcome checked = CheckNumericField(text, false);
         if (checked.message)
@@ -199,7 +199,7 @@ private:
 // A term of the lot; unset when left empty.
 double termValue(const std::string &text, std::string_view label, double most, double unset, bool positive)
 {
-    if (trimmed(text).empty())
+    if (isBlank(text))
         return unset;
     const double value = fieldValue(std::string(label), text, most);
     if (positive && value == 0)
@@ -244,11 +244,11 @@ LotTermsReading readLotTerms(const Lot &lot)
     LotTermsReading reading;
     LotTerm term = LotTerm::Name;
     try {
-        if (trimmed(lot.name).empty())
+        if (isBlank(lot.name))
             throw Refusal{"falta el nombre del lote"};
         LotTerms terms;
         term = LotTerm::Years;
-        if (trimmed(lot.years).empty())
+        if (isBlank(lot.years))
             throw Refusal{"Años: falta el número de años del contrato"};
         terms.years = termValue(lot.years, "Años", MostYears, 0, true);
         term = LotTerm::Profit;

@@ -15,12 +15,10 @@ struct Refusal {
     RevisionPlace place;
 };
 
-bool blank(const std::string &text) { return text.find_first_not_of(' ') == std::string::npos; }
-
 // A number typed as a data field is: not negative; none when left empty.
 std::optional<double> valueOf(const std::string &text, const std::string &label, RevisionPlace place)
 {
-    if (blank(text))
+    if (isBlank(text))
         return std::nullopt;
     const std::optional<double> value = checkedFieldValue(text);
     if (!value)

@@ -1,5 +1,6 @@
 #include "revision_table_model.h"
 
+#include "entry/field_check.h"
 #include "report/number_format.h"
 #include "revision/revision_report.h"
 
@@ -8,8 +9,6 @@ namespace rotavex {
 namespace {
 
 QString fromView(std::string_view text) { return QString::fromUtf8(text.data(), qsizetype(text.size())); }
-
-bool blank(const std::string &text) { return text.find_first_not_of(' ') == std::string::npos; }
 
 // The text of one of the three columns typed in.
 std::string &cellText(RevisionRow &row, int column)
@@ -27,7 +26,7 @@ QString typedTextRefusal(Revision trial)
 {
     // The price that typed weights need is asked for by the revision itself,
     // not held against the text just typed.
-    if (blank(trial.price))
+    if (isBlank(trial.price))
         trial.price = "1";
     const RevisionTermsReading reading = readRevisionTerms(trial);
     return reading.terms ? QString() : QString::fromStdString(reading.refusal) + QLatin1Char('.');

@@ -2,6 +2,7 @@
 
 #include "revision_table_model.h"
 
+#include "entry/field_check.h"
 #include "entry/ui/numeric_field.h"
 #include "reference/ui/reference_choice.h"
 #include "report/number_format.h"
@@ -76,13 +77,11 @@ QPushButton *addButton(QWidget *window, const char *name, const QString &caption
     return button;
 }
 
-bool blank(const std::string &text) { return text.find_first_not_of(' ') == std::string::npos; }
-
 }   // namespace
 
 QString unsavedRevisionQuestion(const Revision &revision)
 {
-    if (blank(revision.name))
+    if (isBlank(revision.name))
         return QStringLiteral("La revisión de precios tiene cambios sin guardar. ¿Desea guardarla?");
     return QStringLiteral("La revisión de precios «%1» tiene cambios sin guardar. ¿Desea guardarla?")
         .arg(QString::fromStdString(revision.name));
