@@ -7,12 +7,12 @@
 #include "lot/lot_file.h"
 #include "lot/lot_report.h"
 #include "model/workspace.h"
-#include "reference/ui/reference_choice.h"
 #include "report/plain_text.h"
 #include "report/ui/number_locale.h"
 #include "report/ui/report_area.h"
 #include "report/ui/report_printer.h"
 #include "results/ui/cost_chart.h"
+#include "storage/ui/file_name_text.h"
 #include "widgets/design_font.h"
 #include "widgets/enter_key.h"
 #include "widgets/program_pictures.h"
@@ -44,11 +44,6 @@ const QString FileFilter = QStringLiteral("Lotes de servicios (*.csv);;Todos los
 const QSize ClientSize = twipSize(15600, 10500);
 const QSize LeastContentSize = twipSize(11400, 7200);
 constexpr int ButtonWidth = 1815, ButtonHeight = 495;
-
-QString withCsvExtension(const QString &path)
-{
-    return QFileInfo(path).suffix().isEmpty() ? path + QStringLiteral(".csv") : path;
-}
 
 QString fromStd(const std::string &text) { return QString::fromStdString(text); }
 

@@ -12,13 +12,6 @@ QString referencePanelText(const ReferenceSet &set)
     return QStringLiteral("Valores: %1").arg(QString::fromStdString(set.name));
 }
 
-QString shownFileName(const QString &path)
-{
-    return QString::fromStdString(printableText(readableFileName(path).toStdString()));
-}
-
-std::string filePathBytes(const QString &path) { return fileNameBytes(path).toStdString(); }
-
 QString unreadableReferenceMessage(const QString &path, const std::string &refusal)
 {
     return QStringLiteral("No se han podido leer los valores de referencia del fichero «%1»: %2.")

@@ -49,10 +49,6 @@ inline const QString ReferenceFileSetting = QStringLiteral("referencia/fichero")
 // "Valores: Observatorio 2018", as the status bar shows the set in use.
 QString referencePanelText(const ReferenceSet &set);
 
-// The file's name as a message shows it, and the bytes the file is opened by.
-QString shownFileName(const QString &path);
-std::string filePathBytes(const QString &path);
-
 QString unreadableReferenceMessage(const QString &path, const std::string &refusal);
 
 }   // namespace rotavex

@@ -4,7 +4,6 @@
 
 #include "entry/field_check.h"
 #include "entry/ui/numeric_field.h"
-#include "reference/ui/reference_choice.h"
 #include "report/number_format.h"
 #include "report/ui/number_locale.h"
 #include "report/ui/report_area.h"

@@ -1,5 +1,6 @@
 #include "file_name_text.h"
 
+#include "storage/failure_causes.h"
 #include "storage/windows1252.h"
 
 #include <QFileInfo>
@@ -91,6 +92,13 @@ QString readableFileName(const QString &name)
     }
     return readable;
 }
+
+QString shownFileName(const QString &path)
+{
+    return QString::fromStdString(printableText(readableFileName(path).toStdString()));
+}
+
+std::string filePathBytes(const QString &path) { return fileNameBytes(path).toStdString(); }
 
 QString withCsvExtension(const QString &path)
 {

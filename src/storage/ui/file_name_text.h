@@ -7,6 +7,8 @@
 #include <QByteArray>
 #include <QString>
 
+#include <string>
+
 namespace rotavex {
 
 // The bytes read as UTF-8, each byte that is not part of a UTF-8 character
@@ -18,6 +20,10 @@ QByteArray fileNameBytes(const QString &name);
 // The name as the user reads it: a byte kept apart is shown as the
 // Windows-1252 character it stands for on the share it came from.
 QString readableFileName(const QString &name);
+
+// The file's name as a message shows it, and the bytes the file is opened by.
+QString shownFileName(const QString &path);
+std::string filePathBytes(const QString &path);
 
 // A spreadsheet file's name as the user typed it, with ".csv" when it has
 // no extension, the one of the files the dialogs list.
