@@ -28,6 +28,18 @@ public:
 Prompter &prompter();
 void setPrompter(Prompter *replacement);   // nullptr restores the message boxes
 
+// Whether changes not yet saved may go, once the user is asked: saved
+// first (true when the save went through), dropped, or kept (false).
+template <typename Save> bool mayDropChanges(const QString &question, Save save)
+{
+    switch (prompter().askYesNoCancel(question)) {
+    case Answer::Yes: return save();
+    case Answer::No: return true;
+    case Answer::Cancel: return false;
+    }
+    return false;
+}
+
 inline const QString ApplicationTitle = QStringLiteral("ROTAVEX 2018");
 
 }   // namespace rotavex

@@ -416,12 +416,7 @@ bool LotWindow::mayDropLot()
 {
     if (!changed_)
         return true;
-    switch (prompter().askYesNoCancel(unsavedLotQuestion(name_->text()))) {
-    case Answer::Yes: return saveToFile();
-    case Answer::No: return true;
-    case Answer::Cancel: return false;
-    }
-    return false;
+    return mayDropChanges(unsavedLotQuestion(name_->text()), [this] { return saveToFile(); });
 }
 
 void LotWindow::openFile()

@@ -223,12 +223,7 @@ bool ReferenceWindow::mayDropShown()
     takeName();
     if (!changed_)
         return true;
-    switch (prompter().askYesNoCancel(unsavedReferenceQuestion(model_->set()))) {
-    case Answer::Yes: return saveToFile();
-    case Answer::No: return true;
-    case Answer::Cancel: return false;
-    }
-    return false;
+    return mayDropChanges(unsavedReferenceQuestion(model_->set()), [this] { return saveToFile(); });
 }
 
 QString ReferenceWindow::folder() const

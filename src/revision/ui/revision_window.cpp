@@ -399,12 +399,7 @@ bool RevisionWindow::mayDropRevision()
     takeFields();
     if (!hasUnsavedChanges())
         return true;
-    switch (prompter().askYesNoCancel(unsavedRevisionQuestion(revision()))) {
-    case Answer::Yes: return saveToFile();
-    case Answer::No: return true;
-    case Answer::Cancel: return false;
-    }
-    return false;
+    return mayDropChanges(unsavedRevisionQuestion(revision()), [this] { return saveToFile(); });
 }
 
 void RevisionWindow::openFile()
