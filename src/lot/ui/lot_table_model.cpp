@@ -3,6 +3,7 @@
 #include "entry/field_check.h"
 #include "report/number_format.h"
 #include "storage/failure_causes.h"
+#include "storage/spreadsheet_cells.h"
 
 #include <QBrush>
 #include <QColor>
@@ -101,18 +102,16 @@ std::vector<QStringList> tabSeparatedCells(const QString &text)
 
 QString tabSeparatedText(const std::vector<QStringList> &rows)
 {
-    QString text;
+    std::string text;
     for (const QStringList &row : rows) {
         for (qsizetype i = 0; i < row.size(); ++i) {
-            QString cell = row[i];
-            if (cell.contains(QLatin1Char('\t')) || cell.contains(QLatin1Char('\n')) || cell.contains(QLatin1Char('\r'))
-                || cell.startsWith(QLatin1Char('"')))
-                cell = QLatin1Char('"') + cell.replace(QLatin1Char('"'), QStringLiteral("\"\"")) + QLatin1Char('"');
-            text += (i ? QStringLiteral("\t") : QString()) + cell;
+            if (i)
+                text += '\t';
+            appendCsvCell(text, row[i].toStdString(), '\t');
         }
-        text += QLatin1Char('\n');
+        text += '\n';
     }
-    return text;
+    return QString::fromStdString(text);
 }
 
 LotTableModel::LotTableModel(QString decimalSeparator, QObject *parent)
